@@ -1,0 +1,105 @@
+// The parameter table: the program's whole model of the device. 25 rows in
+// four groups, each row keyed by its protocol key and holding its value as
+// 8-bit text.
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <variant>
+
+enum ParamKind : int32_t {
+    PARAM_TEXT = 2,
+    PARAM_LIST = 3,
+    PARAM_RANGE = 4,
+    PARAM_IPADDR = 5,
+    PARAM_INDEX = 6,
+    PARAM_CHOICE = 7,
+};
+
+constexpr uint32_t PARAM_READ = 1;
+constexpr uint32_t PARAM_WRITE = 2;
+constexpr uint32_t PARAM_MODIFIED = 4;
+
+enum ConfigGroupIndex : int {
+    GROUP_INFO = 0,
+    GROUP_WIFI = 1,
+    GROUP_PORTS = 2,
+    GROUP_ROUTING = 3,
+};
+
+struct ValueRange {
+    int32_t low;
+    int32_t high;
+};
+
+struct NamedChoice {
+    const char* name;
+    int32_t value;
+};
+
+// The value sets. The spans carry their length, so the end markers of a
+// plain C table (-1, a null entry) are not part of the data.
+extern const std::span<const int32_t> BaudRates;
+extern const std::span<const int32_t> DataBitsValues;
+extern const std::span<const int32_t> StopBitsValues;
+extern const std::span<const int32_t> ParityValues;
+extern const std::span<const int32_t> WiFiChannels;
+extern const std::span<const int32_t> TransPowerLevels;
+extern const ValueRange TcpPortRange;
+extern const std::span<const char* const> ConnectTargetNames;
+extern const std::span<const NamedChoice> NetworkTypeChoices;
+extern const std::span<const NamedChoice> DhcpChoices;
+
+using ParamChoices = std::variant<std::monostate, std::span<const int32_t>, const ValueRange*,
+                                  std::span<const char* const>, std::span<const NamedChoice>>;
+
+struct ConfigParam {
+    const char* key;
+    const char* label;
+    std::optional<std::string> value; // none until fetched or set
+    ParamKind kind;
+    uint32_t flags;
+    ParamChoices choices;
+};
+
+struct ConfigGroup {
+    std::span<ConfigParam> rows;
+    int32_t count() const { return static_cast<int32_t>(rows.size()); }
+};
+
+extern std::array<ConfigGroup, 4> ConfigTable;
+
+// Longest text a row can take from the pages: the device's buffer holds 100
+// bytes including the terminating zero.
+constexpr int MAX_PARAM_TEXT = 99;
+
+// The row, or nullptr when group or index is outside the table.
+ConfigParam* FindParam(int group, int index);
+
+// Why a text cannot be stored in a row. Only U+0000 to U+00FF map to device
+// bytes, and CR, LF and NUL would break the framing of the command that
+// carries the value.
+enum class TextProblem { None, TooLong, NotLatin1, LineBreakOrNul };
+TextProblem ParamTextProblem(const QString& text);
+
+// Stores text in WiFi row index. Returns 0, or -1 when the text is null or
+// cannot be stored (see ParamTextProblem); the row is then left as it was.
+int SetParamText(int index, const QString& text);
+
+// Stores value as decimal text in row index of group. Returns 0, or -1 when
+// the row does not exist.
+int SetParamInt(int index, int group, int32_t value);
+
+// "%d.%d.%d.%d" of a host-order IPv4 address, most significant octet first.
+std::string FormatDottedAddress(uint32_t address);
+
+// Device bytes to page text and back, one byte per character U+0000..U+00FF.
+QString DeviceTextToWide(const std::string& bytes);
+
+// Forgets every value and modified flag: a fresh table, as at start-up.
+void ResetConfigTable();
