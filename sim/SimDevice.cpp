@@ -1,0 +1,243 @@
+#include "SimDevice.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+// Factory values, in the order the device lists its settings.
+const QList<QPair<QByteArray, QByteArray>>& FactoryValues()
+{
+    static const QList<QPair<QByteArray, QByteArray>> values = {
+        {"SERIALN", "TS-240117-0042"},
+        {"FWVERSION", "2.3.1"},
+        {"SSID", "TolvoNet"},
+        {"PASSWORD", "tolvo1234"},
+        {"IPADDRESS", "192.168.1.50"},
+        {"IPMASK", "255.255.255.0"},
+        {"DHCP", "0"},
+        {"CHANNEL", "6"},
+        {"NTYPE", "1"},
+        {"TRANSPOWER", "10"},
+        {"DEVICEID", "Tolvo-S"},
+        {"RS232 baudrate", "115200"},
+        {"RS232 databits", "8"},
+        {"RS232 stopbits", "1"},
+        {"RS232 parity", "0"},
+        {"DIRECT baudrate", "9600"},
+        {"DIRECT databits", "8"},
+        {"DIRECT stopbits", "1"},
+        {"DIRECT parity", "2"},
+        {"PORTCONNECT 0", "0"},
+        {"PORT 0", "4070"},
+        {"PORTCONNECT 1", "1"},
+        {"PORT 1", "4001"},
+        {"PORTCONNECT 2", "2"},
+        {"PORT 2", "4002"},
+    };
+    return values;
+}
+
+constexpr int OVERLONG_REPLY = 2000;
+constexpr int MAX_PENDING_INPUT = 4096;
+
+bool IsLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+// The command text without its zero bytes and line end.
+QByteArray CommandLine(const QByteArray& raw)
+{
+    QByteArray line = raw;
+    while (!line.isEmpty() && line.front() == '\0')
+        line.remove(0, 1);
+    while (!line.isEmpty() && (line.back() == '\0' || IsLineEnd(line.back())))
+        line.chop(1);
+    return line;
+}
+
+} // namespace
+
+SimDevice::SimDevice(const SimOptions& options, QTextStream& log, QObject* parent)
+    : QObject(parent), m_options(options), m_log(log)
+{
+    for (const auto& [key, value] : FactoryValues())
+        m_active.insert(key, value);
+    for (const auto& [key, value] : options.initialValues)
+        m_active.insert(key, value);
+    connect(&m_server, &QTcpServer::newConnection, this, &SimDevice::TakeNextClient);
+}
+
+QList<QByteArray> SimDevice::Keys()
+{
+    QList<QByteArray> keys;
+    for (const auto& entry : FactoryValues())
+        keys.append(entry.first);
+    return keys;
+}
+
+QByteArray SimDevice::Escape(const QByteArray& bytes)
+{
+    QByteArray out;
+    for (const char c : bytes) {
+        switch (c) {
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        case '\0': out += "\\0"; break;
+        case '\\': out += "\\\\"; break;
+        default:
+            if (c >= 0x20 && c < 0x7F)
+                out += c;
+            else
+                out += "\\x" + QByteArray::number(static_cast<unsigned char>(c), 16).rightJustified(2, '0');
+        }
+    }
+    return out;
+}
+
+bool SimDevice::Start()
+{
+    if (m_options.refuseSeconds <= 0)
+        return Listen();
+    m_log << "# refusing connections for " << m_options.refuseSeconds << " s" << Qt::endl;
+    QTimer::singleShot(m_options.refuseSeconds * 1000, this, [this] {
+        if (!Listen())
+            QCoreApplication::exit(1);
+    });
+    return true;
+}
+
+bool SimDevice::Listen()
+{
+    if (!m_server.listen(m_options.address, m_options.port)) {
+        m_log << "# cannot listen: " << m_server.errorString() << Qt::endl;
+        return false;
+    }
+    emit listening(m_server.serverPort());
+    return true;
+}
+
+void SimDevice::TakeNextClient()
+{
+    while (m_client == nullptr && m_server.hasPendingConnections()) {
+        QTcpSocket* socket = m_server.nextPendingConnection();
+        ++m_connections;
+        if (m_connections <= m_options.resetFirst) {
+            m_log << "# connection " << m_connections << " reset" << Qt::endl;
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        m_client = socket;
+        m_buffer.clear();
+        m_repliesSent = 0;
+        m_log << "# connection " << m_connections << " opened" << Qt::endl;
+        connect(socket, &QTcpSocket::readyRead, this, &SimDevice::ReadCommands);
+        connect(socket, &QTcpSocket::disconnected, this, &SimDevice::ClientGone);
+        ReadCommands();
+    }
+}
+
+void SimDevice::ReadCommands()
+{
+    if (m_client == nullptr)
+        return;
+    m_buffer += m_client->readAll();
+    for (;;) {
+        const auto end = std::find_if(m_buffer.begin(), m_buffer.end(), IsLineEnd);
+        if (end == m_buffer.end())
+            break;
+        qsizetype length = end - m_buffer.begin() + 1;
+        if (length < m_buffer.size() && m_buffer.at(length) == '\0')
+            ++length; // the zero byte that ends each command
+        const QByteArray raw = m_buffer.left(length);
+        m_buffer.remove(0, length);
+        Handle(raw);
+    }
+    if (m_buffer.size() > MAX_PENDING_INPUT) {
+        m_log << "# dropping " << m_buffer.size() << " bytes without a line end" << Qt::endl;
+        m_buffer.clear();
+    }
+}
+
+void SimDevice::Handle(const QByteArray& raw)
+{
+    m_log << "RECV " << Escape(raw) << Qt::endl;
+    QByteArray reply = Answer(CommandLine(raw));
+    if (m_options.silent)
+        return;
+    // One client is served at a time, so the delay may simply hold the
+    // simulator; a sleep keeps it as exact as the system allows, where an
+    // event-loop timer would add up to a millisecond.
+    if (m_options.delayMs > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(m_options.delayMs));
+    SendReply(std::move(reply));
+}
+
+QByteArray SimDevice::MatchKey(const QByteArray& rest) const
+{
+    QByteArray best;
+    for (const QByteArray& key : m_active.keys()) {
+        if (rest.startsWith(key + ' ') && key.size() > best.size())
+            best = key;
+    }
+    return best;
+}
+
+QByteArray SimDevice::Answer(const QByteArray& line)
+{
+    if (line.startsWith("get ")) {
+        const QByteArray key = line.mid(4);
+        if (!m_options.longReplyKey.isEmpty() && key == m_options.longReplyKey)
+            return QByteArray(OVERLONG_REPLY, 'L');
+        return m_active.contains(key) ? m_active.value(key) : QByteArray("ERROR unknown key");
+    }
+    if (line == "set CONFIGURE") {
+        for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
+            m_log << "# applied " << Escape(it.key()) << "=" << Escape(it.value()) << Qt::endl;
+            m_active.insert(it.key(), it.value());
+        }
+        m_pending.clear();
+        return "OK";
+    }
+    if (line.startsWith("set ")) {
+        const QByteArray rest = line.mid(4);
+        const QByteArray key = MatchKey(rest);
+        if (key.isEmpty())
+            return "ERROR unknown key";
+        m_pending.insert(key, rest.mid(key.size() + 1));
+        return "OK";
+    }
+    return "ERROR unknown command";
+}
+
+void SimDevice::SendReply(QByteArray reply)
+{
+    if (m_client == nullptr || m_client->state() != QAbstractSocket::ConnectedState)
+        return;
+    reply += m_options.crlf ? "\r\n" : "\r";
+    m_client->write(reply);
+    m_client->flush();
+    ++m_repliesSent;
+    if (m_options.closeAfter >= 0 && m_repliesSent >= m_options.closeAfter) {
+        m_log << "# closing after " << m_repliesSent << " replies" << Qt::endl;
+        m_client->disconnectFromHost();
+    }
+}
+
+void SimDevice::ClientGone()
+{
+    if (m_client == nullptr)
+        return;
+    m_log << "# connection " << m_connections << " closed" << Qt::endl;
+    m_client->deleteLater();
+    m_client = nullptr;
+    m_buffer.clear();
+    TakeNextClient();
+}

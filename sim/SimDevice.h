@@ -1,0 +1,62 @@
+// A stand-in for the device's command service on a loopback address: it
+// answers "get KEY", keeps "set KEY VALUE" pending until "set CONFIGURE",
+// logs every command byte for byte, and can misbehave on request.
+#pragma once
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTextStream>
+
+struct SimOptions {
+    QHostAddress address{QHostAddress::LocalHost};
+    quint16 port = 4070;
+    bool crlf = false;          // end replies with CR LF instead of CR
+    int closeAfter = -1;        // close a connection after this many replies
+    bool silent = false;        // never reply
+    int delayMs = 0;            // wait this long before each reply
+    QByteArray longReplyKey;    // answer "get" of this key with an over-long reply
+    int refuseSeconds = 0;      // do not listen during the first seconds
+    int resetFirst = 0;         // reset the first connections as soon as they are accepted
+    QList<QPair<QByteArray, QByteArray>> initialValues; // overrides of factory values
+};
+
+class SimDevice : public QObject {
+    Q_OBJECT
+public:
+    SimDevice(const SimOptions& options, QTextStream& log, QObject* parent = nullptr);
+
+    // Starts listening now, or after the refusal period. False on failure.
+    bool Start();
+
+    static QByteArray Escape(const QByteArray& bytes);
+    static QList<QByteArray> Keys();
+
+signals:
+    void listening(quint16 port);
+
+private:
+    bool Listen();
+    void TakeNextClient();
+    void ReadCommands();
+    void Handle(const QByteArray& command);
+    QByteArray Answer(const QByteArray& line);
+    void SendReply(QByteArray reply);
+    QByteArray MatchKey(const QByteArray& rest) const;
+    void ClientGone();
+
+    SimOptions m_options;
+    QTextStream& m_log;
+    QTcpServer m_server;
+    QPointer<QTcpSocket> m_client;
+    QByteArray m_buffer;
+    int m_repliesSent = 0;
+    int m_connections = 0;
+    QMap<QByteArray, QByteArray> m_active;
+    QMap<QByteArray, QByteArray> m_pending;
+};

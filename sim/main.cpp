@@ -1,0 +1,113 @@
+// tolvo-sim: the device's command service, simulated on a loopback address.
+#include "SimDevice.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+
+namespace {
+
+bool ParseCount(const QCommandLineParser& parser, const QString& name, int& out)
+{
+    if (!parser.isSet(name))
+        return true;
+    bool ok = false;
+    out = parser.value(name).toInt(&ok);
+    return ok && out >= 0;
+}
+
+bool ParseOptions(const QCommandLineParser& parser, SimOptions& options, QString& error)
+{
+    options.address = QHostAddress(parser.value("address"));
+    if (options.address.isNull() || !options.address.isLoopback()) {
+        error = "the address must be a loopback address (127.0.0.0/8 or ::1)";
+        return false;
+    }
+    bool ok = false;
+    const uint port = parser.value("port").toUInt(&ok);
+    if (!ok || port > 65535) {
+        error = "the port must be a number from 0 to 65535";
+        return false;
+    }
+    options.port = static_cast<quint16>(port);
+    options.crlf = parser.isSet("crlf");
+    options.silent = parser.isSet("silent");
+    options.longReplyKey = parser.value("long-reply").toLatin1();
+    if (!ParseCount(parser, "close-after", options.closeAfter) ||
+        !ParseCount(parser, "delay", options.delayMs) ||
+        !ParseCount(parser, "refuse-seconds", options.refuseSeconds) ||
+        !ParseCount(parser, "reset-first", options.resetFirst)) {
+        error = "counts and times must be whole numbers of 0 or more";
+        return false;
+    }
+    for (const QString& assignment : parser.values("set")) {
+        const qsizetype eq = assignment.indexOf('=');
+        if (eq <= 0) {
+            error = "--set takes KEY=VALUE";
+            return false;
+        }
+        options.initialValues.append({assignment.left(eq).toLatin1(), assignment.mid(eq + 1).toLatin1()});
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("tolvo-sim");
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Simulates the Tolvo-S command service: answers \"get KEY\", keeps \"set KEY VALUE\" "
+        "pending until \"set CONFIGURE\", and logs every command it receives (escaped) as "
+        "lines \"RECV <bytes>\".");
+    parser.addHelpOption();
+    parser.addOptions({
+        {"address", "Loopback address to listen on.", "address", "127.0.0.1"},
+        {"port", "TCP port to listen on; 0 picks a free one.", "port", "4070"},
+        {"log", "Write the log to this file instead of standard output.", "file"},
+        {"set", "Start with KEY holding VALUE (repeatable).", "KEY=VALUE"},
+        {"crlf", "End replies with CR LF instead of CR."},
+        {"close-after", "Close each connection after N replies.", "N"},
+        {"silent", "Never reply."},
+        {"delay", "Wait MS milliseconds before each reply.", "MS"},
+        {"long-reply", "Answer \"get KEY\" with a reply of 2000 bytes.", "KEY"},
+        {"refuse-seconds", "Refuse connections (not listening) for the first S seconds.", "S"},
+        {"reset-first", "Reset the first N connections as soon as they are accepted.", "N"},
+    });
+    parser.process(app);
+
+    SimOptions options;
+    QString error;
+    if (!ParseOptions(parser, options, error)) {
+        std::fprintf(stderr, "tolvo-sim: %s\n", qPrintable(error));
+        return 2;
+    }
+
+    QFile logFile;
+    QTextStream out(stdout);
+    QTextStream log(stdout);
+    if (parser.isSet("log")) {
+        logFile.setFileName(parser.value("log"));
+        if (!logFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+            std::fprintf(stderr, "tolvo-sim: cannot write %s\n", qPrintable(logFile.fileName()));
+            return 2;
+        }
+        log.setDevice(&logFile);
+    }
+
+    SimDevice device(options, log);
+    QObject::connect(&device, &SimDevice::listening, [&](quint16 port) {
+        out << "tolvo-sim listening on " << options.address.toString() << ":" << port << Qt::endl;
+    });
+    if (!device.Start()) {
+        std::fprintf(stderr, "tolvo-sim: cannot listen on %s:%u\n",
+                     qPrintable(options.address.toString()), unsigned(options.port));
+        return 1;
+    }
+    return app.exec();
+}
