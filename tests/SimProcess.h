@@ -1,0 +1,41 @@
+// Runs tolvo-sim as a real process on a loopback address for a test, and
+// reads back what it received.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class SimProcess {
+public:
+    explicit SimProcess(QStringList options = {}, QString address = "127.0.0.1", quint16 port = 0);
+    ~SimProcess();
+    SimProcess(const SimProcess&) = delete;
+    SimProcess& operator=(const SimProcess&) = delete;
+
+    // Starts the simulator and waits until it listens. False when it did not.
+    bool Start();
+    void Stop();
+    quint16 port() const { return m_port; }
+    QString address() const { return m_address; }
+
+    // Every command received so far, byte for byte, in order.
+    QList<QByteArray> Commands() const;
+    // Lines of the log that start with prefix (e.g. "# applied").
+    QStringList LogLines(const QString& prefix) const;
+
+private:
+    QStringList m_options;
+    QString m_address;
+    quint16 m_port;
+    QTemporaryDir m_dir;
+    QProcess m_process;
+};
+
+// A command as it goes on the wire: text, CR and the zero byte.
+QByteArray WireCommand(const QByteArray& text);
+
+// Reverses the simulator's escaping of logged bytes.
+QByteArray Unescape(const QByteArray& escaped);
