@@ -1,0 +1,174 @@
+#include "Dialog.h"
+
+#include "DataExchange.h"
+#include "DialogTemplate.h"
+#include "IpAddressCtrl.h"
+#include "ListControl.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// The accessible name a label gives its control: its text without the
+// mnemonic marker and the trailing colon.
+QString NameFromLabel(QString text)
+{
+    text.remove('&');
+    text = text.trimmed();
+    if (text.endsWith(':'))
+        text.chop(1);
+    return text;
+}
+
+bool TakesFocus(const QWidget* widget)
+{
+    return widget->focusPolicy() & Qt::TabFocus;
+}
+
+} // namespace
+
+Dialog::Dialog(int templateId)
+    : QDialog(nullptr), m_templateId(templateId), m_template(FindDialogTemplate(templateId))
+{
+}
+
+QRect Dialog::MapDialogRect(const QRect& units) const
+{
+    // As the platform does it: x by a quarter of the average character
+    // width, y by an eighth of the character height.
+    return QRect(units.x() * m_baseX / 4, units.y() * m_baseY / 8, units.width() * m_baseX / 4,
+                 units.height() * m_baseY / 8);
+}
+
+void Dialog::Build()
+{
+    if (m_built)
+        return;
+    m_built = true;
+    QFont dialogFont(m_template.fontFace, m_template.fontPoints);
+    dialogFont.setStyleHint(QFont::SansSerif);
+    setFont(dialogFont);
+    const QFontMetrics metrics(dialogFont);
+    const QString alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    m_baseX = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
+    m_baseY = metrics.height();
+
+    if (!m_template.caption.isEmpty())
+        setWindowTitle(m_template.caption);
+    const QRect area = MapDialogRect(QRect(QPoint(0, 0), m_template.size));
+    resize(area.size());
+
+    QList<QWidget*> tabOrder;
+    QHash<int, QLabel*> labels;
+    for (const ControlTemplate& control : m_template.controls) {
+        QWidget* widget = MakeControl(control);
+        QRect rect = MapDialogRect(control.rect);
+        if (qobject_cast<QComboBox*>(widget)) // the template height includes the dropped list
+            rect.setHeight(widget->sizeHint().height());
+        widget->setGeometry(rect);
+        if (control.id >= 0)
+            m_controls.insert(control.id, widget);
+        if (!control.name.isEmpty())
+            widget->setAccessibleName(control.name);
+        if (control.labelFor >= 0)
+            labels.insert(control.labelFor, qobject_cast<QLabel*>(widget));
+        if (TakesFocus(widget))
+            tabOrder << widget;
+    }
+    for (auto it = labels.cbegin(); it != labels.cend(); ++it) {
+        QWidget* target = m_controls.value(it.key());
+        Q_ASSERT_X(target && it.value(), "Dialog::Build", "a label names a missing control");
+        it.value()->setBuddy(target);
+        if (target->accessibleName().isEmpty())
+            target->setAccessibleName(NameFromLabel(it.value()->text()));
+    }
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+}
+
+QWidget* Dialog::MakeControl(const ControlTemplate& control)
+{
+    const QString& kind = control.kind;
+    if (kind == "label" || kind == "static") {
+        auto* label = new QLabel(control.text, this);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setTextFormat(Qt::PlainText);
+        if (kind == "static")
+            label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        return label;
+    }
+    if (kind == "edit")
+        return new QLineEdit(this);
+    if (kind == "combo") {
+        auto* combo = new QComboBox(this);
+        MakeEditableList(combo);
+        combo->addItems(control.items);
+        combo->setCurrentIndex(-1);
+        return combo;
+    }
+    if (kind == "ipaddress")
+        return new IpAddressCtrl(this);
+    if (kind == "groupbox") {
+        auto* box = new QGroupBox(control.text, this);
+        box->setFocusPolicy(Qt::NoFocus);
+        return box;
+    }
+    if (kind == "button") {
+        auto* button = new QPushButton(control.text, this);
+        const bool isDefault = control.style.contains("default");
+        button->setAutoDefault(isDefault);
+        button->setDefault(isDefault);
+        connect(button, &QPushButton::clicked, this, [this, id = control.id] { OnCommand(id); });
+        return button;
+    }
+    if (kind == "icon") {
+        auto* icon = new QLabel(this);
+        icon->setPixmap(windowIcon().pixmap(MapDialogRect(control.rect).size()));
+        return icon;
+    }
+    qFatal("dialog template %d: unknown control kind %s", m_templateId, qPrintable(kind));
+}
+
+bool Dialog::Create(QWidget* parent)
+{
+    setParent(parent, Qt::Widget);
+    Build();
+    const bool ready = OnInitDialog();
+    show();
+    return ready;
+}
+
+int Dialog::DoModal()
+{
+    Build();
+    OnInitDialog();
+    return exec();
+}
+
+bool Dialog::UpdateData(bool saveAndValidate)
+{
+    DataExchange dx(*this, saveAndValidate);
+    DoDataExchange(dx);
+    return !dx.failed();
+}
+
+void Dialog::DoDataExchange(DataExchange&) {}
+
+bool Dialog::OnInitDialog()
+{
+    UpdateData(false);
+    return true;
+}
+
+void Dialog::OnCommand(int id)
+{
+    if (id == IDOK && UpdateData(true))
+        accept();
+    else if (id == IDCANCEL)
+        reject();
+}

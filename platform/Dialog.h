@@ -1,0 +1,58 @@
+// A dialog built from a template: its controls are made from the template
+// data, found by id, and exchanged with the dialog's members by UpdateData.
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+
+class DataExchange;
+struct DialogTemplate;
+
+class Dialog : public QDialog {
+    Q_OBJECT
+public:
+    // The window itself is made later, by Create (as a child) or DoModal.
+    explicit Dialog(int templateId);
+
+    int templateId() const { return m_templateId; }
+
+    // Makes the window from the template as a child of parent, initialises
+    // it and shows it. False when it could not be initialised.
+    bool Create(QWidget* parent);
+    // Makes the window as a top-level dialog and runs it until it is closed.
+    int DoModal();
+
+    // false: members to controls, never validating. true: controls to
+    // members, validating; stops at the first failure, which it has shown.
+    bool UpdateData(bool saveAndValidate);
+
+    // The control with this id, or nullptr before the window exists.
+    QWidget* Control(int id) const { return m_controls.value(id); }
+    template <class T> T* ControlAs(int id) const { return qobject_cast<T*>(Control(id)); }
+
+    // Dialog units to pixels, from the template font's metrics.
+    QRect MapDialogRect(const QRect& units) const;
+
+protected:
+    virtual void DoDataExchange(DataExchange& dx);
+    // Runs once when the window has been made; fills the controls.
+    virtual bool OnInitDialog();
+    // The push button with this id was clicked. 1 (OK) reads the controls
+    // and ends the run; 2 (Cancel) ends it.
+    virtual void OnCommand(int id);
+
+private:
+    void Build();
+    QWidget* MakeControl(const struct ControlTemplate& control);
+
+    const int m_templateId;
+    const DialogTemplate& m_template;
+    QHash<int, QWidget*> m_controls;
+    bool m_built = false;
+    int m_baseX = 0; // average character width in pixels
+    int m_baseY = 0; // character height in pixels
+};
+
+// Standard command ids of push buttons.
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
