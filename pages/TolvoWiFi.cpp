@@ -1,0 +1,77 @@
+#include "TolvoWiFi.h"
+
+#include "DataExchange.h"
+#include "DeviceText.h"
+#include "IpAddressCtrl.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+TolvoWiFi::TolvoWiFi() : Dialog(IDD) {}
+
+void TolvoWiFi::DoDataExchange(DataExchange& dx)
+{
+    dx.Control(IDC_CHANNEL, m_channelEdit);
+    dx.Control(IDC_TRANS_POWER, m_transPowerEdit);
+    dx.Control(IDC_NETWORK_TYPE, m_networkTypeCombo);
+    dx.Control(IDC_SSID, m_ssidEdit);
+    dx.Control(IDC_PASSWORD, m_passwordEdit);
+    dx.Control(IDC_DHCP, m_dhcpCombo);
+    dx.Control(IDC_IP_ADDRESS, m_ipAddressCtrl);
+    dx.Control(IDC_IP_MASK, m_ipMaskCtrl);
+    dx.Control(IDC_DEVICE_NAME, m_deviceNameEdit);
+
+    dx.Text(IDC_DEVICE_NAME, m_deviceName);
+    CheckDeviceText(dx, m_deviceName, "The device name");
+    dx.Text(IDC_SSID, m_ssid);
+    CheckDeviceText(dx, m_ssid, "The SSID");
+    dx.Text(IDC_PASSWORD, m_password);
+    CheckDeviceText(dx, m_password, "The password");
+    dx.Address(IDC_IP_ADDRESS, m_ipAddress);
+    dx.Address(IDC_IP_MASK, m_ipMask);
+    dx.ListPosition(IDC_DHCP, m_dhcpIndex);
+    dx.ListPosition(IDC_NETWORK_TYPE, m_networkTypeIndex);
+    dx.Int(IDC_CHANNEL, m_channel);
+    dx.MinMaxInt(m_channel, 0, 14);
+    dx.Int(IDC_TRANS_POWER, m_transPower);
+    dx.MinMaxInt(m_transPower, 0, 12);
+}
+
+bool TolvoWiFi::OnInitDialog()
+{
+    Dialog::OnInitDialog();
+    // Only the user's own changes start the rule: activated and textEdited
+    // are not emitted when the page writes into its controls.
+    connect(m_networkTypeCombo, &QComboBox::activated, this, &TolvoWiFi::OnNetworkTypeChosen);
+    connect(m_channelEdit, &QLineEdit::textEdited, this, &TolvoWiFi::OnChannelEdited);
+    return true;
+}
+
+void TolvoWiFi::OnNetworkTypeChosen()
+{
+    UpdateData(true);
+    if (m_networkTypeIndex == NETWORK_ACCESS_POINT)
+        m_channel = 0;
+    else if (m_channel == 0)
+        m_channel = DEFAULT_INFRASTRUCTURE_CHANNEL;
+    UpdateData(false);
+}
+
+void TolvoWiFi::OnChannelEdited()
+{
+    UpdateData(true);
+    if (m_networkTypeIndex == NETWORK_ACCESS_POINT)
+        return;
+    if (m_channel == 0)
+        m_channel = DEFAULT_INFRASTRUCTURE_CHANNEL;
+    UpdateData(false);
+}
+
+void TolvoWiFi::EnableControls(bool enable)
+{
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             m_channelEdit, m_transPowerEdit, m_networkTypeCombo, m_deviceNameEdit, m_ssidEdit,
+             m_passwordEdit, m_dhcpCombo, m_ipAddressCtrl, m_ipMaskCtrl}) {
+        control->setEnabled(enable);
+    }
+}
