@@ -4,6 +4,7 @@
 #include "DialogTemplate.h"
 #include "IpAddressCtrl.h"
 #include "ListControl.h"
+#include "TabControl.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -13,6 +14,8 @@
 #include <QPushButton>
 
 namespace {
+
+QWidget* mainWindow = nullptr;
 
 // The accessible name a label gives its control: its text without the
 // mnemonic marker and the trailing colon.
@@ -25,9 +28,11 @@ QString NameFromLabel(QString text)
     return text;
 }
 
+// A control that Tab stops at: itself, or the part it hands its focus to.
 bool TakesFocus(const QWidget* widget)
 {
-    return widget->focusPolicy() & Qt::TabFocus;
+    const QWidget* target = widget->focusProxy() ? widget->focusProxy() : widget;
+    return target->focusPolicy() & Qt::TabFocus;
 }
 
 } // namespace
@@ -126,6 +131,11 @@ QWidget* Dialog::MakeControl(const ControlTemplate& control)
         connect(button, &QPushButton::clicked, this, [this, id = control.id] { OnCommand(id); });
         return button;
     }
+    if (kind == "tab") {
+        auto* tab = new TabControl(this);
+        tab->tabBar()->setFocusPolicy(control.style.contains("tabstop") ? Qt::TabFocus : Qt::NoFocus);
+        return tab;
+    }
     if (kind == "icon") {
         auto* icon = new QLabel(this);
         icon->setPixmap(windowIcon().pixmap(MapDialogRect(control.rect).size()));
@@ -143,8 +153,21 @@ bool Dialog::Create(QWidget* parent)
     return ready;
 }
 
+void SetMainWindow(QWidget* window)
+{
+    mainWindow = window;
+}
+
+QWidget* MainWindow()
+{
+    return mainWindow;
+}
+
 int Dialog::DoModal()
 {
+    // A dialog opened without an owner belongs to the main window.
+    if (parentWidget() == nullptr && mainWindow != nullptr && mainWindow != this)
+        setParent(mainWindow, windowFlags());
     Build();
     OnInitDialog();
     return exec();

@@ -53,6 +53,10 @@ private:
     int m_baseY = 0; // character height in pixels
 };
 
+// The application's main window: the owner of dialogs run without one.
+void SetMainWindow(QWidget* window);
+QWidget* MainWindow();
+
 // Standard command ids of push buttons.
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;

@@ -68,23 +68,47 @@ QList<DialogTemplate> ParseDialogTemplates(const QByteArray& json, QString* erro
     return dialogs;
 }
 
-const DialogTemplate& FindDialogTemplate(int id)
+namespace {
+
+struct Resources {
+    QHash<int, DialogTemplate> dialogs;
+    QHash<int, QString> strings;
+};
+
+const Resources& ProgramResources()
 {
-    static const QHash<int, DialogTemplate> templates = [] {
+    static const Resources resources = [] {
         QFile file(":/templates.json");
         if (!file.open(QIODevice::ReadOnly))
             qFatal("dialog templates are missing from the resources");
+        const QByteArray json = file.readAll();
         QString error;
-        const QList<DialogTemplate> list = ParseDialogTemplates(file.readAll(), &error);
+        const QList<DialogTemplate> list = ParseDialogTemplates(json, &error);
         if (list.isEmpty())
             qFatal("dialog templates cannot be read: %s", qPrintable(error));
-        QHash<int, DialogTemplate> byId;
+        Resources loaded;
         for (const DialogTemplate& dialog : list)
-            byId.insert(dialog.id, dialog);
-        return byId;
+            loaded.dialogs.insert(dialog.id, dialog);
+        const QJsonObject strings = QJsonDocument::fromJson(json).object().value("strings").toObject();
+        for (auto it = strings.begin(); it != strings.end(); ++it)
+            loaded.strings.insert(it.key().toInt(), it.value().toString());
+        return loaded;
     }();
-    const auto it = templates.constFind(id);
-    if (it == templates.constEnd())
+    return resources;
+}
+
+} // namespace
+
+const DialogTemplate& FindDialogTemplate(int id)
+{
+    const auto& dialogs = ProgramResources().dialogs;
+    const auto it = dialogs.constFind(id);
+    if (it == dialogs.constEnd())
         qFatal("no dialog template %d", id);
     return *it;
+}
+
+QString LoadResourceString(int id)
+{
+    return ProgramResources().strings.value(id);
 }

@@ -35,3 +35,6 @@ const DialogTemplate& FindDialogTemplate(int id);
 // Parses templates from JSON text; errorText says what is wrong when the
 // result is empty.
 QList<DialogTemplate> ParseDialogTemplates(const QByteArray& json, QString* errorText = nullptr);
+
+// A string of the program's string table; empty when there is none.
+QString LoadResourceString(int id);

@@ -1,0 +1,18 @@
+// The per-user profile: integers kept by section and entry between runs,
+// in the platform's native settings store (the registry on Windows).
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// Roots the profile under key and the executable's base name. Until then
+// nothing is read or written.
+void SetRegistryKey(const QString& key);
+bool ProfileRooted();
+
+int32_t GetProfileInt(const QString& section, const QString& entry, int32_t defaultValue);
+void WriteProfileInt(const QString& section, const QString& entry, int32_t value);
+
+// Forgets the root (for tests that start the program anew).
+void ResetProfileRoot();
