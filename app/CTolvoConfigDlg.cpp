@@ -1,0 +1,212 @@
+#include "CTolvoConfigDlg.h"
+
+#include "CAboutDlg.h"
+#include "CTolvoConfigApp.h"
+#include "DataExchange.h"
+#include "DialogTemplate.h"
+#include "IpAddressCtrl.h"
+#include "Profile.h"
+#include "TabControl.h"
+#include "TolvoInfo.h"
+#include "TolvoPortRouting.h"
+#include "TolvoPortSettings.h"
+#include "TolvoWiFi.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+constexpr int IDS_ABOUTBOX = 101;
+const char* const TAB_TEXTS[] = {"Info / DSC Parameters", "WiFi Settings", "Port Settings",
+                                 "Port Routing"};
+
+// Adopts page as a child of owner from construction on, so that the main
+// window owns it for its whole life.
+template <class Page> Page* OwnedPage(QWidget* owner)
+{
+    auto* page = new Page;
+    page->setParent(owner, Qt::Widget);
+    page->hide();
+    return page;
+}
+
+} // namespace
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QString(":/icons/tolvo-config-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+CTolvoConfigDlg::CTolvoConfigDlg()
+    : Dialog(IDD), m_hIcon(ProgramIcon()), m_pInfo(OwnedPage<TolvoInfo>(this)),
+      m_pWiFi(OwnedPage<TolvoWiFi>(this)), m_pPortSettings(OwnedPage<TolvoPortSettings>(this)),
+      m_pPortRouting(OwnedPage<TolvoPortRouting>(this))
+{
+    m_pages = {m_pInfo, m_pWiFi, m_pPortSettings, m_pPortRouting};
+}
+
+void CTolvoConfigDlg::DoDataExchange(DataExchange& dx)
+{
+    dx.Address(IDC_DEVICE_ADDRESS, m_deviceAddress);
+    dx.Control(IDC_TAB, m_tab);
+}
+
+bool CTolvoConfigDlg::OnInitDialog()
+{
+    Dialog::OnInitDialog();
+    AddAboutCommand();
+    setWindowIcon(m_hIcon);
+    m_deviceAddress = DEFAULT_DEVICE_ADDRESS;
+
+    for (int i = 0; i < 4; ++i) {
+        Q_ASSERT(m_pages[i]->templateId() == m_pageIds[i]);
+        m_pages[i]->Create(this);
+    }
+    for (int i = 0; i < 4; ++i) {
+        m_tab->insertTab(i, TAB_TEXTS[i]);
+        m_pages[i]->setAccessibleName(TAB_TEXTS[i]);
+    }
+    m_tab->setCurrentIndex(0);
+    connect(m_tab, &TabControl::currentChanged, this, &CTolvoConfigDlg::ShowSelectedPage);
+    ShowSelectedPage();
+    for (Dialog* page : m_pages)
+        page->UpdateData(false);
+
+    m_deviceAddress = static_cast<uint32_t>(
+        GetProfileInt(PROFILE_SECTION, PROFILE_ENTRY, static_cast<int32_t>(m_deviceAddress)));
+    UpdateData(false);
+    connect(ControlAs<IpAddressCtrl>(IDC_DEVICE_ADDRESS), &IpAddressCtrl::fieldChanged, this,
+            &CTolvoConfigDlg::OnAddressFieldChanged);
+    EnablePageControls(false);
+
+    setWindowTitle(windowTitle() + " - version: " + m_version);
+
+    // The tabs take no focus of their own; these keys switch pages instead.
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+                [this] { m_tab->setCurrentIndex((m_tab->currentIndex() + 1) % m_tab->count()); });
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] {
+            m_tab->setCurrentIndex((m_tab->currentIndex() + m_tab->count() - 1) % m_tab->count());
+        });
+
+    Control(IDCANCEL)->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void CTolvoConfigDlg::AddAboutCommand()
+{
+    const QString text = LoadResourceString(IDS_ABOUTBOX);
+    if (text.isEmpty())
+        return;
+#ifdef Q_OS_WIN
+    HMENU systemMenu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
+    if (systemMenu != nullptr) {
+        AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(systemMenu, MF_STRING, ABOUT_COMMAND_ID, reinterpret_cast<LPCWSTR>(text.utf16()));
+    }
+#endif
+    // Everywhere: the same item in the window's context menu, and F1.
+    auto* about = new QAction(text, this);
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    about->setShortcutContext(Qt::WindowShortcut);
+    connect(about, &QAction::triggered, this, [this] { OnSysCommand(ABOUT_COMMAND_ID); });
+    addAction(about);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+bool CTolvoConfigDlg::OnSysCommand(unsigned id)
+{
+    if (!IsAboutCommand(id))
+        return false;
+    CAboutDlg about;
+    about.DoModal();
+    return true;
+}
+
+#ifdef Q_OS_WIN
+bool CTolvoConfigDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
+{
+    const MSG* msg = static_cast<const MSG*>(message);
+    if (eventType == "windows_generic_MSG" && msg->message == WM_SYSCOMMAND &&
+        OnSysCommand(static_cast<unsigned>(msg->wParam))) {
+        *result = 0;
+        return true;
+    }
+    return Dialog::nativeEvent(eventType, message, result);
+}
+#endif
+
+void CTolvoConfigDlg::ShowSelectedPage()
+{
+    const int selected = m_tab->currentIndex();
+    const QRect area = m_tab->displayArea().translated(m_tab->pos());
+    for (Dialog* page : m_pages) {
+        page->setGeometry(area);
+        page->raise();
+        page->hide();
+    }
+    if (selected >= 0 && selected < static_cast<int>(m_pages.size()))
+        m_pages[selected]->show();
+}
+
+void CTolvoConfigDlg::resizeEvent(QResizeEvent* event)
+{
+    Dialog::resizeEvent(event);
+    if (m_tab != nullptr)
+        ShowSelectedPage();
+}
+
+void CTolvoConfigDlg::EnablePageControls(bool enable)
+{
+    m_pWiFi->EnableControls(enable);
+    m_pPortSettings->EnableControls(enable);
+    for (QComboBox* list : m_pPortRouting->m_connectCombo)
+        list->setEnabled(enable);
+    for (QLineEdit* edit : m_pPortRouting->m_tcpPortEdit)
+        edit->setEnabled(enable);
+}
+
+void CTolvoConfigDlg::OnAddressFieldChanged(int field, int value)
+{
+    const int shift = 24 - 8 * field;
+    const uint32_t octet = static_cast<uint32_t>(std::clamp(value, 0, 255));
+    m_deviceAddress = (m_deviceAddress & ~(0xFFu << shift)) | (octet << shift);
+    WriteProfileInt(PROFILE_SECTION, PROFILE_ENTRY, static_cast<int32_t>(m_deviceAddress));
+}
+
+void CTolvoConfigDlg::OnCommand(int id)
+{
+    if (id == IDC_LOAD)
+        LoadConfiguration();
+    else if (id == IDC_SAVE)
+        SaveConfiguration();
+    else
+        Dialog::OnCommand(id);
+}
+
+void CTolvoConfigDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // A focused button takes Enter as a click; elsewhere Enter is OK.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        else
+            OnCommand(IDOK);
+        return;
+    }
+    Dialog::keyPressEvent(event);
+}

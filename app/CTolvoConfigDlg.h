@@ -1,0 +1,73 @@
+// The main window: the device address, the four settings pages on a tab
+// control, and the Load and Save buttons.
+#pragma once
+
+#include "Dialog.h"
+
+#include <QIcon>
+
+#include <array>
+#include <cstdint>
+
+class IpAddressCtrl;
+class TabControl;
+class TolvoInfo;
+class TolvoPortRouting;
+class TolvoPortSettings;
+class TolvoWiFi;
+
+// The profile entry that remembers the device address.
+inline const QString PROFILE_SECTION = QStringLiteral("TOLVO_IPADDRESS");
+inline const QString PROFILE_ENTRY = QStringLiteral("IPaddress");
+constexpr uint32_t DEFAULT_DEVICE_ADDRESS = 0x0A000001; // 10.0.0.1
+
+// Icon 128, the program icon, in all its sizes.
+QIcon ProgramIcon();
+
+class CTolvoConfigDlg : public Dialog {
+    Q_OBJECT
+public:
+    enum {
+        IDD = 102,
+        IDC_DEVICE_ADDRESS = 1000,
+        IDC_LOAD = 1002,
+        IDC_SAVE = 1003,
+        IDC_TAB = 1020,
+    };
+
+    CTolvoConfigDlg();
+
+    void EnablePageControls(bool enable);
+    void ShowSelectedPage();
+    // A system-menu command: the About box for ABOUT_COMMAND_ID, else false
+    // (the caller passes the command on to the default processing).
+    bool OnSysCommand(unsigned id);
+
+    void LoadConfiguration();
+    void SaveConfiguration();
+
+    QIcon m_hIcon;
+    const std::array<int, 4> m_pageIds = {130, 131, 133, 132};
+    std::array<Dialog*, 4> m_pages{};
+    TolvoInfo* m_pInfo;
+    TolvoWiFi* m_pWiFi;
+    TolvoPortSettings* m_pPortSettings;
+    TolvoPortRouting* m_pPortRouting;
+    uint32_t m_deviceAddress = 0;
+    QString m_version;
+    TabControl* m_tab = nullptr;
+
+protected:
+    void DoDataExchange(DataExchange& dx) override;
+    bool OnInitDialog() override;
+    void OnCommand(int id) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+#ifdef Q_OS_WIN
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
+
+private:
+    void AddAboutCommand();
+    void OnAddressFieldChanged(int field, int value);
+};

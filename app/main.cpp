@@ -1,0 +1,19 @@
+// The Tolvo-S configuration utility.
+#include "CTolvoConfigApp.h"
+#include "CTolvoConfigDlg.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
+
+int main(int argc, char* argv[])
+{
+    QApplication qtApp(argc, argv);
+    // Named after the executable, as the profile and the message captions are.
+    QApplication::setApplicationName(QFileInfo(QApplication::applicationFilePath()).completeBaseName());
+    QApplication::setWindowIcon(ProgramIcon());
+
+    CTolvoConfigApp theApp;
+    theApp.InitInstance();
+    return theApp.ExitInstance();
+}

@@ -1,0 +1,3 @@
+#include "CTolvoConfigDlg.h"
+
+void CTolvoConfigDlg::SaveConfiguration() {}
