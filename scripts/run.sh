@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the device simulator on
-# 127.0.0.1:4070 (stop it with Ctrl+C).
+# Installs what is missing, builds, and starts the program together with the
+# bundled device simulator on 127.0.0.1:4070. The simulator stops when the
+# program closes.
+#
+# The program runs with a demonstration profile under build/demo-profile/
+# whose device address is 127.0.0.1, so Load and Save go to the simulator;
+# your own profile is not touched.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,8 +13,26 @@ bash scripts/deps.sh
 bash scripts/build.sh
 build_dir=${BUILD_DIR:-build}
 
-cat <<'TEXT'
-Talk to it from a shell, for example:
-  exec 3<>/dev/tcp/127.0.0.1/4070; printf 'get SSID\r\0' >&3; head -c 9 <&3 | tr '\r' '\n'
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  cat >&2 <<'TEXT'
+No display: the program is a desktop program and needs a graphical session.
+Run this command again from a terminal on your desktop (or over "ssh -X").
+Everything is built; to try the device side alone, start the simulator:
+  build/sim/tolvo-sim
 TEXT
-exec "$build_dir/sim/tolvo-sim" --address 127.0.0.1 --port 4070
+  exit 1
+fi
+
+profile_home="$PWD/$build_dir/demo-profile"
+profile_dir="$profile_home/Local AppWizard-Generated Applications"
+mkdir -p "$profile_dir"
+cat >"$profile_dir/TolvoSConfig.conf" <<'INI'
+[TOLVO_IPADDRESS]
+IPaddress=2130706433
+INI
+
+"$build_dir/sim/tolvo-sim" --address 127.0.0.1 --port 4070 --log "$build_dir/tolvo-sim.log" &
+sim_pid=$!
+trap 'kill "$sim_pid" 2>/dev/null || true' EXIT
+echo "Simulator on 127.0.0.1:4070 (log: $build_dir/tolvo-sim.log); starting the program."
+XDG_CONFIG_HOME="$profile_home" "$build_dir/app/TolvoSConfig"
