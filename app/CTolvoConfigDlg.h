@@ -2,12 +2,14 @@
 // control, and the Load and Save buttons.
 #pragma once
 
+#include "DeviceLink.h"
 #include "Dialog.h"
 
 #include <QIcon>
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class IpAddressCtrl;
 class TabControl;
@@ -53,9 +55,12 @@ public:
     TolvoWiFi* m_pWiFi;
     TolvoPortSettings* m_pPortSettings;
     TolvoPortRouting* m_pPortRouting;
+    std::unique_ptr<DeviceConnection> m_socket; // the connection of the Load or Save under way
     uint32_t m_deviceAddress = 0;
     QString m_version;
     TabControl* m_tab = nullptr;
+    // Whether a load has succeeded in this run; until then Save is refused.
+    bool m_configurationLoaded = false;
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
@@ -68,6 +73,12 @@ protected:
 #endif
 
 private:
+    // Load and Save share these.
+    bool ConnectToDevice(uint32_t address);
+    void CloseDeviceConnection();
+    bool ReadPagesForSave();
+    struct Pages PageSet();
+
     void AddAboutCommand();
     void OnAddressFieldChanged(int field, int value);
 };

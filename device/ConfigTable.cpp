@@ -103,7 +103,7 @@ TextProblem ParamTextProblem(const QString& text)
 int SetParamText(int index, const QString& text)
 {
     ConfigParam* row = FindParam(GROUP_WIFI, index);
-    if (row == nullptr || text.isNull() || ParamTextProblem(text) != TextProblem::None)
+    if (row == nullptr || ParamTextProblem(text) != TextProblem::None)
         return -1;
     StoreValue(*row, text.toLatin1().toStdString());
     return 0;
@@ -115,6 +115,15 @@ int SetParamInt(int index, int group, int32_t value)
     if (row == nullptr)
         return -1;
     StoreValue(*row, std::to_string(value));
+    return 0;
+}
+
+int ClearParamModified(int index, int group)
+{
+    ConfigParam* row = FindParam(group, index);
+    if (row == nullptr)
+        return -1;
+    row->flags &= ~PARAM_MODIFIED;
     return 0;
 }
 

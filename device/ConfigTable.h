@@ -87,13 +87,19 @@ ConfigParam* FindParam(int group, int index);
 enum class TextProblem { None, TooLong, NotLatin1, LineBreakOrNul };
 TextProblem ParamTextProblem(const QString& text);
 
-// Stores text in WiFi row index. Returns 0, or -1 when the text is null or
-// cannot be stored (see ParamTextProblem); the row is then left as it was.
+// Stores text in WiFi row index (a null text counts as empty). Returns 0, or
+// -1 when the row does not exist or the text cannot be stored (see
+// ParamTextProblem); the row is then left as it was.
 int SetParamText(int index, const QString& text);
 
 // Stores value as decimal text in row index of group. Returns 0, or -1 when
 // the row does not exist.
 int SetParamInt(int index, int group, int32_t value);
+
+// Takes row index of group out of the next push: a save that has no value
+// for the row leaves it out, so the device keeps its own. Returns 0, or -1
+// when the row does not exist.
+int ClearParamModified(int index, int group);
 
 // "%d.%d.%d.%d" of a host-order IPv4 address, most significant octet first.
 std::string FormatDottedAddress(uint32_t address);

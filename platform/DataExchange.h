@@ -16,6 +16,7 @@ public:
 
     bool saving() const { return m_saving; }
     bool failed() const { return m_failed; }
+    int lastControlId() const { return m_lastId; }
 
     // Binds member to the control with id once; later exchanges keep it.
     template <class T> void Control(int id, T*& member);

@@ -177,6 +177,7 @@ bool Dialog::UpdateData(bool saveAndValidate)
 {
     DataExchange dx(*this, saveAndValidate);
     DoDataExchange(dx);
+    m_failedControl = dx.failed() ? Control(dx.lastControlId()) : nullptr;
     return !dx.failed();
 }
 

@@ -26,6 +26,9 @@ public:
     // members, validating; stops at the first failure, which it has shown.
     bool UpdateData(bool saveAndValidate);
 
+    // The field whose check failed in the last exchange, or nullptr.
+    QWidget* FailedControl() const { return m_failedControl; }
+
     // The control with this id, or nullptr before the window exists.
     QWidget* Control(int id) const { return m_controls.value(id); }
     template <class T> T* ControlAs(int id) const { return qobject_cast<T*>(Control(id)); }
@@ -48,6 +51,7 @@ private:
     const int m_templateId;
     const DialogTemplate& m_template;
     QHash<int, QWidget*> m_controls;
+    QWidget* m_failedControl = nullptr;
     bool m_built = false;
     int m_baseX = 0; // average character width in pixels
     int m_baseY = 0; // character height in pixels

@@ -1,3 +1,33 @@
 #include "CTolvoConfigDlg.h"
 
-void CTolvoConfigDlg::LoadConfiguration() {}
+#include "ConfigTable.h"
+#include "PageTable.h"
+#include "Prompts.h"
+#include "TransferFailure.h"
+#include "WaitCursor.h"
+
+void CTolvoConfigDlg::LoadConfiguration()
+{
+    WaitCursor wait;
+    if (!ConnectToDevice(m_deviceAddress))
+        return;
+    const int fetched = FetchAllParams(*m_socket);
+    CloseDeviceConnection();
+    WaitCursor::Restore();
+    if (fetched != DEVICE_OK) {
+        // Nothing is copied: the pages keep what they showed.
+        ShowPrompt(this, {DescribeDeviceFailure(fetched) +
+                              "\n\nNothing was loaded: the pages still show what they showed before.",
+                          "Load Failed", PromptIcon::Error, PromptButtons::Ok});
+        return;
+    }
+
+    CopyTableToPages(PageSet());
+    for (Dialog* page : m_pages)
+        page->UpdateData(false);
+    UpdateData(false);
+    EnablePageControls(true);
+    m_configurationLoaded = true;
+    ShowPrompt(this, {"Current configuration has been loaded from Tolvo.", "Success!",
+                      PromptIcon::Exclamation, PromptButtons::Ok});
+}

@@ -1,0 +1,544 @@
+#include "CTolvoConfigDlg.h"
+#include "ConfigTable.h"
+#include "GuiTest.h"
+#include "IpAddressCtrl.h"
+#include "PageTable.h"
+#include "Profile.h"
+#include "Prompts.h"
+#include "SimProcess.h"
+#include "TabControl.h"
+#include "TolvoInfo.h"
+#include "TolvoPortRouting.h"
+#include "TolvoPortSettings.h"
+#include "TolvoWiFi.h"
+#include "WaitCursor.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+// Each test talks to its own loopback address, on the device's real port.
+uint32_t NextDeviceAddress()
+{
+    static uint32_t last = 0x7F000010; // 127.0.0.16
+    return ++last;
+}
+
+QString Dotted(uint32_t address)
+{
+    return QString::fromStdString(FormatDottedAddress(address));
+}
+
+// The commands a save sends for the simulator's factory values, in table order.
+QList<QByteArray> FactorySaveCommands()
+{
+    QList<QByteArray> commands;
+    for (const char* text :
+         {"set CHANNEL 6", "set TRANSPOWER 10", "set DEVICEID Tolvo-S", "set SSID TolvoNet",
+          "set PASSWORD tolvo1234", "set IPADDRESS 192.168.1.50", "set IPMASK 255.255.255.0",
+          "set DHCP 0", "set NTYPE 1", "set RS232 baudrate 115200", "set RS232 databits 8",
+          "set RS232 stopbits 1", "set RS232 parity 0", "set DIRECT baudrate 9600",
+          "set DIRECT databits 8", "set DIRECT stopbits 1", "set DIRECT parity 2",
+          "set PORTCONNECT 0 0", "set PORT 0 4070", "set PORTCONNECT 1 1", "set PORT 1 4001",
+          "set PORTCONNECT 2 2", "set PORT 2 4002"}) {
+        commands << WireCommand(text);
+    }
+    return commands;
+}
+
+// Reorders the setter order of a save (CHANNEL first) into the table order
+// in which the push sends: the push walks the table, not the setter calls.
+QList<QByteArray> InTableOrder(const QList<QByteArray>& commands)
+{
+    QStringList keys;
+    for (const ConfigGroup& group : ConfigTable)
+        for (const ConfigParam& row : group.rows)
+            keys << QString("set ") + row.key + " ";
+    QList<QByteArray> ordered;
+    for (const QString& key : keys)
+        for (const QByteArray& command : commands)
+            if (command.startsWith(key.toLatin1()))
+                ordered << command;
+    return ordered;
+}
+
+QByteArray GetFromSim(const SimProcess& sim, const QByteArray& key)
+{
+    DeviceConnection link;
+    if (!link.Connect(QHostAddress(sim.address()).toIPv4Address(), sim.port()))
+        return "<no connection>";
+    SendCommand(link, ("get " + key + "\r").toStdString());
+    const Reply reply = ReadReplyLine(link);
+    return reply.ok() ? QByteArray::fromStdString(reply.text) : "<no reply>";
+}
+
+bool AnyPageControlEnabled(CTolvoConfigDlg& dlg)
+{
+    return dlg.m_pWiFi->m_ssidEdit->isEnabled() || dlg.m_pPortSettings->m_rs232BaudCombo->isEnabled() ||
+           dlg.m_pPortRouting->m_tcpPortEdit[0]->isEnabled();
+}
+
+} // namespace
+
+class TestTransfer : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_profileDir;
+    uint32_t m_address = 0;
+
+    std::unique_ptr<CTolvoConfigDlg> OpenMainWindow()
+    {
+        auto dlg = std::make_unique<CTolvoConfigDlg>();
+        dlg->Create(nullptr);
+        dlg->m_deviceAddress = m_address;
+        dlg->UpdateData(false);
+        return dlg;
+    }
+
+    std::unique_ptr<SimProcess> StartSim(QStringList options = {})
+    {
+        auto sim = std::make_unique<SimProcess>(options, Dotted(m_address), DEVICE_COMMAND_PORT);
+        return sim->Start() ? std::move(sim) : nullptr;
+    }
+
+    Pages PagesOf(CTolvoConfigDlg& dlg)
+    {
+        return {*dlg.m_pInfo, *dlg.m_pWiFi, *dlg.m_pPortSettings, *dlg.m_pPortRouting};
+    }
+
+private slots:
+    void init()
+    {
+        ResetConfigTable();
+        m_address = NextDeviceAddress();
+        m_profileDir = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_profileDir->path());
+        SetRegistryKey("Local AppWizard-Generated Applications");
+    }
+
+    void cleanup()
+    {
+        ResetProfileRoot();
+        QCOMPARE(WaitCursor::depth(), 0); // every way out ends the wait cursor
+    }
+
+    // --- the conversions of a load and the setter calls of a save ---
+
+    void deviceInteger_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("value");
+        QTest::newRow("11") << QByteArray("11") << 11;
+        QTest::newRow("11abc") << QByteArray("11abc") << 11;
+        QTest::newRow("abc") << QByteArray("abc") << 0;
+        QTest::newRow("blank and sign") << QByteArray(" \t-5") << -5;
+        QTest::newRow("plus") << QByteArray("+7") << 7;
+        QTest::newRow("empty") << QByteArray("") << 0;
+        QTest::newRow("too large") << QByteArray("99999999999") << INT32_MAX;
+        QTest::newRow("too small") << QByteArray("-99999999999") << INT32_MIN;
+    }
+
+    void deviceInteger()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, value);
+        QCOMPARE(DeviceInteger(text.toStdString()), value);
+    }
+
+    void deviceAddress_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<quint32>("address");
+        QTest::newRow("dotted") << QByteArray("192.168.1.20") << 0xC0A80114u;
+        QTest::newRow("not an address") << QByteArray("abc") << 0xFFFFFFFFu;
+        QTest::newRow("broadcast") << QByteArray("255.255.255.255") << 0xFFFFFFFFu;
+        QTest::newRow("none, as 0") << QByteArray("0") << 0u;
+    }
+
+    void deviceAddress()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(quint32, address);
+        QCOMPARE(DeviceAddress(text.toStdString()), address);
+    }
+
+    void loadSelectsListItems_data()
+    {
+        QTest::addColumn<QByteArray>("baud");
+        QTest::addColumn<QByteArray>("parity");
+        QTest::addColumn<QByteArray>("connect");
+        QTest::addColumn<int>("baudItem");
+        QTest::addColumn<int>("parityItem");
+        QTest::addColumn<int>("connectItem");
+        QTest::newRow("matching values") << QByteArray("115200") << QByteArray("2") << QByteArray("3") << 4 << 2 << 3;
+        QTest::newRow("prefix of an item") << QByteArray("1152") << QByteArray("0") << QByteArray("0") << -1 << 0 << 0;
+        QTest::newRow("no such item") << QByteArray("300") << QByteArray("5") << QByteArray("4") << -1 << -1 << -1;
+        QTest::newRow("zero and minus one") << QByteArray("0") << QByteArray("-1") << QByteArray("-1") << -1 << -1 << -1;
+        QTest::newRow("case and index text") << QByteArray("9600") << QByteArray("1abc") << QByteArray("2") << 0 << 1 << 2;
+    }
+
+    void loadSelectsListItems()
+    {
+        QFETCH(QByteArray, baud);
+        QFETCH(QByteArray, parity);
+        QFETCH(QByteArray, connect);
+        QFETCH(int, baudItem);
+        QFETCH(int, parityItem);
+        QFETCH(int, connectItem);
+        auto dlg = OpenMainWindow();
+        // An earlier device's selection must not survive an unmatched value.
+        dlg->m_pPortSettings->m_rs232BaudCombo->setCurrentIndex(1);
+        dlg->m_pPortSettings->m_rs232ParityCombo->setCurrentIndex(1);
+        FindParam(GROUP_PORTS, 0)->value = baud.toStdString();
+        FindParam(GROUP_PORTS, 3)->value = parity.toStdString();
+        FindParam(GROUP_ROUTING, 2)->value = connect.toStdString();
+        CopyTableToPages(PagesOf(*dlg));
+        QCOMPARE(dlg->m_pPortSettings->m_rs232BaudCombo->currentIndex(), baudItem);
+        QCOMPARE(dlg->m_pPortSettings->m_rs232ParityCombo->currentIndex(), parityItem);
+        QCOMPARE(dlg->m_pPortRouting->m_connectCombo[1]->currentIndex(), connectItem);
+    }
+
+    void loadThenSaveGivesBackTheSameBytes()
+    {
+        auto dlg = OpenMainWindow();
+        const std::string ssid = "Caf\xe9 \xa9\xff";
+        FindParam(GROUP_WIFI, 0)->value = ssid;
+        FindParam(GROUP_WIFI, 2)->value = "192.168.1.20";
+        FindParam(GROUP_WIFI, 5)->value = "11abc";
+        FindParam(GROUP_INFO, 0)->value = "A123";
+        CopyTableToPages(PagesOf(*dlg));
+        QCOMPARE(dlg->m_pWiFi->m_ssid, QString::fromUtf8("Caf\u00e9 \u00a9\u00ff"));
+        QCOMPARE(dlg->m_pWiFi->m_ipAddress, 0xC0A80114u);
+        QCOMPARE(dlg->m_pWiFi->m_channel, 11);
+        QCOMPARE(dlg->m_pInfo->m_serialNumber, QString("A123"));
+        QCOMPARE(dlg->m_pInfo->m_firmwareVersion, QString("0")); // a row without a value
+        QVERIFY(CopyPagesToTable(PagesOf(*dlg)));
+        QCOMPARE(*FindParam(GROUP_WIFI, 0)->value, ssid);
+        QCOMPARE(*FindParam(GROUP_WIFI, 2)->value, std::string("192.168.1.20"));
+        QCOMPARE(*FindParam(GROUP_WIFI, 5)->value, std::string("11"));
+        QCOMPARE(FindParam(GROUP_INFO, 0)->flags & PARAM_MODIFIED, 0u); // never written
+    }
+
+    void saveTurnsSelectionsIntoValues()
+    {
+        auto dlg = OpenMainWindow();
+        TolvoPortSettings& ports = *dlg->m_pPortSettings;
+        ports.m_rs232BaudCombo->setCurrentIndex(4);
+        ports.m_rs232DataBitsCombo->setCurrentIndex(1);
+        ports.m_rs232StopBitsCombo->setCurrentIndex(0);
+        ports.m_rs232ParityCombo->setCurrentIndex(2);
+        ports.m_directParityCombo->setCurrentIndex(2);
+        dlg->m_pPortRouting->m_connectCombo[1]->setCurrentIndex(3);
+        dlg->m_pPortRouting->m_tcpPort[1] = 4001;
+        dlg->m_pWiFi->m_ipMask = 0xFFFFFF00;
+        // A row sent by an earlier save, whose list now has no selection.
+        SetParamInt(4, GROUP_PORTS, 19200);
+        QVERIFY(CopyPagesToTable(PagesOf(*dlg)));
+        const auto value = [](int group, int index) { return *FindParam(group, index)->value; };
+        QCOMPARE(value(GROUP_PORTS, 0), std::string("115200"));
+        QCOMPARE(value(GROUP_PORTS, 1), std::string("9"));
+        QCOMPARE(value(GROUP_PORTS, 2), std::string("1"));
+        QCOMPARE(value(GROUP_PORTS, 3), std::string("2"));
+        QCOMPARE(value(GROUP_PORTS, 7), std::string("2"));
+        QCOMPARE(value(GROUP_ROUTING, 2), std::string("3"));
+        QCOMPARE(value(GROUP_ROUTING, 3), std::string("4001"));
+        QCOMPARE(value(GROUP_WIFI, 3), std::string("255.255.255.0"));
+        for (int index : {4, 5, 6}) // lists without a selection are left out
+            QCOMPARE(FindParam(GROUP_PORTS, index)->flags & PARAM_MODIFIED, 0u);
+        QCOMPARE(FindParam(GROUP_ROUTING, 0)->flags & PARAM_MODIFIED, 0u);
+    }
+
+    // --- end to end against tolvo-sim ---
+
+    void loadShowsEveryValueOnItsPage()
+    {
+        auto sim = StartSim({"--set", "SERIALN=A123", "--set", "FWVERSION=1.0.3"});
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow();
+        PromptScript script;
+        dlg->LoadConfiguration();
+        QCOMPARE(script.shown().size(), 1);
+        QCOMPARE(script.shown().first().text, QString("Current configuration has been loaded from Tolvo."));
+        QCOMPARE(script.shown().first().caption, QString("Success!"));
+        QCOMPARE(script.shown().first().icon, PromptIcon::Exclamation);
+        QCOMPARE(dlg->m_pInfo->ControlAs<QLabel>(1013)->text(), QString("A123"));
+        QCOMPARE(dlg->m_pInfo->ControlAs<QLabel>(1014)->text(), QString("1.0.3"));
+        TolvoWiFi& wifi = *dlg->m_pWiFi;
+        QCOMPARE(wifi.m_ssidEdit->text(), QString("TolvoNet"));
+        QCOMPARE(wifi.m_passwordEdit->text(), QString("tolvo1234"));
+        QCOMPARE(wifi.m_deviceNameEdit->text(), QString("Tolvo-S"));
+        QCOMPARE(wifi.m_ipAddressCtrl->address(), 0xC0A80132u);
+        QCOMPARE(wifi.m_ipMaskCtrl->address(), 0xFFFFFF00u);
+        QCOMPARE(wifi.m_dhcpCombo->currentText(), QString("DHCP Disabled"));
+        QCOMPARE(wifi.m_networkTypeCombo->currentText(), QString("Infrastracture"));
+        QCOMPARE(wifi.m_channelEdit->text(), QString("6"));
+        QCOMPARE(wifi.m_transPowerEdit->text(), QString("10"));
+        TolvoPortSettings& ports = *dlg->m_pPortSettings;
+        QCOMPARE(ports.m_rs232BaudCombo->currentText(), QString("115200"));
+        QCOMPARE(ports.m_directBaudCombo->currentText(), QString("9600"));
+        QCOMPARE(ports.m_rs232ParityCombo->currentText(), QString("No"));
+        QCOMPARE(ports.m_directParityCombo->currentText(), QString("Even"));
+        QCOMPARE(ports.m_directStopBitsCombo->currentText(), QString("1"));
+        TolvoPortRouting& routing = *dlg->m_pPortRouting;
+        QCOMPARE(routing.m_connectCombo[1]->currentText(), QString("RS232"));
+        QCOMPARE(routing.m_connectCombo[2]->currentText(), QString("DIRECT"));
+        QCOMPARE(routing.m_tcpPortEdit[1]->text(), QString("4001"));
+        QVERIFY(AnyPageControlEnabled(*dlg));
+        QCOMPARE(dlg->ControlAs<IpAddressCtrl>(1000)->address(), m_address);
+    }
+
+    void saveAfterLoadSendsEveryWritableRowThenApplies()
+    {
+        auto sim = StartSim();
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow();
+        PromptScript script;
+        dlg->LoadConfiguration();
+        const qsizetype loadCommands = sim->Commands().size();
+        QCOMPARE(loadCommands, 25);
+        dlg->SaveConfiguration();
+        QCOMPARE(script.shown().size(), 2);
+        QCOMPARE(script.shown().last().text, QString("Current configuration has been saved to Tolvo."));
+        QList<QByteArray> expected = InTableOrder(FactorySaveCommands());
+        QCOMPARE(expected.size(), 23);
+        expected << WireCommand("set CONFIGURE");
+        QCOMPARE(sim->Commands().mid(loadCommands), expected);
+    }
+
+    void editedValuesReachTheDeviceAndAreApplied()
+    {
+        auto sim = StartSim();
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow();
+        QVERIFY(ShowActive(dlg.get()));
+        PromptScript script;
+        dlg->LoadConfiguration();
+        TolvoWiFi& wifi = *dlg->m_pWiFi;
+        wifi.m_ssidEdit->selectAll();
+        QTest::keyClicks(wifi.m_ssidEdit, "Workshop 2");
+        wifi.m_ssidEdit->insert(QString::fromUtf8("\u00e9"));
+        dlg->m_pPortSettings->m_directBaudCombo->setFocus();
+        QTest::keyClick(dlg->m_pPortSettings->m_directBaudCombo, Qt::Key_Down); // 9600 -> 19200
+        dlg->m_pPortRouting->m_tcpPortEdit[2]->selectAll();
+        QTest::keyClicks(dlg->m_pPortRouting->m_tcpPortEdit[2], "5002");
+        const qsizetype loadCommands = sim->Commands().size();
+        dlg->SaveConfiguration();
+        QCOMPARE(script.shown().size(), 2);
+        QCOMPARE(script.shown().last().caption, QString("Success!"));
+        const QList<QByteArray> sent = sim->Commands().mid(loadCommands);
+        QVERIFY(sent.contains(WireCommand("set SSID Workshop 2\xe9")));
+        QVERIFY(sent.contains(WireCommand("set DIRECT baudrate 19200")));
+        QVERIFY(sent.contains(WireCommand("set PORT 2 5002")));
+        QCOMPARE(sent.last(), WireCommand("set CONFIGURE"));
+        QCOMPARE(GetFromSim(*sim, "SSID"), QByteArray("Workshop 2\xe9"));
+        QCOMPARE(GetFromSim(*sim, "DIRECT baudrate"), QByteArray("19200"));
+        QCOMPARE(GetFromSim(*sim, "PORT 2"), QByteArray("5002"));
+        // Loading again shows what the device now holds.
+        dlg->LoadConfiguration();
+        QCOMPARE(wifi.m_ssidEdit->text(), QString::fromUtf8("Workshop 2\u00e9"));
+    }
+
+    void retryWhileRefusedThenAccepted()
+    {
+        auto dlg = OpenMainWindow();
+        std::unique_ptr<SimProcess> sim;
+        PromptScript script;
+        script.Answer(PromptAnswer::Retry).Then([&](const Prompt&) {
+            sim = StartSim(); // the device comes up; the next attempt succeeds
+            return PromptAnswer::Retry;
+        }).Answer(PromptAnswer::Ok);
+        dlg->LoadConfiguration();
+        QVERIFY(sim);
+        QCOMPARE(script.shown().size(), 3);
+        for (int i : {0, 1}) {
+            QCOMPARE(script.shown()[i].text, QString("Could not connecto to Tolvo."));
+            QCOMPARE(script.shown()[i].caption, QString("Connection Error"));
+            QCOMPARE(script.shown()[i].buttons, PromptButtons::RetryCancel);
+            QCOMPARE(script.shown()[i].icon, PromptIcon::Error);
+        }
+        QCOMPARE(script.shown()[2].caption, QString("Success!"));
+        QCOMPARE(script.unexpected(), 0);
+    }
+
+    void cancelEndsTheRunWithNothingSent()
+    {
+        auto dlg = OpenMainWindow();
+        {
+            PromptScript script;
+            script.Answer(PromptAnswer::Cancel);
+            dlg->LoadConfiguration();
+            QCOMPARE(script.shown().size(), 1);
+            QCOMPARE(script.unexpected(), 0);
+        }
+        QVERIFY(!AnyPageControlEnabled(*dlg));
+        QCOMPARE(dlg->m_pWiFi->m_ssidEdit->text(), QString());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QVERIFY(!dlg->m_socket);
+    }
+
+    void crLfDeviceLoadsEveryRowRight()
+    {
+        auto sim = StartSim({"--crlf"});
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow();
+        PromptScript script;
+        dlg->LoadConfiguration();
+        QCOMPARE(script.shown().last().caption, QString("Success!"));
+        QCOMPARE(dlg->m_pInfo->m_serialNumber, QString("TS-240117-0042"));
+        QCOMPARE(dlg->m_pInfo->m_firmwareVersion, QString("2.3.1"));
+        QCOMPARE(dlg->m_pWiFi->m_deviceName, QString("Tolvo-S"));
+        QCOMPARE(dlg->m_pPortRouting->m_tcpPort[2], 4002);
+    }
+
+    void failedLoadSaysSoAndLeavesThePagesAlone_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("closes after 10 replies") << QStringList{"--close-after", "10"} << "";
+        QTest::newRow("never answers") << QStringList{"--silent"} << "did not answer within 5 seconds";
+        QTest::newRow("over-long reply") << QStringList{"--long-reply", "SSID"} << "longer than 1024 bytes";
+    }
+
+    void failedLoadSaysSoAndLeavesThePagesAlone()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, reason);
+        auto sim = StartSim(options);
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow();
+        PromptScript script;
+        dlg->LoadConfiguration();
+        QCOMPARE(script.shown().size(), 1);
+        const Prompt& box = script.shown().first();
+        QCOMPARE(box.caption, QString("Load Failed"));
+        QCOMPARE(box.icon, PromptIcon::Error);
+        QVERIFY(box.text.contains("Nothing was loaded"));
+        QVERIFY2(box.text.contains(reason), qPrintable(box.text));
+        QCOMPARE(dlg->m_pInfo->ControlAs<QLabel>(1013)->text(), QString());
+        QCOMPARE(dlg->m_pWiFi->m_ssidEdit->text(), QString());
+        QCOMPARE(dlg->m_pPortSettings->m_rs232BaudCombo->currentIndex(), -1);
+        QVERIFY(!AnyPageControlEnabled(*dlg));
+        // And the pages keep an earlier load's values too.
+        QVERIFY(!dlg->m_configurationLoaded);
+    }
+
+    void failedLoadAfterAGoodOneKeepsItsValues()
+    {
+        auto good = StartSim();
+        QVERIFY(good);
+        auto dlg = OpenMainWindow();
+        PromptScript script;
+        dlg->LoadConfiguration();
+        good.reset();
+        auto bad = StartSim({"--close-after", "3", "--set", "SSID=Other"});
+        QVERIFY(bad);
+        dlg->LoadConfiguration();
+        QCOMPARE(script.shown().last().caption, QString("Load Failed"));
+        QCOMPARE(dlg->m_pWiFi->m_ssidEdit->text(), QString("TolvoNet"));
+        QVERIFY(AnyPageControlEnabled(*dlg));
+    }
+
+    void saveBeforeLoadIsRefused()
+    {
+        auto sim = StartSim();
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow();
+        PromptScript script;
+        dlg->SaveConfiguration();
+        QCOMPARE(script.shown().size(), 1);
+        QVERIFY(script.shown().first().text.startsWith("Load the configuration from the device first."));
+        QTest::qWait(50);
+        QVERIFY(sim->Commands().isEmpty());
+        QVERIFY(sim->LogLines("# connection").isEmpty());
+    }
+
+    void failingCheckStopsTheSave_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("channel 15") << 1 << int(TolvoWiFi::IDC_CHANNEL) << "15";
+        QTest::newRow("ssid of 100 characters") << 1 << int(TolvoWiFi::IDC_SSID) << QString(100, 's');
+        QTest::newRow("port 50") << 3 << 1030 << "50";
+    }
+
+    void failingCheckStopsTheSave()
+    {
+        QFETCH(int, page);
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        auto sim = StartSim();
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow();
+        QVERIFY(ShowActive(dlg.get()));
+        PromptScript script;
+        dlg->LoadConfiguration();
+        const qsizetype loadCommands = sim->Commands().size();
+        auto* edit = dlg->m_pages[page]->ControlAs<QLineEdit>(field);
+        edit->setText(text);
+        dlg->m_tab->setCurrentIndex(0);
+        ResetConfigTable();
+        dlg->SaveConfiguration();
+        QCOMPARE(script.shown().size(), 2); // the page's warning, nothing more
+        QCOMPARE(script.shown().last().icon, PromptIcon::Exclamation);
+        QCOMPARE(dlg->m_tab->currentIndex(), page);
+        QVERIFY(dlg->m_pages[page]->isVisible());
+        QCOMPARE(QApplication::focusWidget(), edit);
+        QCOMPARE(edit->selectedText(), text);
+        QTest::qWait(50);
+        QCOMPARE(sim->Commands().size(), loadCommands); // nothing sent
+        for (const ConfigGroup& group : ConfigTable) // nothing written
+            for (const ConfigParam& row : group.rows)
+                QCOMPARE(row.flags & PARAM_MODIFIED, 0u);
+    }
+
+    void listsWithUnmatchedValuesAreLeftOutOfTheSave()
+    {
+        auto sim = StartSim({"--set", "RS232 baudrate=1152", "--set", "RS232 parity=5", "--set",
+                             "PORTCONNECT 2=9", "--set", "DIRECT stopbits=3"});
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow();
+        PromptScript script;
+        dlg->LoadConfiguration();
+        const qsizetype loadCommands = sim->Commands().size();
+        dlg->SaveConfiguration();
+        QCOMPARE(script.shown().last().caption, QString("Success!"));
+        const QList<QByteArray> sent = sim->Commands().mid(loadCommands);
+        QCOMPARE(sent.size(), 23 - 4 + 1);
+        for (const QByteArray& command : sent) {
+            QVERIFY2(!command.startsWith("set RS232 baudrate") && !command.startsWith("set RS232 parity") &&
+                         !command.startsWith("set PORTCONNECT 2") && !command.startsWith("set DIRECT stopbits"),
+                     command.constData());
+            QVERIFY(!command.contains(" -1\r"));
+        }
+        QCOMPARE(GetFromSim(*sim, "RS232 baudrate"), QByteArray("1152")); // the device keeps its own
+    }
+
+    void failedPushIsReportedAsAFailure()
+    {
+        auto sim = StartSim({"--close-after", "30"}); // the save's connection ends after 30 replies
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow();
+        PromptScript script;
+        dlg->LoadConfiguration();
+        sim.reset();
+        auto closing = StartSim({"--close-after", "5"});
+        QVERIFY(closing);
+        dlg->SaveConfiguration();
+        QCOMPARE(script.shown().size(), 2);
+        const Prompt& box = script.shown().last();
+        QCOMPARE(box.caption, QString("Save Failed"));
+        QVERIFY(box.text.contains("has not applied the new settings"));
+        for (const QByteArray& command : closing->Commands())
+            QVERIFY(!command.startsWith("set CONFIGURE"));
+    }
+};
+
+QTEST_MAIN(TestTransfer)
+#include "test_transfer.moc"

@@ -1,0 +1,41 @@
+// Moving values between the parameter table and the four pages: the
+// conversions of a load and the setter calls of a save.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <string>
+
+class Dialog;
+class TolvoInfo;
+class TolvoPortRouting;
+class TolvoPortSettings;
+class TolvoWiFi;
+
+struct Pages {
+    TolvoInfo& info;
+    TolvoWiFi& wifi;
+    TolvoPortSettings& portSettings;
+    TolvoPortRouting& portRouting;
+};
+
+// A row's value, or "0" for a row that holds none.
+std::string RowText(int group, int index);
+
+// Leading white space, an optional sign, then decimal digits up to the
+// first other character; no digits give 0. Beyond 32 bits it saturates.
+int32_t DeviceInteger(const std::string& text);
+
+// The standard dotted-quad parser's reading of text, in host order; text
+// that is no IPv4 address gives 0xFFFFFFFF.
+uint32_t DeviceAddress(const std::string& text);
+
+// Copies every row into the page members and list selections, in the order
+// of the load. Members first; the caller refreshes the controls.
+void CopyTableToPages(Pages pages);
+
+// Writes the 23 writable rows from the page members and lists, in the order
+// of the save. A list without a selected item leaves its row out. Returns
+// false, with the table partly written, if a text could not be stored.
+bool CopyPagesToTable(Pages pages);
