@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -179,6 +180,14 @@ bool Dialog::UpdateData(bool saveAndValidate)
     DoDataExchange(dx);
     m_failedControl = dx.failed() ? Control(dx.lastControlId()) : nullptr;
     return !dx.failed();
+}
+
+void Dialog::keyPressEvent(QKeyEvent* event)
+{
+    if (isWindow())
+        QDialog::keyPressEvent(event);
+    else
+        event->ignore();
 }
 
 void Dialog::DoDataExchange(DataExchange&) {}

@@ -43,6 +43,9 @@ protected:
     // The push button with this id was clicked. 1 (OK) reads the controls
     // and ends the run; 2 (Cancel) ends it.
     virtual void OnCommand(int id);
+    // A page (a dialog laid inside another window) leaves Enter and Escape
+    // to the window it lies in, as the platform's dialog manager does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Build();

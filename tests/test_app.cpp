@@ -170,6 +170,20 @@ private slots:
         QCOMPARE(dlg->m_tab->currentIndex(), 1);
     }
 
+    void escapeOnAPageEndsTheMainWindowNotThePage()
+    {
+        auto dlg = OpenMainWindow();
+        QVERIFY(ShowActive(dlg.get()));
+        dlg->EnablePageControls(true);
+        dlg->m_tab->setCurrentIndex(2);
+        QComboBox* list = dlg->m_pPortSettings->m_rs232BaudCombo;
+        list->setFocus();
+        QSignalSpy rejected(dlg.get(), &QDialog::rejected);
+        QTest::keyClick(list, Qt::Key_Escape);
+        QCOMPARE(rejected.size(), 1);
+        QVERIFY(dlg->m_pPortSettings->isVisibleTo(dlg.get()));
+    }
+
     void aboutCommandRule_data()
     {
         QTest::addColumn<unsigned>("id");
