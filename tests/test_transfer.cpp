@@ -107,6 +107,15 @@ class TestTransfer : public QObject {
         return sim->Start() ? std::move(sim) : nullptr;
     }
 
+    // Loads, saves with no edits, and returns what the save sent.
+    QList<QByteArray> LoadThenSave(const SimProcess& sim, CTolvoConfigDlg& dlg)
+    {
+        dlg.LoadConfiguration();
+        const qsizetype loadCommands = sim.Commands().size();
+        dlg.SaveConfiguration();
+        return sim.Commands().mid(loadCommands);
+    }
+
     Pages PagesOf(CTolvoConfigDlg& dlg)
     {
         return {*dlg.m_pInfo, *dlg.m_pWiFi, *dlg.m_pPortSettings, *dlg.m_pPortRouting};
@@ -299,16 +308,14 @@ private slots:
         QVERIFY(sim);
         auto dlg = OpenMainWindow();
         PromptScript script;
-        dlg->LoadConfiguration();
-        const qsizetype loadCommands = sim->Commands().size();
-        QCOMPARE(loadCommands, 25);
-        dlg->SaveConfiguration();
+        const QList<QByteArray> sent = LoadThenSave(*sim, *dlg);
+        QCOMPARE(sim->Commands().size() - sent.size(), 25); // the load's gets
         QCOMPARE(script.shown().size(), 2);
         QCOMPARE(script.shown().last().text, QString("Current configuration has been saved to Tolvo."));
         QList<QByteArray> expected = InTableOrder(FactorySaveCommands());
         QCOMPARE(expected.size(), 23);
         expected << WireCommand("set CONFIGURE");
-        QCOMPARE(sim->Commands().mid(loadCommands), expected);
+        QCOMPARE(sent, expected);
     }
 
     void editedValuesReachTheDeviceAndAreApplied()
@@ -505,11 +512,8 @@ private slots:
         QVERIFY(sim);
         auto dlg = OpenMainWindow();
         PromptScript script;
-        dlg->LoadConfiguration();
-        const qsizetype loadCommands = sim->Commands().size();
-        dlg->SaveConfiguration();
+        const QList<QByteArray> sent = LoadThenSave(*sim, *dlg);
         QCOMPARE(script.shown().last().caption, QString("Success!"));
-        const QList<QByteArray> sent = sim->Commands().mid(loadCommands);
         QCOMPARE(sent.size(), 23 - 4 + 1);
         for (const QByteArray& command : sent) {
             QVERIFY2(!command.startsWith("set RS232 baudrate") && !command.startsWith("set RS232 parity") &&
@@ -518,6 +522,17 @@ private slots:
             QVERIFY(!command.contains(" -1\r"));
         }
         QCOMPARE(GetFromSim(*sim, "RS232 baudrate"), QByteArray("1152")); // the device keeps its own
+    }
+
+    void emptyDeviceNameIsStillSent()
+    {
+        auto sim = StartSim({"--set", "DEVICEID="});
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow();
+        PromptScript script;
+        const QList<QByteArray> sent = LoadThenSave(*sim, *dlg);
+        QCOMPARE(script.shown().last().caption, QString("Success!"));
+        QVERIFY(sent.contains(WireCommand("set DEVICEID ")));
     }
 
     void failedPushIsReportedAsAFailure()
