@@ -29,6 +29,16 @@ QString NameFromLabel(QString text)
     return text;
 }
 
+// Names a control for screen readers; an address field names its four parts too.
+void SetAccessibleName(QWidget* control, const QString& name)
+{
+    control->setAccessibleName(name);
+    if (auto* address = qobject_cast<IpAddressCtrl*>(control)) {
+        for (int i = 0; i < 4; ++i)
+            address->field(i)->setAccessibleName(QString("%1, part %2 of 4").arg(name).arg(i + 1));
+    }
+}
+
 // A control that Tab stops at: itself, or the part it hands its focus to.
 bool TakesFocus(const QWidget* widget)
 {
@@ -80,7 +90,7 @@ void Dialog::Build()
         if (control.id >= 0)
             m_controls.insert(control.id, widget);
         if (!control.name.isEmpty())
-            widget->setAccessibleName(control.name);
+            SetAccessibleName(widget, control.name);
         if (control.labelFor >= 0)
             labels.insert(control.labelFor, qobject_cast<QLabel*>(widget));
         if (TakesFocus(widget))
@@ -91,7 +101,7 @@ void Dialog::Build()
         Q_ASSERT_X(target && it.value(), "Dialog::Build", "a label names a missing control");
         it.value()->setBuddy(target);
         if (target->accessibleName().isEmpty())
-            target->setAccessibleName(NameFromLabel(it.value()->text()));
+            SetAccessibleName(target, NameFromLabel(it.value()->text()));
     }
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));

@@ -82,6 +82,7 @@ private slots:
         QCOMPARE(page.m_dhcpCombo->accessibleName(), QString("DHCP mode"));
         QCOMPARE(page.m_ssidEdit->accessibleName(), QString("SSID"));
         QCOMPARE(page.m_ipMaskCtrl->accessibleName(), QString("IP mask"));
+        QCOMPARE(page.m_ipMaskCtrl->field(2)->accessibleName(), QString("IP mask, part 3 of 4"));
     }
 
     void wifiPageReadsWhatTheUserEntered()
