@@ -32,6 +32,11 @@ void SetControlText(QWidget* control, const QString& text)
         label->setText(text);
 }
 
+QString RangeMessage(qint64 low, qint64 high)
+{
+    return QString("Please enter a whole number between %1 and %2.").arg(low).arg(high);
+}
+
 } // namespace
 
 bool ParseWholeNumber(const QString& text, int32_t& value)
@@ -106,14 +111,12 @@ void DataExchange::ListPosition(int id, int32_t& value)
 
 void DataExchange::MinMaxInt(int32_t value, int32_t low, int32_t high)
 {
-    if (m_saving && !m_failed && (value < low || value > high))
-        Fail(QString("Please enter a whole number between %1 and %2.").arg(low).arg(high));
+    Check(value >= low && value <= high, RangeMessage(low, high));
 }
 
 void DataExchange::MinMaxUInt(uint32_t value, uint32_t low, uint32_t high)
 {
-    if (m_saving && !m_failed && (value < low || value > high))
-        Fail(QString("Please enter a whole number between %1 and %2.").arg(low).arg(high));
+    Check(value >= low && value <= high, RangeMessage(low, high));
 }
 
 void DataExchange::Check(bool passes, const QString& message)
