@@ -95,16 +95,21 @@ bool CTolvoConfigDlg::OnInitDialog()
     setWindowTitle(windowTitle() + " - version: " + m_version);
 
     // The tabs take no focus of their own; these keys switch pages instead.
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
-        connect(new QShortcut(keys, this), &QShortcut::activated, this,
-                [this] { m_tab->setCurrentIndex((m_tab->currentIndex() + 1) % m_tab->count()); });
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] {
-            m_tab->setCurrentIndex((m_tab->currentIndex() + m_tab->count() - 1) % m_tab->count());
-        });
+    AddPageSwitchKeys({Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageDown}, +1);
+    AddPageSwitchKeys({Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageUp}, -1);
 
     Control(IDCANCEL)->setFocus(Qt::OtherFocusReason);
     return true;
+}
+
+void CTolvoConfigDlg::AddPageSwitchKeys(std::initializer_list<QKeyCombination> keys, int step)
+{
+    for (const QKeyCombination key : keys) {
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, [this, step] {
+            const int count = m_tab->count();
+            m_tab->setCurrentIndex((m_tab->currentIndex() + step + count) % count);
+        });
+    }
 }
 
 void CTolvoConfigDlg::AddAboutCommand()
@@ -116,7 +121,8 @@ void CTolvoConfigDlg::AddAboutCommand()
     HMENU systemMenu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
     if (systemMenu != nullptr) {
         AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(systemMenu, MF_STRING, ABOUT_COMMAND_ID, reinterpret_cast<LPCWSTR>(text.utf16()));
+        AppendMenuW(systemMenu, MF_STRING, ABOUT_COMMAND_ID,
+                    reinterpret_cast<LPCWSTR>(text.utf16()));
     }
 #endif
     // Everywhere: the same item in the window's context menu, and F1.

@@ -80,5 +80,6 @@ private:
     struct Pages PageSet();
 
     void AddAboutCommand();
+    void AddPageSwitchKeys(std::initializer_list<QKeyCombination> keys, int step);
     void OnAddressFieldChanged(int field, int value);
 };

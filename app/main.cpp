@@ -10,7 +10,8 @@ int main(int argc, char* argv[])
 {
     QApplication qtApp(argc, argv);
     // Named after the executable, as the profile and the message captions are.
-    QApplication::setApplicationName(QFileInfo(QApplication::applicationFilePath()).completeBaseName());
+    QApplication::setApplicationName(
+        QFileInfo(QApplication::applicationFilePath()).completeBaseName());
     QApplication::setWindowIcon(ProgramIcon());
 
     CTolvoConfigApp theApp;

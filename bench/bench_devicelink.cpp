@@ -45,8 +45,8 @@ double MedianMs(quint16 port, const std::function<int(DeviceConnection&)>& opera
 void Report(const char* name, int exchanges, int delayMs, double ms)
 {
     const double floor = exchanges * delayMs;
-    std::printf("%-6s D=%d ms  exchanges=%d  time=%.3f ms  per-exchange=%.4f ms  floor=%.1f ms", name,
-                delayMs, exchanges, ms, ms / exchanges, floor);
+    std::printf("%-6s D=%d ms  exchanges=%d  time=%.3f ms  per-exchange=%.4f ms  floor=%.1f ms",
+                name, delayMs, exchanges, ms, ms / exchanges, floor);
     if (floor > 0)
         std::printf("  ratio=%.3f", ms / floor);
     std::printf("\n");

@@ -12,14 +12,10 @@ namespace {
 int SendErrorCode(const QAbstractSocket& socket)
 {
     switch (socket.error()) {
-    case QAbstractSocket::UnknownSocketError:
-        return DEVICE_SEND_FAILED;
-    case QAbstractSocket::HostNotFoundError:
-        return DEVICE_HOST_NOT_FOUND;
-    case QAbstractSocket::SocketTimeoutError:
-        return DEVICE_TIMED_OUT;
-    default:
-        return DEVICE_SOCKET_ERROR;
+    case QAbstractSocket::UnknownSocketError: return DEVICE_SEND_FAILED;
+    case QAbstractSocket::HostNotFoundError: return DEVICE_HOST_NOT_FOUND;
+    case QAbstractSocket::SocketTimeoutError: return DEVICE_TIMED_OUT;
+    default: return DEVICE_SOCKET_ERROR;
     }
 }
 

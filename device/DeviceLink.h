@@ -12,14 +12,14 @@ constexpr quint16 DEVICE_COMMAND_PORT = 4070;
 // Result codes. 0 is success; -1 to -4 are send failures, by the socket's
 // error; the rest are this program's own.
 constexpr int DEVICE_OK = 0;
-constexpr int DEVICE_SEND_FAILED = -1;         // no socket error recorded
-constexpr int DEVICE_HOST_NOT_FOUND = -2;      // host not found
-constexpr int DEVICE_NO_DATA = -3;             // no data record (kept for callers; not produced)
-constexpr int DEVICE_SOCKET_ERROR = -4;        // any other socket error
-constexpr int DEVICE_TIMED_OUT = -5;           // the device did not answer in time
-constexpr int DEVICE_CONNECTION_CLOSED = -6;   // the stream ended before a reply
-constexpr int DEVICE_REPLY_TOO_LONG = -7;      // a reply line over MAX_REPLY_LENGTH bytes
-constexpr int DEVICE_COMMAND_TOO_LONG = -8;    // a command over MAX_COMMAND_LENGTH bytes
+constexpr int DEVICE_SEND_FAILED = -1;       // no socket error recorded
+constexpr int DEVICE_HOST_NOT_FOUND = -2;    // host not found
+constexpr int DEVICE_NO_DATA = -3;           // no data record (kept for callers; not produced)
+constexpr int DEVICE_SOCKET_ERROR = -4;      // any other socket error
+constexpr int DEVICE_TIMED_OUT = -5;         // the device did not answer in time
+constexpr int DEVICE_CONNECTION_CLOSED = -6; // the stream ended before a reply
+constexpr int DEVICE_REPLY_TOO_LONG = -7;    // a reply line over MAX_REPLY_LENGTH bytes
+constexpr int DEVICE_COMMAND_TOO_LONG = -8;  // a command over MAX_COMMAND_LENGTH bytes
 
 // A formatted command including its zero byte, and a reply before its end byte.
 constexpr int MAX_COMMAND_LENGTH = 128;

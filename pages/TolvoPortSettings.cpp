@@ -20,9 +20,9 @@ void TolvoPortSettings::DoDataExchange(DataExchange& dx)
 
 void TolvoPortSettings::EnableControls(bool enable)
 {
-    for (QComboBox* list : {m_rs232BaudCombo, m_rs232DataBitsCombo, m_rs232StopBitsCombo,
-                            m_rs232ParityCombo, m_directBaudCombo, m_directDataBitsCombo,
-                            m_directStopBitsCombo, m_directParityCombo}) {
+    for (QComboBox* list :
+         {m_rs232BaudCombo, m_rs232DataBitsCombo, m_rs232StopBitsCombo, m_rs232ParityCombo,
+          m_directBaudCombo, m_directDataBitsCombo, m_directStopBitsCombo, m_directParityCombo}) {
         list->setEnabled(enable);
     }
 }

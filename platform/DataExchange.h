@@ -11,8 +11,8 @@ class QWidget;
 
 class DataExchange {
 public:
-    DataExchange(Dialog& dialog, bool saveAndValidate)
-        : m_dialog(dialog), m_saving(saveAndValidate) {}
+    DataExchange(Dialog& dialog, bool saveAndValidate) : m_dialog(dialog), m_saving(saveAndValidate)
+    {}
 
     bool saving() const { return m_saving; }
     bool failed() const { return m_failed; }

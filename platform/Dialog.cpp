@@ -50,8 +50,7 @@ bool TakesFocus(const QWidget* widget)
 
 Dialog::Dialog(int templateId)
     : QDialog(nullptr), m_templateId(templateId), m_template(FindDialogTemplate(templateId))
-{
-}
+{}
 
 QRect Dialog::MapDialogRect(const QRect& units) const
 {
@@ -144,7 +143,8 @@ QWidget* Dialog::MakeControl(const ControlTemplate& control)
     }
     if (kind == "tab") {
         auto* tab = new TabControl(this);
-        tab->tabBar()->setFocusPolicy(control.style.contains("tabstop") ? Qt::TabFocus : Qt::NoFocus);
+        tab->tabBar()->setFocusPolicy(control.style.contains("tabstop") ? Qt::TabFocus
+                                                                        : Qt::NoFocus);
         return tab;
     }
     if (kind == "icon") {

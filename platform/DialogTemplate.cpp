@@ -89,7 +89,8 @@ const Resources& ProgramResources()
         Resources loaded;
         for (const DialogTemplate& dialog : list)
             loaded.dialogs.insert(dialog.id, dialog);
-        const QJsonObject strings = QJsonDocument::fromJson(json).object().value("strings").toObject();
+        const QJsonObject strings =
+            QJsonDocument::fromJson(json).object().value("strings").toObject();
         for (auto it = strings.begin(); it != strings.end(); ++it)
             loaded.strings.insert(it.key().toInt(), it.value().toString());
         return loaded;

@@ -8,20 +8,20 @@
 #include <QStringList>
 
 struct ControlTemplate {
-    QString kind;       // label, static, edit, combo, ipaddress, groupbox, button, tab, icon
-    int id = -1;        // -1 for controls without an id
+    QString kind; // label, static, edit, combo, ipaddress, groupbox, button, tab, icon
+    int id = -1;  // -1 for controls without an id
     QString text;
-    QRect rect;         // x, y, width, height in dialog units
-    QStringList style;  // e.g. tabstop, default, readonly
-    QStringList items;  // list items, in order
-    int labelFor = -1;  // a label names the control with this id
-    QString name;       // accessible name of a control that has no label
+    QRect rect;        // x, y, width, height in dialog units
+    QStringList style; // e.g. tabstop, default, readonly
+    QStringList items; // list items, in order
+    int labelFor = -1; // a label names the control with this id
+    QString name;      // accessible name of a control that has no label
 };
 
 struct DialogTemplate {
     int id = -1;
     QString caption;
-    QSize size;         // dialog units
+    QSize size; // dialog units
     QString fontFace;
     int fontPoints = 8;
     QStringList style;

@@ -51,7 +51,8 @@ void OctetEdit::keyPressEvent(QKeyEvent* event)
         m_owner->focusField(m_index + 1, false);
         return;
     }
-    if ((event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Left) && atStart && m_index > 0) {
+    if ((event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Left) && atStart &&
+        m_index > 0) {
         m_owner->focusField(m_index - 1, true);
         return;
     }
@@ -139,9 +140,10 @@ void IpAddressCtrl::fieldEdited(int index, const QString& text)
         m_fields[index]->setText(QString::number(MAX_OCTET));
         value = MAX_OCTET;
         emit fieldChanged(index, value);
-        ShowPrompt(window(), {QString("%1 is not a valid entry. Please specify a value between 0 and 255.")
-                                  .arg(text),
-                              DefaultPromptCaption(), PromptIcon::Exclamation});
+        ShowPrompt(window(),
+                   {QString("%1 is not a valid entry. Please specify a value between 0 and 255.")
+                        .arg(text),
+                    DefaultPromptCaption(), PromptIcon::Exclamation});
         m_fields[index]->setFocus();
         m_fields[index]->selectAll();
         return;

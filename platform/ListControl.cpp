@@ -9,15 +9,16 @@ void MakeEditableList(QComboBox* combo)
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     combo->setDuplicatesEnabled(true);
-    QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo, [combo](const QString& text) {
-        const int index = combo->currentIndex();
-        if (index < 0 || combo->itemText(index) == text)
-            return;
-        const int cursor = combo->lineEdit()->cursorPosition();
-        combo->setCurrentIndex(-1);
-        combo->setEditText(text);
-        combo->lineEdit()->setCursorPosition(cursor);
-    });
+    QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo,
+                     [combo](const QString& text) {
+                         const int index = combo->currentIndex();
+                         if (index < 0 || combo->itemText(index) == text)
+                             return;
+                         const int cursor = combo->lineEdit()->cursorPosition();
+                         combo->setCurrentIndex(-1);
+                         combo->setEditText(text);
+                         combo->lineEdit()->setCursorPosition(cursor);
+                     });
 }
 
 void SelectListPosition(QComboBox* combo, int index)

@@ -3,8 +3,8 @@
 #ifdef _WIN32
 #include <winsock2.h>
 #else
-#include <sys/socket.h>
 #include <netinet/in.h>
+#include <sys/socket.h>
 #include <unistd.h>
 #endif
 

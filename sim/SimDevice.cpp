@@ -95,7 +95,8 @@ QByteArray SimDevice::Escape(const QByteArray& bytes)
             if (c >= 0x20 && c < 0x7F)
                 out += c;
             else
-                out += "\\x" + QByteArray::number(static_cast<unsigned char>(c), 16).rightJustified(2, '0');
+                out += "\\x" +
+                       QByteArray::number(static_cast<unsigned char>(c), 16).rightJustified(2, '0');
         }
     }
     return out;

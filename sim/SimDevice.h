@@ -16,13 +16,13 @@
 struct SimOptions {
     QHostAddress address{QHostAddress::LocalHost};
     quint16 port = 4070;
-    bool crlf = false;          // end replies with CR LF instead of CR
-    int closeAfter = -1;        // close a connection after this many replies
-    bool silent = false;        // never reply
-    int delayMs = 0;            // wait this long before each reply
-    QByteArray longReplyKey;    // answer "get" of this key with an over-long reply
-    int refuseSeconds = 0;      // do not listen during the first seconds
-    int resetFirst = 0;         // reset the first connections as soon as they are accepted
+    bool crlf = false;       // end replies with CR LF instead of CR
+    int closeAfter = -1;     // close a connection after this many replies
+    bool silent = false;     // never reply
+    int delayMs = 0;         // wait this long before each reply
+    QByteArray longReplyKey; // answer "get" of this key with an over-long reply
+    int refuseSeconds = 0;   // do not listen during the first seconds
+    int resetFirst = 0;      // reset the first connections as soon as they are accepted
     QList<QPair<QByteArray, QByteArray>> initialValues; // overrides of factory values
 };
 

@@ -48,7 +48,8 @@ bool ParseOptions(const QCommandLineParser& parser, SimOptions& options, QString
             error = "--set takes KEY=VALUE";
             return false;
         }
-        options.initialValues.append({assignment.left(eq).toLatin1(), assignment.mid(eq + 1).toLatin1()});
+        options.initialValues.append(
+            {assignment.left(eq).toLatin1(), assignment.mid(eq + 1).toLatin1()});
     }
     return true;
 }

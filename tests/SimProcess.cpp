@@ -6,8 +6,7 @@
 
 SimProcess::SimProcess(QStringList options, QString address, quint16 port)
     : m_options(std::move(options)), m_address(std::move(address)), m_port(port)
-{
-}
+{}
 
 SimProcess::~SimProcess()
 {

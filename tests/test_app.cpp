@@ -76,8 +76,9 @@ private slots:
         QCOMPARE(dlg->m_pInfo->ControlAs<QLabel>(1013)->text(), QString());
         QCOMPARE(dlg->m_pInfo->ControlAs<QLabel>(1014)->text(), QString());
         QList<QWidget*> pageControls;
-        for (Dialog* page : {static_cast<Dialog*>(dlg->m_pWiFi), static_cast<Dialog*>(dlg->m_pPortSettings),
-                             static_cast<Dialog*>(dlg->m_pPortRouting)}) {
+        for (Dialog* page :
+             {static_cast<Dialog*>(dlg->m_pWiFi), static_cast<Dialog*>(dlg->m_pPortSettings),
+              static_cast<Dialog*>(dlg->m_pPortRouting)}) {
             for (QWidget* child : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 if (qobject_cast<QLineEdit*>(child) || qobject_cast<QComboBox*>(child) ||
                     qobject_cast<IpAddressCtrl*>(child))
@@ -100,10 +101,12 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<quint32>("address");
         QTest::addColumn<qint32>("stored");
-        QTest::newRow("second field to 20") << 0x0A000001u << 1 << "20" << 0x0A140001u << qint32(0x0A140001);
-        QTest::newRow("top bit set") << 0x0A000001u << 0 << "192" << 0xC0000001u << qint32(0xC0000001u);
-        QTest::newRow("over 255 stays in its octet") << 0x0A000001u << 2 << "999" << 0x0A00FF01u
-                                                     << qint32(0x0A00FF01);
+        QTest::newRow("second field to 20")
+            << 0x0A000001u << 1 << "20" << 0x0A140001u << qint32(0x0A140001);
+        QTest::newRow("top bit set")
+            << 0x0A000001u << 0 << "192" << 0xC0000001u << qint32(0xC0000001u);
+        QTest::newRow("over 255 stays in its octet")
+            << 0x0A000001u << 2 << "999" << 0x0A00FF01u << qint32(0x0A00FF01);
     }
 
     void addressEditsUpdateTheMemberAndTheProfile()
@@ -127,7 +130,8 @@ private slots:
 
     void storedAddressIsReadBackAtStart()
     {
-        WriteProfileInt(PROFILE_SECTION, PROFILE_ENTRY, static_cast<int32_t>(0xC0A80101u)); // 192.168.1.1
+        WriteProfileInt(PROFILE_SECTION, PROFILE_ENTRY,
+                        static_cast<int32_t>(0xC0A80101u)); // 192.168.1.1
         QVERIFY(Profile().value("TOLVO_IPADDRESS/IPaddress").toInt() < 0);
         auto dlg = OpenMainWindow();
         QCOMPARE(dlg->m_deviceAddress, 0xC0A80101u);
@@ -139,7 +143,8 @@ private slots:
         auto dlg = OpenMainWindow();
         QVERIFY(ShowActive(dlg.get()));
         const QList<int> templates = {130, 131, 133, 132};
-        const QStringList texts = {"Info / DSC Parameters", "WiFi Settings", "Port Settings", "Port Routing"};
+        const QStringList texts = {"Info / DSC Parameters", "WiFi Settings", "Port Settings",
+                                   "Port Routing"};
         dlg->m_pWiFi->m_ssid = "Lab";
         dlg->m_pWiFi->UpdateData(false);
         const QRect area = dlg->m_tab->displayArea().translated(dlg->m_tab->pos());
@@ -256,7 +261,8 @@ private slots:
         QCOMPARE(script.shown().first().buttons, PromptButtons::Ok);
         QVERIFY(!ProfileRooted());
         QVERIFY(app.m_version.isEmpty());
-        QCOMPARE(QDir(m_profileDir->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+        QCOMPARE(QDir(m_profileDir->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
         for (QWidget* widget : QApplication::topLevelWidgets())
             QVERIFY(!qobject_cast<CTolvoConfigDlg*>(widget));
     }

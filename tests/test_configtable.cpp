@@ -35,12 +35,14 @@ private slots:
             }
         }
         QCOMPARE(counts, (QList<int>{2, 9, 8, 6}));
-        QCOMPARE(keys, (QStringList{"SERIALN", "FWVERSION", "SSID", "PASSWORD", "IPADDRESS",
-                                    "IPMASK", "DHCP", "CHANNEL", "NTYPE", "TRANSPOWER", "DEVICEID",
-                                    "RS232 baudrate", "RS232 databits", "RS232 stopbits",
-                                    "RS232 parity", "DIRECT baudrate", "DIRECT databits",
-                                    "DIRECT stopbits", "DIRECT parity", "PORTCONNECT 0", "PORT 0",
-                                    "PORTCONNECT 1", "PORT 1", "PORTCONNECT 2", "PORT 2"}));
+        QCOMPARE(keys, (QStringList{
+                           "SERIALN",         "FWVERSION",       "SSID",          "PASSWORD",
+                           "IPADDRESS",       "IPMASK",          "DHCP",          "CHANNEL",
+                           "NTYPE",           "TRANSPOWER",      "DEVICEID",      "RS232 baudrate",
+                           "RS232 databits",  "RS232 stopbits",  "RS232 parity",  "DIRECT baudrate",
+                           "DIRECT databits", "DIRECT stopbits", "DIRECT parity", "PORTCONNECT 0",
+                           "PORT 0",          "PORTCONNECT 1",   "PORT 1",        "PORTCONNECT 2",
+                           "PORT 2"}));
         QCOMPARE(ConfigTable[GROUP_INFO].rows[0].flags, PARAM_READ);
         QCOMPARE(ConfigTable[GROUP_WIFI].rows[4].kind, PARAM_CHOICE);
         QCOMPARE(ConfigTable[GROUP_ROUTING].rows[1].kind, PARAM_RANGE);
@@ -50,8 +52,10 @@ private slots:
     {
         QCOMPARE(QList<int32_t>(BaudRates.begin(), BaudRates.end()),
                  (QList<int32_t>{9600, 19200, 38400, 57600, 115200, 230400}));
-        QCOMPARE(QList<int32_t>(DataBitsValues.begin(), DataBitsValues.end()), (QList<int32_t>{8, 9}));
-        QCOMPARE(QList<int32_t>(StopBitsValues.begin(), StopBitsValues.end()), (QList<int32_t>{1, 2}));
+        QCOMPARE(QList<int32_t>(DataBitsValues.begin(), DataBitsValues.end()),
+                 (QList<int32_t>{8, 9}));
+        QCOMPARE(QList<int32_t>(StopBitsValues.begin(), StopBitsValues.end()),
+                 (QList<int32_t>{1, 2}));
         QCOMPARE(WiFiChannels.size(), 15u);
         QCOMPARE(TransPowerLevels.front(), 1);
         QCOMPARE(QString(ConnectTargetNames[3]), QString("NO connection"));
@@ -107,7 +111,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("empty") << QString("") << QByteArray("");
         QTest::newRow("plain") << QString("Tolvo-S") << QByteArray("Tolvo-S");
-        QTest::newRow("latin-1") << QString::fromUtf8("Caf\u00e9 \u00ff") << QByteArray("Caf\xe9 \xff");
+        QTest::newRow("latin-1") << QString::fromUtf8("Caf\u00e9 \u00ff")
+                                 << QByteArray("Caf\xe9 \xff");
         QTest::newRow("99 characters") << QString(99, 'a') << QByteArray(99, 'a');
         QTest::newRow("inner blanks") << QString("my net 2") << QByteArray("my net 2");
     }
@@ -128,10 +133,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("problem");
-        QTest::newRow("greek letter") << QString::fromUtf8("\u03b1lpha") << int(TextProblem::NotLatin1);
+        QTest::newRow("greek letter")
+            << QString::fromUtf8("\u03b1lpha") << int(TextProblem::NotLatin1);
         QTest::newRow("emoji") << QString::fromUtf8("\U0001F600") << int(TextProblem::NotLatin1);
         QTest::newRow("100 characters") << QString(100, 'a') << int(TextProblem::TooLong);
-        QTest::newRow("carriage return") << QString("a\rset CONFIGURE") << int(TextProblem::LineBreakOrNul);
+        QTest::newRow("carriage return")
+            << QString("a\rset CONFIGURE") << int(TextProblem::LineBreakOrNul);
         QTest::newRow("line feed") << QString("a\nb") << int(TextProblem::LineBreakOrNul);
         QTest::newRow("zero") << QString(QChar(0)) << int(TextProblem::LineBreakOrNul);
     }

@@ -65,7 +65,10 @@ private slots:
     void fetchGetsEveryRowInTableOrder()
     {
         QFETCH(QStringList, options);
-        SimProcess sim(options << "--set" << "SSID=" << "--set" << "DEVICEID=Caf\xc3\xa9 1");
+        SimProcess sim(options << "--set"
+                               << "SSID="
+                               << "--set"
+                               << "DEVICEID=Caf\xc3\xa9 1");
         QVERIFY(sim.Start());
         DeviceConnection link;
         QVERIFY(link.Connect(0x7F000001, sim.port()));
@@ -162,10 +165,9 @@ private slots:
         QCOMPARE(PushModifiedParams(link), DEVICE_OK);
         link.Close();
 
-        const QList<QByteArray> expected = {WireCommand("set SSID New SSID"),
-                                            WireCommand("set RS232 baudrate 115200"),
-                                            WireCommand("set PORT 2 4005"),
-                                            WireCommand("set CONFIGURE")};
+        const QList<QByteArray> expected = {
+            WireCommand("set SSID New SSID"), WireCommand("set RS232 baudrate 115200"),
+            WireCommand("set PORT 2 4005"), WireCommand("set CONFIGURE")};
         QCOMPARE(sim.Commands(), expected);
         QCOMPARE(expected.at(1).size(), 27);
         QCOMPARE(GetFromSim(sim, "RS232 baudrate"), QByteArray("115200"));
@@ -187,7 +189,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("status");
-        QTest::newRow("closes after 2 replies") << QStringList{"--close-after", "2"} << DEVICE_CONNECTION_CLOSED;
+        QTest::newRow("closes after 2 replies")
+            << QStringList{"--close-after", "2"} << DEVICE_CONNECTION_CLOSED;
         QTest::newRow("never replies") << QStringList{"--silent"} << DEVICE_TIMED_OUT;
     }
 

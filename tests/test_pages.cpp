@@ -119,14 +119,22 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("channel");    // m_channel after the read
         QTest::addColumn<int>("transPower"); // m_transPower after the read
-        QTest::newRow("channel 15") << 1012 << "15" << "between 0 and 14" << 15 << 4;
-        QTest::newRow("channel -1") << 1012 << "-1" << "between 0 and 14" << -1 << 4;
-        QTest::newRow("channel letters") << 1012 << "abc" << "whole number." << 3 << 4;
-        QTest::newRow("channel empty") << 1012 << "" << "whole number." << 3 << 4;
-        QTest::newRow("power 13") << 1016 << "13" << "between 0 and 12" << 9 << 13;
-        QTest::newRow("power 11x") << 1016 << "11x" << "whole number." << 9 << 4;
-        QTest::newRow("device name too long") << 1011 << QString(100, 'n') << "at most 99" << 3 << 4;
-        QTest::newRow("ssid greek") << 1009 << "\u03b1\u03b2" << "Latin-1" << 3 << 4;
+        QTest::newRow("channel 15") << 1012 << "15"
+                                    << "between 0 and 14" << 15 << 4;
+        QTest::newRow("channel -1") << 1012 << "-1"
+                                    << "between 0 and 14" << -1 << 4;
+        QTest::newRow("channel letters") << 1012 << "abc"
+                                         << "whole number." << 3 << 4;
+        QTest::newRow("channel empty") << 1012 << ""
+                                       << "whole number." << 3 << 4;
+        QTest::newRow("power 13") << 1016 << "13"
+                                  << "between 0 and 12" << 9 << 13;
+        QTest::newRow("power 11x") << 1016 << "11x"
+                                   << "whole number." << 9 << 4;
+        QTest::newRow("device name too long")
+            << 1011 << QString(100, 'n') << "at most 99" << 3 << 4;
+        QTest::newRow("ssid greek") << 1009 << "\u03b1\u03b2"
+                                    << "Latin-1" << 3 << 4;
         QTest::newRow("password too long") << 1010 << QString(120, 'p') << "at most 99" << 3 << 4;
     }
 
@@ -150,7 +158,8 @@ private slots:
         PromptScript script;
         QVERIFY(!page.UpdateData(true));
         QCOMPARE(script.shown().size(), 1);
-        QVERIFY2(script.shown().first().text.contains(message), qPrintable(script.shown().first().text));
+        QVERIFY2(script.shown().first().text.contains(message),
+                 qPrintable(script.shown().first().text));
         QCOMPARE(script.shown().first().icon, PromptIcon::Exclamation);
         QCOMPARE(page.m_channel, channel);
         QCOMPARE(page.m_transPower, transPower);
@@ -202,11 +211,16 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("warnings");
-        QTest::newRow("infrastructure, 0 becomes 7") << 1 << "0" << "7" << 0;
-        QTest::newRow("access point, 0 stays") << 0 << "0" << "0" << 0;
-        QTest::newRow("infrastructure, 12 stays") << 1 << "12" << "12" << 0;
-        QTest::newRow("infrastructure, cleared: previous back") << 1 << "" << "5" << 1;
-        QTest::newRow("access point, cleared: stays empty") << 0 << "" << "" << 1;
+        QTest::newRow("infrastructure, 0 becomes 7") << 1 << "0"
+                                                     << "7" << 0;
+        QTest::newRow("access point, 0 stays") << 0 << "0"
+                                               << "0" << 0;
+        QTest::newRow("infrastructure, 12 stays") << 1 << "12"
+                                                  << "12" << 0;
+        QTest::newRow("infrastructure, cleared: previous back") << 1 << ""
+                                                                << "5" << 1;
+        QTest::newRow("access point, cleared: stays empty") << 0 << ""
+                                                            << "" << 1;
     }
 
     void typingTheChannelFollowsTheNetworkType()
@@ -281,9 +295,9 @@ private slots:
     {
         Hosted<TolvoPortSettings> ports;
         TolvoPortSettings& page = *ports.page;
-        const QList<QComboBox*> lists = {page.m_rs232BaudCombo, page.m_rs232DataBitsCombo,
-                                         page.m_rs232StopBitsCombo, page.m_rs232ParityCombo,
-                                         page.m_directBaudCombo, page.m_directDataBitsCombo,
+        const QList<QComboBox*> lists = {page.m_rs232BaudCombo,      page.m_rs232DataBitsCombo,
+                                         page.m_rs232StopBitsCombo,  page.m_rs232ParityCombo,
+                                         page.m_directBaudCombo,     page.m_directDataBitsCombo,
                                          page.m_directStopBitsCombo, page.m_directParityCombo};
         const QList<QStringList> items = {baudItems, {"8", "9"}, {"1", "2"}, {"No", "Odd", "Even"},
                                           baudItems, {"8", "9"}, {"1", "2"}, {"No", "Odd", "Even"}};
@@ -327,7 +341,8 @@ private slots:
         QTest::newRow("1023") << "1023" << true << 1023 << "";
         QTest::newRow("65535") << "65535" << true << 65535 << "";
         QTest::newRow("65536") << "65536" << false << 65536 << "between 128 and 65535";
-        QTest::newRow("2147483647") << "2147483647" << false << 2147483647 << "between 128 and 65535";
+        QTest::newRow("2147483647")
+            << "2147483647" << false << 2147483647 << "between 128 and 65535";
         QTest::newRow("127") << "127" << false << 127 << "between 128 and 65535";
         QTest::newRow("50") << "50" << false << 50 << "between 128 and 65535";
         QTest::newRow("0") << "0" << false << 0 << "between 128 and 65535";
@@ -380,10 +395,12 @@ private slots:
     {
         QTest::addColumn<int>("page");
         QTest::addColumn<QList<int>>("ids");
-        QTest::newRow("wifi") << 131 << QList<int>{1007, 1008, 1009, 1010, 1012, 1016, 1017, 1018, 1011, 1007};
+        QTest::newRow("wifi") << 131 << QList<int>{1007, 1008, 1009, 1010, 1012,
+                                                   1016, 1017, 1018, 1011, 1007};
         QTest::newRow("port settings")
             << 133 << QList<int>{1021, 1023, 1025, 1026, 1024, 1028, 1029, 1030, 1021};
-        QTest::newRow("port routing") << 132 << QList<int>{1027, 1028, 1029, 1030, 1031, 1032, 1027};
+        QTest::newRow("port routing")
+            << 132 << QList<int>{1027, 1028, 1029, 1030, 1031, 1032, 1027};
     }
 
     void tabOrderFollowsTheTemplate()

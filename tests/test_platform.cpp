@@ -1,7 +1,7 @@
 #include "DataExchange.h"
-#include "GuiTest.h"
 #include "Dialog.h"
 #include "DialogTemplate.h"
+#include "GuiTest.h"
 #include "IpAddressCtrl.h"
 #include "ListControl.h"
 #include "Prompts.h"
@@ -58,7 +58,8 @@ private slots:
         QVERIFY(qAbs(unit.width() - metrics.averageCharWidth()) <= 2);
         QCOMPARE(dialog.size(), dialog.MapDialogRect(QRect(0, 0, 316, 183)).size());
         // Controls sit where the template puts them.
-        QCOMPARE(dialog.Control(1011)->geometry().topLeft(), dialog.MapDialogRect(QRect(61, 20, 0, 0)).topLeft());
+        QCOMPARE(dialog.Control(1011)->geometry().topLeft(),
+                 dialog.MapDialogRect(QRect(61, 20, 0, 0)).topLeft());
     }
 
     void addressFieldFollowsTyping_data()
@@ -228,7 +229,8 @@ private slots:
     {
         PromptScript script;
         script.Answer(PromptAnswer::Retry).Then([](const Prompt& prompt) {
-            return prompt.buttons == PromptButtons::RetryCancel ? PromptAnswer::Cancel : PromptAnswer::Ok;
+            return prompt.buttons == PromptButtons::RetryCancel ? PromptAnswer::Cancel
+                                                                : PromptAnswer::Ok;
         });
         const Prompt box{"Could not connect.", "Connection Error", PromptIcon::Error,
                          PromptButtons::RetryCancel, PromptAnswer::Retry};
@@ -253,9 +255,9 @@ private slots:
             buttons = int(box->standardButtons());
             box->button(QMessageBox::Retry)->click();
         });
-        const PromptAnswer answer = ShowPrompt(nullptr, {"Could not connect.", "Connection Error",
-                                                         PromptIcon::Error, PromptButtons::RetryCancel,
-                                                         PromptAnswer::Retry});
+        const PromptAnswer answer =
+            ShowPrompt(nullptr, {"Could not connect.", "Connection Error", PromptIcon::Error,
+                                 PromptButtons::RetryCancel, PromptAnswer::Retry});
         QCOMPARE(answer, PromptAnswer::Retry);
         QCOMPARE(text, QString("Could not connect."));
         QCOMPARE(icon, QMessageBox::Critical);

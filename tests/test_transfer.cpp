@@ -39,14 +39,29 @@ QString Dotted(uint32_t address)
 QList<QByteArray> FactorySaveCommands()
 {
     QList<QByteArray> commands;
-    for (const char* text :
-         {"set CHANNEL 6", "set TRANSPOWER 10", "set DEVICEID Tolvo-S", "set SSID TolvoNet",
-          "set PASSWORD tolvo1234", "set IPADDRESS 192.168.1.50", "set IPMASK 255.255.255.0",
-          "set DHCP 0", "set NTYPE 1", "set RS232 baudrate 115200", "set RS232 databits 8",
-          "set RS232 stopbits 1", "set RS232 parity 0", "set DIRECT baudrate 9600",
-          "set DIRECT databits 8", "set DIRECT stopbits 1", "set DIRECT parity 2",
-          "set PORTCONNECT 0 0", "set PORT 0 4070", "set PORTCONNECT 1 1", "set PORT 1 4001",
-          "set PORTCONNECT 2 2", "set PORT 2 4002"}) {
+    for (const char* text : {"set CHANNEL 6",
+                             "set TRANSPOWER 10",
+                             "set DEVICEID Tolvo-S",
+                             "set SSID TolvoNet",
+                             "set PASSWORD tolvo1234",
+                             "set IPADDRESS 192.168.1.50",
+                             "set IPMASK 255.255.255.0",
+                             "set DHCP 0",
+                             "set NTYPE 1",
+                             "set RS232 baudrate 115200",
+                             "set RS232 databits 8",
+                             "set RS232 stopbits 1",
+                             "set RS232 parity 0",
+                             "set DIRECT baudrate 9600",
+                             "set DIRECT databits 8",
+                             "set DIRECT stopbits 1",
+                             "set DIRECT parity 2",
+                             "set PORTCONNECT 0 0",
+                             "set PORT 0 4070",
+                             "set PORTCONNECT 1 1",
+                             "set PORT 1 4001",
+                             "set PORTCONNECT 2 2",
+                             "set PORT 2 4002"}) {
         commands << WireCommand(text);
     }
     return commands;
@@ -80,7 +95,8 @@ QByteArray GetFromSim(const SimProcess& sim, const QByteArray& key)
 
 bool AnyPageControlEnabled(CTolvoConfigDlg& dlg)
 {
-    return dlg.m_pWiFi->m_ssidEdit->isEnabled() || dlg.m_pPortSettings->m_rs232BaudCombo->isEnabled() ||
+    return dlg.m_pWiFi->m_ssidEdit->isEnabled() ||
+           dlg.m_pPortSettings->m_rs232BaudCombo->isEnabled() ||
            dlg.m_pPortRouting->m_tcpPortEdit[0]->isEnabled();
 }
 
@@ -185,11 +201,16 @@ private slots:
         QTest::addColumn<int>("baudItem");
         QTest::addColumn<int>("parityItem");
         QTest::addColumn<int>("connectItem");
-        QTest::newRow("matching values") << QByteArray("115200") << QByteArray("2") << QByteArray("3") << 4 << 2 << 3;
-        QTest::newRow("prefix of an item") << QByteArray("1152") << QByteArray("0") << QByteArray("0") << -1 << 0 << 0;
-        QTest::newRow("no such item") << QByteArray("300") << QByteArray("5") << QByteArray("4") << -1 << -1 << -1;
-        QTest::newRow("zero and minus one") << QByteArray("0") << QByteArray("-1") << QByteArray("-1") << -1 << -1 << -1;
-        QTest::newRow("case and index text") << QByteArray("9600") << QByteArray("1abc") << QByteArray("2") << 0 << 1 << 2;
+        QTest::newRow("matching values")
+            << QByteArray("115200") << QByteArray("2") << QByteArray("3") << 4 << 2 << 3;
+        QTest::newRow("prefix of an item")
+            << QByteArray("1152") << QByteArray("0") << QByteArray("0") << -1 << 0 << 0;
+        QTest::newRow("no such item")
+            << QByteArray("300") << QByteArray("5") << QByteArray("4") << -1 << -1 << -1;
+        QTest::newRow("zero and minus one")
+            << QByteArray("0") << QByteArray("-1") << QByteArray("-1") << -1 << -1 << -1;
+        QTest::newRow("case and index text")
+            << QByteArray("9600") << QByteArray("1abc") << QByteArray("2") << 0 << 1 << 2;
     }
 
     void loadSelectsListItems()
@@ -273,7 +294,8 @@ private slots:
         PromptScript script;
         dlg->LoadConfiguration();
         QCOMPARE(script.shown().size(), 1);
-        QCOMPARE(script.shown().first().text, QString("Current configuration has been loaded from Tolvo."));
+        QCOMPARE(script.shown().first().text,
+                 QString("Current configuration has been loaded from Tolvo."));
         QCOMPARE(script.shown().first().caption, QString("Success!"));
         QCOMPARE(script.shown().first().icon, PromptIcon::Exclamation);
         QCOMPARE(dlg->m_pInfo->ControlAs<QLabel>(1013)->text(), QString("A123"));
@@ -311,7 +333,8 @@ private slots:
         const QList<QByteArray> sent = LoadThenSave(*sim, *dlg);
         QCOMPARE(sim->Commands().size() - sent.size(), 25); // the load's gets
         QCOMPARE(script.shown().size(), 2);
-        QCOMPARE(script.shown().last().text, QString("Current configuration has been saved to Tolvo."));
+        QCOMPARE(script.shown().last().text,
+                 QString("Current configuration has been saved to Tolvo."));
         QList<QByteArray> expected = InTableOrder(FactorySaveCommands());
         QCOMPARE(expected.size(), 23);
         expected << WireCommand("set CONFIGURE");
@@ -356,10 +379,12 @@ private slots:
         auto dlg = OpenMainWindow();
         std::unique_ptr<SimProcess> sim;
         PromptScript script;
-        script.Answer(PromptAnswer::Retry).Then([&](const Prompt&) {
-            sim = StartSim(); // the device comes up; the next attempt succeeds
-            return PromptAnswer::Retry;
-        }).Answer(PromptAnswer::Ok);
+        script.Answer(PromptAnswer::Retry)
+            .Then([&](const Prompt&) {
+                sim = StartSim(); // the device comes up; the next attempt succeeds
+                return PromptAnswer::Retry;
+            })
+            .Answer(PromptAnswer::Ok);
         dlg->LoadConfiguration();
         QVERIFY(sim);
         QCOMPARE(script.shown().size(), 3);
@@ -408,8 +433,10 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QString>("reason");
         QTest::newRow("closes after 10 replies") << QStringList{"--close-after", "10"} << "";
-        QTest::newRow("never answers") << QStringList{"--silent"} << "did not answer within 5 seconds";
-        QTest::newRow("over-long reply") << QStringList{"--long-reply", "SSID"} << "longer than 1024 bytes";
+        QTest::newRow("never answers")
+            << QStringList{"--silent"} << "did not answer within 5 seconds";
+        QTest::newRow("over-long reply")
+            << QStringList{"--long-reply", "SSID"} << "longer than 1024 bytes";
     }
 
     void failedLoadSaysSoAndLeavesThePagesAlone()
@@ -459,7 +486,8 @@ private slots:
         PromptScript script;
         dlg->SaveConfiguration();
         QCOMPARE(script.shown().size(), 1);
-        QVERIFY(script.shown().first().text.startsWith("Load the configuration from the device first."));
+        QVERIFY(script.shown().first().text.startsWith(
+            "Load the configuration from the device first."));
         QTest::qWait(50);
         QVERIFY(sim->Commands().isEmpty());
         QVERIFY(sim->LogLines("# connection").isEmpty());
@@ -471,7 +499,8 @@ private slots:
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("text");
         QTest::newRow("channel 15") << 1 << int(TolvoWiFi::IDC_CHANNEL) << "15";
-        QTest::newRow("ssid of 100 characters") << 1 << int(TolvoWiFi::IDC_SSID) << QString(100, 's');
+        QTest::newRow("ssid of 100 characters")
+            << 1 << int(TolvoWiFi::IDC_SSID) << QString(100, 's');
         QTest::newRow("port 50") << 3 << 1030 << "50";
     }
 
@@ -500,7 +529,7 @@ private slots:
         QCOMPARE(edit->selectedText(), text);
         QTest::qWait(50);
         QCOMPARE(sim->Commands().size(), loadCommands); // nothing sent
-        for (const ConfigGroup& group : ConfigTable) // nothing written
+        for (const ConfigGroup& group : ConfigTable)    // nothing written
             for (const ConfigParam& row : group.rows)
                 QCOMPARE(row.flags & PARAM_MODIFIED, 0u);
     }
@@ -516,12 +545,15 @@ private slots:
         QCOMPARE(script.shown().last().caption, QString("Success!"));
         QCOMPARE(sent.size(), 23 - 4 + 1);
         for (const QByteArray& command : sent) {
-            QVERIFY2(!command.startsWith("set RS232 baudrate") && !command.startsWith("set RS232 parity") &&
-                         !command.startsWith("set PORTCONNECT 2") && !command.startsWith("set DIRECT stopbits"),
+            QVERIFY2(!command.startsWith("set RS232 baudrate") &&
+                         !command.startsWith("set RS232 parity") &&
+                         !command.startsWith("set PORTCONNECT 2") &&
+                         !command.startsWith("set DIRECT stopbits"),
                      command.constData());
             QVERIFY(!command.contains(" -1\r"));
         }
-        QCOMPARE(GetFromSim(*sim, "RS232 baudrate"), QByteArray("1152")); // the device keeps its own
+        QCOMPARE(GetFromSim(*sim, "RS232 baudrate"),
+                 QByteArray("1152")); // the device keeps its own
     }
 
     void emptyDeviceNameIsStillSent()

@@ -48,10 +48,11 @@ QByteArray IcoFile(const QList<QPair<int, QByteArray>>& images)
     Append16(ico, static_cast<quint16>(images.size()));
     quint32 offset = 6 + 16 * static_cast<quint32>(images.size());
     for (const auto& [size, png] : images) {
-        ico.append(static_cast<char>(size >= 256 ? 0 : size)).append(static_cast<char>(size >= 256 ? 0 : size));
+        ico.append(static_cast<char>(size >= 256 ? 0 : size))
+            .append(static_cast<char>(size >= 256 ? 0 : size));
         ico.append('\0').append('\0'); // no palette, reserved
-        Append16(ico, 1);               // planes
-        Append16(ico, 32);              // bits per pixel
+        Append16(ico, 1);              // planes
+        Append16(ico, 32);             // bits per pixel
         Append32(ico, static_cast<quint32>(png.size()));
         Append32(ico, offset);
         offset += static_cast<quint32>(png.size());

@@ -16,9 +16,10 @@ void CTolvoConfigDlg::LoadConfiguration()
     WaitCursor::Restore();
     if (fetched != DEVICE_OK) {
         // Nothing is copied: the pages keep what they showed.
-        ShowPrompt(this, {DescribeDeviceFailure(fetched) +
-                              "\n\nNothing was loaded: the pages still show what they showed before.",
-                          "Load Failed", PromptIcon::Error, PromptButtons::Ok});
+        ShowPrompt(this,
+                   {DescribeDeviceFailure(fetched) +
+                        "\n\nNothing was loaded: the pages still show what they showed before.",
+                    "Load Failed", PromptIcon::Error, PromptButtons::Ok});
         return;
     }
 
