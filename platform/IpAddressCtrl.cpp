@@ -102,12 +102,6 @@ void IpAddressCtrl::clear()
         field->clear();
 }
 
-bool IpAddressCtrl::isBlank() const
-{
-    return std::all_of(m_fields.begin(), m_fields.end(),
-                       [](const OctetEdit* field) { return field->text().isEmpty(); });
-}
-
 void IpAddressCtrl::focusField(int index, bool atEnd)
 {
     OctetEdit* field = m_fields.at(index);

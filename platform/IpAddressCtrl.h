@@ -36,7 +36,6 @@ public:
     uint32_t address() const;
     void setAddress(uint32_t address);
     void clear();
-    bool isBlank() const;
 
     QLineEdit* field(int index) const { return m_fields.at(index); }
     // Puts the caret into field index, at its start or its end.
