@@ -12,7 +12,6 @@ build_dir=${BUILD_DIR:-$([ "${TOLVO_SANITIZE:-OFF}" = ON ] && echo build-asan ||
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tests/lsan.supp:print_suppressions=0}
 
 run_tests='ctest --test-dir "$0" --output-on-failure'
 if [ "$(id -u)" -eq 0 ] && unshare -n true 2>/dev/null && command -v ip >/dev/null; then
