@@ -180,6 +180,7 @@ int Dialog::DoModal()
     if (parentWidget() == nullptr && mainWindow != nullptr && mainWindow != this)
         setParent(mainWindow, windowFlags());
     Build();
+    setFixedSize(size()); // a dialog frame: sized by its template, not by the user
     OnInitDialog();
     return exec();
 }
