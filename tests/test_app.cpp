@@ -173,6 +173,11 @@ private slots:
         QVERIFY(dlg->m_pInfo->isAncestorOf(walk[4]) || walk[4] == dlg->Control(2)); // then the page
         QTest::keyClick(dlg.get(), Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(dlg->m_tab->currentIndex(), 1);
+        // With a page of fields in front, Tab goes on from Save into that page.
+        dlg->EnablePageControls(true);
+        dlg->Control(1003)->setFocus();
+        QTest::keyClick(dlg->Control(1003), Qt::Key_Tab);
+        QVERIFY(dlg->m_pWiFi->isAncestorOf(QApplication::focusWidget()));
     }
 
     void escapeOnAPageEndsTheMainWindowNotThePage()
