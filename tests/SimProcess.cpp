@@ -13,15 +13,18 @@ SimProcess::~SimProcess()
     Stop();
 }
 
-bool SimProcess::Start()
+bool SimProcess::Launch()
 {
     QStringList args = m_options;
     args << "--address" << m_address << "--port" << QString::number(m_port) << "--log"
          << m_dir.filePath("sim.log");
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(TOLVO_SIM_PATH, args);
-    if (!m_process.waitForStarted(5000))
-        return false;
+    return m_process.waitForStarted(5000);
+}
+
+bool SimProcess::WaitUntilListening()
+{
     static const QRegularExpression listening("listening on .*:(\\d+)");
     QByteArray output;
     const QDeadlineTimer deadline(10000);

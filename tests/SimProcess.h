@@ -16,7 +16,10 @@ public:
     SimProcess& operator=(const SimProcess&) = delete;
 
     // Starts the simulator and waits until it listens. False when it did not.
-    bool Start();
+    bool Start() { return Launch() && WaitUntilListening(); }
+    // The two halves of Start, for a simulator that listens only later.
+    bool Launch();
+    bool WaitUntilListening();
     void Stop();
     quint16 port() const { return m_port; }
     QString address() const { return m_address; }

@@ -228,6 +228,29 @@ private slots:
         QVERIFY(sim.Commands().isEmpty());
     }
 
+    void refusingThenListeningDevice()
+    {
+        SimProcess sim({"--refuse-seconds", "1"}, "127.0.0.9", DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Launch());
+        DeviceConnection link(SHORT_TIMEOUT_MS);
+        QVERIFY(!link.Connect(0x7F000009)); // not listening yet: refused
+        QVERIFY(sim.WaitUntilListening());
+        QVERIFY(link.Connect(0x7F000009));
+        QCOMPARE(FetchAllParams(link), DEVICE_OK);
+    }
+
+    void resetConnectionFailsTheFetch()
+    {
+        SimProcess sim({"--reset-first", "1"});
+        QVERIFY(sim.Start());
+        DeviceConnection first(SHORT_TIMEOUT_MS);
+        QVERIFY(first.Connect(0x7F000001, sim.port()));
+        QVERIFY(FetchAllParams(first) != DEVICE_OK);
+        DeviceConnection second(SHORT_TIMEOUT_MS);
+        QVERIFY(second.Connect(0x7F000001, sim.port()));
+        QCOMPARE(FetchAllParams(second), DEVICE_OK);
+    }
+
     void connectingToANonListeningPortFails()
     {
         quint16 port = 0;
