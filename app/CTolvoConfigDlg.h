@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class IpAddressCtrl;
 class TabControl;
@@ -74,8 +75,10 @@ protected:
 
 private:
     // Load and Save share these.
-    bool ConnectToDevice(uint32_t address);
-    void CloseDeviceConnection();
+    // Connects to the device (with the Retry/Cancel prompt), runs operation
+    // over the connection and closes it. The operation's code, or nothing
+    // when the user cancelled the connection.
+    std::optional<int> RunOnDevice(int (*operation)(DeviceConnection&));
     bool ReadPagesForSave();
     struct Pages PageSet();
 

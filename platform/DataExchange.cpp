@@ -129,10 +129,13 @@ void DataExchange::Fail(const QString& message)
 {
     m_failed = true;
     ShowPrompt(&m_dialog, {message, DefaultPromptCaption(), PromptIcon::Exclamation});
-    QWidget* control = m_dialog.Control(m_lastId);
-    if (control == nullptr)
-        return;
-    control->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
+    if (QWidget* control = m_dialog.Control(m_lastId))
+        FocusField(control);
+}
+
+void FocusField(QWidget* field)
+{
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
         edit->selectAll();
 }

@@ -50,6 +50,9 @@ private:
     int m_lastId = -1;
 };
 
+// Puts the focus on a field that failed its check, with its text selected.
+void FocusField(QWidget* field);
+
 // Parses a whole decimal number the way integer fields do; false if it is none.
 bool ParseWholeNumber(const QString& text, int32_t& value);
 

@@ -9,15 +9,13 @@
 void CTolvoConfigDlg::LoadConfiguration()
 {
     WaitCursor wait;
-    if (!ConnectToDevice(m_deviceAddress))
+    const std::optional<int> fetched = RunOnDevice(FetchAllParams);
+    if (!fetched)
         return;
-    const int fetched = FetchAllParams(*m_socket);
-    CloseDeviceConnection();
-    WaitCursor::Restore();
-    if (fetched != DEVICE_OK) {
+    if (*fetched != DEVICE_OK) {
         // Nothing is copied: the pages keep what they showed.
         ShowPrompt(this,
-                   {DescribeDeviceFailure(fetched) +
+                   {DescribeDeviceFailure(*fetched) +
                         "\n\nNothing was loaded: the pages still show what they showed before.",
                     "Load Failed", PromptIcon::Error, PromptButtons::Ok});
         return;

@@ -24,18 +24,16 @@ void CTolvoConfigDlg::SaveConfiguration()
                           "Save Failed", PromptIcon::Error, PromptButtons::Ok});
         return;
     }
-    if (!ConnectToDevice(m_deviceAddress))
+    const std::optional<int> pushed = RunOnDevice(PushModifiedParams);
+    if (!pushed)
         return;
-    const int pushed = PushModifiedParams(*m_socket);
-    CloseDeviceConnection();
-    WaitCursor::Restore();
-    if (pushed != DEVICE_OK) {
+    if (*pushed != DEVICE_OK) {
         const QString state =
-            pushed == DEVICE_COMMAND_TOO_LONG
+            *pushed == DEVICE_COMMAND_TOO_LONG
                 ? "Nothing was sent: the device keeps its settings."
                 : "Saving stopped before the device confirmed every setting. The apply command "
                   "was not sent, so the device has not applied the new settings.";
-        ShowPrompt(this, {DescribeDeviceFailure(pushed) + "\n\n" + state, "Save Failed",
+        ShowPrompt(this, {DescribeDeviceFailure(*pushed) + "\n\n" + state, "Save Failed",
                           PromptIcon::Error, PromptButtons::Ok});
         return;
     }

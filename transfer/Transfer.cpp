@@ -2,6 +2,7 @@
 // and the reading of the pages.
 #include "CTolvoConfigDlg.h"
 
+#include "DataExchange.h"
 #include "PageTable.h"
 #include "Prompts.h"
 #include "TabControl.h"
@@ -9,33 +10,33 @@
 #include "TolvoPortRouting.h"
 #include "TolvoPortSettings.h"
 #include "TolvoWiFi.h"
-
-#include <QLineEdit>
+#include "WaitCursor.h"
 
 Pages CTolvoConfigDlg::PageSet()
 {
     return {*m_pInfo, *m_pWiFi, *m_pPortSettings, *m_pPortRouting};
 }
 
-bool CTolvoConfigDlg::ConnectToDevice(uint32_t address)
+std::optional<int> CTolvoConfigDlg::RunOnDevice(int (*operation)(DeviceConnection&))
 {
+    // The address is formed once per run; every retry reuses it.
+    const uint32_t address = m_deviceAddress;
     m_socket = std::make_unique<DeviceConnection>();
-    while (!m_socket->Connect(address)) {
+    std::optional<int> result;
+    for (;;) {
+        if (m_socket->Connect(address)) {
+            result = operation(*m_socket);
+            break;
+        }
         const Prompt box{"Could not connecto to Tolvo.", "Connection Error", PromptIcon::Error,
                          PromptButtons::RetryCancel, PromptAnswer::Retry};
-        if (ShowPrompt(this, box) != PromptAnswer::Retry) {
-            CloseDeviceConnection();
-            return false;
-        }
+        if (ShowPrompt(this, box) != PromptAnswer::Retry)
+            break;
     }
-    return true;
-}
-
-void CTolvoConfigDlg::CloseDeviceConnection()
-{
-    if (m_socket)
-        m_socket->Close();
+    m_socket->Close();
     m_socket.reset();
+    WaitCursor::Restore();
+    return result;
 }
 
 bool CTolvoConfigDlg::ReadPagesForSave()
@@ -44,13 +45,10 @@ bool CTolvoConfigDlg::ReadPagesForSave()
         if (m_pages[i]->UpdateData(true))
             continue;
         // The page has warned; bring it to the front with the field to mend.
+        // (ShowSelectedPage follows the tab change.)
         m_tab->setCurrentIndex(i);
-        ShowSelectedPage();
-        if (QWidget* field = m_pages[i]->FailedControl()) {
-            field->setFocus(Qt::OtherFocusReason);
-            if (auto* edit = qobject_cast<QLineEdit*>(field))
-                edit->selectAll();
-        }
+        if (QWidget* field = m_pages[i]->FailedControl())
+            FocusField(field);
         return false;
     }
     return UpdateData(true);
