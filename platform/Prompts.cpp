@@ -14,6 +14,7 @@ QMessageBox::Icon BoxIcon(PromptIcon icon)
     case PromptIcon::Error: return QMessageBox::Critical;
     case PromptIcon::Exclamation: return QMessageBox::Warning;
     case PromptIcon::Information: return QMessageBox::Information;
+    case PromptIcon::Question: return QMessageBox::Question;
     case PromptIcon::None: break;
     }
     return QMessageBox::NoIcon;
@@ -21,7 +22,35 @@ QMessageBox::Icon BoxIcon(PromptIcon icon)
 
 PromptAnswer ClosedAnswer(const Prompt& prompt)
 {
-    return prompt.buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::Cancel;
+    switch (prompt.buttons) {
+    case PromptButtons::Ok: return PromptAnswer::Ok;
+    case PromptButtons::RetryCancel: return PromptAnswer::Cancel;
+    case PromptButtons::YesNo: return PromptAnswer::No;
+    }
+    return PromptAnswer::Cancel;
+}
+
+// The buttons of the box, its default and the one Escape presses.
+void SetButtons(QMessageBox& box, const Prompt& prompt)
+{
+    switch (prompt.buttons) {
+    case PromptButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        return;
+    case PromptButtons::RetryCancel:
+        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        box.setDefaultButton(prompt.defaultAnswer == PromptAnswer::Cancel ? QMessageBox::Cancel
+                                                                          : QMessageBox::Retry);
+        box.setEscapeButton(QMessageBox::Cancel);
+        return;
+    case PromptButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(prompt.defaultAnswer == PromptAnswer::Yes ? QMessageBox::Yes
+                                                                       : QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        return;
+    }
 }
 
 } // namespace
@@ -38,15 +67,7 @@ PromptAnswer ShowPrompt(QWidget* owner, const Prompt& prompt)
 
     QMessageBox box(BoxIcon(prompt.icon), prompt.caption, prompt.text, QMessageBox::NoButton,
                     owner ? owner : QApplication::activeWindow());
-    if (prompt.buttons == PromptButtons::RetryCancel) {
-        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
-        box.setDefaultButton(prompt.defaultAnswer == PromptAnswer::Cancel ? QMessageBox::Cancel
-                                                                          : QMessageBox::Retry);
-        box.setEscapeButton(QMessageBox::Cancel);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
-        box.setDefaultButton(QMessageBox::Ok);
-    }
+    SetButtons(box, prompt);
     // A box shown during a busy action must show the normal cursor.
     const bool busy = QApplication::overrideCursor() != nullptr;
     if (busy)
@@ -58,6 +79,8 @@ PromptAnswer ShowPrompt(QWidget* owner, const Prompt& prompt)
     case QMessageBox::Retry: return PromptAnswer::Retry;
     case QMessageBox::Ok: return PromptAnswer::Ok;
     case QMessageBox::Cancel: return PromptAnswer::Cancel;
+    case QMessageBox::Yes: return PromptAnswer::Yes;
+    case QMessageBox::No: return PromptAnswer::No;
     default: return ClosedAnswer(prompt);
     }
 }

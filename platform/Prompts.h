@@ -9,9 +9,9 @@
 
 class QWidget;
 
-enum class PromptIcon { None, Error, Exclamation, Information };
-enum class PromptButtons { Ok, RetryCancel };
-enum class PromptAnswer { Ok, Retry, Cancel };
+enum class PromptIcon { None, Error, Exclamation, Information, Question };
+enum class PromptButtons { Ok, RetryCancel, YesNo };
+enum class PromptAnswer { Ok, Retry, Cancel, Yes, No };
 
 struct Prompt {
     QString text;
@@ -22,7 +22,8 @@ struct Prompt {
 };
 
 // Shows a modal box owned by owner (or by the active window) and returns the
-// button pressed; closing the box counts as Cancel, or as Ok when it has only Ok.
+// button pressed; closing the box counts as Cancel (No for a Yes/No box), or
+// as Ok when it has only Ok.
 PromptAnswer ShowPrompt(QWidget* owner, const Prompt& prompt);
 
 // The caption of boxes that have none of their own: the application's name.

@@ -242,26 +242,52 @@ private slots:
         QCOMPARE(script.shown().first().caption, QString("Connection Error"));
     }
 
+    void realMessageBoxShowsTextIconAndButtons_data()
+    {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("standardButtons");
+        QTest::addColumn<int>("defaultButton");
+        QTest::addColumn<int>("answer"); // what Escape gives
+        QTest::newRow("retry or cancel")
+            << int(PromptButtons::RetryCancel) << int(QMessageBox::Critical)
+            << int(QMessageBox::Retry | QMessageBox::Cancel) << int(QMessageBox::Retry)
+            << int(PromptAnswer::Cancel);
+        QTest::newRow("yes or no, no by default")
+            << int(PromptButtons::YesNo) << int(QMessageBox::Question)
+            << int(QMessageBox::Yes | QMessageBox::No) << int(QMessageBox::No)
+            << int(PromptAnswer::No);
+    }
+
     void realMessageBoxShowsTextIconAndButtons()
     {
-        QString text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        int buttons = 0;
+        QFETCH(int, buttons);
+        QFETCH(int, icon);
+        QFETCH(int, standardButtons);
+        QFETCH(int, defaultButton);
+        QFETCH(int, answer);
+        QString shownText;
+        int shownIcon = 0, shownButtons = 0, shownDefault = 0;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box != nullptr);
-            text = box->text();
-            icon = box->icon();
-            buttons = int(box->standardButtons());
-            box->button(QMessageBox::Retry)->click();
+            shownText = box->text();
+            shownIcon = box->icon();
+            shownButtons = int(box->standardButtons());
+            shownDefault = int(box->standardButton(box->defaultButton()));
+            QTest::keyClick(box, Qt::Key_Escape);
         });
-        const PromptAnswer answer =
-            ShowPrompt(nullptr, {"Could not connect.", "Connection Error", PromptIcon::Error,
-                                 PromptButtons::RetryCancel, PromptAnswer::Retry});
-        QCOMPARE(answer, PromptAnswer::Retry);
-        QCOMPARE(text, QString("Could not connect."));
-        QCOMPARE(icon, QMessageBox::Critical);
-        QCOMPARE(buttons, int(QMessageBox::Retry | QMessageBox::Cancel));
+        const PromptIcon promptIcon =
+            buttons == int(PromptButtons::YesNo) ? PromptIcon::Question : PromptIcon::Error;
+        const PromptAnswer pressed = ShowPrompt(
+            nullptr,
+            {"Could not connect.", "Connection Error", promptIcon, PromptButtons(buttons),
+             buttons == int(PromptButtons::YesNo) ? PromptAnswer::No : PromptAnswer::Retry});
+        QCOMPARE(int(pressed), answer);
+        QCOMPARE(shownText, QString("Could not connect."));
+        QCOMPARE(shownIcon, icon);
+        QCOMPARE(shownButtons, standardButtons);
+        QCOMPARE(shownDefault, defaultButton);
     }
 
     void waitCursorIsCountedAndEndsOnEveryWayOut()
