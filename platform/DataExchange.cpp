@@ -32,6 +32,15 @@ void SetControlText(QWidget* control, const QString& text)
         label->setText(text);
 }
 
+// A control's name inside a sentence: a first word that is an ordinary
+// capitalised word ("Network type") goes lower case; "RS232 ..." stays.
+QString InSentence(QString name)
+{
+    if (name.size() > 1 && name.at(0).isUpper() && name.at(1).isLower())
+        name[0] = name.at(0).toLower();
+    return name;
+}
+
 QString RangeMessage(qint64 low, qint64 high)
 {
     return QString("Please enter a whole number between %1 and %2.").arg(low).arg(high);
@@ -109,6 +118,15 @@ void DataExchange::ListPosition(int id, int32_t& value)
         SelectListPosition(control, value);
 }
 
+void DataExchange::ListChoice(int id)
+{
+    auto* control = qobject_cast<QComboBox*>(Prepare(id));
+    if (control == nullptr || !m_saving || !HasTypedText(control) || SelectTypedItem(control))
+        return;
+    Fail(QString("Choose the %1 from the list: %2.")
+             .arg(InSentence(control->accessibleName()), ListItems(control).join(", ")));
+}
+
 void DataExchange::MinMaxInt(int32_t value, int32_t low, int32_t high)
 {
     Check(value >= low && value <= high, RangeMessage(low, high));
@@ -138,4 +156,6 @@ void FocusField(QWidget* field)
     field->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(field))
         edit->selectAll();
+    else if (auto* list = qobject_cast<QComboBox*>(field); list && list->lineEdit())
+        list->lineEdit()->selectAll();
 }

@@ -30,6 +30,9 @@ public:
     void Address(int id, uint32_t& value);
     // A list's selected position, -1 when none.
     void ListPosition(int id, int32_t& value);
+    // When reading, a list that shows typed text: the item of that text is
+    // selected; other text fails, asking for an item of the list by name.
+    void ListChoice(int id);
 
     // Checks on the value just read from the last field; only when reading.
     void MinMaxInt(int32_t value, int32_t low, int32_t high);
@@ -50,7 +53,8 @@ private:
     int m_lastId = -1;
 };
 
-// Puts the focus on a field that failed its check, with its text selected.
+// Puts the focus on a field that failed its check, with its text selected
+// (a list's typed text too).
 void FocusField(QWidget* field);
 
 // Parses a whole decimal number the way integer fields do; false if it is none.

@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 QWidget* mainWindow = nullptr;
@@ -29,13 +31,17 @@ QString NameFromLabel(QString text)
     return text;
 }
 
-// Names a control for screen readers; an address field names its four parts too.
+// Names a control for screen readers; an address field names its four parts
+// too, and a list the edit field that takes its focus, so that a screen
+// reader announces the setting and not the text shown.
 void SetAccessibleName(QWidget* control, const QString& name)
 {
     control->setAccessibleName(name);
     if (auto* address = qobject_cast<IpAddressCtrl*>(control)) {
         for (int i = 0; i < 4; ++i)
             address->field(i)->setAccessibleName(QString("%1, part %2 of 4").arg(name).arg(i + 1));
+    } else if (auto* list = qobject_cast<QComboBox*>(control); list && list->lineEdit()) {
+        list->lineEdit()->setAccessibleName(name);
     }
 }
 
@@ -99,7 +105,9 @@ void Dialog::Build()
         QWidget* target = m_controls.value(it.key());
         Q_ASSERT_X(target && it.value(), "Dialog::Build", "a label names a missing control");
         it.value()->setBuddy(target);
-        if (target->accessibleName().isEmpty())
+        // A static keeps its text as its name, so that a screen reader reads
+        // the value; the label reaches it through the buddy relation.
+        if (target->accessibleName().isEmpty() && !qobject_cast<QLabel*>(target))
             SetAccessibleName(target, NameFromLabel(it.value()->text()));
     }
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
@@ -187,10 +195,32 @@ int Dialog::DoModal()
 
 bool Dialog::UpdateData(bool saveAndValidate)
 {
+    return Exchange(saveAndValidate, [this](DataExchange& dx) { DoDataExchange(dx); });
+}
+
+bool Dialog::Exchange(bool saveAndValidate, const std::function<void(DataExchange&)>& steps)
+{
     DataExchange dx(*this, saveAndValidate);
-    DoDataExchange(dx);
+    steps(dx);
     m_failedControl = dx.failed() ? Control(dx.lastControlId()) : nullptr;
     return !dx.failed();
+}
+
+QStringList Dialog::ControlValues() const
+{
+    QList<int> ids = m_controls.keys();
+    std::sort(ids.begin(), ids.end());
+    QStringList values;
+    for (const int id : ids) {
+        const QWidget* control = m_controls.value(id);
+        if (const auto* address = qobject_cast<const IpAddressCtrl*>(control))
+            values << QString::number(address->address());
+        else if (const auto* list = qobject_cast<const QComboBox*>(control))
+            values << QString("%1 %2").arg(list->currentIndex()).arg(list->currentText());
+        else if (const auto* edit = qobject_cast<const QLineEdit*>(control))
+            values << edit->text();
+    }
+    return values;
 }
 
 void Dialog::keyPressEvent(QKeyEvent* event)

@@ -4,6 +4,9 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QStringList>
+
+#include <functional>
 
 class DataExchange;
 struct DialogTemplate;
@@ -25,6 +28,12 @@ public:
     // false: members to controls, never validating. true: controls to
     // members, validating; stops at the first failure, which it has shown.
     bool UpdateData(bool saveAndValidate);
+    // Runs some of the exchange's steps, with the same effects as UpdateData.
+    bool Exchange(bool saveAndValidate, const std::function<void(DataExchange&)>& steps);
+
+    // What each control shows, in the order of their ids: texts, list
+    // selections and addresses. Two equal lists mean nothing was changed.
+    QStringList ControlValues() const;
 
     // The field whose check failed in the last exchange, or nullptr.
     QWidget* FailedControl() const { return m_failedControl; }

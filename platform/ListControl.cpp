@@ -3,6 +3,28 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+namespace {
+
+// Set while the list shows typed text; cleared when an item is selected.
+const char* const TYPED_TEXT = "tolvoTypedText";
+
+void ForgetTypedText(QComboBox* combo)
+{
+    combo->setProperty(TYPED_TEXT, false);
+}
+
+// The first item whose whole text equals text, case ignored, or -1.
+int FindItem(const QComboBox* combo, const QString& text)
+{
+    for (int index = 0; index < combo->count(); ++index) {
+        if (combo->itemText(index).compare(text, Qt::CaseInsensitive) == 0)
+            return index;
+    }
+    return -1;
+}
+
+} // namespace
+
 void MakeEditableList(QComboBox* combo)
 {
     combo->setEditable(true);
@@ -11,6 +33,7 @@ void MakeEditableList(QComboBox* combo)
     combo->setDuplicatesEnabled(true);
     QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo,
                      [combo](const QString& text) {
+                         combo->setProperty(TYPED_TEXT, true);
                          const int index = combo->currentIndex();
                          if (index < 0 || combo->itemText(index) == text)
                              return;
@@ -19,10 +42,34 @@ void MakeEditableList(QComboBox* combo)
                          combo->setEditText(text);
                          combo->lineEdit()->setCursorPosition(cursor);
                      });
+    QObject::connect(combo, &QComboBox::activated, combo, [combo] { ForgetTypedText(combo); });
+}
+
+bool HasTypedText(const QComboBox* combo)
+{
+    return combo->currentIndex() < 0 && combo->property(TYPED_TEXT).toBool();
+}
+
+bool SelectTypedItem(QComboBox* combo)
+{
+    const int index = FindItem(combo, combo->currentText().trimmed());
+    if (index < 0)
+        return false;
+    SelectListPosition(combo, index);
+    return true;
+}
+
+QStringList ListItems(const QComboBox* combo)
+{
+    QStringList items;
+    for (int index = 0; index < combo->count(); ++index)
+        items << combo->itemText(index);
+    return items;
 }
 
 void SelectListPosition(QComboBox* combo, int index)
 {
+    ForgetTypedText(combo);
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
 }
 
@@ -33,6 +80,7 @@ int ListSelection(const QComboBox* combo)
 
 int SelectListText(QComboBox* combo, int start, const QString& text)
 {
+    ForgetTypedText(combo);
     const int count = combo->count();
     for (int step = 1; step <= count; ++step) {
         const int index = ((start < 0 ? -1 : start) + step) % count;

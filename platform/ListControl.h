@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QComboBox;
 
@@ -10,6 +11,17 @@ class QComboBox;
 // item and never completes it. Typing text other than the selected item's
 // clears the selection, so the list never reports an item it does not show.
 void MakeEditableList(QComboBox* combo);
+
+// Whether the list shows text the user typed rather than a selected item.
+// Selecting an item, by the user or through the functions below, ends it.
+bool HasTypedText(const QComboBox* combo);
+
+// Selects the item whose text equals the typed text (whole text, case and
+// blanks around it ignored). False, with nothing changed, when none does.
+bool SelectTypedItem(QComboBox* combo);
+
+// The list's items, in order.
+QStringList ListItems(const QComboBox* combo);
 
 // Selects the item at index; an index outside the list leaves none selected.
 void SelectListPosition(QComboBox* combo, int index);

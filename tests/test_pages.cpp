@@ -6,6 +6,7 @@
 #include "TolvoPortSettings.h"
 #include "TolvoWiFi.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -60,7 +61,68 @@ private slots:
         info.page->m_serialNumber.clear();
         QVERIFY(info.page->UpdateData(true)); // gives back what was shown
         QCOMPARE(info.page->m_serialNumber, QString("A123"));
-        QCOMPARE(info.page->ControlAs<QLabel>(1013)->accessibleName(), QString("Serial Number"));
+    }
+
+    // What a screen reader is given: a value is read as its text, with its
+    // label as the relation; a list by its setting's name, also where the
+    // focus goes (its edit field), not by the item it shows.
+    void screenReadersGetValuesAndNames_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("serial number") << 130 << 1013 << "TS-1"
+                                       << "Serial Number:";
+        QTest::newRow("firmware version") << 130 << 1014 << "2.3.1"
+                                          << "Firmware Version:";
+        QTest::newRow("dhcp list") << 131 << 1018 << "DHCP mode"
+                                   << "";
+        QTest::newRow("network type list") << 131 << 1017 << "Network type"
+                                           << "Network Type:";
+        QTest::newRow("baud rate list") << 133 << 1024 << "DIRECT baud rate"
+                                        << "Baudrate:";
+        QTest::newRow("routing list") << 132 << 1029 << "Port 1 connection"
+                                      << "Port 1 connect to:";
+    }
+
+    void screenReadersGetValuesAndNames()
+    {
+        QFETCH(int, page);
+        QFETCH(int, id);
+        QFETCH(QString, name);
+        QFETCH(QString, label);
+        Hosted<TolvoInfo> info;
+        Hosted<TolvoWiFi> wifi;
+        Hosted<TolvoPortSettings> ports;
+        Hosted<TolvoPortRouting> routing;
+        info.page->m_serialNumber = "TS-1";
+        info.page->m_firmwareVersion = "2.3.1";
+        QVERIFY(info.page->UpdateData(false));
+        wifi.page->m_networkTypeIndex = 1;
+        QVERIFY(wifi.page->UpdateData(false));
+        const QList<Dialog*> pages = {info.page, wifi.page, ports.page, routing.page};
+        const auto host = std::find_if(pages.begin(), pages.end(),
+                                       [page](Dialog* d) { return d->templateId() == page; });
+        QWidget* control = (*host)->Control(id);
+        // A list hands its focus to its edit field: that is what is announced.
+        auto* list = qobject_cast<QComboBox*>(control);
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(list ? list->lineEdit() : control);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+        if (list) {
+            QCOMPARE(list->accessibleName(), name);
+            QVERIFY(list->currentText() != name);
+        }
+        if (label.isEmpty())
+            return;
+        QStringList labels;
+        const auto relations =
+            QAccessible::queryAccessibleInterface(control)->relations(QAccessible::Label);
+        for (const auto& [other, relation] : relations)
+            labels << other->text(QAccessible::Name);
+        QVERIFY2(labels.contains(label), qPrintable(labels.join('|')));
     }
 
     void wifiPageInitialState()
