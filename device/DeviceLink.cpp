@@ -156,7 +156,7 @@ int PushModifiedParams(DeviceConnection& link)
     if (const int sent = SendCommand(link, "set CONFIGURE\r"); sent != DEVICE_OK)
         return sent;
     // The device may restart its service on applying, so a missing answer to
-    // the apply command does not make the push a failure.
-    ReadReplyLine(link);
-    return DEVICE_OK;
+    // the apply command is no failure of the exchange; but nobody knows then
+    // whether the settings were applied.
+    return ReadReplyLine(link).ok() ? DEVICE_OK : DEVICE_APPLY_UNCONFIRMED;
 }

@@ -12,6 +12,10 @@ constexpr quint16 DEVICE_COMMAND_PORT = 4070;
 // Result codes. 0 is success; -1 to -4 are send failures, by the socket's
 // error; the rest are this program's own.
 constexpr int DEVICE_OK = 0;
+// Every set was answered and the apply command sent, but the device did not
+// answer it: whether it applied the settings is not known. Neither success
+// nor a failure of the exchange, so it stands apart from both.
+constexpr int DEVICE_APPLY_UNCONFIRMED = 1;
 constexpr int DEVICE_SEND_FAILED = -1;       // no socket error recorded
 constexpr int DEVICE_HOST_NOT_FOUND = -2;    // host not found
 constexpr int DEVICE_NO_DATA = -3;           // no data record (kept for callers; not produced)
@@ -68,4 +72,5 @@ int FetchAllParams(DeviceConnection& link);
 
 // Sends every modified row that holds a value, then the apply command once
 // every set command was answered. Sends nothing if any command is too long.
+// DEVICE_APPLY_UNCONFIRMED when the apply command got no answer.
 int PushModifiedParams(DeviceConnection& link);

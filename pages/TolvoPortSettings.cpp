@@ -16,6 +16,12 @@ void TolvoPortSettings::DoDataExchange(DataExchange& dx)
     dx.Control(IDC_DIRECT_DATA_BITS, m_directDataBitsCombo);
     dx.Control(IDC_DIRECT_STOP_BITS, m_directStopBitsCombo);
     dx.Control(IDC_DIRECT_PARITY, m_directParityCombo);
+    // Text typed into a list must name one of its items.
+    for (const int id :
+         {IDC_RS232_BAUD, IDC_RS232_DATA_BITS, IDC_RS232_STOP_BITS, IDC_RS232_PARITY,
+          IDC_DIRECT_BAUD, IDC_DIRECT_DATA_BITS, IDC_DIRECT_STOP_BITS, IDC_DIRECT_PARITY}) {
+        dx.ListChoice(id);
+    }
 }
 
 void TolvoPortSettings::EnableControls(bool enable)

@@ -3,6 +3,7 @@
 #include "DataExchange.h"
 #include "DeviceText.h"
 #include "IpAddressCtrl.h"
+#include "ListControl.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -29,12 +30,14 @@ void TolvoWiFi::DoDataExchange(DataExchange& dx)
     CheckDeviceText(dx, m_password, "The password");
     dx.Address(IDC_IP_ADDRESS, m_ipAddress);
     dx.Address(IDC_IP_MASK, m_ipMask);
+    dx.ListChoice(IDC_DHCP);
     dx.ListPosition(IDC_DHCP, m_dhcpIndex);
+    dx.ListChoice(IDC_NETWORK_TYPE);
     dx.ListPosition(IDC_NETWORK_TYPE, m_networkTypeIndex);
     dx.Int(IDC_CHANNEL, m_channel);
-    dx.MinMaxInt(m_channel, 0, 14);
+    dx.MinMaxInt(m_channel, MIN_CHANNEL, MAX_CHANNEL);
     dx.Int(IDC_TRANS_POWER, m_transPower);
-    dx.MinMaxInt(m_transPower, 0, 12);
+    dx.MinMaxInt(m_transPower, MIN_TRANS_POWER, MAX_TRANS_POWER);
 }
 
 bool TolvoWiFi::OnInitDialog()
@@ -47,24 +50,34 @@ bool TolvoWiFi::OnInitDialog()
     return true;
 }
 
+// The rule reads and writes only the two fields it ties together, so that
+// an edit elsewhere on the page is never written over, and a field the user
+// is not editing is never checked.
 void TolvoWiFi::OnNetworkTypeChosen()
 {
-    UpdateData(true);
+    m_networkTypeIndex = ListSelection(m_networkTypeCombo);
     if (m_networkTypeIndex == NETWORK_ACCESS_POINT)
         m_channel = 0;
-    else if (m_channel == 0)
+    else if (!ParseWholeNumber(m_channelEdit->text(), m_channel) || m_channel != 0)
+        return; // a channel the save will check, or one that stays as it is
+    else
         m_channel = DEFAULT_INFRASTRUCTURE_CHANNEL;
-    UpdateData(false);
+    Exchange(false, [this](DataExchange& dx) { dx.Int(IDC_CHANNEL, m_channel); });
 }
 
 void TolvoWiFi::OnChannelEdited()
 {
-    UpdateData(true);
+    // The channel is checked as it is typed, as the save would check it.
+    Exchange(true, [this](DataExchange& dx) {
+        dx.ListPosition(IDC_NETWORK_TYPE, m_networkTypeIndex);
+        dx.Int(IDC_CHANNEL, m_channel);
+        dx.MinMaxInt(m_channel, MIN_CHANNEL, MAX_CHANNEL);
+    });
     if (m_networkTypeIndex == NETWORK_ACCESS_POINT)
         return;
     if (m_channel == 0)
         m_channel = DEFAULT_INFRASTRUCTURE_CHANNEL;
-    UpdateData(false);
+    Exchange(false, [this](DataExchange& dx) { dx.Int(IDC_CHANNEL, m_channel); });
 }
 
 void TolvoWiFi::EnableControls(bool enable)

@@ -170,9 +170,16 @@ void SimDevice::ReadCommands()
 void SimDevice::Handle(const QByteArray& raw)
 {
     m_log << "RECV " << Escape(raw) << Qt::endl;
-    QByteArray reply = Answer(CommandLine(raw));
+    const QByteArray line = CommandLine(raw);
+    QByteArray reply = Answer(line);
     if (m_options.silent)
         return;
+    if (line == "set CONFIGURE" && m_options.applyAnswer != SimOptions::ApplyAnswer::Reply) {
+        m_log << "# apply left unanswered" << Qt::endl;
+        if (m_options.applyAnswer == SimOptions::ApplyAnswer::Close && m_client != nullptr)
+            m_client->disconnectFromHost();
+        return;
+    }
     // One client is served at a time, so the delay may simply hold the
     // simulator; a sleep keeps it as exact as the system allows, where an
     // event-loop timer would add up to a millisecond.

@@ -23,6 +23,8 @@ struct SimOptions {
     QByteArray longReplyKey; // answer "get" of this key with an over-long reply
     int refuseSeconds = 0;   // do not listen during the first seconds
     int resetFirst = 0;      // reset the first connections as soon as they are accepted
+    enum class ApplyAnswer { Reply, Silent, Close };
+    ApplyAnswer applyAnswer = ApplyAnswer::Reply; // after applying: reply, say nothing, or close
     QList<QPair<QByteArray, QByteArray>> initialValues; // overrides of factory values
 };
 

@@ -42,6 +42,15 @@ bool ParseOptions(const QCommandLineParser& parser, SimOptions& options, QString
         error = "counts and times must be whole numbers of 0 or more";
         return false;
     }
+    if (parser.isSet("apply-unanswered")) {
+        const QString mode = parser.value("apply-unanswered");
+        if (mode != "silent" && mode != "close") {
+            error = "--apply-unanswered takes silent or close";
+            return false;
+        }
+        options.applyAnswer =
+            mode == "silent" ? SimOptions::ApplyAnswer::Silent : SimOptions::ApplyAnswer::Close;
+    }
     for (const QString& assignment : parser.values("set")) {
         const qsizetype eq = assignment.indexOf('=');
         if (eq <= 0) {
@@ -79,6 +88,8 @@ int main(int argc, char* argv[])
         {"long-reply", "Answer \"get KEY\" with a reply of 2000 bytes.", "KEY"},
         {"refuse-seconds", "Refuse connections (not listening) for the first S seconds.", "S"},
         {"reset-first", "Reset the first N connections as soon as they are accepted.", "N"},
+        {"apply-unanswered",
+         "Apply \"set CONFIGURE\" but leave it unanswered: stay silent, or close.", "silent|close"},
     });
     parser.process(app);
 

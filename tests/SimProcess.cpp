@@ -2,7 +2,32 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QHostAddress>
 #include <QRegularExpression>
+#include <QTcpSocket>
+#include <QtTest>
+
+#include <set>
+
+namespace {
+
+// What Sync sends: a get of a key no device has, answered with an error line.
+const QByteArray SYNC_COMMAND = "get #sync";
+
+} // namespace
+
+bool SimProcess::Sync() const
+{
+    QTcpSocket socket;
+    QByteArray received;
+    QObject::connect(&socket, &QTcpSocket::connected,
+                     [&] { socket.write(WireCommand(SYNC_COMMAND)); });
+    QObject::connect(&socket, &QTcpSocket::readyRead, [&] { received += socket.readAll(); });
+    socket.connectToHost(QHostAddress(m_address), m_port);
+    const bool answered = QTest::qWaitFor([&] { return received.contains('\r'); }, 10000);
+    socket.abort();
+    return answered;
+}
 
 SimProcess::SimProcess(QStringList options, QString address, quint16 port)
     : m_options(std::move(options)), m_address(std::move(address)), m_port(port)
@@ -54,14 +79,32 @@ void SimProcess::Stop()
 QStringList SimProcess::LogLines(const QString& prefix) const
 {
     QFile file(m_dir.filePath("sim.log"));
-    QStringList lines;
     if (!file.open(QIODevice::ReadOnly))
-        return lines;
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        if (line.startsWith(prefix.toLatin1()))
-            lines.append(QString::fromLatin1(line));
+        return {};
+    // Each line belongs to the connection opened last before it; those of
+    // Sync's connections are left out.
+    static const QRegularExpression opened("^# connection (\\d+) opened");
+    static const QRegularExpression closed("^# connection (\\d+) closed");
+    QList<QPair<int, QString>> lines;
+    std::set<int> syncConnections;
+    int connection = 0;
+    for (const QByteArray& raw : file.readAll().split('\n')) {
+        const QString line = QString::fromLatin1(raw);
+        int owner = connection;
+        if (const auto match = opened.match(line); match.hasMatch())
+            owner = connection = match.captured(1).toInt();
+        else if (const auto match = closed.match(line); match.hasMatch())
+            owner = match.captured(1).toInt();
+        if (raw.startsWith("RECV ") && Unescape(raw.mid(5)) == WireCommand(SYNC_COMMAND))
+            syncConnections.insert(owner);
+        lines.append({owner, line});
     }
-    return lines;
+    QStringList kept;
+    for (const auto& [owner, line] : lines) {
+        if (!syncConnections.count(owner) && line.startsWith(prefix))
+            kept.append(line);
+    }
+    return kept;
 }
 
 QList<QByteArray> SimProcess::Commands() const

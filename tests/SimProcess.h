@@ -24,6 +24,12 @@ public:
     quint16 port() const { return m_port; }
     QString address() const { return m_address; }
 
+    // Waits until the simulator has served every client that came before:
+    // it serves one after another, so a reply on a new connection of our own
+    // means that all earlier commands are in the log. That connection is
+    // left out of Commands and LogLines. False when no reply came.
+    bool Sync() const;
+
     // Every command received so far, byte for byte, in order.
     QList<QByteArray> Commands() const;
     // Lines of the log that start with prefix (e.g. "# applied").
@@ -36,6 +42,12 @@ private:
     QTemporaryDir m_dir;
     QProcess m_process;
 };
+
+// Sync, then whether nothing was ever received.
+inline bool SimIdle(const SimProcess& sim)
+{
+    return sim.Sync() && sim.Commands().isEmpty();
+}
 
 // A command as it goes on the wire: text, CR and the zero byte.
 QByteArray WireCommand(const QByteArray& text);

@@ -224,8 +224,7 @@ private slots:
         QVERIFY(link.Connect(0x7F000001, sim.port()));
         QCOMPARE(PushModifiedParams(link), DEVICE_COMMAND_TOO_LONG);
         link.Close();
-        QTest::qWait(100);
-        QVERIFY(sim.Commands().isEmpty());
+        QVERIFY(SimIdle(sim));
     }
 
     void refusingThenListeningDevice()

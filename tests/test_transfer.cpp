@@ -459,7 +459,7 @@ private slots:
         QCOMPARE(dlg->m_pPortSettings->m_rs232BaudCombo->currentIndex(), -1);
         QVERIFY(!AnyPageControlEnabled(*dlg));
         // And the pages keep an earlier load's values too.
-        QVERIFY(!dlg->m_configurationLoaded);
+        QVERIFY(!dlg->m_loadedFrom);
     }
 
     void failedLoadAfterAGoodOneKeepsItsValues()
@@ -488,8 +488,7 @@ private slots:
         QCOMPARE(script.shown().size(), 1);
         QVERIFY(script.shown().first().text.startsWith(
             "Load the configuration from the device first."));
-        QTest::qWait(50);
-        QVERIFY(sim->Commands().isEmpty());
+        QVERIFY(SimIdle(*sim));
         QVERIFY(sim->LogLines("# connection").isEmpty());
     }
 
@@ -527,7 +526,7 @@ private slots:
         QVERIFY(dlg->m_pages[page]->isVisible());
         QCOMPARE(QApplication::focusWidget(), edit);
         QCOMPARE(edit->selectedText(), text);
-        QTest::qWait(50);
+        QVERIFY(sim->Sync());
         QCOMPARE(sim->Commands().size(), loadCommands); // nothing sent
         for (const ConfigGroup& group : ConfigTable)    // nothing written
             for (const ConfigParam& row : group.rows)
@@ -537,23 +536,217 @@ private slots:
     void listsWithUnmatchedValuesAreLeftOutOfTheSave()
     {
         auto sim = StartSim({"--set", "RS232 baudrate=1152", "--set", "RS232 parity=5", "--set",
-                             "PORTCONNECT 2=9", "--set", "DIRECT stopbits=3"});
+                             "PORTCONNECT 2=9", "--set", "DIRECT stopbits=3", "--set", "DHCP=3",
+                             "--set", "NTYPE=-1"});
         QVERIFY(sim);
         auto dlg = OpenMainWindow();
         PromptScript script;
         const QList<QByteArray> sent = LoadThenSave(*sim, *dlg);
         QCOMPARE(script.shown().last().caption, QString("Success!"));
-        QCOMPARE(sent.size(), 23 - 4 + 1);
+        QCOMPARE(script.shown().last().text,
+                 QString("Current configuration has been saved to Tolvo.\n\nNot sent, the "
+                         "device's value matches no item: DHCP mode, Network type, RS232 baud "
+                         "rate, RS232 parity, DIRECT stop bits, Port 2 connection."));
+        QCOMPARE(sent.size(), 23 - 6 + 1);
         for (const QByteArray& command : sent) {
-            QVERIFY2(!command.startsWith("set RS232 baudrate") &&
-                         !command.startsWith("set RS232 parity") &&
-                         !command.startsWith("set PORTCONNECT 2") &&
-                         !command.startsWith("set DIRECT stopbits"),
-                     command.constData());
+            for (const char* key : {"RS232 baudrate", "RS232 parity", "PORTCONNECT 2",
+                                    "DIRECT stopbits", "DHCP", "NTYPE"})
+                QVERIFY2(!command.startsWith(QByteArray("set ") + key), command.constData());
             QVERIFY(!command.contains(" -1\r"));
         }
         QCOMPARE(GetFromSim(*sim, "RS232 baudrate"),
                  QByteArray("1152")); // the device keeps its own
+        QCOMPARE(GetFromSim(*sim, "DHCP"), QByteArray("3"));
+    }
+
+    // Text typed into a list is sent when it names an item, and stops the
+    // save, with the list in front and focused, when it names none.
+    void typedListTextIsSentOrStopsTheSave_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("list");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("sent"); // empty: the save stops
+        QTest::addColumn<QString>("message");
+        QTest::newRow("baud rate as an item")
+            << 2 << int(TolvoPortSettings::IDC_RS232_BAUD) << "57600"
+            << QByteArray("set RS232 baudrate 57600") << "";
+        QTest::newRow("parity, case and blanks")
+            << 2 << int(TolvoPortSettings::IDC_DIRECT_PARITY) << " odd "
+            << QByteArray("set DIRECT parity 1") << "";
+        QTest::newRow("dhcp mode")
+            << 1 << int(TolvoWiFi::IDC_DHCP) << "dhcp enabled" << QByteArray("set DHCP 1") << "";
+        QTest::newRow("routing target")
+            << 3 << 1031 << "no connection" << QByteArray("set PORTCONNECT 2 3") << "";
+        QTest::newRow("baud rate not in the list")
+            << 2 << int(TolvoPortSettings::IDC_RS232_BAUD) << "57601" << QByteArray()
+            << "Choose the RS232 baud rate from the list: 9600, 19200, 38400, 57600, 115200, "
+               "230400.";
+        QTest::newRow("network type not in the list")
+            << 1 << int(TolvoWiFi::IDC_NETWORK_TYPE) << "Mesh" << QByteArray()
+            << "Choose the network type from the list: Access Point, Infrastracture.";
+        QTest::newRow("list emptied") << 3 << 1027 << "" << QByteArray()
+                                      << "Choose the port 0 connection from the list: "
+                                         "Configuration, RS232, DIRECT, NO Connection.";
+    }
+
+    void typedListTextIsSentOrStopsTheSave()
+    {
+        QFETCH(int, page);
+        QFETCH(int, list);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, sent);
+        QFETCH(QString, message);
+        auto sim = StartSim();
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow();
+        QVERIFY(ShowActive(dlg.get()));
+        PromptScript script;
+        dlg->LoadConfiguration();
+        const qsizetype loadCommands = sim->Commands().size();
+        dlg->m_tab->setCurrentIndex(page);
+        auto* combo = dlg->m_pages[page]->ControlAs<QComboBox>(list);
+        combo->setFocus();
+        combo->lineEdit()->selectAll();
+        if (typed.isEmpty())
+            QTest::keyClick(combo, Qt::Key_Delete);
+        else
+            QTest::keyClicks(combo, typed);
+        dlg->m_tab->setCurrentIndex(0);
+        dlg->SaveConfiguration();
+        const QList<QByteArray> commands = sim->Commands().mid(loadCommands);
+        if (!sent.isEmpty()) {
+            QCOMPARE(script.shown().last().caption, QString("Success!"));
+            QVERIFY(commands.contains(WireCommand(sent)));
+            return;
+        }
+        QCOMPARE(script.shown().size(), 2);
+        QCOMPARE(script.shown().last().text, message);
+        QCOMPARE(dlg->m_tab->currentIndex(), page);
+        QCOMPARE(QApplication::focusWidget(), combo);
+        QCOMPARE(combo->lineEdit()->selectedText(), combo->currentText());
+        QVERIFY(sim->Sync());
+        QCOMPARE(sim->Commands().size(), loadCommands); // nothing sent
+    }
+
+    // The network-type/channel rule touches only the type and the channel:
+    // a bad text elsewhere neither reverts other edits nor warns.
+    void networkRuleKeepsTheOtherEdits_data()
+    {
+        QTest::addColumn<bool>("chooseAccessPoint"); // else: type a channel
+        QTest::addColumn<QString>("channel");
+        QTest::newRow("access point chosen") << true << "0";
+        QTest::newRow("channel typed") << false << "3";
+    }
+
+    void networkRuleKeepsTheOtherEdits()
+    {
+        QFETCH(bool, chooseAccessPoint);
+        QFETCH(QString, channel);
+        auto sim = StartSim();
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow();
+        QVERIFY(ShowActive(dlg.get()));
+        PromptScript script;
+        dlg->LoadConfiguration();
+        dlg->m_tab->setCurrentIndex(1);
+        TolvoWiFi& wifi = *dlg->m_pWiFi;
+        wifi.m_passwordEdit->end(false);
+        wifi.m_passwordEdit->insert(QString::fromUtf8("\u20ac")); // pasted
+        wifi.m_ipAddressCtrl->field(0)->setFocus();
+        wifi.m_ipAddressCtrl->field(0)->selectAll();
+        TypeIntoFocus("10.9.9.9");
+        wifi.m_transPowerEdit->setText("11");
+        if (chooseAccessPoint) {
+            wifi.m_networkTypeCombo->setFocus();
+            QTest::keyClick(wifi.m_networkTypeCombo, Qt::Key_Up);
+        } else {
+            wifi.m_channelEdit->setFocus();
+            wifi.m_channelEdit->selectAll();
+            QTest::keyClicks(wifi.m_channelEdit, channel);
+            QCOMPARE(QApplication::focusWidget(), wifi.m_channelEdit);
+        }
+        QCOMPARE(script.shown().size(), 1); // the load's box only
+        QCOMPARE(wifi.m_networkTypeCombo->currentIndex(), chooseAccessPoint ? 0 : 1);
+        QCOMPARE(wifi.m_channelEdit->text(), channel);
+        QCOMPARE(wifi.m_ipAddressCtrl->address(), 0x0A090909u);
+        QCOMPARE(wifi.m_transPowerEdit->text(), QString("11"));
+        QCOMPARE(wifi.m_passwordEdit->text(), QString::fromUtf8("tolvo1234\u20ac"));
+        // The text is checked by the save, which stops at it.
+        const qsizetype loadCommands = sim->Commands().size();
+        dlg->SaveConfiguration();
+        QVERIFY(script.shown().last().text.contains("Latin-1"));
+        QCOMPARE(QApplication::focusWidget(), wifi.m_passwordEdit);
+        QVERIFY(sim->Sync());
+        QCOMPARE(sim->Commands().size(), loadCommands);
+    }
+
+    // An apply command without an answer is no success: the box says the
+    // settings were sent but their applying was not confirmed.
+    void unansweredApplyIsNotShownAsSuccess_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("device closes") << "close";
+        QTest::newRow("device stays silent") << "silent";
+    }
+
+    void unansweredApplyIsNotShownAsSuccess()
+    {
+        QFETCH(QString, mode);
+        auto sim = StartSim({"--apply-unanswered", mode});
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow();
+        PromptScript script;
+        const QList<QByteArray> sent = LoadThenSave(*sim, *dlg);
+        QCOMPARE(sent.last(), WireCommand("set CONFIGURE"));
+        QCOMPARE(script.shown().size(), 2);
+        const Prompt& box = script.shown().last();
+        QCOMPARE(box.caption, QString("Save Not Confirmed"));
+        QCOMPARE(box.icon, PromptIcon::Exclamation);
+        QVERIFY(box.text.startsWith("All settings were sent, but the device did not confirm"));
+    }
+
+    // A save to another address than the load's asks first; No sends nothing.
+    void saveToAnotherAddressAsksFirst_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("no") << int(PromptAnswer::No);
+        QTest::newRow("yes") << int(PromptAnswer::Yes);
+    }
+
+    void saveToAnotherAddressAsksFirst()
+    {
+        QFETCH(int, answer);
+        auto first = StartSim();
+        QVERIFY(first);
+        const uint32_t loaded = m_address;
+        m_address = NextDeviceAddress();
+        auto second = StartSim();
+        QVERIFY(second);
+        auto dlg = OpenMainWindow();
+        dlg->m_deviceAddress = loaded;
+        dlg->UpdateData(false);
+        PromptScript script;
+        script.Answer(PromptAnswer::Ok).Answer(PromptAnswer(answer)).Answer(PromptAnswer::Ok);
+        dlg->LoadConfiguration();
+        dlg->m_deviceAddress = m_address;
+        dlg->UpdateData(false);
+        dlg->SaveConfiguration();
+        const Prompt& question = script.shown().at(1);
+        QCOMPARE(question.text, QString("The settings were loaded from %1. Send them to %2?")
+                                    .arg(Dotted(loaded), Dotted(m_address)));
+        QCOMPARE(question.buttons, PromptButtons::YesNo);
+        QCOMPARE(question.defaultAnswer, PromptAnswer::No);
+        QCOMPARE(script.unexpected(), 0);
+        if (PromptAnswer(answer) == PromptAnswer::No) {
+            QCOMPARE(script.shown().size(), 2);
+            QVERIFY(SimIdle(*second));
+            QVERIFY(second->LogLines("# connection").isEmpty());
+        } else {
+            QCOMPARE(script.shown().last().caption, QString("Success!"));
+            QCOMPARE(second->Commands().size(), 24);
+        }
+        QCOMPARE(first->Commands().size(), 25); // the load's gets only
     }
 
     void emptyDeviceNameIsStillSent()

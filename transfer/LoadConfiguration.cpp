@@ -9,6 +9,7 @@
 void CTolvoConfigDlg::LoadConfiguration()
 {
     WaitCursor wait;
+    const uint32_t address = m_deviceAddress;
     const std::optional<int> fetched = RunOnDevice(FetchAllParams);
     if (!fetched)
         return;
@@ -26,7 +27,8 @@ void CTolvoConfigDlg::LoadConfiguration()
         page->UpdateData(false);
     UpdateData(false);
     EnablePageControls(true);
-    m_configurationLoaded = true;
+    m_loadedFrom = address;
+    KeepPageValuesAsSaved();
     ShowPrompt(this, {"Current configuration has been loaded from Tolvo.", "Success!",
                       PromptIcon::Exclamation, PromptButtons::Ok});
 }

@@ -16,6 +16,7 @@
 #endif
 
 #include <cctype>
+#include <optional>
 #include <span>
 
 namespace {
@@ -35,25 +36,32 @@ void SelectByIndex(QComboBox* list, int group, int index)
     SelectListPosition(list, DeviceInteger(RowText(group, index)));
 }
 
-// The row gets the value set's entry at the list's selection, or is left
-// out when the list has none.
-void SaveListValue(const QComboBox* list, std::span<const int32_t> values, int index, int group)
+// The row gets value, or is left out of the save when the page has none
+// (a list without a selection); then list names it among those left out.
+void SaveOrLeaveOut(std::optional<int32_t> value, const QComboBox* list, int index, int group,
+                    QStringList& leftOut)
+{
+    if (value) {
+        SetParamInt(index, group, *value);
+        return;
+    }
+    ClearParamModified(index, group);
+    leftOut << list->accessibleName();
+}
+
+// The value set's entry at the list's selection.
+std::optional<int32_t> ListValue(const QComboBox* list, std::span<const int32_t> values)
 {
     const int selected = ListSelection(list);
     if (selected >= 0 && selected < static_cast<int>(values.size()))
-        SetParamInt(index, group, values[selected]);
-    else
-        ClearParamModified(index, group);
+        return values[selected];
+    return std::nullopt;
 }
 
-// The row gets the list's selected position, or is left out.
-void SaveListPosition(const QComboBox* list, int index, int group)
+// A selected position, as the value of its row.
+std::optional<int32_t> Position(int32_t selected)
 {
-    const int selected = ListSelection(list);
-    if (selected >= 0)
-        SetParamInt(index, group, selected);
-    else
-        ClearParamModified(index, group);
+    return selected >= 0 ? std::optional<int32_t>(selected) : std::nullopt;
 }
 
 QString DottedAddress(uint32_t address)
@@ -122,11 +130,12 @@ void CopyTableToPages(Pages pages)
     }
 }
 
-bool CopyPagesToTable(Pages pages)
+std::optional<QStringList> CopyPagesToTable(Pages pages)
 {
     const TolvoWiFi& wifi = pages.wifi;
     const TolvoPortSettings& ports = pages.portSettings;
     const TolvoPortRouting& routing = pages.portRouting;
+    QStringList leftOut;
 
     SetParamInt(5, GROUP_WIFI, wifi.m_channel);
     SetParamInt(7, GROUP_WIFI, wifi.m_transPower);
@@ -134,24 +143,31 @@ bool CopyPagesToTable(Pages pages)
                              SetParamText(0, wifi.m_ssid) == 0 &&
                              SetParamText(1, wifi.m_password) == 0;
     if (!textsStored)
-        return false;
+        return std::nullopt;
     SetParamText(2, DottedAddress(wifi.m_ipAddress));
     SetParamText(3, DottedAddress(wifi.m_ipMask));
-    SetParamInt(4, GROUP_WIFI, wifi.m_dhcpIndex);
-    SetParamInt(6, GROUP_WIFI, wifi.m_networkTypeIndex);
+    SaveOrLeaveOut(Position(wifi.m_dhcpIndex), wifi.m_dhcpCombo, 4, GROUP_WIFI, leftOut);
+    SaveOrLeaveOut(Position(wifi.m_networkTypeIndex), wifi.m_networkTypeCombo, 6, GROUP_WIFI,
+                   leftOut);
 
-    SaveListValue(ports.m_rs232BaudCombo, BaudRates, 0, GROUP_PORTS);
-    SaveListValue(ports.m_rs232DataBitsCombo, DataBitsValues, 1, GROUP_PORTS);
-    SaveListValue(ports.m_rs232StopBitsCombo, StopBitsValues, 2, GROUP_PORTS);
-    SaveListPosition(ports.m_rs232ParityCombo, 3, GROUP_PORTS);
-    SaveListValue(ports.m_directBaudCombo, BaudRates, 4, GROUP_PORTS);
-    SaveListValue(ports.m_directDataBitsCombo, DataBitsValues, 5, GROUP_PORTS);
-    SaveListValue(ports.m_directStopBitsCombo, StopBitsValues, 6, GROUP_PORTS);
-    SaveListPosition(ports.m_directParityCombo, 7, GROUP_PORTS);
+    const auto saveValue = [&](const QComboBox* list, std::span<const int32_t> values, int index) {
+        SaveOrLeaveOut(ListValue(list, values), list, index, GROUP_PORTS, leftOut);
+    };
+    const auto savePosition = [&](const QComboBox* list, int index, int group) {
+        SaveOrLeaveOut(Position(ListSelection(list)), list, index, group, leftOut);
+    };
+    saveValue(ports.m_rs232BaudCombo, BaudRates, 0);
+    saveValue(ports.m_rs232DataBitsCombo, DataBitsValues, 1);
+    saveValue(ports.m_rs232StopBitsCombo, StopBitsValues, 2);
+    savePosition(ports.m_rs232ParityCombo, 3, GROUP_PORTS);
+    saveValue(ports.m_directBaudCombo, BaudRates, 4);
+    saveValue(ports.m_directDataBitsCombo, DataBitsValues, 5);
+    saveValue(ports.m_directStopBitsCombo, StopBitsValues, 6);
+    savePosition(ports.m_directParityCombo, 7, GROUP_PORTS);
 
     for (int n = 0; n < TolvoPortRouting::ENTRIES; ++n) {
-        SaveListPosition(routing.m_connectCombo[n], 2 * n, GROUP_ROUTING);
+        savePosition(routing.m_connectCombo[n], 2 * n, GROUP_ROUTING);
         SetParamInt(2 * n + 1, GROUP_ROUTING, routing.m_tcpPort[n]);
     }
-    return true;
+    return leftOut;
 }

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class Dialog;
@@ -37,5 +39,6 @@ void CopyTableToPages(Pages pages);
 
 // Writes the 23 writable rows from the page members and lists, in the order
 // of the save. A list without a selected item leaves its row out. Returns
-// false, with the table partly written, if a text could not be stored.
-bool CopyPagesToTable(Pages pages);
+// the names of the lists left out, or nothing, with the table partly
+// written, if a text could not be stored.
+std::optional<QStringList> CopyPagesToTable(Pages pages);

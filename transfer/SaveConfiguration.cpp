@@ -6,9 +6,28 @@
 #include "TransferFailure.h"
 #include "WaitCursor.h"
 
+namespace {
+
+QString Dotted(uint32_t address)
+{
+    return QString::fromStdString(FormatDottedAddress(address));
+}
+
+// The success text, and which settings the device kept because the pages
+// had no value for them.
+QString SavedText(const QStringList& leftOut)
+{
+    QString text = "Current configuration has been saved to Tolvo.";
+    if (!leftOut.isEmpty())
+        text += "\n\nNot sent, the device's value matches no item: " + leftOut.join(", ") + ".";
+    return text;
+}
+
+} // namespace
+
 void CTolvoConfigDlg::SaveConfiguration()
 {
-    if (!m_configurationLoaded) {
+    if (!m_loadedFrom) {
         // The pages hold blanks until a load; sending them would wipe the device.
         ShowPrompt(this, {"Load the configuration from the device first.\n\nUntil a load has "
                           "succeeded the pages hold blank values, and saving them would overwrite "
@@ -16,10 +35,13 @@ void CTolvoConfigDlg::SaveConfiguration()
                           "Save Configuration", PromptIcon::Exclamation, PromptButtons::Ok});
         return;
     }
+    if (!ConfirmSaveAddress())
+        return;
     WaitCursor wait;
     if (!ReadPagesForSave())
         return; // the page has said what to mend; nothing was written or sent
-    if (!CopyPagesToTable(PageSet())) {
+    const std::optional<QStringList> leftOut = CopyPagesToTable(PageSet());
+    if (!leftOut) {
         ShowPrompt(this, {"A text setting cannot be stored on the device. Nothing was sent.",
                           "Save Failed", PromptIcon::Error, PromptButtons::Ok});
         return;
@@ -27,16 +49,37 @@ void CTolvoConfigDlg::SaveConfiguration()
     const std::optional<int> pushed = RunOnDevice(PushModifiedParams);
     if (!pushed)
         return;
-    if (*pushed != DEVICE_OK) {
-        const QString state =
-            *pushed == DEVICE_COMMAND_TOO_LONG
-                ? "Nothing was sent: the device keeps its settings."
-                : "Saving stopped before the device confirmed every setting. The apply command "
-                  "was not sent, so the device has not applied the new settings.";
-        ShowPrompt(this, {DescribeDeviceFailure(*pushed) + "\n\n" + state, "Save Failed",
-                          PromptIcon::Error, PromptButtons::Ok});
+    if (*pushed == DEVICE_OK) {
+        KeepPageValuesAsSaved();
+        ShowPrompt(this,
+                   {SavedText(*leftOut), "Success!", PromptIcon::Exclamation, PromptButtons::Ok});
         return;
     }
-    ShowPrompt(this, {"Current configuration has been saved to Tolvo.", "Success!",
-                      PromptIcon::Exclamation, PromptButtons::Ok});
+    if (*pushed == DEVICE_APPLY_UNCONFIRMED) {
+        ShowPrompt(this, {"All settings were sent, but the device did not confirm that it "
+                          "applied them (it may have restarted).\n\nLoad the configuration to "
+                          "see what the device holds.",
+                          "Save Not Confirmed", PromptIcon::Exclamation, PromptButtons::Ok});
+        return;
+    }
+    const QString state =
+        *pushed == DEVICE_COMMAND_TOO_LONG
+            ? "Nothing was sent: the device keeps its settings."
+            : "Saving stopped before the device confirmed every setting. The apply command "
+              "was not sent, so the device has not applied the new settings.";
+    ShowPrompt(this, {DescribeDeviceFailure(*pushed) + "\n\n" + state, "Save Failed",
+                      PromptIcon::Error, PromptButtons::Ok});
+}
+
+// Sending one device's settings to another address may be intended (copying
+// a set-up), but it gives two devices one IP address: ask first.
+bool CTolvoConfigDlg::ConfirmSaveAddress()
+{
+    if (m_deviceAddress == *m_loadedFrom)
+        return true;
+    const Prompt box{QString("The settings were loaded from %1. Send them to %2?")
+                         .arg(Dotted(*m_loadedFrom), Dotted(m_deviceAddress)),
+                     "Save Configuration", PromptIcon::Question, PromptButtons::YesNo,
+                     PromptAnswer::No};
+    return ShowPrompt(this, box) == PromptAnswer::Yes;
 }
