@@ -6,6 +6,7 @@
 #include "DialogTemplate.h"
 #include "IpAddressCtrl.h"
 #include "Profile.h"
+#include "Prompts.h"
 #include "TabControl.h"
 #include "TolvoInfo.h"
 #include "TolvoPortRouting.h"
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -99,7 +101,46 @@ bool CTolvoConfigDlg::OnInitDialog()
     AddPageSwitchKeys({Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageUp}, -1);
 
     Control(IDCANCEL)->setFocus(Qt::OtherFocusReason);
+    KeepPageValuesAsSaved();
     return true;
+}
+
+QStringList CTolvoConfigDlg::PageValues() const
+{
+    QStringList values;
+    for (const Dialog* page : m_pages)
+        values << page->ControlValues();
+    return values;
+}
+
+void CTolvoConfigDlg::KeepPageValuesAsSaved()
+{
+    m_savedPageValues = PageValues();
+}
+
+bool CTolvoConfigDlg::HasUnsavedChanges() const
+{
+    return PageValues() != m_savedPageValues;
+}
+
+void CTolvoConfigDlg::done(int result)
+{
+    if (HasUnsavedChanges() && !ConfirmDiscard())
+        return;
+    Dialog::done(result);
+}
+
+bool CTolvoConfigDlg::ConfirmDiscard()
+{
+    const QPointer<QWidget> focused = QApplication::focusWidget();
+    const Prompt box{"Discard the changes that have not been saved to the device?",
+                     "Unsaved Changes", PromptIcon::Question, PromptButtons::YesNo,
+                     PromptAnswer::No};
+    if (ShowPrompt(this, box) == PromptAnswer::Yes)
+        return true;
+    if (focused)
+        focused->setFocus(Qt::OtherFocusReason);
+    return false;
 }
 
 void CTolvoConfigDlg::AddPageSwitchKeys(std::initializer_list<QKeyCombination> keys, int step)

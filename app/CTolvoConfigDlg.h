@@ -49,6 +49,10 @@ public:
     void LoadConfiguration();
     void SaveConfiguration();
 
+    // Whether any page shows other values than the last successful load or
+    // save (or the start) left there.
+    bool HasUnsavedChanges() const;
+
     QIcon m_hIcon;
     const std::array<int, 4> m_pageIds = {130, 131, 133, 132};
     std::array<Dialog*, 4> m_pages{};
@@ -60,14 +64,18 @@ public:
     uint32_t m_deviceAddress = 0;
     QString m_version;
     TabControl* m_tab = nullptr;
-    // Whether a load has succeeded in this run; until then Save is refused.
-    bool m_configurationLoaded = false;
+    // The address of the last successful load; until one, Save is refused.
+    std::optional<uint32_t> m_loadedFrom;
+    QStringList m_savedPageValues; // what the pages showed after the last load or save
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
     bool OnInitDialog() override;
     void OnCommand(int id) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Every way out (Exit, Escape, Enter, the close box) comes here; with
+    // unsaved changes the user is asked first.
+    void done(int result) override;
     void resizeEvent(QResizeEvent* event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
@@ -80,7 +88,12 @@ private:
     // when the user cancelled the connection.
     std::optional<int> RunOnDevice(int (*operation)(DeviceConnection&));
     bool ReadPagesForSave();
+    bool ConfirmSaveAddress();
     struct Pages PageSet();
+
+    QStringList PageValues() const;
+    void KeepPageValuesAsSaved();
+    bool ConfirmDiscard();
 
     void AddAboutCommand();
     void AddPageSwitchKeys(std::initializer_list<QKeyCombination> keys, int step);

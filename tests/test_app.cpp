@@ -194,6 +194,70 @@ private slots:
         QVERIFY(dlg->m_pPortSettings->isVisibleTo(dlg.get()));
     }
 
+    // Exit, Escape, Enter and the close box end the run at once when nothing
+    // is unsaved; with an edit on a page they ask first, No by default.
+    void unsavedEditsAreNotThrownAwayByOneKey_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("ends");
+        const char* const ways[] = {"exit", "escape", "enter", "close box"};
+        for (int way = 0; way < 4; ++way) {
+            QTest::addRow("%s, nothing changed", ways[way]) << way << false << -1 << true;
+            QTest::addRow("%s, changed, no", ways[way])
+                << way << true << int(PromptAnswer::No) << false;
+            QTest::addRow("%s, changed, yes", ways[way])
+                << way << true << int(PromptAnswer::Yes) << true;
+        }
+    }
+
+    void unsavedEditsAreNotThrownAwayByOneKey()
+    {
+        QFETCH(int, way);
+        QFETCH(bool, edited);
+        QFETCH(int, answer);
+        QFETCH(bool, ends);
+        auto dlg = OpenMainWindow();
+        QVERIFY(ShowActive(dlg.get()));
+        dlg->EnablePageControls(true);
+        dlg->m_tab->setCurrentIndex(1);
+        QLineEdit* ssid = dlg->m_pWiFi->m_ssidEdit;
+        ssid->setFocus();
+        if (edited)
+            QTest::keyClicks(ssid, "Lab");
+        QCOMPARE(dlg->HasUnsavedChanges(), edited);
+        QWidget* focusAtPrompt = nullptr;
+        PromptScript script;
+        script.Then([&](const Prompt&) {
+            focusAtPrompt = QApplication::focusWidget();
+            dlg->Control(CTolvoConfigDlg::IDC_LOAD)->setFocus(); // as a real box takes it
+            return PromptAnswer(answer);
+        });
+        QSignalSpy finished(dlg.get(), &QDialog::finished);
+        switch (way) {
+        case 0:
+            QTest::mouseClick(qobject_cast<QPushButton*>(dlg->Control(2)), Qt::LeftButton);
+            break;
+        case 1: QTest::keyClick(ssid, Qt::Key_Escape); break;
+        case 2: QTest::keyClick(ssid, Qt::Key_Return); break;
+        case 3: dlg->close(); break;
+        }
+        QCOMPARE(finished.size(), ends ? 1 : 0);
+        QCOMPARE(script.shown().size(), edited ? 1 : 0);
+        if (!edited)
+            return;
+        const Prompt& box = script.shown().first();
+        QCOMPARE(box.text, QString("Discard the changes that have not been saved to the device?"));
+        QCOMPARE(box.buttons, PromptButtons::YesNo);
+        QCOMPARE(box.defaultAnswer, PromptAnswer::No);
+        if (ends)
+            return;
+        QVERIFY(dlg->isVisible());
+        QCOMPARE(ssid->text(), QString("Lab"));
+        QCOMPARE(QApplication::focusWidget(), focusAtPrompt);
+    }
+
     void aboutCommandRule_data()
     {
         QTest::addColumn<unsigned>("id");
