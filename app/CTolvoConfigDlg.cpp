@@ -44,6 +44,11 @@ template <class Page> Page* OwnedPage(QWidget* owner)
 
 } // namespace
 
+QString DottedText(uint32_t address)
+{
+    return QString::fromStdString(FormatDottedAddress(address));
+}
+
 QIcon ProgramIcon()
 {
     QIcon icon;

@@ -4,11 +4,13 @@
 
 #include "DeviceLink.h"
 #include "Dialog.h"
+#include "TransferFailure.h"
 
 #include <QIcon>
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,6 +25,9 @@ class TolvoWiFi;
 inline const QString PROFILE_SECTION = QStringLiteral("TOLVO_IPADDRESS");
 inline const QString PROFILE_ENTRY = QStringLiteral("IPaddress");
 constexpr uint32_t DEFAULT_DEVICE_ADDRESS = 0x0A000001; // 10.0.0.1
+
+// The dotted text of a host-order address.
+QString DottedText(uint32_t address);
 
 // Icon 128, the program icon, in all its sizes.
 QIcon ProgramIcon();
@@ -83,10 +88,14 @@ protected:
 
 private:
     // Load and Save share these.
-    // Connects to the device (with the Retry/Cancel prompt), runs operation
-    // over the connection and closes it. The operation's code, or nothing
-    // when the user cancelled the connection.
-    std::optional<int> RunOnDevice(int (*operation)(DeviceConnection&));
+    // Connects to the device (with the Retry/Cancel prompt), starts
+    // operation over the connection, waits for its end (showing progress
+    // and Cancel if it lasts) and closes it. How it went, or nothing when
+    // the user cancelled at the Retry prompt.
+    std::optional<DeviceRun> RunOnDevice(const QString& label,
+                                         const std::function<void(DeviceConnection&)>& operation);
+    void ShowSaveOutcome(const DeviceRun& pushed, const QStringList& leftOut);
+    void ShowSaveFailure(const DeviceRun& pushed, const QString& state);
     bool ReadPagesForSave();
     bool ConfirmSaveAddress();
     struct Pages PageSet();

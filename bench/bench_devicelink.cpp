@@ -1,63 +1,47 @@
 // Times a full fetch (25 exchanges) and a full push (23 sets and the apply
-// command) against tolvo-sim with a per-reply delay, and prints the time
-// against the floor that the delay alone sets.
+// command) with the exchange engine against tolvo-sim with a per-reply
+// delay, side by side with the same 25 exchanges over a bare socket with no
+// protocol code, and prints each against the floor that the delay sets.
 #include "ConfigTable.h"
 #include "DeviceLink.h"
 #include "SimProcess.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace {
 
-constexpr int RUNS = 15;
+constexpr int RUNS = 31;
+constexpr int EXCHANGES = 25;
 
-void MarkAllWritableRows()
+using Operation = std::function<DeviceResult(DeviceConnection&)>;
+
+// The time in ms of one operation over a fresh connection, or -1 on failure.
+double TimeMs(quint16 port, const Operation& operation)
 {
-    for (int group = GROUP_WIFI; group <= GROUP_ROUTING; ++group)
-        for (int index = 0; index < ConfigTable[group].count(); ++index)
-            SetParamInt(index, group, 1);
+    DeviceConnection link;
+    if (!link.Connect(0x7F000001, port))
+        return -1;
+    QElapsedTimer timer;
+    timer.start();
+    if (operation(link) != DEVICE_OK)
+        return -1;
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
-// Median time in ms of one operation over a fresh connection, or -1 on failure.
-double MedianMs(quint16 port, const std::function<int(DeviceConnection&)>& operation)
-{
-    std::vector<double> times;
-    for (int run = 0; run < RUNS; ++run) {
-        DeviceConnection link;
-        if (!link.Connect(0x7F000001, port))
-            return -1;
-        QElapsedTimer timer;
-        timer.start();
-        if (operation(link) != DEVICE_OK)
-            return -1;
-        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-void Report(const char* name, int exchanges, int delayMs, double ms)
-{
-    const double floor = exchanges * delayMs;
-    std::printf("%-6s D=%d ms  exchanges=%d  time=%.3f ms  per-exchange=%.4f ms  floor=%.1f ms",
-                name, delayMs, exchanges, ms, ms / exchanges, floor);
-    if (floor > 0)
-        std::printf("  ratio=%.3f", ms / floor);
-    std::printf("\n");
-}
-
-// The same 25 exchanges with a bare socket and no protocol code: what the
-// machine itself adds to the delay (wake-ups, loopback), for comparison.
-int BareExchanges(DeviceConnection& link)
+// The same exchanges on the bare socket, blocking: what the machine itself
+// adds to the delay (wake-ups, loopback), for comparison.
+DeviceResult BareBlocking(DeviceConnection& link)
 {
     QTcpSocket& socket = link.socket();
-    for (int i = 0; i < 25; ++i) {
+    for (int i = 0; i < EXCHANGES; ++i) {
         socket.write("get SSID\r", 10);
         QByteArray reply;
         while (!reply.endsWith('\r')) {
@@ -69,23 +53,88 @@ int BareExchanges(DeviceConnection& link)
     return DEVICE_OK;
 }
 
+// The same exchanges on the bare socket, driven by its signals in a local
+// event loop, as the engine is.
+DeviceResult BareEventDriven(DeviceConnection& link)
+{
+    QTcpSocket& socket = link.socket();
+    QEventLoop loop;
+    QByteArray reply;
+    int done = 0;
+    const auto connection = QObject::connect(&socket, &QTcpSocket::readyRead, [&] {
+        reply += socket.readAll();
+        if (!reply.endsWith('\r'))
+            return;
+        reply.clear();
+        if (++done == EXCHANGES)
+            loop.quit();
+        else
+            socket.write("get SSID\r", 10);
+    });
+    socket.write("get SSID\r", 10);
+    loop.exec();
+    QObject::disconnect(connection);
+    return DEVICE_OK;
+}
+
+void MarkAllWritableRows()
+{
+    for (int group = GROUP_WIFI; group <= GROUP_ROUTING; ++group)
+        for (int index = 0; index < ConfigTable[group].count(); ++index)
+            SetParamInt(index, group, 1);
+}
+
+double Median(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    std::printf("median of %d runs each, tolvo-sim on 127.0.0.1\n", RUNS);
+    std::printf("median of %d runs each, the runs of all kinds interleaved, tolvo-sim on "
+                "127.0.0.1\n",
+                RUNS);
+    const std::vector<std::pair<const char*, Operation>> kinds = {
+        {"bare-blocking", BareBlocking},
+        {"bare-events", BareEventDriven},
+        {"fetch", [](DeviceConnection& link) { return FetchAllParams(link); }},
+        {"push", [](DeviceConnection& link) { return PushModifiedParams(link); }},
+    };
+    MarkAllWritableRows();
     for (const int delayMs : {0, 5}) {
         SimProcess sim({"--delay", QString::number(delayMs)});
         if (!sim.Start()) {
             std::fprintf(stderr, "cannot start tolvo-sim\n");
             return 1;
         }
-        Report("bare", 25, delayMs, MedianMs(sim.port(), BareExchanges));
-        Report("fetch", 25, delayMs, MedianMs(sim.port(), FetchAllParams));
-        MarkAllWritableRows();
-        Report("push", 24, delayMs, MedianMs(sim.port(), PushModifiedParams));
-        ResetConfigTable();
+        std::map<std::string, std::vector<double>> times;
+        for (int run = 0; run < RUNS; ++run) {
+            for (const auto& [name, operation] : kinds) {
+                const double ms = TimeMs(sim.port(), operation);
+                if (ms < 0) {
+                    std::fprintf(stderr, "%s failed\n", name);
+                    return 1;
+                }
+                times[name].push_back(ms);
+            }
+        }
+        const double bare = Median(times["bare-blocking"]) / EXCHANGES;
+        for (const auto& [name, operation] : kinds) {
+            const int exchanges = std::string(name) == "push" ? 24 : EXCHANGES;
+            const double ms = Median(times[name]);
+            const double perExchange = ms / exchanges;
+            std::printf("%-13s D=%d ms  exchanges=%d  time=%7.3f ms  per-exchange=%.4f ms  "
+                        "vs bare-blocking %+.4f ms (ratio %.3f)",
+                        name, delayMs, exchanges, ms, perExchange, perExchange - bare,
+                        perExchange / bare);
+            if (delayMs > 0)
+                std::printf("  vs floor %.3f", ms / (exchanges * delayMs));
+            std::printf("\n");
+        }
     }
     return 0;
 }

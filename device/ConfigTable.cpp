@@ -1,5 +1,8 @@
 #include "ConfigTable.h"
 
+#include <iterator>
+#include <utility>
+
 namespace {
 
 constexpr uint32_t RW = PARAM_READ | PARAM_WRITE;
@@ -29,12 +32,12 @@ const std::span<const NamedChoice> DhcpChoices = dhcpModes;
 
 namespace {
 
-ConfigParam infoRows[] = {
+const ConfigParam infoRows[] = {
     {"SERIALN", "Serial Number", {}, PARAM_TEXT, PARAM_READ, {}},
     {"FWVERSION", "Firmware Version", {}, PARAM_TEXT, PARAM_READ, {}},
 };
 
-ConfigParam wifiRows[] = {
+const ConfigParam wifiRows[] = {
     {"SSID", "SSID", {}, PARAM_TEXT, RW, {}},
     {"PASSWORD", "Password", {}, PARAM_TEXT, RW, {}},
     {"IPADDRESS", "IP address", {}, PARAM_IPADDR, RW, {}},
@@ -46,7 +49,7 @@ ConfigParam wifiRows[] = {
     {"DEVICEID", "Device Name", {}, PARAM_TEXT, RW, {}},
 };
 
-ConfigParam portRows[] = {
+const ConfigParam portRows[] = {
     {"RS232 baudrate", "Port I baudrate", {}, PARAM_LIST, RW, BaudRates},
     {"RS232 databits", "Port I data bits", {}, PARAM_LIST, RW, DataBitsValues},
     {"RS232 stopbits", "Port I stopbits", {}, PARAM_LIST, RW, StopBitsValues},
@@ -57,7 +60,7 @@ ConfigParam portRows[] = {
     {"DIRECT parity", "Port II parity", {}, PARAM_LIST, RW, ParityValues},
 };
 
-ConfigParam routingRows[] = {
+const ConfigParam routingRows[] = {
     {"PORTCONNECT 0", "Port 0", {}, PARAM_INDEX, RW, ConnectTargetNames},
     {"PORT 0", "TCP/IP port", {}, PARAM_RANGE, RW, &TcpPortRange},
     {"PORTCONNECT 1", "Port 1", {}, PARAM_INDEX, RW, ConnectTargetNames},
@@ -73,18 +76,69 @@ void StoreValue(ConfigParam& row, std::string text)
     row.flags |= PARAM_MODIFIED;
 }
 
+template <std::size_t N> ConfigGroup Group(const ConfigParam (&rows)[N])
+{
+    return {std::vector<ConfigParam>(std::begin(rows), std::end(rows))};
+}
+
 } // namespace
 
-std::array<ConfigGroup, 4> ConfigTable = {{{infoRows}, {wifiRows}, {portRows}, {routingRows}}};
+DeviceSettings ConfigTable;
 
-ConfigParam* FindParam(int group, int index)
+DeviceSettings::DeviceSettings()
+    : m_groups{Group(infoRows), Group(wifiRows), Group(portRows), Group(routingRows)}
+{}
+
+ConfigParam* DeviceSettings::Find(int group, int index)
 {
-    if (group < 0 || group >= static_cast<int>(ConfigTable.size()))
+    return const_cast<ConfigParam*>(std::as_const(*this).Find(group, index));
+}
+
+const ConfigParam* DeviceSettings::Find(int group, int index) const
+{
+    if (group < 0 || group >= static_cast<int>(m_groups.size()))
         return nullptr;
-    const ConfigGroup& g = ConfigTable[group];
+    const ConfigGroup& g = m_groups[group];
     if (index < 0 || index >= g.count())
         return nullptr;
     return &g.rows[index];
+}
+
+int DeviceSettings::SetText(int index, const QString& text)
+{
+    ConfigParam* row = Find(GROUP_WIFI, index);
+    if (row == nullptr || ParamTextProblem(text) != TextProblem::None)
+        return -1;
+    StoreValue(*row, text.toLatin1().toStdString());
+    return 0;
+}
+
+int DeviceSettings::SetInt(int index, int group, int32_t value)
+{
+    ConfigParam* row = Find(group, index);
+    if (row == nullptr)
+        return -1;
+    StoreValue(*row, std::to_string(value));
+    return 0;
+}
+
+int DeviceSettings::ClearModified(int index, int group)
+{
+    ConfigParam* row = Find(group, index);
+    if (row == nullptr)
+        return -1;
+    row->flags &= ~PARAM_MODIFIED;
+    return 0;
+}
+
+void DeviceSettings::Reset()
+{
+    *this = DeviceSettings();
+}
+
+ConfigParam* FindParam(int group, int index)
+{
+    return ConfigTable.Find(group, index);
 }
 
 TextProblem ParamTextProblem(const QString& text)
@@ -102,29 +156,17 @@ TextProblem ParamTextProblem(const QString& text)
 
 int SetParamText(int index, const QString& text)
 {
-    ConfigParam* row = FindParam(GROUP_WIFI, index);
-    if (row == nullptr || ParamTextProblem(text) != TextProblem::None)
-        return -1;
-    StoreValue(*row, text.toLatin1().toStdString());
-    return 0;
+    return ConfigTable.SetText(index, text);
 }
 
 int SetParamInt(int index, int group, int32_t value)
 {
-    ConfigParam* row = FindParam(group, index);
-    if (row == nullptr)
-        return -1;
-    StoreValue(*row, std::to_string(value));
-    return 0;
+    return ConfigTable.SetInt(index, group, value);
 }
 
 int ClearParamModified(int index, int group)
 {
-    ConfigParam* row = FindParam(group, index);
-    if (row == nullptr)
-        return -1;
-    row->flags &= ~PARAM_MODIFIED;
-    return 0;
+    return ConfigTable.ClearModified(index, group);
 }
 
 std::string FormatDottedAddress(uint32_t address)
@@ -140,10 +182,5 @@ QString DeviceTextToWide(const std::string& bytes)
 
 void ResetConfigTable()
 {
-    for (ConfigGroup& group : ConfigTable) {
-        for (ConfigParam& row : group.rows) {
-            row.value.reset();
-            row.flags &= ~PARAM_MODIFIED;
-        }
-    }
+    ConfigTable.Reset();
 }

@@ -1,40 +1,9 @@
 #include "DeviceLink.h"
 
-#include "ConfigTable.h"
-
-#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QHostAddress>
 
-#include <vector>
-
 namespace {
-
-int SendErrorCode(const QAbstractSocket& socket)
-{
-    switch (socket.error()) {
-    case QAbstractSocket::UnknownSocketError: return DEVICE_SEND_FAILED;
-    case QAbstractSocket::HostNotFoundError: return DEVICE_HOST_NOT_FOUND;
-    case QAbstractSocket::SocketTimeoutError: return DEVICE_TIMED_OUT;
-    default: return DEVICE_SOCKET_ERROR;
-    }
-}
-
-// Waits until at least one byte can be read. DEVICE_OK, or why not.
-int WaitForByte(QTcpSocket& socket, const QDeadlineTimer& deadline)
-{
-    while (socket.bytesAvailable() == 0) {
-        if (socket.state() != QAbstractSocket::ConnectedState)
-            return DEVICE_CONNECTION_CLOSED;
-        if (deadline.hasExpired())
-            return DEVICE_TIMED_OUT;
-        if (!socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())) &&
-            socket.bytesAvailable() == 0) {
-            return socket.error() == QAbstractSocket::SocketTimeoutError ? DEVICE_TIMED_OUT
-                                                                         : DEVICE_CONNECTION_CLOSED;
-        }
-    }
-    return DEVICE_OK;
-}
 
 std::string GetCommand(const ConfigParam& row)
 {
@@ -46,117 +15,335 @@ std::string SetCommand(const ConfigParam& row)
     return std::string("set ") + row.key + ' ' + *row.value + '\r';
 }
 
+const std::string APPLY_COMMAND = "set CONFIGURE\r";
+
 bool IsPushed(const ConfigParam& row)
 {
     return (row.flags & PARAM_MODIFIED) != 0 && row.value.has_value();
 }
 
+// The zero byte that ends the text goes out with it.
+bool Fits(const std::string& command)
+{
+    return static_cast<qint64>(command.size()) + 1 <= MAX_COMMAND_LENGTH;
+}
+
 } // namespace
 
-bool DeviceConnection::Connect(uint32_t address, quint16 port)
+DeviceConnection::DeviceConnection(int timeoutMs, QObject* parent)
+    : QObject(parent), m_timeoutMs(timeoutMs)
 {
-    const QHostAddress host(QString::fromStdString(FormatDottedAddress(address)));
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, &DeviceConnection::OnDeadline);
+    connect(&m_socket, &QTcpSocket::connected, this, &DeviceConnection::OnConnected);
+    connect(&m_socket, &QTcpSocket::bytesWritten, this, &DeviceConnection::OnBytesWritten);
+    connect(&m_socket, &QTcpSocket::readyRead, this, &DeviceConnection::TakeReplyBytes);
+    connect(&m_socket, &QTcpSocket::errorOccurred, this, &DeviceConnection::OnSocketError);
+    connect(&m_socket, &QTcpSocket::disconnected, this, &DeviceConnection::OnDisconnected);
+}
+
+DeviceConnection::~DeviceConnection()
+{
+    // The socket outlives the other members; what it signals while it goes
+    // must not reach them.
+    m_socket.disconnect(this);
+    m_socket.abort();
+}
+
+void DeviceConnection::StartConnect(uint32_t address, quint16 port)
+{
+    Q_ASSERT(!busy());
+    m_errorText.clear();
     m_lastReplyEndedInCr = false;
     m_socket.abort();
-    m_socket.connectToHost(host, port);
-    return m_socket.waitForConnected(m_timeoutMs);
+    Enter(Phase::Connecting);
+    m_socket.connectToHost(QHostAddress(QString::fromStdString(FormatDottedAddress(address))),
+                           port);
 }
 
-void DeviceConnection::Close()
+void DeviceConnection::StartFetch(DeviceSettings& settings)
 {
-    m_socket.abort();
-}
-
-Reply ReadReplyLine(DeviceConnection& link)
-{
-    QTcpSocket& socket = link.socket();
-    const QDeadlineTimer deadline(link.timeoutMs());
-    Reply reply;
-    bool skipLineFeed = link.m_lastReplyEndedInCr;
-    for (;;) {
-        reply.status = WaitForByte(socket, deadline);
-        if (!reply.ok()) {
-            reply.text.clear();
-            return reply;
+    std::vector<ConfigParam*> rows;
+    std::vector<std::string> commands;
+    for (ConfigGroup& group : settings) {
+        for (ConfigParam& row : group.rows) {
+            rows.push_back(&row);
+            commands.push_back(GetCommand(row));
         }
+    }
+    Run(std::move(commands), true, [rows](std::size_t index, Reply& reply) {
+        ConfigParam& row = *rows[index];
+        if (!reply.ok()) {
+            row.value.reset();
+            return std::optional(reply.status);
+        }
+        row.value = std::move(reply.text);
+        return std::optional<DeviceResult>();
+    });
+}
+
+void DeviceConnection::StartPush(const DeviceSettings& settings)
+{
+    std::vector<std::string> commands;
+    for (const ConfigGroup& group : settings) {
+        for (const ConfigParam& row : group.rows) {
+            if (IsPushed(row))
+                commands.push_back(SetCommand(row));
+        }
+    }
+    commands.push_back(APPLY_COMMAND);
+    const std::size_t apply = commands.size() - 1;
+    Run(std::move(commands), true, [apply](std::size_t index, Reply& reply) {
+        if (index == apply) // the device may restart on applying: not a failure
+            return std::optional(reply.ok() ? DEVICE_OK : DEVICE_APPLY_UNCONFIRMED);
+        return reply.ok() ? std::optional<DeviceResult>() : std::optional(reply.status);
+    });
+}
+
+void DeviceConnection::StartSend(const std::string& command)
+{
+    Run({command}, false, {});
+}
+
+void DeviceConnection::StartReadReply()
+{
+    // An exchange without a command only reads.
+    Run({std::string()}, true, [](std::size_t, Reply& reply) {
+        return reply.ok() ? std::optional<DeviceResult>() : std::optional(reply.status);
+    });
+}
+
+void DeviceConnection::Run(std::vector<std::string> commands, bool readReplies,
+                           ReplyHandler onReply)
+{
+    Q_ASSERT(!busy());
+    m_commands = std::move(commands);
+    m_next = 0;
+    m_readReplies = readReplies;
+    m_onReply = std::move(onReply);
+    m_resultAtEnd = DEVICE_OK;
+    // Every command is checked before the first is sent.
+    for (const std::string& command : m_commands) {
+        if (!Fits(command)) {
+            Complete(DEVICE_COMMAND_TOO_LONG);
+            return;
+        }
+    }
+    NextExchange();
+}
+
+void DeviceConnection::NextExchange()
+{
+    if (m_next == m_commands.size()) {
+        Complete(m_resultAtEnd);
+        return;
+    }
+    const std::string& command = m_commands[m_next];
+    if (command.empty()) {
+        Enter(Phase::Reading);
+        return;
+    }
+    Enter(Phase::Sending);
+    const qint64 length = static_cast<qint64>(command.size()) + 1;
+    if (m_socket.state() != QAbstractSocket::ConnectedState ||
+        m_socket.write(command.c_str(), length) != length) {
+        m_errorText = m_socket.errorString();
+        Complete(SendErrorCode(m_socket.error()));
+        return;
+    }
+    OnBytesWritten();
+}
+
+void DeviceConnection::Enter(Phase phase)
+{
+    m_phase = phase;
+    m_deadline.start(m_timeoutMs);
+    if (phase != Phase::Reading)
+        return;
+    m_line.clear();
+    m_skipLineFeed = m_lastReplyEndedInCr;
+    TakeReplyBytes(); // bytes that came before the reading began
+}
+
+void DeviceConnection::OnBytesWritten()
+{
+    if (m_phase != Phase::Sending || m_socket.bytesToWrite() > 0)
+        return;
+    if (m_readReplies) {
+        Enter(Phase::Reading);
+        return;
+    }
+    ExchangeDone();
+}
+
+void DeviceConnection::TakeReplyBytes()
+{
+    // One byte at a time, so that nothing after the line end is taken: it
+    // stays in the socket's buffer for the next reply.
+    while (m_phase == Phase::Reading && m_socket.bytesAvailable() > 0) {
         char c = 0;
-        socket.getChar(&c);
-        if (skipLineFeed) {
-            skipLineFeed = false;
+        m_socket.getChar(&c);
+        if (m_skipLineFeed) {
+            m_skipLineFeed = false;
             if (c == '\n')
                 continue;
         }
         if (c == '\r' || c == '\n') {
-            link.m_lastReplyEndedInCr = (c == '\r');
-            return reply;
+            m_lastReplyEndedInCr = (c == '\r');
+            ReplyRead({DEVICE_OK, std::move(m_line)});
+            return;
         }
-        if (reply.text.size() == MAX_REPLY_LENGTH) {
-            reply.status = DEVICE_REPLY_TOO_LONG;
-            reply.text.clear();
-            return reply;
+        if (m_line.size() == MAX_REPLY_LENGTH) {
+            ReplyRead({DEVICE_REPLY_TOO_LONG, {}});
+            return;
         }
-        reply.text.push_back(c);
+        m_line.push_back(c);
     }
 }
 
-int SendCommand(DeviceConnection& link, const std::string& command)
+void DeviceConnection::ReplyRead(Reply reply)
 {
-    QTcpSocket& socket = link.socket();
-    // The zero byte that ends the text goes out with it.
-    const qint64 length = static_cast<qint64>(command.size()) + 1;
-    if (length > MAX_COMMAND_LENGTH)
-        return DEVICE_COMMAND_TOO_LONG;
-    if (socket.write(command.c_str(), length) != length)
-        return SendErrorCode(socket);
-    const QDeadlineTimer deadline(link.timeoutMs());
-    while (socket.bytesToWrite() > 0) {
-        if (deadline.hasExpired())
-            return DEVICE_TIMED_OUT;
-        if (!socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime())))
-            return SendErrorCode(socket);
+    const std::size_t index = m_next;
+    const std::optional<DeviceResult> stop = m_onReply(index, reply);
+    m_lastReply = std::move(reply);
+    if (stop) {
+        Complete(*stop);
+        return;
     }
-    return DEVICE_OK;
+    ExchangeDone();
 }
 
-int FetchAllParams(DeviceConnection& link)
+void DeviceConnection::ExchangeDone()
 {
-    for (ConfigGroup& group : ConfigTable) {
-        for (ConfigParam& row : group.rows) {
-            if (const int sent = SendCommand(link, GetCommand(row)); sent != DEVICE_OK)
-                return sent;
-            Reply reply = ReadReplyLine(link);
-            if (!reply.ok()) {
-                row.value.reset();
-                return reply.status;
-            }
-            row.value = std::move(reply.text);
-        }
-    }
-    return DEVICE_OK;
+    ++m_next;
+    emit progress(static_cast<int>(m_next), static_cast<int>(m_commands.size()));
+    if (m_phase != Phase::Idle) // not cancelled by a receiver of the progress
+        NextExchange();
 }
 
-int PushModifiedParams(DeviceConnection& link)
+void DeviceConnection::Complete(DeviceResult result)
 {
-    std::vector<std::string> commands;
-    for (const ConfigGroup& group : ConfigTable) {
-        for (const ConfigParam& row : group.rows) {
-            if (!IsPushed(row))
-                continue;
-            commands.push_back(SetCommand(row));
-            if (commands.back().size() + 1 > MAX_COMMAND_LENGTH)
-                return DEVICE_COMMAND_TOO_LONG;
-        }
+    m_phase = Phase::Idle;
+    m_deadline.stop();
+    m_result = result;
+    emit finished(result);
+}
+
+void DeviceConnection::Cancel()
+{
+    if (!busy())
+        return;
+    m_phase = Phase::Idle; // what the socket signals while it closes is ignored
+    m_socket.abort();
+    Complete(DEVICE_CANCELLED);
+}
+
+void DeviceConnection::Close()
+{
+    Cancel();
+    m_socket.abort();
+}
+
+DeviceResult DeviceConnection::Wait()
+{
+    if (!busy())
+        return m_result;
+    QEventLoop loop;
+    connect(this, &DeviceConnection::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    return m_result;
+}
+
+bool DeviceConnection::Connect(uint32_t address, quint16 port)
+{
+    StartConnect(address, port);
+    return Wait() == DEVICE_OK;
+}
+
+void DeviceConnection::OnConnected()
+{
+    if (m_phase == Phase::Connecting)
+        Complete(DEVICE_OK);
+}
+
+void DeviceConnection::OnSocketError(QAbstractSocket::SocketError error)
+{
+    switch (m_phase) {
+    case Phase::Idle: return;
+    case Phase::Connecting:
+        m_errorText = m_socket.errorString();
+        m_phase = Phase::Idle; // what the socket signals while it closes is ignored
+        m_socket.abort();
+        Complete(DEVICE_CONNECT_FAILED);
+        return;
+    case Phase::Sending:
+        m_errorText = m_socket.errorString();
+        Complete(SendErrorCode(error));
+        return;
+    case Phase::Reading: OnDisconnected(); return;
     }
-    for (const std::string& command : commands) {
-        if (const int sent = SendCommand(link, command); sent != DEVICE_OK)
-            return sent;
-        if (const Reply reply = ReadReplyLine(link); !reply.ok())
-            return reply.status;
+}
+
+void DeviceConnection::OnDisconnected()
+{
+    switch (m_phase) {
+    case Phase::Idle: return;
+    case Phase::Connecting: Complete(DEVICE_CONNECT_FAILED); return;
+    case Phase::Sending: Complete(DEVICE_CONNECTION_CLOSED); return;
+    case Phase::Reading:
+        TakeReplyBytes(); // a line may have come before the end
+        if (m_phase == Phase::Reading)
+            ReplyRead({DEVICE_CONNECTION_CLOSED, {}});
+        return;
     }
-    if (const int sent = SendCommand(link, "set CONFIGURE\r"); sent != DEVICE_OK)
-        return sent;
-    // The device may restart its service on applying, so a missing answer to
-    // the apply command is no failure of the exchange; but nobody knows then
-    // whether the settings were applied.
-    return ReadReplyLine(link).ok() ? DEVICE_OK : DEVICE_APPLY_UNCONFIRMED;
+}
+
+void DeviceConnection::OnDeadline()
+{
+    switch (m_phase) {
+    case Phase::Idle: return;
+    case Phase::Connecting:
+        m_phase = Phase::Idle;
+        m_socket.abort();
+        Complete(DEVICE_CONNECT_FAILED);
+        return;
+    case Phase::Sending: Complete(DEVICE_TIMED_OUT); return;
+    case Phase::Reading: ReplyRead({DEVICE_TIMED_OUT, {}}); return;
+    }
+}
+
+DeviceResult DeviceConnection::SendErrorCode(QAbstractSocket::SocketError error) const
+{
+    switch (error) {
+    case QAbstractSocket::UnknownSocketError: return DEVICE_SEND_FAILED;
+    case QAbstractSocket::HostNotFoundError: return DEVICE_HOST_NOT_FOUND;
+    case QAbstractSocket::SocketTimeoutError: return DEVICE_TIMED_OUT;
+    case QAbstractSocket::RemoteHostClosedError: return DEVICE_CONNECTION_CLOSED;
+    default: return DEVICE_SOCKET_ERROR;
+    }
+}
+
+Reply ReadReplyLine(DeviceConnection& link)
+{
+    link.StartReadReply();
+    link.Wait();
+    return link.lastReply();
+}
+
+DeviceResult SendCommand(DeviceConnection& link, const std::string& command)
+{
+    link.StartSend(command);
+    return link.Wait();
+}
+
+DeviceResult FetchAllParams(DeviceConnection& link, DeviceSettings& settings)
+{
+    link.StartFetch(settings);
+    return link.Wait();
+}
+
+DeviceResult PushModifiedParams(DeviceConnection& link, const DeviceSettings& settings)
+{
+    link.StartPush(settings);
+    return link.Wait();
 }

@@ -1,29 +1,46 @@
 // The device's command service: plain-text commands ended by CR and a zero
 // byte, each answered by one reply line.
+//
+// DeviceConnection is the exchange engine: one connection, driven by the
+// socket's signals and a deadline timer, never by a blocking wait. Each
+// Start... call begins one operation, which ends with finished() exactly
+// once. The free functions run an operation and wait for it in a local event
+// loop, for callers that have nothing else to do meanwhile.
 #pragma once
 
+#include "ConfigTable.h"
+
+#include <QObject>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 constexpr quint16 DEVICE_COMMAND_PORT = 4070;
 
 // Result codes. 0 is success; -1 to -4 are send failures, by the socket's
 // error; the rest are this program's own.
-constexpr int DEVICE_OK = 0;
-// Every set was answered and the apply command sent, but the device did not
-// answer it: whether it applied the settings is not known. Neither success
-// nor a failure of the exchange, so it stands apart from both.
-constexpr int DEVICE_APPLY_UNCONFIRMED = 1;
-constexpr int DEVICE_SEND_FAILED = -1;       // no socket error recorded
-constexpr int DEVICE_HOST_NOT_FOUND = -2;    // host not found
-constexpr int DEVICE_NO_DATA = -3;           // no data record (kept for callers; not produced)
-constexpr int DEVICE_SOCKET_ERROR = -4;      // any other socket error
-constexpr int DEVICE_TIMED_OUT = -5;         // the device did not answer in time
-constexpr int DEVICE_CONNECTION_CLOSED = -6; // the stream ended before a reply
-constexpr int DEVICE_REPLY_TOO_LONG = -7;    // a reply line over MAX_REPLY_LENGTH bytes
-constexpr int DEVICE_COMMAND_TOO_LONG = -8;  // a command over MAX_COMMAND_LENGTH bytes
+enum DeviceResult : int {
+    DEVICE_OK = 0,
+    DEVICE_SEND_FAILED = -1,       // no socket error recorded
+    DEVICE_HOST_NOT_FOUND = -2,    // host not found
+    DEVICE_NO_DATA = -3,           // no data record (kept for callers; not produced)
+    DEVICE_SOCKET_ERROR = -4,      // any other socket error (see errorText())
+    DEVICE_TIMED_OUT = -5,         // the device did not answer in time
+    DEVICE_CONNECTION_CLOSED = -6, // the device closed the connection
+    DEVICE_REPLY_TOO_LONG = -7,    // a reply line over MAX_REPLY_LENGTH bytes
+    DEVICE_COMMAND_TOO_LONG = -8,  // a command over MAX_COMMAND_LENGTH bytes
+    DEVICE_CONNECT_FAILED = -9,    // no connection could be made
+    DEVICE_CANCELLED = -10,        // the user cancelled; the connection was closed
+    // Every set was answered and the apply command sent, but the device did
+    // not answer it: whether it applied the settings is not known. Neither
+    // success nor a failure of the exchange, so it stands apart from both.
+    DEVICE_APPLY_UNCONFIRMED = 1,
+};
 
 // A formatted command including its zero byte, and a reply before its end byte.
 constexpr int MAX_COMMAND_LENGTH = 128;
@@ -32,45 +49,110 @@ constexpr int MAX_REPLY_LENGTH = 1024;
 // Bound on connecting, on each send and on each reply.
 constexpr int DEVICE_TIMEOUT_MS = 5000;
 
-// One connection to the command service. Besides the socket it remembers
-// whether the last reply ended in CR, so that the LF of a CR LF pair is
-// taken as part of that line end and not as an empty reply of its own.
-class DeviceConnection {
-public:
-    explicit DeviceConnection(int timeoutMs = DEVICE_TIMEOUT_MS) : m_timeoutMs(timeoutMs) {}
-
-    // Connects to the host-order IPv4 address, given to the socket as its
-    // dotted text. Returns false when the connection failed or timed out.
-    bool Connect(uint32_t address, quint16 port = DEVICE_COMMAND_PORT);
-    void Close();
-
-    QTcpSocket& socket() { return m_socket; }
-    int timeoutMs() const { return m_timeoutMs; }
-    bool m_lastReplyEndedInCr = false;
-
-private:
-    QTcpSocket m_socket;
-    int m_timeoutMs;
-};
-
 struct Reply {
-    int status = DEVICE_OK; // DEVICE_OK or a negative code
+    DeviceResult status = DEVICE_OK;
     std::string text;
     bool ok() const { return status == DEVICE_OK; }
+};
+
+class DeviceConnection : public QObject {
+    Q_OBJECT
+public:
+    explicit DeviceConnection(int timeoutMs = DEVICE_TIMEOUT_MS, QObject* parent = nullptr);
+    ~DeviceConnection() override;
+
+    // Connects to the host-order IPv4 address, given to the socket as its
+    // dotted text: DEVICE_OK or DEVICE_CONNECT_FAILED.
+    void StartConnect(uint32_t address, quint16 port = DEVICE_COMMAND_PORT);
+    // Gets every row of settings in table order. Stops at the first send
+    // failure or unread reply; that row then holds no value.
+    void StartFetch(DeviceSettings& settings);
+    // Sends every modified row that holds a value, then the apply command
+    // once every set was answered. Sends nothing if any command is too long;
+    // DEVICE_APPLY_UNCONFIRMED when the apply command got no answer.
+    void StartPush(const DeviceSettings& settings);
+    // Sends one command with its zero byte.
+    void StartSend(const std::string& command);
+    // Reads one reply line (see lastReply()).
+    void StartReadReply();
+
+    // Closes the connection at once; an operation under way ends with
+    // DEVICE_CANCELLED and sends nothing more.
+    void Cancel();
+    void Close();
+
+    // Runs a local event loop until the operation under way has ended, and
+    // returns its result (at once when none is under way).
+    DeviceResult Wait();
+    // StartConnect and Wait: true when connected.
+    bool Connect(uint32_t address, quint16 port = DEVICE_COMMAND_PORT);
+
+    bool busy() const { return m_phase != Phase::Idle; }
+    DeviceResult result() const { return m_result; }
+    // The socket's own words for the last socket failure (DEVICE_SOCKET_ERROR).
+    QString errorText() const { return m_errorText; }
+    // The last reply read by StartReadReply.
+    const Reply& lastReply() const { return m_lastReply; }
+    int timeoutMs() const { return m_timeoutMs; }
+    QTcpSocket& socket() { return m_socket; }
+
+signals:
+    // Exchanges done, of the operation's total.
+    void progress(int done, int total);
+    void finished(DeviceResult result);
+
+private:
+    enum class Phase { Idle, Connecting, Sending, Reading };
+    // What the operation does with a reply: nothing to go on, or its result.
+    using ReplyHandler = std::function<std::optional<DeviceResult>(std::size_t, Reply&)>;
+
+    void Run(std::vector<std::string> commands, bool readReplies, ReplyHandler onReply);
+    void NextExchange();
+    void Enter(Phase phase);
+    void TakeReplyBytes();
+    void ReplyRead(Reply reply);
+    void ExchangeDone();
+    void Complete(DeviceResult result);
+
+    void OnConnected();
+    void OnBytesWritten();
+    void OnSocketError(QAbstractSocket::SocketError error);
+    void OnDisconnected();
+    void OnDeadline();
+    DeviceResult SendErrorCode(QAbstractSocket::SocketError error) const;
+
+    QTcpSocket m_socket;
+    QTimer m_deadline;
+    const int m_timeoutMs;
+    Phase m_phase = Phase::Idle;
+    DeviceResult m_result = DEVICE_OK;
+    QString m_errorText;
+
+    // The operation under way: its commands, the next one, what to do with
+    // each reply, and what to end with after the last.
+    std::vector<std::string> m_commands;
+    std::size_t m_next = 0;
+    bool m_readReplies = true;
+    ReplyHandler m_onReply;
+    DeviceResult m_resultAtEnd = DEVICE_OK;
+
+    // The reply being read. Whether the last reply ended in CR, so that the
+    // LF of a CR LF pair is taken as part of that line end and not as an
+    // empty reply of its own.
+    std::string m_line;
+    bool m_skipLineFeed = false;
+    bool m_lastReplyEndedInCr = false;
+    Reply m_lastReply;
 };
 
 // Reads one reply line: the bytes before the first CR or LF. Bytes after
 // that line end stay in the stream for the next reply.
 Reply ReadReplyLine(DeviceConnection& link);
 
-// Sends one command with its zero byte. Returns DEVICE_OK or a negative code.
-int SendCommand(DeviceConnection& link, const std::string& command);
+// Sends one command with its zero byte. DEVICE_OK or a negative code.
+DeviceResult SendCommand(DeviceConnection& link, const std::string& command);
 
-// Gets every row of the table in table order. Stops at the first send
-// failure or unread reply; that row then holds no value.
-int FetchAllParams(DeviceConnection& link);
-
-// Sends every modified row that holds a value, then the apply command once
-// every set command was answered. Sends nothing if any command is too long.
-// DEVICE_APPLY_UNCONFIRMED when the apply command got no answer.
-int PushModifiedParams(DeviceConnection& link);
+// StartFetch and StartPush, waited for; by default on the window program's table.
+DeviceResult FetchAllParams(DeviceConnection& link, DeviceSettings& settings = ConfigTable);
+DeviceResult PushModifiedParams(DeviceConnection& link,
+                                const DeviceSettings& settings = ConfigTable);

@@ -1,6 +1,5 @@
 #include "SimProcess.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QHostAddress>
 #include <QRegularExpression>
@@ -45,27 +44,23 @@ bool SimProcess::Launch()
          << m_dir.filePath("sim.log");
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(TOLVO_SIM_PATH, args);
-    return m_process.waitForStarted(5000);
+    return QTest::qWaitFor([this] { return m_process.state() == QProcess::Running; }, 5000);
 }
 
 bool SimProcess::WaitUntilListening()
 {
     static const QRegularExpression listening("listening on .*:(\\d+)");
     QByteArray output;
-    const QDeadlineTimer deadline(10000);
-    while (!deadline.hasExpired()) {
-        if (m_process.canReadLine() || m_process.waitForReadyRead(100)) {
-            output += m_process.readAll();
+    const bool found = QTest::qWaitFor(
+        [&] {
+            output += m_process.readAllStandardOutput();
             const auto match = listening.match(QString::fromLatin1(output));
-            if (match.hasMatch()) {
+            if (match.hasMatch())
                 m_port = static_cast<quint16>(match.captured(1).toUInt());
-                return true;
-            }
-        }
-        if (m_process.state() == QProcess::NotRunning)
-            return false;
-    }
-    return false;
+            return match.hasMatch() || m_process.state() == QProcess::NotRunning;
+        },
+        10000);
+    return found && m_process.state() == QProcess::Running;
 }
 
 void SimProcess::Stop()
@@ -73,7 +68,7 @@ void SimProcess::Stop()
     if (m_process.state() == QProcess::NotRunning)
         return;
     m_process.kill();
-    m_process.waitForFinished(5000);
+    QTest::qWaitFor([this] { return m_process.state() == QProcess::NotRunning; }, 5000);
 }
 
 QStringList SimProcess::LogLines(const QString& prefix) const

@@ -2,7 +2,13 @@
 #include "DeviceLink.h"
 #include "SimProcess.h"
 
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTcpServer>
 #include <QtTest>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -99,10 +105,11 @@ private slots:
         QTest::addColumn<int>("rowsLoaded");
         QTest::addColumn<int>("commandsSent");
         QTest::newRow("closes after 10 replies")
-            << QStringList{"--close-after", "10"} << DEVICE_CONNECTION_CLOSED << 10 << 10;
-        QTest::newRow("never replies") << QStringList{"--silent"} << DEVICE_TIMED_OUT << 0 << 1;
+            << QStringList{"--close-after", "10"} << int(DEVICE_CONNECTION_CLOSED) << 10 << 10;
+        QTest::newRow("never replies")
+            << QStringList{"--silent"} << int(DEVICE_TIMED_OUT) << 0 << 1;
         QTest::newRow("over-long reply")
-            << QStringList{"--long-reply", "FWVERSION"} << DEVICE_REPLY_TOO_LONG << 1 << 2;
+            << QStringList{"--long-reply", "FWVERSION"} << int(DEVICE_REPLY_TOO_LONG) << 1 << 2;
     }
 
     void fetchStopsAtTheFirstUnreadReply()
@@ -129,8 +136,13 @@ private slots:
         const QList<ConfigParam*> rows = AllRows();
         for (int i = 0; i < rowsLoaded; ++i)
             QVERIFY(Value(*rows.at(i)) != "earlier");
-        if (result == status)
-            QVERIFY(!rows.at(rowsLoaded)->value.has_value());
+        // The row whose reply could not be read holds none; where the close
+        // was noticed at the next send instead, that row was never asked for.
+        const ConfigParam& failed = *rows.at(rowsLoaded);
+        if (status == DEVICE_CONNECTION_CLOSED)
+            QVERIFY(!failed.value.has_value() || Value(failed) == "earlier");
+        else
+            QVERIFY(!failed.value.has_value());
         for (int i = rowsLoaded + 1; i < rows.size(); ++i)
             QCOMPARE(Value(*rows.at(i)), QByteArray("earlier"));
         QCOMPARE(sim.Commands().size(), commandsSent);
@@ -190,8 +202,8 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("status");
         QTest::newRow("closes after 2 replies")
-            << QStringList{"--close-after", "2"} << DEVICE_CONNECTION_CLOSED;
-        QTest::newRow("never replies") << QStringList{"--silent"} << DEVICE_TIMED_OUT;
+            << QStringList{"--close-after", "2"} << int(DEVICE_CONNECTION_CLOSED);
+        QTest::newRow("never replies") << QStringList{"--silent"} << int(DEVICE_TIMED_OUT);
     }
 
     void pushWithAnUnansweredSetFailsWithoutApplying()
@@ -248,6 +260,113 @@ private slots:
         DeviceConnection second(SHORT_TIMEOUT_MS);
         QVERIFY(second.Connect(0x7F000001, sim.port()));
         QCOMPARE(FetchAllParams(second), DEVICE_OK);
+    }
+
+    // A cancel closes the connection at once and sends nothing more; a
+    // cancelled push never sends the apply command.
+    void cancelStopsTheOperationAndSendsNoMore_data()
+    {
+        QTest::addColumn<bool>("push");
+        QTest::addColumn<int>("cancelAfter"); // exchanges done
+        QTest::newRow("fetch") << false << 2;
+        QTest::newRow("push") << true << 1;
+        QTest::newRow("push, after its last set") << true << 3;
+    }
+
+    void cancelStopsTheOperationAndSendsNoMore()
+    {
+        QFETCH(bool, push);
+        QFETCH(int, cancelAfter);
+        SimProcess sim({"--delay", "20"});
+        QVERIFY(sim.Start());
+        DeviceSettings settings;
+        for (const int index : {0, 5, 8})
+            settings.SetInt(index, GROUP_WIFI, 1);
+        DeviceConnection link;
+        QVERIFY(link.Connect(0x7F000001, sim.port()));
+        connect(&link, &DeviceConnection::progress, &link, [&](int done) {
+            if (done == cancelAfter)
+                link.Cancel();
+        });
+        if (push)
+            link.StartPush(settings);
+        else
+            link.StartFetch(settings);
+        QCOMPARE(link.Wait(), DEVICE_CANCELLED);
+        QCOMPARE(link.socket().state(), QAbstractSocket::UnconnectedState);
+        QVERIFY(sim.Sync());
+        QCOMPARE(sim.Commands().size(), cancelAfter);
+        for (const QByteArray& command : sim.Commands())
+            QVERIFY(!command.startsWith("set CONFIGURE"));
+        QVERIFY(sim.LogLines("# applied").isEmpty());
+        if (!push) {
+            QCOMPARE(Value(*settings.Find(GROUP_INFO, 1)), QByteArray("2.3.1"));
+            QCOMPARE(Value(*settings.Find(GROUP_WIFI, 0)), QByteArray("1")); // never asked for
+        }
+    }
+
+    void progressCountsEveryExchangeInOrder()
+    {
+        SimProcess sim;
+        QVERIFY(sim.Start());
+        DeviceConnection link;
+        QVERIFY(link.Connect(0x7F000001, sim.port()));
+        QSignalSpy progress(&link, &DeviceConnection::progress);
+        DeviceSettings settings;
+        QCOMPARE(FetchAllParams(link, settings), DEVICE_OK);
+        QCOMPARE(progress.size(), 25);
+        for (int i = 0; i < progress.size(); ++i)
+            QCOMPARE(progress.at(i), (QVariantList{i + 1, 25}));
+        QVERIFY(!ConfigTable.Find(GROUP_INFO, 0)->value); // the settings given, not the table
+    }
+
+    // Each engine keeps its values in the settings it was given: two at once
+    // against two devices end each with its own.
+    void twoEnginesAtOnceKeepTheirOwnValues()
+    {
+        SimProcess first({"--delay", "2", "--set", "SSID=First"});
+        SimProcess second({"--delay", "2", "--set", "SSID=Second", "--set", "PORT 2=5002"});
+        QVERIFY(first.Start() && second.Start());
+        DeviceConnection firstLink, secondLink;
+        firstLink.StartConnect(0x7F000001, first.port());
+        secondLink.StartConnect(0x7F000001, second.port());
+        QCOMPARE(firstLink.Wait(), DEVICE_OK);
+        QCOMPARE(secondLink.Wait(), DEVICE_OK);
+        DeviceSettings firstValues, secondValues;
+        QSignalSpy secondProgress(&secondLink, &DeviceConnection::progress);
+        firstLink.StartFetch(firstValues);
+        secondLink.StartFetch(secondValues);
+        QCOMPARE(firstLink.Wait(), DEVICE_OK);
+        QVERIFY(secondProgress.size() > 0); // it ran while the first was waited for
+        QCOMPARE(secondLink.Wait(), DEVICE_OK);
+        QCOMPARE(Value(*firstValues.Find(GROUP_WIFI, 0)), QByteArray("First"));
+        QCOMPARE(Value(*secondValues.Find(GROUP_WIFI, 0)), QByteArray("Second"));
+        QCOMPARE(Value(*firstValues.Find(GROUP_ROUTING, 5)), QByteArray("4002"));
+        QCOMPARE(Value(*secondValues.Find(GROUP_ROUTING, 5)), QByteArray("5002"));
+    }
+
+    // A listening socket whose queue of pending connections is full never
+    // answers a further connection attempt: the attempt ends at its bound.
+    void unansweredConnectionAttemptEndsAtItsBound()
+    {
+        QTcpServer server;
+        server.setListenBacklogSize(0);
+        QVERIFY(server.listen(QHostAddress("127.0.0.1")));
+        server.pauseAccepting();
+        std::vector<std::unique_ptr<QTcpSocket>> fillers;
+        for (int i = 0; i < 4; ++i) {
+            fillers.push_back(std::make_unique<QTcpSocket>());
+            fillers.back()->connectToHost(QHostAddress("127.0.0.1"), server.serverPort());
+        }
+        // The queue is full once the kernel has completed what it holds.
+        QVERIFY(QTest::qWaitFor(
+            [&] { return fillers.front()->state() == QAbstractSocket::ConnectedState; }));
+        DeviceConnection link(SHORT_TIMEOUT_MS);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QVERIFY(!link.Connect(0x7F000001, server.serverPort()));
+        QCOMPARE(link.result(), DEVICE_CONNECT_FAILED);
+        QVERIFY(elapsed.elapsed() >= SHORT_TIMEOUT_MS - 50); // the bound ended it, not an answer
     }
 
     void connectingToANonListeningPortFails()

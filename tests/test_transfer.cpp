@@ -11,14 +11,20 @@
 #include "TolvoPortRouting.h"
 #include "TolvoPortSettings.h"
 #include "TolvoWiFi.h"
+#include "TransferFailure.h"
 #include "WaitCursor.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -99,6 +105,38 @@ bool AnyPageControlEnabled(CTolvoConfigDlg& dlg)
            dlg.m_pPortSettings->m_rs232BaudCombo->isEnabled() ||
            dlg.m_pPortRouting->m_tcpPortEdit[0]->isEnabled();
 }
+
+// Watches, while an action runs, for the progress dialog; when it shows,
+// records its text and does what the test asks of a person (e.g. Cancel).
+class ProgressWatcher : public QObject {
+public:
+    explicit ProgressWatcher(std::function<void(QProgressDialog&)> act = {}) : m_act(std::move(act))
+    {
+        connect(&m_timer, &QTimer::timeout, this, &ProgressWatcher::Look);
+        m_timer.start(20);
+    }
+    bool seen() const { return !m_texts.isEmpty(); }
+    const QStringList& texts() const { return m_texts; }
+
+private:
+    void Look()
+    {
+        auto* dialog = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible())
+            return;
+        if (m_texts.isEmpty() || m_texts.last() != dialog->labelText())
+            m_texts << dialog->labelText();
+        if (m_act && !m_acted) {
+            m_acted = true;
+            m_act(*dialog);
+        }
+    }
+
+    std::function<void(QProgressDialog&)> m_act;
+    QTimer m_timer;
+    QStringList m_texts;
+    bool m_acted = false;
+};
 
 } // namespace
 
@@ -191,6 +229,41 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(quint32, address);
         QCOMPARE(DeviceAddress(text.toStdString()), address);
+    }
+
+    // Every way an exchange can stop is told as a sentence, never as a bare
+    // code; a socket error carries the socket's own words.
+    void everyFailureIsASentence_data()
+    {
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("send failed") << int(DEVICE_SEND_FAILED) << "Sending to the device failed.";
+        QTest::newRow("host not found")
+            << int(DEVICE_HOST_NOT_FOUND) << "The device's address could not be found.";
+        QTest::newRow("no data") << int(DEVICE_NO_DATA)
+                                 << "The device's address has no data record.";
+        QTest::newRow("socket error")
+            << int(DEVICE_SOCKET_ERROR)
+            << "The connection to the device failed: Network unreachable.";
+        QTest::newRow("timed out")
+            << int(DEVICE_TIMED_OUT) << "The device did not answer within 5 seconds.";
+        QTest::newRow("closed") << int(DEVICE_CONNECTION_CLOSED)
+                                << "The device closed the connection.";
+        QTest::newRow("reply too long")
+            << int(DEVICE_REPLY_TOO_LONG) << "The device sent a reply longer than 1024 bytes.";
+        QTest::newRow("command too long") << int(DEVICE_COMMAND_TOO_LONG)
+                                          << "A setting is too long to send: a command may hold "
+                                             "at most 128 bytes.";
+        QTest::newRow("connect failed")
+            << int(DEVICE_CONNECT_FAILED) << "No connection to the device could be made.";
+    }
+
+    void everyFailureIsASentence()
+    {
+        QFETCH(int, result);
+        QFETCH(QString, sentence);
+        QCOMPARE(DescribeDeviceFailure({DeviceResult(result), true, "Network unreachable"}),
+                 sentence);
     }
 
     void loadSelectsListItems_data()
@@ -374,6 +447,126 @@ private slots:
         QCOMPARE(wifi.m_ssidEdit->text(), QString::fromUtf8("Workshop 2\u00e9"));
     }
 
+    // On a slow device a progress dialog with a count and Cancel appears
+    // after half a second; on a healthy one it never does.
+    void progressDialogShowsOnlyForASlowDevice_data()
+    {
+        QTest::addColumn<int>("delayMs");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("fast") << 0 << false;
+        QTest::newRow("slow") << 40 << true;
+    }
+
+    void progressDialogShowsOnlyForASlowDevice()
+    {
+        QFETCH(int, delayMs);
+        QFETCH(bool, shown);
+        auto sim = StartSim({"--delay", QString::number(delayMs)});
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow();
+        PromptScript script;
+        ProgressWatcher watcher;
+        dlg->LoadConfiguration();
+        QCOMPARE(script.shown().last().caption, QString("Success!"));
+        QCOMPARE(watcher.seen(), shown);
+        if (!shown)
+            return;
+        const QString first = watcher.texts().first();
+        QVERIFY2(first.startsWith("Reading the settings from " + Dotted(m_address)),
+                 qPrintable(first));
+        QVERIFY2(watcher.texts().last().endsWith(" of 25"), qPrintable(watcher.texts().last()));
+    }
+
+    // Cancel (the button or Escape) ends a load at once: nothing is copied,
+    // no box is shown, and the device is asked nothing more.
+    void cancelledLoadLeavesThePagesAsTheyWere_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("cancel button") << false;
+        QTest::newRow("escape") << true;
+    }
+
+    void cancelledLoadLeavesThePagesAsTheyWere()
+    {
+        QFETCH(bool, escape);
+        auto sim = StartSim({"--delay", "100"});
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow();
+        QVERIFY(ShowActive(dlg.get()));
+        PromptScript script;
+        ProgressWatcher watcher([escape](QProgressDialog& dialog) {
+            if (escape)
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            else
+                QTest::mouseClick(dialog.findChild<QPushButton*>(), Qt::LeftButton);
+        });
+        dlg->LoadConfiguration();
+        QVERIFY(watcher.seen());
+        QCOMPARE(script.shown().size(), 0);
+        QCOMPARE(dlg->m_pWiFi->m_ssidEdit->text(), QString());
+        QVERIFY(!AnyPageControlEnabled(*dlg));
+        QVERIFY(!dlg->m_loadedFrom);
+        QVERIFY(!dlg->m_socket);
+        QVERIFY(sim->Sync());
+        QVERIFY(sim->Commands().size() < 25);
+    }
+
+    void cancelledSaveSaysWhatStateTheDeviceIsIn()
+    {
+        auto sim = StartSim({"--delay", "60"});
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow();
+        PromptScript script;
+        dlg->LoadConfiguration();
+        const qsizetype loadCommands = sim->Commands().size();
+        ProgressWatcher watcher([](QProgressDialog& dialog) {
+            QTest::mouseClick(dialog.findChild<QPushButton*>(), Qt::LeftButton);
+        });
+        dlg->SaveConfiguration();
+        QVERIFY(watcher.seen());
+        QVERIFY(watcher.texts().first().startsWith("Sending the settings to "));
+        QCOMPARE(script.shown().size(), 2);
+        const Prompt& box = script.shown().last();
+        QCOMPARE(box.caption, QString("Save Cancelled"));
+        QCOMPARE(box.icon, PromptIcon::Information);
+        QVERIFY(box.text.contains("the apply command was not sent"));
+        QVERIFY(sim->Sync());
+        const QList<QByteArray> sent = sim->Commands().mid(loadCommands);
+        QVERIFY(!sent.isEmpty() && sent.size() < 24);
+        QVERIFY(!sent.contains(WireCommand("set CONFIGURE")));
+        QVERIFY(sim->LogLines("# applied").isEmpty());
+    }
+
+    // While a load runs, before any progress dialog shows, the window takes
+    // no input: a click on Save or a key that ends the program does nothing.
+    void noSecondActionStartsInsideTheFirst()
+    {
+        auto sim = StartSim({"--delay", "12"});
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow();
+        QVERIFY(ShowActive(dlg.get()));
+        PromptScript script;
+        QSignalSpy finished(dlg.get(), &QDialog::finished);
+        int pokes = 0;
+        QTimer poke;
+        connect(&poke, &QTimer::timeout, [&] {
+            ++pokes;
+            QTest::mouseClick(qobject_cast<QPushButton*>(dlg->Control(CTolvoConfigDlg::IDC_SAVE)),
+                              Qt::LeftButton);
+            QTest::keyClick(dlg.get(), Qt::Key_Escape);
+        });
+        poke.start(40);
+        ProgressWatcher watcher;
+        dlg->LoadConfiguration();
+        poke.stop();
+        QVERIFY(!watcher.seen());
+        QVERIFY(pokes > 0);
+        QCOMPARE(script.shown().size(), 1); // the load's box, no save's
+        QCOMPARE(script.shown().first().caption, QString("Success!"));
+        QCOMPARE(finished.size(), 0);
+        QCOMPARE(sim->Commands().size(), 25);
+    }
+
     void retryWhileRefusedThenAccepted()
     {
         auto dlg = OpenMainWindow();
@@ -432,7 +625,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("closes after 10 replies") << QStringList{"--close-after", "10"} << "";
+        QTest::newRow("closes after 10 replies")
+            << QStringList{"--close-after", "10"} << "The device closed the connection.";
         QTest::newRow("never answers")
             << QStringList{"--silent"} << "did not answer within 5 seconds";
         QTest::newRow("over-long reply")

@@ -10,10 +10,13 @@ void CTolvoConfigDlg::LoadConfiguration()
 {
     WaitCursor wait;
     const uint32_t address = m_deviceAddress;
-    const std::optional<int> fetched = RunOnDevice(FetchAllParams);
-    if (!fetched)
+    const std::optional<DeviceRun> fetched =
+        RunOnDevice(QString("Reading the settings from %1").arg(DottedText(address)),
+                    [](DeviceConnection& link) { link.StartFetch(ConfigTable); });
+    // Cancelled, at the prompt or while waiting: the pages stay as they were.
+    if (!fetched || fetched->result == DEVICE_CANCELLED)
         return;
-    if (*fetched != DEVICE_OK) {
+    if (fetched->result != DEVICE_OK) {
         // Nothing is copied: the pages keep what they showed.
         ShowPrompt(this,
                    {DescribeDeviceFailure(*fetched) +

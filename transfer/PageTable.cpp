@@ -21,31 +21,46 @@
 
 namespace {
 
-QString RowWide(int group, int index)
+QString RowWide(ParamRow row)
 {
-    return DeviceTextToWide(RowText(group, index));
+    return DeviceTextToWide(RowText(row));
 }
 
-void SelectByText(QComboBox* list, int group, int index)
+int32_t RowInteger(ParamRow row)
 {
-    SelectListText(list, 0, RowWide(group, index));
+    return DeviceInteger(RowText(row));
 }
 
-void SelectByIndex(QComboBox* list, int group, int index)
+void SelectByText(QComboBox* list, ParamRow row)
 {
-    SelectListPosition(list, DeviceInteger(RowText(group, index)));
+    SelectListText(list, 0, RowWide(row));
+}
+
+void SelectByIndex(QComboBox* list, ParamRow row)
+{
+    SelectListPosition(list, RowInteger(row));
+}
+
+void SetRowInt(ParamRow row, int32_t value)
+{
+    SetParamInt(row.index, row.group, value);
+}
+
+void SetRowText(ParamRow row, const QString& text)
+{
+    SetParamText(row.index, text);
 }
 
 // The row gets value, or is left out of the save when the page has none
 // (a list without a selection); then list names it among those left out.
-void SaveOrLeaveOut(std::optional<int32_t> value, const QComboBox* list, int index, int group,
+void SaveOrLeaveOut(std::optional<int32_t> value, const QComboBox* list, ParamRow row,
                     QStringList& leftOut)
 {
     if (value) {
-        SetParamInt(index, group, *value);
+        SetRowInt(row, *value);
         return;
     }
-    ClearParamModified(index, group);
+    ClearParamModified(row.index, row.group);
     leftOut << list->accessibleName();
 }
 
@@ -71,10 +86,10 @@ QString DottedAddress(uint32_t address)
 
 } // namespace
 
-std::string RowText(int group, int index)
+std::string RowText(ParamRow row)
 {
-    const ConfigParam* row = FindParam(group, index);
-    return row != nullptr && row->value ? *row->value : std::string("0");
+    const ConfigParam* param = FindParam(row.group, row.index);
+    return param != nullptr && param->value ? *param->value : std::string("0");
 }
 
 int32_t DeviceInteger(const std::string& text)
@@ -103,30 +118,30 @@ void CopyTableToPages(Pages pages)
     TolvoPortSettings& ports = pages.portSettings;
     TolvoPortRouting& routing = pages.portRouting;
 
-    wifi.m_channel = DeviceInteger(RowText(GROUP_WIFI, 5));
-    wifi.m_transPower = DeviceInteger(RowText(GROUP_WIFI, 7));
-    pages.info.m_serialNumber = RowWide(GROUP_INFO, 0);
-    pages.info.m_firmwareVersion = RowWide(GROUP_INFO, 1);
-    wifi.m_ssid = RowWide(GROUP_WIFI, 0);
-    wifi.m_password = RowWide(GROUP_WIFI, 1);
-    wifi.m_ipAddress = DeviceAddress(RowText(GROUP_WIFI, 2));
-    wifi.m_ipMask = DeviceAddress(RowText(GROUP_WIFI, 3));
-    wifi.m_dhcpIndex = DeviceInteger(RowText(GROUP_WIFI, 4));
-    wifi.m_networkTypeIndex = DeviceInteger(RowText(GROUP_WIFI, 6));
-    wifi.m_deviceName = RowWide(GROUP_WIFI, 8);
+    wifi.m_channel = RowInteger(ROW_CHANNEL);
+    wifi.m_transPower = RowInteger(ROW_TRANS_POWER);
+    pages.info.m_serialNumber = RowWide(ROW_SERIAL_NUMBER);
+    pages.info.m_firmwareVersion = RowWide(ROW_FIRMWARE_VERSION);
+    wifi.m_ssid = RowWide(ROW_SSID);
+    wifi.m_password = RowWide(ROW_PASSWORD);
+    wifi.m_ipAddress = DeviceAddress(RowText(ROW_IP_ADDRESS));
+    wifi.m_ipMask = DeviceAddress(RowText(ROW_IP_MASK));
+    wifi.m_dhcpIndex = RowInteger(ROW_DHCP);
+    wifi.m_networkTypeIndex = RowInteger(ROW_NETWORK_TYPE);
+    wifi.m_deviceName = RowWide(ROW_DEVICE_NAME);
 
-    SelectByText(ports.m_rs232BaudCombo, GROUP_PORTS, 0);
-    SelectByText(ports.m_rs232DataBitsCombo, GROUP_PORTS, 1);
-    SelectByText(ports.m_rs232StopBitsCombo, GROUP_PORTS, 2);
-    SelectByIndex(ports.m_rs232ParityCombo, GROUP_PORTS, 3);
-    SelectByText(ports.m_directBaudCombo, GROUP_PORTS, 4);
-    SelectByText(ports.m_directDataBitsCombo, GROUP_PORTS, 5);
-    SelectByText(ports.m_directStopBitsCombo, GROUP_PORTS, 6);
-    SelectByIndex(ports.m_directParityCombo, GROUP_PORTS, 7);
+    SelectByText(ports.m_rs232BaudCombo, ROW_RS232_BAUD);
+    SelectByText(ports.m_rs232DataBitsCombo, ROW_RS232_DATA_BITS);
+    SelectByText(ports.m_rs232StopBitsCombo, ROW_RS232_STOP_BITS);
+    SelectByIndex(ports.m_rs232ParityCombo, ROW_RS232_PARITY);
+    SelectByText(ports.m_directBaudCombo, ROW_DIRECT_BAUD);
+    SelectByText(ports.m_directDataBitsCombo, ROW_DIRECT_DATA_BITS);
+    SelectByText(ports.m_directStopBitsCombo, ROW_DIRECT_STOP_BITS);
+    SelectByIndex(ports.m_directParityCombo, ROW_DIRECT_PARITY);
 
     for (int n = 0; n < TolvoPortRouting::ENTRIES; ++n) {
-        SelectByIndex(routing.m_connectCombo[n], GROUP_ROUTING, 2 * n);
-        routing.m_tcpPort[n] = DeviceInteger(RowText(GROUP_ROUTING, 2 * n + 1));
+        SelectByIndex(routing.m_connectCombo[n], RoutingConnectRow(n));
+        routing.m_tcpPort[n] = RowInteger(RoutingPortRow(n));
     }
 }
 
@@ -137,37 +152,38 @@ std::optional<QStringList> CopyPagesToTable(Pages pages)
     const TolvoPortRouting& routing = pages.portRouting;
     QStringList leftOut;
 
-    SetParamInt(5, GROUP_WIFI, wifi.m_channel);
-    SetParamInt(7, GROUP_WIFI, wifi.m_transPower);
-    const bool textsStored = SetParamText(8, wifi.m_deviceName) == 0 &&
-                             SetParamText(0, wifi.m_ssid) == 0 &&
-                             SetParamText(1, wifi.m_password) == 0;
+    SetRowInt(ROW_CHANNEL, wifi.m_channel);
+    SetRowInt(ROW_TRANS_POWER, wifi.m_transPower);
+    const bool textsStored = SetParamText(ROW_DEVICE_NAME.index, wifi.m_deviceName) == 0 &&
+                             SetParamText(ROW_SSID.index, wifi.m_ssid) == 0 &&
+                             SetParamText(ROW_PASSWORD.index, wifi.m_password) == 0;
     if (!textsStored)
         return std::nullopt;
-    SetParamText(2, DottedAddress(wifi.m_ipAddress));
-    SetParamText(3, DottedAddress(wifi.m_ipMask));
-    SaveOrLeaveOut(Position(wifi.m_dhcpIndex), wifi.m_dhcpCombo, 4, GROUP_WIFI, leftOut);
-    SaveOrLeaveOut(Position(wifi.m_networkTypeIndex), wifi.m_networkTypeCombo, 6, GROUP_WIFI,
+    SetRowText(ROW_IP_ADDRESS, DottedAddress(wifi.m_ipAddress));
+    SetRowText(ROW_IP_MASK, DottedAddress(wifi.m_ipMask));
+    SaveOrLeaveOut(Position(wifi.m_dhcpIndex), wifi.m_dhcpCombo, ROW_DHCP, leftOut);
+    SaveOrLeaveOut(Position(wifi.m_networkTypeIndex), wifi.m_networkTypeCombo, ROW_NETWORK_TYPE,
                    leftOut);
 
-    const auto saveValue = [&](const QComboBox* list, std::span<const int32_t> values, int index) {
-        SaveOrLeaveOut(ListValue(list, values), list, index, GROUP_PORTS, leftOut);
+    const auto saveValue = [&](const QComboBox* list, std::span<const int32_t> values,
+                               ParamRow row) {
+        SaveOrLeaveOut(ListValue(list, values), list, row, leftOut);
     };
-    const auto savePosition = [&](const QComboBox* list, int index, int group) {
-        SaveOrLeaveOut(Position(ListSelection(list)), list, index, group, leftOut);
+    const auto savePosition = [&](const QComboBox* list, ParamRow row) {
+        SaveOrLeaveOut(Position(ListSelection(list)), list, row, leftOut);
     };
-    saveValue(ports.m_rs232BaudCombo, BaudRates, 0);
-    saveValue(ports.m_rs232DataBitsCombo, DataBitsValues, 1);
-    saveValue(ports.m_rs232StopBitsCombo, StopBitsValues, 2);
-    savePosition(ports.m_rs232ParityCombo, 3, GROUP_PORTS);
-    saveValue(ports.m_directBaudCombo, BaudRates, 4);
-    saveValue(ports.m_directDataBitsCombo, DataBitsValues, 5);
-    saveValue(ports.m_directStopBitsCombo, StopBitsValues, 6);
-    savePosition(ports.m_directParityCombo, 7, GROUP_PORTS);
+    saveValue(ports.m_rs232BaudCombo, BaudRates, ROW_RS232_BAUD);
+    saveValue(ports.m_rs232DataBitsCombo, DataBitsValues, ROW_RS232_DATA_BITS);
+    saveValue(ports.m_rs232StopBitsCombo, StopBitsValues, ROW_RS232_STOP_BITS);
+    savePosition(ports.m_rs232ParityCombo, ROW_RS232_PARITY);
+    saveValue(ports.m_directBaudCombo, BaudRates, ROW_DIRECT_BAUD);
+    saveValue(ports.m_directDataBitsCombo, DataBitsValues, ROW_DIRECT_DATA_BITS);
+    saveValue(ports.m_directStopBitsCombo, StopBitsValues, ROW_DIRECT_STOP_BITS);
+    savePosition(ports.m_directParityCombo, ROW_DIRECT_PARITY);
 
     for (int n = 0; n < TolvoPortRouting::ENTRIES; ++n) {
-        savePosition(routing.m_connectCombo[n], 2 * n, GROUP_ROUTING);
-        SetParamInt(2 * n + 1, GROUP_ROUTING, routing.m_tcpPort[n]);
+        savePosition(routing.m_connectCombo[n], RoutingConnectRow(n));
+        SetRowInt(RoutingPortRow(n), routing.m_tcpPort[n]);
     }
     return leftOut;
 }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+struct ParamRow;
 class Dialog;
 class TolvoInfo;
 class TolvoPortRouting;
@@ -23,7 +24,7 @@ struct Pages {
 };
 
 // A row's value, or "0" for a row that holds none.
-std::string RowText(int group, int index);
+std::string RowText(ParamRow row);
 
 // Leading white space, an optional sign, then decimal digits up to the
 // first other character; no digits give 0. Beyond 32 bits it saturates.

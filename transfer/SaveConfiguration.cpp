@@ -8,11 +8,6 @@
 
 namespace {
 
-QString Dotted(uint32_t address)
-{
-    return QString::fromStdString(FormatDottedAddress(address));
-}
-
 // The success text, and which settings the device kept because the pages
 // had no value for them.
 QString SavedText(const QStringList& leftOut)
@@ -46,28 +41,58 @@ void CTolvoConfigDlg::SaveConfiguration()
                           "Save Failed", PromptIcon::Error, PromptButtons::Ok});
         return;
     }
-    const std::optional<int> pushed = RunOnDevice(PushModifiedParams);
+    const std::optional<DeviceRun> pushed =
+        RunOnDevice(QString("Sending the settings to %1").arg(DottedText(m_deviceAddress)),
+                    [](DeviceConnection& link) { link.StartPush(ConfigTable); });
     if (!pushed)
         return;
-    if (*pushed == DEVICE_OK) {
+    ShowSaveOutcome(*pushed, *leftOut);
+}
+
+void CTolvoConfigDlg::ShowSaveOutcome(const DeviceRun& pushed, const QStringList& leftOut)
+{
+    switch (pushed.result) {
+    case DEVICE_OK:
         KeepPageValuesAsSaved();
         ShowPrompt(this,
-                   {SavedText(*leftOut), "Success!", PromptIcon::Exclamation, PromptButtons::Ok});
+                   {SavedText(leftOut), "Success!", PromptIcon::Exclamation, PromptButtons::Ok});
         return;
-    }
-    if (*pushed == DEVICE_APPLY_UNCONFIRMED) {
+    case DEVICE_APPLY_UNCONFIRMED:
         ShowPrompt(this, {"All settings were sent, but the device did not confirm that it "
                           "applied them (it may have restarted).\n\nLoad the configuration to "
                           "see what the device holds.",
                           "Save Not Confirmed", PromptIcon::Exclamation, PromptButtons::Ok});
         return;
+    case DEVICE_CANCELLED:
+        ShowPrompt(this, {pushed.connected
+                              ? "Saving was cancelled. Some settings may have reached the device, "
+                                "but the apply command was not sent, so the device has not "
+                                "applied them."
+                              : "Saving was cancelled before anything was sent: the device "
+                                "keeps its settings.",
+                          "Save Cancelled", PromptIcon::Information, PromptButtons::Ok});
+        return;
+    case DEVICE_COMMAND_TOO_LONG:
+        ShowSaveFailure(pushed, "Nothing was sent: the device keeps its settings.");
+        return;
+    case DEVICE_SEND_FAILED:
+    case DEVICE_HOST_NOT_FOUND:
+    case DEVICE_NO_DATA:
+    case DEVICE_SOCKET_ERROR:
+    case DEVICE_TIMED_OUT:
+    case DEVICE_CONNECTION_CLOSED:
+    case DEVICE_REPLY_TOO_LONG:
+    case DEVICE_CONNECT_FAILED:
+        ShowSaveFailure(pushed, "Saving stopped before the device confirmed every setting. The "
+                                "apply command was not sent, so the device has not applied the "
+                                "new settings.");
+        return;
     }
-    const QString state =
-        *pushed == DEVICE_COMMAND_TOO_LONG
-            ? "Nothing was sent: the device keeps its settings."
-            : "Saving stopped before the device confirmed every setting. The apply command "
-              "was not sent, so the device has not applied the new settings.";
-    ShowPrompt(this, {DescribeDeviceFailure(*pushed) + "\n\n" + state, "Save Failed",
+}
+
+void CTolvoConfigDlg::ShowSaveFailure(const DeviceRun& pushed, const QString& state)
+{
+    ShowPrompt(this, {DescribeDeviceFailure(pushed) + "\n\n" + state, "Save Failed",
                       PromptIcon::Error, PromptButtons::Ok});
 }
 
@@ -78,7 +103,7 @@ bool CTolvoConfigDlg::ConfirmSaveAddress()
     if (m_deviceAddress == *m_loadedFrom)
         return true;
     const Prompt box{QString("The settings were loaded from %1. Send them to %2?")
-                         .arg(Dotted(*m_loadedFrom), Dotted(m_deviceAddress)),
+                         .arg(DottedText(*m_loadedFrom), DottedText(m_deviceAddress)),
                      "Save Configuration", PromptIcon::Question, PromptButtons::YesNo,
                      PromptAnswer::No};
     return ShowPrompt(this, box) == PromptAnswer::Yes;

@@ -1,9 +1,10 @@
-// What Load and Save share: the connection with its Retry/Cancel prompt,
-// and the reading of the pages.
+// What Load and Save share: the connection with its Retry/Cancel prompt and
+// the wait for the device, and the reading of the pages.
 #include "CTolvoConfigDlg.h"
 
 #include "DataExchange.h"
 #include "PageTable.h"
+#include "ProgressWait.h"
 #include "Prompts.h"
 #include "TabControl.h"
 #include "TolvoInfo.h"
@@ -12,31 +13,59 @@
 #include "TolvoWiFi.h"
 #include "WaitCursor.h"
 
+#include <QScopeGuard>
+
+namespace {
+
+// Waits, keeping the window painting, until the connection's operation ends.
+DeviceResult AwaitDevice(DeviceConnection& link, ProgressWait& wait)
+{
+    if (link.busy())
+        wait.Run();
+    return link.result();
+}
+
+} // namespace
+
 Pages CTolvoConfigDlg::PageSet()
 {
     return {*m_pInfo, *m_pWiFi, *m_pPortSettings, *m_pPortRouting};
 }
 
-std::optional<int> CTolvoConfigDlg::RunOnDevice(int (*operation)(DeviceConnection&))
+std::optional<DeviceRun>
+CTolvoConfigDlg::RunOnDevice(const QString& label,
+                             const std::function<void(DeviceConnection&)>& operation)
 {
     // The address is formed once per run; every retry reuses it.
     const uint32_t address = m_deviceAddress;
     m_socket = std::make_unique<DeviceConnection>();
-    std::optional<int> result;
+    DeviceConnection& link = *m_socket;
+    const auto closeAtEnd = qScopeGuard([this] {
+        m_socket.reset();
+        WaitCursor::Restore();
+    });
+    ProgressWait wait(this, label);
+    connect(&link, &DeviceConnection::finished, &wait, &ProgressWait::Finish);
+    // Queued: the dialog may run the event loop as it updates, and must not
+    // do so inside the connection's own handling of a reply.
+    connect(&link, &DeviceConnection::progress, &wait, &ProgressWait::SetProgress,
+            Qt::QueuedConnection);
+    connect(&wait, &ProgressWait::canceled, &link, &DeviceConnection::Cancel);
     for (;;) {
-        if (m_socket->Connect(address)) {
-            result = operation(*m_socket);
+        link.StartConnect(address);
+        const DeviceResult connected = AwaitDevice(link, wait);
+        if (connected == DEVICE_OK)
             break;
-        }
+        if (connected == DEVICE_CANCELLED)
+            return DeviceRun{DEVICE_CANCELLED, false, {}};
         const Prompt box{"Could not connecto to Tolvo.", "Connection Error", PromptIcon::Error,
                          PromptButtons::RetryCancel, PromptAnswer::Retry};
         if (ShowPrompt(this, box) != PromptAnswer::Retry)
-            break;
+            return std::nullopt;
     }
-    m_socket->Close();
-    m_socket.reset();
-    WaitCursor::Restore();
-    return result;
+    operation(link);
+    const DeviceResult result = AwaitDevice(link, wait);
+    return DeviceRun{result, true, link.errorText()};
 }
 
 bool CTolvoConfigDlg::ReadPagesForSave()
