@@ -68,7 +68,8 @@ void SimProcess::Stop()
     if (m_process.state() == QProcess::NotRunning)
         return;
     m_process.kill();
-    QTest::qWaitFor([this] { return m_process.state() == QProcess::NotRunning; }, 5000);
+    if (!QTest::qWaitFor([this] { return m_process.state() == QProcess::NotRunning; }, 5000))
+        qWarning("tolvo-sim did not stop");
 }
 
 QStringList SimProcess::LogLines(const QString& prefix) const
