@@ -122,6 +122,19 @@ int DeviceSettings::SetInt(int index, int group, int32_t value)
     return 0;
 }
 
+bool DeviceSettings::SetByKey(const std::string& key, std::string bytes)
+{
+    for (ConfigGroup& group : m_groups) {
+        for (ConfigParam& row : group.rows) {
+            if (key == row.key) {
+                StoreValue(row, std::move(bytes));
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 int DeviceSettings::ClearModified(int index, int group)
 {
     ConfigParam* row = Find(group, index);

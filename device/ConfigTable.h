@@ -136,6 +136,9 @@ public:
     // Stores value as decimal text in row index of group. Returns 0, or -1
     // when the row does not exist.
     int SetInt(int index, int group, int32_t value);
+    // Stores bytes as the value of the row with this key and marks it
+    // modified. False when no row has that key.
+    bool SetByKey(const std::string& key, std::string bytes);
     // Takes row index of group out of the next push: a save that has no
     // value for the row leaves it out, so the device keeps its own. Returns
     // 0, or -1 when the row does not exist.

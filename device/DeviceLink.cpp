@@ -61,16 +61,19 @@ void DeviceConnection::StartConnect(uint32_t address, quint16 port)
                            port);
 }
 
-void DeviceConnection::StartFetch(DeviceSettings& settings)
+void DeviceConnection::StartFetch(DeviceSettings& settings, const std::vector<ParamRow>& only)
 {
     std::vector<ConfigParam*> rows;
-    std::vector<std::string> commands;
-    for (ConfigGroup& group : settings) {
-        for (ConfigParam& row : group.rows) {
-            rows.push_back(&row);
-            commands.push_back(GetCommand(row));
-        }
+    if (only.empty()) {
+        for (ConfigGroup& group : settings)
+            for (ConfigParam& row : group.rows)
+                rows.push_back(&row);
     }
+    for (const ParamRow& row : only)
+        rows.push_back(settings.Find(row.group, row.index));
+    std::vector<std::string> commands;
+    for (const ConfigParam* row : rows)
+        commands.push_back(GetCommand(*row));
     Run(std::move(commands), true, [rows](std::size_t index, Reply& reply) {
         ConfigParam& row = *rows[index];
         if (!reply.ok()) {

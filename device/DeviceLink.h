@@ -64,9 +64,10 @@ public:
     // Connects to the host-order IPv4 address, given to the socket as its
     // dotted text: DEVICE_OK or DEVICE_CONNECT_FAILED.
     void StartConnect(uint32_t address, quint16 port = DEVICE_COMMAND_PORT);
-    // Gets every row of settings in table order. Stops at the first send
-    // failure or unread reply; that row then holds no value.
-    void StartFetch(DeviceSettings& settings);
+    // Gets every row of settings in table order, or only the rows given.
+    // Stops at the first send failure or unread reply; that row then holds
+    // no value.
+    void StartFetch(DeviceSettings& settings, const std::vector<ParamRow>& only = {});
     // Sends every modified row that holds a value, then the apply command
     // once every set was answered. Sends nothing if any command is too long;
     // DEVICE_APPLY_UNCONFIRMED when the apply command got no answer.

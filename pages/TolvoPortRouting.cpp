@@ -1,6 +1,7 @@
 #include "TolvoPortRouting.h"
 
 #include "DataExchange.h"
+#include "ParamRules.h"
 
 #include <QComboBox>
 #include <QLineEdit>

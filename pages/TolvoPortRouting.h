@@ -17,9 +17,6 @@ public:
     static constexpr int ENTRIES = 3;
     static constexpr std::array<int, ENTRIES> IDC_CONNECT = {1027, 1029, 1031};
     static constexpr std::array<int, ENTRIES> IDC_TCP_PORT = {1028, 1030, 1032};
-    // The port numbers the page accepts.
-    static constexpr uint32_t MIN_TCP_PORT = 128;
-    static constexpr uint32_t MAX_TCP_PORT = 65535;
 
     TolvoPortRouting();
 

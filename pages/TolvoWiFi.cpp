@@ -4,6 +4,7 @@
 #include "DeviceText.h"
 #include "IpAddressCtrl.h"
 #include "ListControl.h"
+#include "ParamRules.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -30,11 +30,6 @@ public:
     enum { NETWORK_ACCESS_POINT = 0 };
     // The channel an infrastructure network gets when it has none.
     static constexpr int32_t DEFAULT_INFRASTRUCTURE_CHANNEL = 7;
-    // The values the page accepts.
-    static constexpr int32_t MIN_CHANNEL = 0;
-    static constexpr int32_t MAX_CHANNEL = 14;
-    static constexpr int32_t MIN_TRANS_POWER = 0;
-    static constexpr int32_t MAX_TRANS_POWER = 12;
 
     TolvoWiFi();
 

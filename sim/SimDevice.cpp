@@ -4,8 +4,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 namespace {
 
@@ -63,14 +61,26 @@ QByteArray CommandLine(const QByteArray& raw)
 
 } // namespace
 
-SimDevice::SimDevice(const SimOptions& options, QTextStream& log, QObject* parent)
+SimDevice::SimDevice(const SimOptions& options, int index, QTextStream& log, QObject* parent)
     : QObject(parent), m_options(options), m_log(log)
 {
+    m_options.address = QHostAddress(options.address.toIPv4Address() + index);
+    if (options.devices > 1)
+        m_logPrefix = "[" + m_options.address.toString().toLatin1() + "] ";
     for (const auto& [key, value] : FactoryValues())
         m_active.insert(key, value);
+    if (index > 0) // each device its own serial number
+        m_active.insert("SERIALN",
+                        "TS-240117-" + QByteArray::number(42 + index).rightJustified(4, '0'));
     for (const auto& [key, value] : options.initialValues)
         m_active.insert(key, value);
     connect(&m_server, &QTcpServer::newConnection, this, &SimDevice::TakeNextClient);
+}
+
+QTextStream& SimDevice::Log()
+{
+    m_log << m_logPrefix;
+    return m_log;
 }
 
 QList<QByteArray> SimDevice::Keys()
@@ -106,7 +116,7 @@ bool SimDevice::Start()
 {
     if (m_options.refuseSeconds <= 0)
         return Listen();
-    m_log << "# refusing connections for " << m_options.refuseSeconds << " s" << Qt::endl;
+    Log() << "# refusing connections for " << m_options.refuseSeconds << " s" << Qt::endl;
     QTimer::singleShot(m_options.refuseSeconds * 1000, this, [this] {
         if (!Listen())
             QCoreApplication::exit(1);
@@ -117,7 +127,7 @@ bool SimDevice::Start()
 bool SimDevice::Listen()
 {
     if (!m_server.listen(m_options.address, m_options.port)) {
-        m_log << "# cannot listen: " << m_server.errorString() << Qt::endl;
+        Log() << "# cannot listen: " << m_server.errorString() << Qt::endl;
         return false;
     }
     emit listening(m_server.serverPort());
@@ -130,7 +140,7 @@ void SimDevice::TakeNextClient()
         QTcpSocket* socket = m_server.nextPendingConnection();
         ++m_connections;
         if (m_connections <= m_options.resetFirst) {
-            m_log << "# connection " << m_connections << " reset" << Qt::endl;
+            Log() << "# connection " << m_connections << " reset" << Qt::endl;
             socket->abort();
             socket->deleteLater();
             continue;
@@ -138,7 +148,7 @@ void SimDevice::TakeNextClient()
         m_client = socket;
         m_buffer.clear();
         m_repliesSent = 0;
-        m_log << "# connection " << m_connections << " opened" << Qt::endl;
+        Log() << "# connection " << m_connections << " opened" << Qt::endl;
         connect(socket, &QTcpSocket::readyRead, this, &SimDevice::ReadCommands);
         connect(socket, &QTcpSocket::disconnected, this, &SimDevice::ClientGone);
         ReadCommands();
@@ -162,30 +172,35 @@ void SimDevice::ReadCommands()
         Handle(raw);
     }
     if (m_buffer.size() > MAX_PENDING_INPUT) {
-        m_log << "# dropping " << m_buffer.size() << " bytes without a line end" << Qt::endl;
+        Log() << "# dropping " << m_buffer.size() << " bytes without a line end" << Qt::endl;
         m_buffer.clear();
     }
 }
 
 void SimDevice::Handle(const QByteArray& raw)
 {
-    m_log << "RECV " << Escape(raw) << Qt::endl;
+    Log() << "RECV " << Escape(raw) << Qt::endl;
     const QByteArray line = CommandLine(raw);
     QByteArray reply = Answer(line);
     if (m_options.silent)
         return;
     if (line == "set CONFIGURE" && m_options.applyAnswer != SimOptions::ApplyAnswer::Reply) {
-        m_log << "# apply left unanswered" << Qt::endl;
+        Log() << "# apply left unanswered" << Qt::endl;
         if (m_options.applyAnswer == SimOptions::ApplyAnswer::Close && m_client != nullptr)
             m_client->disconnectFromHost();
         return;
     }
-    // One client is served at a time, so the delay may simply hold the
-    // simulator; a sleep keeps it as exact as the system allows, where an
-    // event-loop timer would add up to a millisecond.
-    if (m_options.delayMs > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(m_options.delayMs));
-    SendReply(std::move(reply));
+    if (m_options.delayMs <= 0) {
+        SendReply(std::move(reply));
+        return;
+    }
+    // A precise timer, not a sleep: the other devices of this process go on
+    // meanwhile. The client sends its next command only after this reply.
+    QTimer::singleShot(m_options.delayMs, Qt::PreciseTimer, this,
+                       [this, client = m_client, reply = std::move(reply)]() mutable {
+                           if (m_client == client) // not to a client that came after
+                               SendReply(std::move(reply));
+                       });
 }
 
 QByteArray SimDevice::MatchKey(const QByteArray& rest) const
@@ -208,7 +223,7 @@ QByteArray SimDevice::Answer(const QByteArray& line)
     }
     if (line == "set CONFIGURE") {
         for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
-            m_log << "# applied " << Escape(it.key()) << "=" << Escape(it.value()) << Qt::endl;
+            Log() << "# applied " << Escape(it.key()) << "=" << Escape(it.value()) << Qt::endl;
             m_active.insert(it.key(), it.value());
         }
         m_pending.clear();
@@ -219,6 +234,10 @@ QByteArray SimDevice::Answer(const QByteArray& line)
         const QByteArray key = MatchKey(rest);
         if (key.isEmpty())
             return "ERROR unknown key";
+        if (m_options.ignoredSets.contains(key)) {
+            Log() << "# ignored set " << Escape(key) << Qt::endl;
+            return "OK";
+        }
         m_pending.insert(key, rest.mid(key.size() + 1));
         return "OK";
     }
@@ -234,7 +253,7 @@ void SimDevice::SendReply(QByteArray reply)
     m_client->flush();
     ++m_repliesSent;
     if (m_options.closeAfter >= 0 && m_repliesSent >= m_options.closeAfter) {
-        m_log << "# closing after " << m_repliesSent << " replies" << Qt::endl;
+        Log() << "# closing after " << m_repliesSent << " replies" << Qt::endl;
         m_client->disconnectFromHost();
     }
 }
@@ -243,7 +262,7 @@ void SimDevice::ClientGone()
 {
     if (m_client == nullptr)
         return;
-    m_log << "# connection " << m_connections << " closed" << Qt::endl;
+    Log() << "# connection " << m_connections << " closed" << Qt::endl;
     m_client->deleteLater();
     m_client = nullptr;
     m_buffer.clear();

@@ -26,12 +26,17 @@ struct SimOptions {
     enum class ApplyAnswer { Reply, Silent, Close };
     ApplyAnswer applyAnswer = ApplyAnswer::Reply; // after applying: reply, say nothing, or close
     QList<QPair<QByteArray, QByteArray>> initialValues; // overrides of factory values
+    QList<QByteArray> ignoredSets; // keys whose sets are answered but never kept
+    int devices = 1;               // devices on consecutive addresses from address
 };
 
 class SimDevice : public QObject {
     Q_OBJECT
 public:
-    SimDevice(const SimOptions& options, QTextStream& log, QObject* parent = nullptr);
+    // Device number index (from 0) of options.devices: it listens on the
+    // address that many after options.address, and its serial number ends in
+    // its own number. With several devices each log line names its device.
+    SimDevice(const SimOptions& options, int index, QTextStream& log, QObject* parent = nullptr);
 
     // Starts listening now, or after the refusal period. False on failure.
     bool Start();
@@ -51,8 +56,10 @@ private:
     void SendReply(QByteArray reply);
     QByteArray MatchKey(const QByteArray& rest) const;
     void ClientGone();
+    QTextStream& Log();
 
     SimOptions m_options;
+    QByteArray m_logPrefix;
     QTextStream& m_log;
     QTcpServer m_server;
     QPointer<QTcpSocket> m_client;

@@ -6,6 +6,8 @@
 #include <QFile>
 
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -51,6 +53,19 @@ bool ParseOptions(const QCommandLineParser& parser, SimOptions& options, QString
         options.applyAnswer =
             mode == "silent" ? SimOptions::ApplyAnswer::Silent : SimOptions::ApplyAnswer::Close;
     }
+    for (const QString& key : parser.values("ignore-set"))
+        options.ignoredSets.append(key.toLatin1());
+    if (parser.isSet("devices")) {
+        bool ok = false;
+        options.devices = parser.value("devices").toInt(&ok);
+        const quint32 last = options.address.toIPv4Address() + quint32(options.devices) - 1;
+        if (!ok || options.devices < 1 || options.devices > 1000 ||
+            options.address.protocol() != QAbstractSocket::IPv4Protocol ||
+            !QHostAddress(last).isLoopback()) {
+            error = "--devices takes 1 to 1000, and every address must stay in 127.0.0.0/8";
+            return false;
+        }
+    }
     for (const QString& assignment : parser.values("set")) {
         const qsizetype eq = assignment.indexOf('=');
         if (eq <= 0) {
@@ -88,6 +103,8 @@ int main(int argc, char* argv[])
         {"long-reply", "Answer \"get KEY\" with a reply of 2000 bytes.", "KEY"},
         {"refuse-seconds", "Refuse connections (not listening) for the first S seconds.", "S"},
         {"reset-first", "Reset the first N connections as soon as they are accepted.", "N"},
+        {"devices", "Simulate N devices on N consecutive addresses from --address.", "N"},
+        {"ignore-set", "Answer \"set KEY ...\" but never keep the value (repeatable).", "KEY"},
         {"apply-unanswered",
          "Apply \"set CONFIGURE\" but leave it unanswered: stay silent, or close.", "silent|close"},
     });
@@ -112,14 +129,19 @@ int main(int argc, char* argv[])
         log.setDevice(&logFile);
     }
 
-    SimDevice device(options, log);
-    QObject::connect(&device, &SimDevice::listening, [&](quint16 port) {
-        out << "tolvo-sim listening on " << options.address.toString() << ":" << port << Qt::endl;
-    });
-    if (!device.Start()) {
-        std::fprintf(stderr, "tolvo-sim: cannot listen on %s:%u\n",
-                     qPrintable(options.address.toString()), unsigned(options.port));
-        return 1;
+    std::vector<std::unique_ptr<SimDevice>> devices;
+    for (int index = 0; index < options.devices; ++index) {
+        auto device = std::make_unique<SimDevice>(options, index, log);
+        const QHostAddress address(options.address.toIPv4Address() + quint32(index));
+        QObject::connect(device.get(), &SimDevice::listening, [&out, address](quint16 port) {
+            out << "tolvo-sim listening on " << address.toString() << ":" << port << Qt::endl;
+        });
+        if (!device->Start()) {
+            std::fprintf(stderr, "tolvo-sim: cannot listen on %s:%u\n",
+                         qPrintable(address.toString()), unsigned(options.port));
+            return 1;
+        }
+        devices.push_back(std::move(device));
     }
     return app.exec();
 }

@@ -1,0 +1,105 @@
+#include "AddressList.h"
+
+#include "ParamRules.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+bool ParseAddressArgument(const QString& text, uint32_t& address, QString& error)
+{
+    const std::optional<uint32_t> parsed = ParseDottedAddress(text.trimmed());
+    if (!parsed) {
+        error = QString("\"%1\" is no IPv4 address (four numbers from 0 to 255 joined by dots).")
+                    .arg(text);
+        return false;
+    }
+    address = *parsed;
+    return true;
+}
+
+bool ParseRange(const QString& text, std::vector<uint32_t>& out, QString& error)
+{
+    uint64_t first = 0;
+    uint64_t last = 0;
+    uint32_t address = 0;
+    static const QRegularExpression cidr("^([^/]+)/([0-9]{1,2})$");
+    if (const auto match = cidr.match(text); match.hasMatch()) {
+        const int bits = match.captured(2).toInt();
+        if (!ParseAddressArgument(match.captured(1), address, error))
+            return false;
+        if (bits > 32) {
+            error = QString("\"%1\": a prefix length is 0 to 32.").arg(text);
+            return false;
+        }
+        const uint64_t size = uint64_t(1) << (32 - bits);
+        first = address & ~(size - 1);
+        last = first + size - 1;
+    } else if (const qsizetype dash = text.indexOf('-'); dash > 0) {
+        uint32_t end = 0;
+        if (!ParseAddressArgument(text.left(dash), address, error) ||
+            !ParseAddressArgument(text.mid(dash + 1), end, error))
+            return false;
+        if (end < address) {
+            error = QString("\"%1\": the last address comes before the first.").arg(text);
+            return false;
+        }
+        first = address;
+        last = end;
+    } else {
+        error = QString("\"%1\" is no range: give A.B.C.D/N or FIRST-LAST.").arg(text);
+        return false;
+    }
+    if (out.size() + (last - first + 1) > uint64_t(MAX_SCAN_ADDRESSES)) {
+        error = QString("A scan takes at most %1 addresses in all.").arg(MAX_SCAN_ADDRESSES);
+        return false;
+    }
+    for (uint64_t a = first; a <= last; ++a)
+        out.push_back(static_cast<uint32_t>(a));
+    return true;
+}
+
+bool ReadHostsFile(const QString& path, std::vector<uint32_t>& out, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        error = QString("Cannot read %1: %2.").arg(path, file.errorString());
+        return false;
+    }
+    int lineNumber = 0;
+    while (!file.atEnd()) {
+        ++lineNumber;
+        QString line = QString::fromUtf8(file.readLine());
+        line = line.left(line.indexOf('#')).trimmed();
+        if (line.isEmpty())
+            continue;
+        uint32_t address = 0;
+        if (!ParseAddressArgument(line, address, error)) {
+            error = QString("%1, line %2: %3").arg(path).arg(lineNumber).arg(error);
+            return false;
+        }
+        out.push_back(address);
+    }
+    return true;
+}
+
+bool ParseAssignment(const QString& text, Assignment& out, QString& error)
+{
+    const qsizetype eq = text.indexOf('=');
+    if (eq <= 0) {
+        error = QString("\"%1\" is no setting: give KEY=VALUE.").arg(text);
+        return false;
+    }
+    out.key = text.left(eq);
+    out.value = text.mid(eq + 1);
+    const DeviceSettings table;
+    const ConfigParam* row = FindWritableRow(table, out.key);
+    if (row == nullptr) {
+        error = QString("\"%1\" is no setting that can be written.").arg(out.key);
+        return false;
+    }
+    if (const QString problem = ValueProblem(*row, out.value); !problem.isEmpty()) {
+        error = QString("%1: value \"%2\" is not valid; %3.").arg(out.key, out.value, problem);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,29 @@
+// Addresses, ranges and KEY=VALUE settings as a user types them. Every
+// parser says in a sentence what is wrong with its input.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+// The most addresses that one scan may try.
+constexpr int MAX_SCAN_ADDRESSES = 4096;
+
+// One address; false with error set when it is none.
+bool ParseAddressArgument(const QString& text, uint32_t& address, QString& error);
+
+// "192.168.1.0/24" (every address of the block) or "FIRST-LAST", appended
+// to out. At most MAX_SCAN_ADDRESSES in all.
+bool ParseRange(const QString& text, std::vector<uint32_t>& out, QString& error);
+
+// One address a line; blank lines and "#" comments are skipped.
+bool ReadHostsFile(const QString& path, std::vector<uint32_t>& out, QString& error);
+
+struct Assignment {
+    QString key;
+    QString value; // one character per device byte (Latin-1)
+};
+
+// "KEY=VALUE" for a writable key, with a value that passes the key's rule.
+bool ParseAssignment(const QString& text, Assignment& out, QString& error);

@@ -1,0 +1,93 @@
+#include "DeviceTask.h"
+
+#include <QEventLoop>
+
+#include <cstdio>
+
+DeviceTask::DeviceTask(uint32_t address, quint16 port, int timeoutMs)
+    : m_address(address), m_port(port), m_link(timeoutMs)
+{
+    connect(&m_link, &DeviceConnection::finished, this, [this](DeviceResult result) {
+        if (result == DEVICE_APPLY_UNCONFIRMED) // the read-back after it tells
+            m_applyUnconfirmed = true;
+        else if (result != DEVICE_OK) {
+            m_failure = result;
+            m_failedDoing = m_steps[m_next - 1].first;
+            m_link.Close();
+            emit done();
+            return;
+        }
+        Next();
+    });
+}
+
+QString DeviceTask::addressText() const
+{
+    return QString::fromStdString(FormatDottedAddress(m_address));
+}
+
+void DeviceTask::Then(const QString& doing, Start start)
+{
+    m_steps.emplace_back(doing, std::move(start));
+}
+
+void DeviceTask::ConnectAndRead(DeviceSettings& into, const std::vector<ParamRow>& only)
+{
+    Then("connecting", [this](DeviceConnection& link) {
+        link.Close();
+        link.StartConnect(m_address, m_port);
+    });
+    Then("reading", [&into, only](DeviceConnection& link) { link.StartFetch(into, only); });
+}
+
+void DeviceTask::Run()
+{
+    m_next = 0;
+    // done() always comes from the event loop, never inside Run.
+    QMetaObject::invokeMethod(this, &DeviceTask::Next, Qt::QueuedConnection);
+}
+
+void DeviceTask::Next()
+{
+    if (m_next == m_steps.size()) {
+        m_link.Close();
+        emit done();
+        return;
+    }
+    // Started from the event loop, not inside the connection's own signal.
+    QMetaObject::invokeMethod(
+        this, [this, step = m_next++] { m_steps[step].second(m_link); }, Qt::QueuedConnection);
+}
+
+void RunTasks(DeviceTasks& tasks, int jobs, bool showProgress)
+{
+    QEventLoop loop;
+    std::size_t started = 0;
+    std::size_t finished = 0;
+    const auto report = [&] {
+        if (showProgress)
+            std::fprintf(stderr, "\r%zu of %zu devices", finished, tasks.size());
+    };
+    const auto startNext = [&] {
+        if (started < tasks.size())
+            tasks[started++]->Run();
+    };
+    for (auto& task : tasks) {
+        QObject::connect(task.get(), &DeviceTask::done, &loop, [&] {
+            ++finished;
+            report();
+            if (finished == tasks.size())
+                loop.quit();
+            else
+                startNext();
+        });
+    }
+    if (tasks.empty())
+        return;
+    report();
+    for (int i = 0; i < jobs; ++i)
+        startNext();
+    loop.exec();
+    if (showProgress)
+        std::fprintf(stderr, "\n");
+}

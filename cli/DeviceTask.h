@@ -1,0 +1,62 @@
+// The exchanges that a command needs with one device, run one after another
+// on the event loop, and the running of many such tasks at once.
+#pragma once
+
+#include "DeviceLink.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class DeviceTask : public QObject {
+    Q_OBJECT
+public:
+    using Start = std::function<void(DeviceConnection&)>;
+
+    DeviceTask(uint32_t address, quint16 port, int timeoutMs);
+
+    // Adds a step: what it does, as a phrase for messages ("reading"), and
+    // how it starts its operation on the connection.
+    void Then(const QString& doing, Start start);
+    // Adds the steps that connect and read the rows given (all when none).
+    void ConnectAndRead(DeviceSettings& into, const std::vector<ParamRow>& only = {});
+    // Runs the steps; done() follows the last, or the first that failed.
+    void Run();
+
+    uint32_t address() const { return m_address; }
+    QString addressText() const;
+    bool ok() const { return m_failure == DEVICE_OK; }
+    DeviceResult failure() const { return m_failure; }
+    const QString& failedDoing() const { return m_failedDoing; }
+    // The apply command of a push was sent but not answered.
+    bool applyUnconfirmed() const { return m_applyUnconfirmed; }
+
+    // What the steps read and what a command concludes, kept with the task.
+    DeviceSettings before;
+    DeviceSettings after;
+    QStringList findings;
+
+signals:
+    void done();
+
+private:
+    void Next();
+
+    uint32_t m_address;
+    quint16 m_port;
+    DeviceConnection m_link;
+    std::vector<std::pair<QString, Start>> m_steps;
+    std::size_t m_next = 0;
+    DeviceResult m_failure = DEVICE_OK;
+    QString m_failedDoing;
+    bool m_applyUnconfirmed = false;
+};
+
+using DeviceTasks = std::vector<std::unique_ptr<DeviceTask>>;
+
+// Runs every task, at most jobs at once, in one thread, until all are done.
+// When showProgress, "n of m devices" is kept up to date on stderr.
+void RunTasks(DeviceTasks& tasks, int jobs, bool showProgress);

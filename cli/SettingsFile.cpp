@@ -1,0 +1,120 @@
+#include "SettingsFile.h"
+
+#include "ParamRules.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+namespace {
+
+QString ValueText(const ConfigParam& row)
+{
+    return row.value ? DeviceTextToWide(*row.value) : QString();
+}
+
+const ConfigParam* DeviceRow(const DeviceSettings& device, int index)
+{
+    return device.Find(GROUP_INFO, index);
+}
+
+} // namespace
+
+SettingsFile FileFromDevice(const DeviceSettings& device, const QString& address,
+                            const QDateTime& time)
+{
+    SettingsFile file{ValueText(*DeviceRow(device, ROW_SERIAL_NUMBER.index)),
+                      ValueText(*DeviceRow(device, ROW_FIRMWARE_VERSION.index)),
+                      address,
+                      time,
+                      {}};
+    for (const ConfigGroup& group : device) {
+        for (const ConfigParam& row : group.rows) {
+            if ((row.flags & PARAM_WRITE) != 0 && row.value)
+                file.values.append({QString::fromLatin1(row.key), ValueText(row)});
+        }
+    }
+    return file;
+}
+
+QByteArray SettingsFileJson(const SettingsFile& file)
+{
+    QJsonObject settings;
+    for (const auto& [key, value] : file.values)
+        settings.insert(key, value);
+    const QJsonObject device{{"serialNumber", file.serialNumber},
+                             {"firmwareVersion", file.firmwareVersion},
+                             {"address", file.address}};
+    const QJsonObject root{{"format", SETTINGS_FORMAT},
+                           {"version", SETTINGS_VERSION},
+                           {"device", device},
+                           {"time", file.time.toUTC().toString(Qt::ISODate)},
+                           {"settings", settings}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+std::optional<SettingsFile> ReadSettingsFile(const QByteArray& json, QStringList& problems)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (!document.isObject()) {
+        problems << (parseError.error != QJsonParseError::NoError
+                         ? QString("Not JSON: %1 at byte %2.")
+                               .arg(parseError.errorString())
+                               .arg(parseError.offset)
+                         : QString("Not a settings file: the top level is no JSON object."));
+        return std::nullopt;
+    }
+    const QJsonObject root = document.object();
+    if (root.value("format").toString() != SETTINGS_FORMAT ||
+        root.value("version").toInt(-1) != SETTINGS_VERSION) {
+        problems << QString("Not a settings file of format \"%1\", version %2.")
+                        .arg(SETTINGS_FORMAT)
+                        .arg(SETTINGS_VERSION);
+        return std::nullopt;
+    }
+    if (!root.value("settings").isObject()) {
+        problems << "The file has no \"settings\" object.";
+        return std::nullopt;
+    }
+    const QJsonObject device = root.value("device").toObject();
+    SettingsFile file{device.value("serialNumber").toString(),
+                      device.value("firmwareVersion").toString(),
+                      device.value("address").toString(),
+                      QDateTime::fromString(root.value("time").toString(), Qt::ISODate),
+                      {}};
+    const QJsonObject settings = root.value("settings").toObject();
+    const DeviceSettings table;
+    for (auto it = settings.begin(); it != settings.end(); ++it) {
+        if (FindWritableRow(table, it.key()) == nullptr)
+            problems << QString("%1: no setting of that name can be written.").arg(it.key());
+        else if (!it.value().isString())
+            problems << QString("%1: the value must be a JSON string.").arg(it.key());
+    }
+    // In table order, as the device and the window program have them.
+    for (const ConfigGroup& group : table) {
+        for (const ConfigParam& row : group.rows) {
+            const QJsonValue value = settings.value(QLatin1String(row.key));
+            if (!value.isString() || (row.flags & PARAM_WRITE) == 0)
+                continue;
+            const QString text = value.toString();
+            if (const QString problem = ValueProblem(row, text); !problem.isEmpty())
+                problems
+                    << QString("%1: value \"%2\" is not valid; %3.").arg(row.key, text, problem);
+            file.values.append({QString::fromLatin1(row.key), text});
+        }
+    }
+    if (!problems.isEmpty())
+        return std::nullopt;
+    return file;
+}
+
+bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString& error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        error = QString("Cannot write %1: %2.").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,39 @@
+// The settings file: one device's writable settings, as JSON (format in
+// docs/settings-file.md), written atomically.
+#pragma once
+
+#include "ConfigTable.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+inline const QString SETTINGS_FORMAT = QStringLiteral("tolvo-s-settings");
+constexpr int SETTINGS_VERSION = 1;
+
+struct SettingsFile {
+    QString serialNumber;
+    QString firmwareVersion;
+    QString address;
+    QDateTime time;
+    // Key and value, in table order; values hold one character per device byte.
+    QList<QPair<QString, QString>> values;
+};
+
+// A device's writable rows as a file.
+SettingsFile FileFromDevice(const DeviceSettings& device, const QString& address,
+                            const QDateTime& time);
+QByteArray SettingsFileJson(const SettingsFile& file);
+
+// Reads and checks a file's text: every key known and writable, every value
+// valid. Nothing, with one sentence per problem, when it is not.
+std::optional<SettingsFile> ReadSettingsFile(const QByteArray& json, QStringList& problems);
+
+// Writes bytes to path so that a failure leaves no file and an earlier file
+// as it was.
+bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString& error);

@@ -1,0 +1,779 @@
+#include "Tolvoctl.h"
+
+#include "AddressList.h"
+#include "DeviceTask.h"
+#include "ParamRules.h"
+#include "SettingsFile.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTextStream>
+
+#include <cstdio>
+#include <map>
+#include <set>
+#include <unistd.h>
+
+namespace {
+
+QTextStream& Out()
+{
+    static QTextStream out(stdout);
+    return out;
+}
+
+QTextStream& Err()
+{
+    static QTextStream err(stderr);
+    return err;
+}
+
+constexpr int DEFAULT_JOBS = 16;
+constexpr int DEFAULT_SCAN_TIMEOUT_MS = 1000;
+
+const char* const EXIT_HELP = "Exit status: 0 success; 1 differences found or a read-back did "
+                              "not match; 2 a malformed argument or file (nothing is sent); 3 a "
+                              "device could not be read or written.";
+
+struct Command {
+    const char* name;
+    const char* synopsis;
+    const char* description;
+};
+
+const Command COMMANDS[] = {
+    {"get", "get ADDRESS... [KEY...]",
+     "Reads all 25 settings, or the keys named, and prints KEY=VALUE lines (with a line "
+     "\"# ADDRESS\" before each device's when there are several). Values that break a rule "
+     "are shown as they are, and said so on stderr."},
+    {"backup", "backup ADDRESS... -o PATH",
+     "Saves the 23 writable settings to a file. With one address PATH is the file; with "
+     "several it is a folder, with one file per device named by its serial number."},
+    {"check", "check FILE", "Checks a settings file without any device."},
+    {"diff", "diff ADDRESS FILE",
+     "Reads the device and prints each setting that differs from the file. Exit status 0 when "
+     "nothing differs, 1 when something does."},
+    {"restore", "restore ADDRESS... FILE [--dry-run] [--only-changed]",
+     "Checks the file, reads each device, sends the file's settings and the apply command, "
+     "reads every setting back and reports each one the device did not keep."},
+    {"set", "set ADDRESS... KEY=VALUE...",
+     "Sends the settings given and the apply command, and reads them back, as restore does."},
+    {"scan", "scan RANGE...",
+     "Tries the command service on every address of the ranges (A.B.C.D/N or FIRST-LAST, at "
+     "most 4096 in all) and prints the serial number and firmware version of each device that "
+     "answers."},
+};
+
+const Command* FindCommand(const QString& name)
+{
+    for (const Command& command : COMMANDS) {
+        if (name == QLatin1String(command.name))
+            return &command;
+    }
+    return nullptr;
+}
+
+QString GeneralHelp()
+{
+    QString text = "Usage: tolvoctl COMMAND [options] ...\n\nCommands:\n";
+    for (const Command& command : COMMANDS)
+        text += QString("  %1\n").arg(QLatin1String(command.synopsis));
+    text += "\n\"tolvoctl COMMAND --help\" describes a command. Every command that takes "
+            "ADDRESS takes several, or --hosts FILE; there is no default address.\n\n";
+    return text + EXIT_HELP + "\n";
+}
+
+// Why one device's task failed, as a short sentence.
+QString DeviceFailure(const DeviceTask& task)
+{
+    QString why;
+    switch (task.failure()) {
+    case DEVICE_OK:
+    case DEVICE_APPLY_UNCONFIRMED: return {};
+    case DEVICE_CONNECT_FAILED: why = "no connection could be made"; break;
+    case DEVICE_TIMED_OUT: why = "the device did not answer in time"; break;
+    case DEVICE_CONNECTION_CLOSED: why = "the device closed the connection"; break;
+    case DEVICE_REPLY_TOO_LONG:
+        why = QString("a reply was longer than %1 bytes").arg(MAX_REPLY_LENGTH);
+        break;
+    case DEVICE_COMMAND_TOO_LONG:
+        why = QString("a command would be longer than %1 bytes").arg(MAX_COMMAND_LENGTH);
+        break;
+    case DEVICE_SEND_FAILED:
+    case DEVICE_HOST_NOT_FOUND:
+    case DEVICE_NO_DATA:
+    case DEVICE_SOCKET_ERROR: why = "sending to the device failed"; break;
+    case DEVICE_CANCELLED: why = "cancelled"; break;
+    }
+    return QString("failed while %1: %2").arg(task.failedDoing(), why);
+}
+
+QString Value(const DeviceSettings& settings, const ConfigParam& row)
+{
+    const ConfigParam* held = nullptr;
+    for (const ConfigGroup& group : settings)
+        for (const ConfigParam& candidate : group.rows)
+            if (QLatin1String(candidate.key) == QLatin1String(row.key))
+                held = &candidate;
+    return held && held->value ? DeviceTextToWide(*held->value) : QString();
+}
+
+// Bytes as the simulator logs them: CR, LF, NUL and other controls escaped.
+QString Escaped(const std::string& bytes)
+{
+    QString out;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\0')
+            out += "\\0";
+        else if (c == '\\')
+            out += "\\\\";
+        else if (byte < 0x20 || byte == 0x7F)
+            out += QString("\\x%1").arg(byte, 2, 16, QChar('0'));
+        else
+            out += QChar(byte);
+    }
+    return out;
+}
+
+// What every command shares: its arguments, the devices and how to reach them.
+struct Invocation {
+    const Command* command = nullptr;
+    QCommandLineParser parser;
+    QStringList positional;
+    std::vector<uint32_t> addresses;
+    quint16 port = DEVICE_COMMAND_PORT;
+    int jobs = DEFAULT_JOBS;
+    int timeoutMs = DEVICE_TIMEOUT_MS;
+    bool json = false;
+    QJsonArray devices; // --json: one object per device
+    int succeeded = 0;
+
+    QStringList defined; // the options this command has
+
+    // Whether the option was given; false for options this command lacks.
+    bool Given(const QString& name) const { return defined.contains(name) && parser.isSet(name); }
+
+    DeviceTasks MakeTasks() const
+    {
+        DeviceTasks tasks;
+        for (const uint32_t address : addresses)
+            tasks.push_back(std::make_unique<DeviceTask>(address, port, timeoutMs));
+        return tasks;
+    }
+    void Run(DeviceTasks& tasks) const { RunTasks(tasks, jobs, isatty(STDERR_FILENO) != 0); }
+
+    // One device's result: a line on stdout, or an object for --json.
+    void Result(const DeviceTask& task, const QString& line, QJsonObject object = {})
+    {
+        succeeded += task.ok() ? 1 : 0;
+        object.insert("address", task.addressText());
+        object.insert("ok", task.ok());
+        if (!task.ok())
+            object.insert("error", DeviceFailure(task));
+        if (json)
+            devices.append(object);
+        else
+            Out() << task.addressText() << ": " << (task.ok() ? line : DeviceFailure(task))
+                  << Qt::endl;
+    }
+    int Finish(int status, QJsonObject extra = {})
+    {
+        const int total = static_cast<int>(addresses.size());
+        if (json) {
+            extra.insert("command", QLatin1String(command->name));
+            extra.insert("devices", devices);
+            extra.insert("succeeded", succeeded);
+            extra.insert("failed", total - succeeded);
+            extra.insert("exitStatus", status);
+            Out() << QJsonDocument(extra).toJson(QJsonDocument::Indented);
+        } else {
+            Out() << QString("%1 of %2 devices succeeded.").arg(succeeded).arg(total) << Qt::endl;
+        }
+        Out().flush();
+        return status;
+    }
+};
+
+int Usage(const QString& error)
+{
+    Err() << "tolvoctl: " << error << Qt::endl;
+    return EXIT_USAGE;
+}
+
+bool ReadNumber(const Invocation& run, const QString& name, int low, int high, int& out,
+                QString& error)
+{
+    if (!run.Given(name))
+        return true;
+    bool ok = false;
+    out = run.parser.value(name).toInt(&ok);
+    if (ok && out >= low && out <= high)
+        return true;
+    error = QString("--%1 takes a whole number from %2 to %3.").arg(name).arg(low).arg(high);
+    return false;
+}
+
+// Takes the positional arguments that are addresses (all, or those that
+// parse as one when others may follow) and the --hosts file.
+bool TakeAddresses(Invocation& run, bool allPositional, QString& error)
+{
+    QStringList rest;
+    for (const QString& argument : run.positional) {
+        uint32_t address = 0;
+        if (ParseAddressArgument(argument, address, error))
+            run.addresses.push_back(address);
+        else if (allPositional)
+            return false;
+        else
+            rest << argument;
+    }
+    run.positional = rest;
+    if (run.Given("hosts") && !ReadHostsFile(run.parser.value("hosts"), run.addresses, error))
+        return false;
+    if (run.addresses.empty()) {
+        error = "No device address given (there is no default): give ADDRESS or --hosts FILE.";
+        return false;
+    }
+    return true;
+}
+
+std::optional<SettingsFile> LoadSettingsFile(const QString& path, QStringList& problems)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        problems << QString("Cannot read %1: %2.").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    return ReadSettingsFile(file.readAll(), problems);
+}
+
+int ReportFileProblems(const QString& path, const QStringList& problems)
+{
+    for (const QString& problem : problems)
+        Err() << path << ": " << problem << Qt::endl;
+    Err() << "tolvoctl: " << path << " is not valid; nothing was sent." << Qt::endl;
+    return EXIT_USAGE;
+}
+
+// The values of a device that break their row's rule, as sentences.
+QStringList RuleBreaks(const DeviceSettings& values, const std::vector<const ConfigParam*>& rows)
+{
+    QStringList breaks;
+    for (const ConfigParam* row : rows) {
+        const QString value = Value(values, *row);
+        if (const QString problem = ValueProblem(*row, value); !problem.isEmpty())
+            breaks << QString("%1: value \"%2\" breaks the rule; %3").arg(row->key, value, problem);
+    }
+    return breaks;
+}
+
+std::vector<const ConfigParam*> AllRows(const DeviceSettings& table)
+{
+    std::vector<const ConfigParam*> rows;
+    for (const ConfigGroup& group : table)
+        for (const ConfigParam& row : group.rows)
+            rows.push_back(&row);
+    return rows;
+}
+
+// --- the commands ---
+
+int Get(Invocation& run)
+{
+    QString error;
+    const bool haveAddresses = TakeAddresses(run, false, error);
+    const DeviceSettings table;
+    std::vector<const ConfigParam*> rows;
+    std::vector<ParamRow> only;
+    for (const QString& key : run.positional) {
+        bool found = false;
+        for (int group = 0; group < int(table.size()); ++group) {
+            for (int index = 0; index < table[group].count(); ++index) {
+                if (key == QLatin1String(table[group].rows[index].key)) {
+                    rows.push_back(&table[group].rows[index]);
+                    only.push_back({group, index});
+                    found = true;
+                }
+            }
+        }
+        if (!found)
+            return Usage(QString("\"%1\" is neither an address nor a setting's key.").arg(key));
+    }
+    if (!haveAddresses)
+        return Usage(error);
+    if (rows.empty())
+        rows = AllRows(table);
+    DeviceTasks tasks = run.MakeTasks();
+    for (auto& task : tasks)
+        task->ConnectAndRead(task->before, only);
+    run.Run(tasks);
+    for (const auto& task : tasks) {
+        QJsonObject values;
+        if (task->ok() && !run.json && tasks.size() > 1)
+            Out() << "# " << task->addressText() << Qt::endl;
+        for (const ConfigParam* row : rows) {
+            if (!task->ok())
+                break;
+            values.insert(row->key, Value(task->before, *row));
+            if (!run.json)
+                Out() << row->key << '=' << Value(task->before, *row) << Qt::endl;
+        }
+        const QStringList breaks = task->ok() ? RuleBreaks(task->before, rows) : QStringList();
+        if (!run.json) {
+            for (const QString& line : breaks)
+                Err() << task->addressText() << ": " << line << Qt::endl;
+            if (!task->ok())
+                Err() << task->addressText() << ": " << DeviceFailure(*task) << Qt::endl;
+        }
+        if (task->ok())
+            ++run.succeeded;
+        if (run.json)
+            run.devices.append(QJsonObject{{"address", task->addressText()},
+                                           {"ok", task->ok()},
+                                           {"error", DeviceFailure(*task)},
+                                           {"values", values},
+                                           {"ruleBreaks", QJsonArray::fromStringList(breaks)}});
+    }
+    const int status = run.succeeded == int(tasks.size()) ? EXIT_OK : EXIT_DEVICE_ERROR;
+    if (!run.json) {
+        Err() << run.succeeded << " of " << tasks.size() << " devices read." << Qt::endl;
+        return status;
+    }
+    return run.Finish(status);
+}
+
+// A file name from a serial number: what could be read as a path becomes "_".
+QString SerialFileName(const QString& serial)
+{
+    QString name = serial;
+    name.replace(QRegularExpression("[^A-Za-z0-9._-]"), "_");
+    if (name.isEmpty() || name.startsWith('.'))
+        name.prepend("device");
+    return name + ".json";
+}
+
+int Backup(Invocation& run)
+{
+    QString error;
+    if (!TakeAddresses(run, true, error))
+        return Usage(error);
+    if (!run.Given("output"))
+        return Usage("backup needs -o PATH.");
+    const QString path = run.parser.value("output");
+    const bool intoFolder = run.addresses.size() > 1;
+    if (intoFolder && !QDir().mkpath(path))
+        return Usage(QString("Cannot make the folder %1.").arg(path));
+    DeviceTasks tasks = run.MakeTasks();
+    for (auto& task : tasks)
+        task->ConnectAndRead(task->before);
+    run.Run(tasks);
+    int status = EXIT_OK;
+    std::set<QString> written;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (const auto& task : tasks) {
+        const SettingsFile file = FileFromDevice(task->before, task->addressText(), now);
+        const QString target =
+            intoFolder ? QDir(path).filePath(SerialFileName(file.serialNumber)) : path;
+        QString problem;
+        if (task->ok() && intoFolder && written.count(target))
+            problem = QString("another device has the serial number \"%1\"; %2 was not written")
+                          .arg(file.serialNumber, target);
+        else if (task->ok() && intoFolder && QFileInfo::exists(target) && !run.Given("force"))
+            problem = QString("%1 exists; not overwritten (--force overwrites)").arg(target);
+        else if (task->ok() && !SaveFileAtomically(target, SettingsFileJson(file), problem))
+            problem.chop(1);
+        if (!task->ok() || !problem.isEmpty())
+            status = EXIT_DEVICE_ERROR;
+        if (problem.isEmpty() && task->ok())
+            written.insert(target);
+        const QStringList breaks =
+            task->ok() ? RuleBreaks(task->before, AllRows(task->before)) : QStringList();
+        for (const QString& line : breaks)
+            Err() << task->addressText() << ": " << line << Qt::endl;
+        QJsonObject object{{"file", target}, {"ruleBreaks", QJsonArray::fromStringList(breaks)}};
+        if (!problem.isEmpty()) {
+            object.insert("fileError", problem);
+            if (!run.json)
+                Out() << task->addressText() << ": " << problem << Qt::endl;
+            if (run.json)
+                run.devices.append(object);
+            continue;
+        }
+        run.Result(*task, QString("saved %1 settings to %2").arg(file.values.size()).arg(target),
+                   object);
+    }
+    return run.Finish(status);
+}
+
+int Check(Invocation& run)
+{
+    if (run.positional.size() != 1)
+        return Usage("check takes one FILE.");
+    const QString path = run.positional.first();
+    QStringList problems;
+    const std::optional<SettingsFile> file = LoadSettingsFile(path, problems);
+    if (run.json) {
+        Out() << QJsonDocument(QJsonObject{{"command", "check"},
+                                           {"file", path},
+                                           {"valid", file.has_value()},
+                                           {"problems", QJsonArray::fromStringList(problems)}})
+                     .toJson(QJsonDocument::Indented);
+        return file ? EXIT_OK : EXIT_USAGE;
+    }
+    if (!file) {
+        for (const QString& problem : problems)
+            Err() << path << ": " << problem << Qt::endl;
+        return EXIT_USAGE;
+    }
+    Out() << path << ": valid, " << file->values.size() << " settings." << Qt::endl;
+    return EXIT_OK;
+}
+
+// The rows of wanted whose value differs from what values holds.
+QList<QPair<QString, QString>> Differences(const QList<QPair<QString, QString>>& wanted,
+                                           const DeviceSettings& values)
+{
+    QList<QPair<QString, QString>> differ;
+    for (const auto& [key, value] : wanted) {
+        const ConfigParam* row = FindWritableRow(values, key);
+        if (row == nullptr || !row->value || DeviceTextToWide(*row->value) != value)
+            differ.append({key, value});
+    }
+    return differ;
+}
+
+QString DeviceValue(const DeviceSettings& values, const QString& key)
+{
+    const ConfigParam* row = FindWritableRow(values, key);
+    return row && row->value ? DeviceTextToWide(*row->value) : QString();
+}
+
+int Diff(Invocation& run)
+{
+    if (run.positional.size() != 2)
+        return Usage("diff takes ADDRESS and FILE.");
+    const QString path = run.positional.takeLast();
+    QString error;
+    if (!TakeAddresses(run, true, error))
+        return Usage(error);
+    if (run.addresses.size() != 1)
+        return Usage("diff compares one device with a file.");
+    QStringList problems;
+    const std::optional<SettingsFile> file = LoadSettingsFile(path, problems);
+    if (!file)
+        return ReportFileProblems(path, problems);
+    DeviceTasks tasks = run.MakeTasks();
+    tasks.front()->ConnectAndRead(tasks.front()->before);
+    run.Run(tasks);
+    const DeviceTask& task = *tasks.front();
+    if (!task.ok()) {
+        run.Result(task, {});
+        return run.Finish(EXIT_DEVICE_ERROR);
+    }
+    QJsonArray rows;
+    const auto differ = Differences(file->values, task.before);
+    for (const auto& [key, value] : differ) {
+        const QString device = DeviceValue(task.before, key);
+        rows.append(QJsonObject{{"key", key}, {"device", device}, {"file", value}});
+        if (!run.json)
+            Out() << key << ": device \"" << device << "\", file \"" << value << "\"" << Qt::endl;
+    }
+    run.Result(task, QString("%1 settings differ").arg(differ.size()),
+               QJsonObject{{"differences", rows}});
+    return run.Finish(differ.isEmpty() ? EXIT_OK : EXIT_DIFFERENT);
+}
+
+// Restore and set: send wanted to every device, apply, read back, compare.
+int SendAndVerify(Invocation& run, const QList<QPair<QString, QString>>& wanted)
+{
+    const bool dryRun = run.Given("dry-run");
+    const bool onlyChanged = run.Given("only-changed");
+    DeviceTasks tasks = run.MakeTasks();
+    // What goes to one device: every wanted row, or those that differ.
+    const auto pushFor = [&wanted, onlyChanged](const DeviceSettings& before) {
+        DeviceSettings push;
+        const auto rows = onlyChanged ? Differences(wanted, before) : wanted;
+        for (const auto& [key, value] : rows)
+            push.SetByKey(key.toStdString(), value.toLatin1().toStdString());
+        return push;
+    };
+    std::map<DeviceTask*, std::unique_ptr<DeviceSettings>> pushes;
+    for (auto& task : tasks) {
+        DeviceTask* t = task.get();
+        auto& push = pushes[t];
+        push = std::make_unique<DeviceSettings>();
+        if (dryRun && !onlyChanged)
+            continue; // nothing to learn from the device
+        t->ConnectAndRead(t->before);
+        if (dryRun)
+            continue;
+        t->Then("sending", [t, &push, pushFor](DeviceConnection& link) {
+            *push = pushFor(t->before);
+            link.StartPush(*push);
+        });
+        t->ConnectAndRead(t->after);
+    }
+    run.Run(tasks);
+    int status = EXIT_OK;
+    for (const auto& task : tasks) {
+        if (dryRun) {
+            const DeviceSettings push = pushFor(task->before);
+            QJsonArray commands;
+            if (task->ok() && !run.json)
+                Out() << task->addressText() << ": would send" << Qt::endl;
+            for (const ConfigGroup& group : push) {
+                for (const ConfigParam& row : group.rows) {
+                    if ((row.flags & PARAM_MODIFIED) == 0)
+                        continue;
+                    const std::string bytes =
+                        std::string("set ") + row.key + ' ' + *row.value + '\r' + '\0';
+                    commands.append(Escaped(bytes));
+                    if (task->ok() && !run.json)
+                        Out() << "  " << Escaped(bytes) << Qt::endl;
+                }
+            }
+            commands.append(Escaped(std::string("set CONFIGURE\r") + '\0'));
+            if (task->ok() && !run.json)
+                Out() << "  " << Escaped(std::string("set CONFIGURE\r") + '\0') << Qt::endl;
+            if (!task->ok())
+                status = EXIT_DEVICE_ERROR;
+            run.Result(*task, "nothing sent (dry run)", QJsonObject{{"wouldSend", commands}});
+            continue;
+        }
+        if (!task->ok()) {
+            status = EXIT_DEVICE_ERROR;
+            run.Result(*task, {});
+            continue;
+        }
+        const DeviceSettings& sent = *pushes[task.get()];
+        QList<QPair<QString, QString>> sentRows;
+        for (const auto& [key, value] : wanted) {
+            const ConfigParam* row = FindWritableRow(sent, key);
+            if (row && (row->flags & PARAM_MODIFIED))
+                sentRows.append({key, value});
+        }
+        const auto notKept = Differences(wanted, task->after);
+        QJsonArray rows;
+        QStringList lines;
+        for (const auto& [key, value] : notKept) {
+            const QString kept = DeviceValue(task->after, key);
+            rows.append(QJsonObject{{"key", key}, {"sent", value}, {"device", kept}});
+            lines << QString("%1: sent \"%2\", the device holds \"%3\"").arg(key, value, kept);
+        }
+        QString line = QString("%1 settings sent, all kept").arg(sentRows.size());
+        if (!notKept.isEmpty()) {
+            status = std::max(status, EXIT_DIFFERENT);
+            line = QString("%1 settings sent; NOT KEPT: %2")
+                       .arg(sentRows.size())
+                       .arg(lines.join("; "));
+        } else if (task->applyUnconfirmed()) {
+            line += " (the apply command was not answered)";
+        }
+        run.Result(*task, line,
+                   QJsonObject{{"sent", int(sentRows.size())},
+                               {"notKept", rows},
+                               {"applyConfirmed", !task->applyUnconfirmed()}});
+        if (!notKept.isEmpty())
+            --run.succeeded; // reached, but not verified
+    }
+    return run.Finish(status);
+}
+
+int Restore(Invocation& run)
+{
+    if (run.positional.isEmpty())
+        return Usage("restore takes ADDRESS... and FILE.");
+    const QString path = run.positional.takeLast();
+    QStringList problems;
+    const std::optional<SettingsFile> file = LoadSettingsFile(path, problems);
+    if (!file)
+        return ReportFileProblems(path, problems);
+    QString error;
+    if (!TakeAddresses(run, true, error))
+        return Usage(error);
+    return SendAndVerify(run, file->values);
+}
+
+int Set(Invocation& run)
+{
+    QList<QPair<QString, QString>> wanted;
+    QStringList addresses;
+    QString error;
+    for (const QString& argument : run.positional) {
+        if (!argument.contains('=')) {
+            addresses << argument;
+            continue;
+        }
+        Assignment assignment;
+        if (!ParseAssignment(argument, assignment, error))
+            return Usage(error + " Nothing was sent.");
+        wanted.append({assignment.key, assignment.value});
+    }
+    if (wanted.isEmpty())
+        return Usage("set takes ADDRESS... and KEY=VALUE....");
+    run.positional = addresses;
+    if (!TakeAddresses(run, true, error))
+        return Usage(error);
+    return SendAndVerify(run, wanted);
+}
+
+int Scan(Invocation& run)
+{
+    if (run.positional.isEmpty())
+        return Usage("scan takes RANGE....");
+    QString error;
+    for (const QString& range : run.positional) {
+        if (!ParseRange(range, run.addresses, error))
+            return Usage(error);
+    }
+    if (!run.Given("timeout"))
+        run.timeoutMs = DEFAULT_SCAN_TIMEOUT_MS;
+    DeviceTasks tasks = run.MakeTasks();
+    for (auto& task : tasks)
+        task->ConnectAndRead(task->before, {ROW_SERIAL_NUMBER, ROW_FIRMWARE_VERSION});
+    run.Run(tasks);
+    const DeviceSettings table;
+    const ConfigParam& serial = table[GROUP_INFO].rows[0];
+    const ConfigParam& firmware = table[GROUP_INFO].rows[1];
+    QJsonArray found;
+    if (!run.json)
+        Out() << QString("%1  %2  %3").arg("ADDRESS", -15).arg("SERIAL NUMBER", -20).arg("FIRMWARE")
+              << Qt::endl;
+    for (const auto& task : tasks) {
+        if (!task->ok())
+            continue;
+        const QString s = Value(task->before, serial);
+        const QString f = Value(task->before, firmware);
+        found.append(QJsonObject{
+            {"address", task->addressText()}, {"serialNumber", s}, {"firmwareVersion", f}});
+        if (!run.json)
+            Out() << QString("%1  %2  %3").arg(task->addressText(), -15).arg(s, -20).arg(f)
+                  << Qt::endl;
+    }
+    if (run.json) {
+        Out() << QJsonDocument(QJsonObject{{"command", "scan"},
+                                           {"tried", int(tasks.size())},
+                                           {"devices", found}})
+                     .toJson(QJsonDocument::Indented);
+    } else {
+        Out() << found.size() << " of " << tasks.size() << " addresses answered." << Qt::endl;
+    }
+    return EXIT_OK;
+}
+
+void AddOptions(Invocation& run)
+{
+    struct Parser {
+        Invocation& run;
+        void addOption(const QCommandLineOption& option)
+        {
+            run.parser.addOption(option);
+            run.defined << option.names();
+        }
+        void addHelpOption() { run.parser.addHelpOption(); }
+        void setSingleDashWordOptionMode(QCommandLineParser::SingleDashWordOptionMode mode)
+        {
+            run.parser.setSingleDashWordOptionMode(mode);
+        }
+        void addPositionalArgument(const QString& name, const QString& text, const QString& syntax)
+        {
+            run.parser.addPositionalArgument(name, text, syntax);
+        }
+    } parser{run};
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addHelpOption();
+    const QString name = QLatin1String(run.command->name);
+    parser.addOption({"json", "Machine output: one JSON document on stdout."});
+    if (name != "check") {
+        parser.addOption(
+            {"timeout", "Bound on each wait, in ms (default 5000; scan: 1000).", "MS"});
+        parser.addOption({"jobs", "Devices talked to at once (default 16).", "N"});
+        parser.addOption({"port", "The command service's TCP port (default 4070).", "PORT"});
+    }
+    if (name != "check" && name != "scan")
+        parser.addOption(
+            {"hosts", "Also the addresses in FILE, one a line; # starts a comment.", "FILE"});
+    if (name == "backup") {
+        parser.addOption(
+            {{"o", "output"}, "The file, or with several devices the folder.", "PATH"});
+        parser.addOption({"force", "Overwrite files that exist in the folder."});
+    }
+    if (name == "restore") {
+        parser.addOption({"dry-run", "Print what would be sent, byte for byte; send nothing "
+                                     "(with --only-changed the devices are read)."});
+        parser.addOption({"only-changed", "Send only the settings that differ on the device."});
+    }
+    parser.addPositionalArgument("ARGUMENTS", "As in the usage line above.",
+                                 QLatin1String(run.command->synopsis));
+}
+
+bool ReadCommonOptions(Invocation& run, QString& error)
+{
+    int port = DEVICE_COMMAND_PORT;
+    if (!ReadNumber(run, "jobs", 1, 1000, run.jobs, error) ||
+        !ReadNumber(run, "timeout", 1, 600000, run.timeoutMs, error) ||
+        !ReadNumber(run, "port", 1, 65535, port, error))
+        return false;
+    run.port = static_cast<quint16>(port);
+    run.json = run.Given("json");
+    run.positional = run.parser.positionalArguments();
+    return true;
+}
+
+} // namespace
+
+int RunTolvoctl(const QStringList& arguments)
+{
+    const QString first = arguments.value(1);
+    if (first == "--version" || first == "-v") {
+        Out() << "tolvoctl " << TOLVO_VERSION_TEXT << Qt::endl;
+        return EXIT_OK;
+    }
+    if (first.isEmpty() || first == "--help" || first == "-h" || first == "help") {
+        (first.isEmpty() ? Err() : Out()) << GeneralHelp();
+        return first.isEmpty() ? EXIT_USAGE : EXIT_OK;
+    }
+    Invocation run;
+    run.command = FindCommand(first);
+    if (run.command == nullptr)
+        return Usage(QString("\"%1\" is no command; \"tolvoctl --help\" lists them.").arg(first));
+    AddOptions(run);
+    run.parser.setApplicationDescription(
+        QString("%1\n\n%2").arg(QLatin1String(run.command->description), EXIT_HELP));
+    QStringList rest = arguments;
+    rest.removeAt(1);
+    if (!run.parser.parse(rest))
+        return Usage(run.parser.errorText());
+    if (run.parser.isSet("help")) {
+        Out() << run.parser.helpText();
+        return EXIT_OK;
+    }
+    QString error;
+    if (!ReadCommonOptions(run, error))
+        return Usage(error);
+    const QString name = QLatin1String(run.command->name);
+    if (name == "get")
+        return Get(run);
+    if (name == "backup")
+        return Backup(run);
+    if (name == "check")
+        return Check(run);
+    if (name == "diff")
+        return Diff(run);
+    if (name == "restore")
+        return Restore(run);
+    if (name == "set")
+        return Set(run);
+    return Scan(run);
+}

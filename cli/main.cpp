@@ -1,0 +1,12 @@
+// tolvoctl: the command-line tool on the window program's device core.
+#include "Tolvoctl.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("tolvoctl");
+    QCoreApplication::setApplicationVersion(TOLVO_VERSION_TEXT);
+    return RunTolvoctl(QCoreApplication::arguments());
+}

@@ -1,0 +1,134 @@
+#include "ParamRules.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <span>
+#include <variant>
+
+namespace {
+
+struct TextRule {};
+struct AddressRule {};
+struct RangeRule {
+    int64_t low;
+    int64_t high;
+};
+using Rule = std::variant<TextRule, AddressRule, RangeRule, std::span<const int32_t>>;
+
+const int32_t parity[] = {0, 1, 2};
+const int32_t dhcp[] = {0, 1, 2};
+const int32_t networkType[] = {0, 1};
+const int32_t connectTarget[] = {0, 1, 2, 3};
+
+Rule RuleOf(const ConfigParam& row)
+{
+    const QString key = QString::fromLatin1(row.key);
+    if (row.kind == PARAM_IPADDR)
+        return AddressRule{};
+    if (key == "CHANNEL")
+        return RangeRule{MIN_CHANNEL, MAX_CHANNEL};
+    if (key == "TRANSPOWER")
+        return RangeRule{MIN_TRANS_POWER, MAX_TRANS_POWER};
+    if (key.startsWith("PORT "))
+        return RangeRule{MIN_TCP_PORT, MAX_TCP_PORT};
+    if (key.endsWith(" baudrate"))
+        return BaudRates;
+    if (key.endsWith(" databits"))
+        return DataBitsValues;
+    if (key.endsWith(" stopbits"))
+        return StopBitsValues;
+    if (key.endsWith(" parity"))
+        return std::span<const int32_t>(parity);
+    if (key == "DHCP")
+        return std::span<const int32_t>(dhcp);
+    if (key == "NTYPE")
+        return std::span<const int32_t>(networkType);
+    if (key.startsWith("PORTCONNECT "))
+        return std::span<const int32_t>(connectTarget);
+    return TextRule{};
+}
+
+// A decimal number as the device writes one: an optional minus, digits.
+bool ParseDecimal(const QString& text, int64_t& value)
+{
+    static const QRegularExpression decimal("^-?[0-9]{1,10}$");
+    if (!decimal.match(text).hasMatch())
+        return false;
+    value = text.toLongLong();
+    return true;
+}
+
+QString Join(std::span<const int32_t> values)
+{
+    QStringList texts;
+    for (const int32_t value : values)
+        texts << QString::number(value);
+    return texts.join(", ");
+}
+
+} // namespace
+
+std::optional<uint32_t> ParseDottedAddress(const QString& text)
+{
+    static const QRegularExpression quad(
+        "^([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})$");
+    const QRegularExpressionMatch match = quad.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    uint32_t address = 0;
+    for (int part = 1; part <= 4; ++part) {
+        const uint32_t octet = match.captured(part).toUInt();
+        if (octet > 255)
+            return std::nullopt;
+        address = (address << 8) | octet;
+    }
+    return address;
+}
+
+QString AllowedValues(const ConfigParam& row)
+{
+    const Rule rule = RuleOf(row);
+    if (std::holds_alternative<AddressRule>(rule))
+        return "an IPv4 address: four numbers from 0 to 255 joined by dots";
+    if (const auto* range = std::get_if<RangeRule>(&rule))
+        return QString("a whole number from %1 to %2").arg(range->low).arg(range->high);
+    if (const auto* list = std::get_if<std::span<const int32_t>>(&rule))
+        return "one of " + Join(*list);
+    return QString("text of at most %1 Latin-1 characters, without line breaks or zero "
+                   "characters")
+        .arg(MAX_PARAM_TEXT);
+}
+
+QString ValueProblem(const ConfigParam& row, const QString& value)
+{
+    if ((row.flags & PARAM_WRITE) == 0)
+        return {};
+    const Rule rule = RuleOf(row);
+    bool valid = true;
+    int64_t number = 0;
+    if (std::holds_alternative<TextRule>(rule)) {
+        valid = ParamTextProblem(value) == TextProblem::None;
+    } else if (std::holds_alternative<AddressRule>(rule)) {
+        valid = ParseDottedAddress(value).has_value();
+    } else if (!ParseDecimal(value, number)) {
+        valid = false;
+    } else if (const auto* range = std::get_if<RangeRule>(&rule)) {
+        valid = number >= range->low && number <= range->high;
+    } else {
+        const auto list = std::get<std::span<const int32_t>>(rule);
+        valid = std::find(list.begin(), list.end(), number) != list.end();
+    }
+    return valid ? QString() : "allowed: " + AllowedValues(row);
+}
+
+const ConfigParam* FindWritableRow(const DeviceSettings& settings, const QString& key)
+{
+    for (const ConfigGroup& group : settings) {
+        for (const ConfigParam& row : group.rows) {
+            if ((row.flags & PARAM_WRITE) != 0 && key == QLatin1String(row.key))
+                return &row;
+        }
+    }
+    return nullptr;
+}

@@ -1,0 +1,343 @@
+#include "AddressList.h"
+#include "DeviceLink.h"
+#include "SettingsFile.h"
+#include "SimProcess.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// Runs tolvoctl to its end and collects what it printed.
+CliRun Tolvoctl(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(TOLVOCTL_PATH, arguments);
+    CliRun run;
+    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000))
+        return run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QJsonObject Values(const QString& address, const QString& extra = {})
+{
+    QStringList arguments{"get", address, "--json"};
+    if (!extra.isEmpty())
+        arguments << extra;
+    const CliRun run = Tolvoctl(arguments);
+    return QJsonDocument::fromJson(run.out.toUtf8())
+        .object()["devices"]
+        .toArray()
+        .first()
+        .toObject()["values"]
+        .toObject();
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray SettingsJson(const QByteArray& settings)
+{
+    return R"({"format": "tolvo-s-settings", "version": 1, "settings": )" + settings + "}";
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+
+private slots:
+    void rangesAndAddresses_data()
+    {
+        QTest::addColumn<QString>("range");
+        QTest::addColumn<int>("count"); // -1: refused
+        QTest::addColumn<QString>("first");
+        QTest::newRow("cidr /30") << "192.168.1.5/30" << 4 << "192.168.1.4";
+        QTest::newRow("cidr /32") << "10.1.2.3/32" << 1 << "10.1.2.3";
+        QTest::newRow("first-last") << "127.0.0.250-127.0.1.3" << 10 << "127.0.0.250";
+        QTest::newRow("cidr /20, 4096") << "10.0.0.0/20" << 4096 << "10.0.0.0";
+        QTest::newRow("cidr /19, too many") << "10.0.0.0/19" << -1 << "";
+        QTest::newRow("last before first") << "10.0.0.9-10.0.0.1" << -1 << "";
+        QTest::newRow("prefix over 32") << "10.0.0.0/33" << -1 << "";
+        QTest::newRow("octet over 255") << "10.0.0.256/24" << -1 << "";
+        QTest::newRow("no range") << "10.0.0.1" << -1 << "";
+        QTest::newRow("words") << "lab-office" << -1 << "";
+    }
+
+    void rangesAndAddresses()
+    {
+        QFETCH(QString, range);
+        QFETCH(int, count);
+        QFETCH(QString, first);
+        std::vector<uint32_t> addresses;
+        QString error;
+        const bool parsed = ParseRange(range, addresses, error);
+        QCOMPARE(parsed, count >= 0);
+        if (!parsed) {
+            QVERIFY(!error.isEmpty());
+            return;
+        }
+        QCOMPARE(int(addresses.size()), count);
+        QCOMPARE(QString::fromStdString(FormatDottedAddress(addresses.front())), first);
+    }
+
+    void assignments_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("problem"); // empty: accepted
+        QTest::newRow("text") << "SSID=Caf\u00e9 Lab"
+                              << "";
+        QTest::newRow("key with a space") << "RS232 baudrate=57600"
+                                          << "";
+        QTest::newRow("baud rate not in the list") << "RS232 baudrate=57601"
+                                                   << "one of 9600";
+        QTest::newRow("channel too high") << "CHANNEL=15"
+                                          << "from 0 to 14";
+        QTest::newRow("port too low") << "PORT 1=127"
+                                      << "from 128 to 65535";
+        QTest::newRow("address") << "IPMASK=255.255.0"
+                                 << "IPv4 address";
+        QTest::newRow("read-only key") << "SERIALN=X"
+                                       << "no setting that can be written";
+        QTest::newRow("unknown key") << "COLOUR=red"
+                                     << "no setting that can be written";
+        QTest::newRow("no equals sign") << "SSID"
+                                        << "KEY=VALUE";
+        QTest::newRow("text beyond Latin-1") << "DEVICEID=\u03b1"
+                                             << "Latin-1";
+    }
+
+    void assignments()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, problem);
+        Assignment assignment;
+        QString error;
+        QCOMPARE(ParseAssignment(text, assignment, error), problem.isEmpty());
+        QVERIFY2(error.contains(problem), qPrintable(error));
+    }
+
+    void settingsFilesAreChecked_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QStringList>("problems"); // a part of each, in order
+        QTest::newRow("valid, some settings")
+            << SettingsJson(R"({"SSID": "Lab", "PORT 2": "5002"})") << QStringList();
+        QTest::newRow("not json") << QByteArray("{\"format\": ") << QStringList{"Not JSON"};
+        QTest::newRow("other format")
+            << QByteArray(R"({"format": "x", "version": 1, "settings": {}})")
+            << QStringList{"Not a settings file"};
+        QTest::newRow("unknown and read-only keys")
+            << SettingsJson(R"({"COLOUR": "red", "SERIALN": "A1"})")
+            << QStringList{"COLOUR: no setting", "SERIALN: no setting"};
+        QTest::newRow("bad values, each named")
+            << SettingsJson(R"({"CHANNEL": "15", "DHCP": "x", "IPADDRESS": "1.2.3"})")
+            << QStringList{
+                   "IPADDRESS: value \"1.2.3\"", "DHCP: value \"x\"",
+                   "CHANNEL: value \"15\" is not valid; allowed: a whole number from 0 to 14"};
+        QTest::newRow("a number, not a string")
+            << SettingsJson(R"({"CHANNEL": 6})") << QStringList{"must be a JSON string"};
+    }
+
+    void settingsFilesAreChecked()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QStringList, problems);
+        QStringList found;
+        const std::optional<SettingsFile> file = ReadSettingsFile(json, found);
+        QCOMPARE(file.has_value(), problems.isEmpty());
+        QCOMPARE(found.size(), problems.size());
+        for (int i = 0; i < problems.size(); ++i)
+            QVERIFY2(found[i].contains(problems[i]), qPrintable(found[i]));
+    }
+
+    // --- end to end against tolvo-sim ---
+
+    void backupThenRestoreGivesAnotherDeviceTheSameValues()
+    {
+        SimProcess from({"--set", "SSID=Caf\xc3\xa9", "--set", "CHANNEL=11", "--set",
+                         "RS232 baudrate=57600", "--set", "PORT 1=5001"},
+                        "127.0.2.1", DEVICE_COMMAND_PORT);
+        SimProcess to({}, "127.0.2.2", DEVICE_COMMAND_PORT);
+        QVERIFY(from.Start() && to.Start());
+        const CliRun backup = Tolvoctl({"backup", "127.0.2.1", "-o", Path("a.json")});
+        QCOMPARE(backup.status, 0);
+        const CliRun restore = Tolvoctl({"restore", "127.0.2.2", Path("a.json")});
+        QVERIFY2(restore.status == 0, qPrintable(restore.out + restore.err));
+        QVERIFY(to.Commands().contains(WireCommand("set SSID Caf\xe9"))); // Latin-1, as held
+        QVERIFY(to.Commands().contains(WireCommand("set RS232 baudrate 57600")));
+        QJsonObject source = Values("127.0.2.1");
+        QJsonObject target = Values("127.0.2.2");
+        QCOMPARE(target["SERIALN"].toString(), QString("TS-240117-0042"));
+        for (const char* key : {"SERIALN", "FWVERSION"}) {
+            source.remove(key);
+            target.remove(key);
+        }
+        QCOMPARE(source.size(), 23);
+        QCOMPARE(target, source);
+    }
+
+    void diffShowsExactlyTheChangedRows()
+    {
+        SimProcess sim({}, "127.0.2.3", DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        QCOMPARE(Tolvoctl({"backup", "127.0.2.3", "-o", Path("d.json")}).status, 0);
+        QCOMPARE(Tolvoctl({"diff", "127.0.2.3", Path("d.json")}).status, 0);
+        QCOMPARE(Tolvoctl({"set", "127.0.2.3", "DEVICEID=Other", "DIRECT parity=0"}).status, 0);
+        const CliRun diff = Tolvoctl({"diff", "127.0.2.3", Path("d.json")});
+        QCOMPARE(diff.status, 1);
+        QCOMPARE(diff.out.split('\n').mid(0, 2),
+                 (QStringList{"DEVICEID: device \"Other\", file \"Tolvo-S\"",
+                              "DIRECT parity: device \"0\", file \"2\""}));
+        QVERIFY(diff.out.contains("2 settings differ"));
+    }
+
+    void dryRunSendsNothing()
+    {
+        SimProcess sim({}, "127.0.2.4", DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        Write(Path("dry.json"), SettingsJson(R"({"SSID": "Lab", "PORT 0": "4100"})"));
+        const CliRun run = Tolvoctl({"restore", "127.0.2.4", Path("dry.json"), "--dry-run"});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.contains("  set SSID Lab\\r\\0\n  set PORT 0 4100\\r\\0\n  "
+                                 "set CONFIGURE\\r\\0\n"));
+        QVERIFY(SimIdle(sim));
+    }
+
+    void readBackCatchesASetTheDeviceIgnored()
+    {
+        SimProcess sim({"--ignore-set", "CHANNEL"}, "127.0.2.5", DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        const CliRun run = Tolvoctl({"set", "127.0.2.5", "CHANNEL=3", "SSID=Kept"});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.out.contains("NOT KEPT: CHANNEL: sent \"3\", the device holds \"6\""),
+                 qPrintable(run.out));
+        QVERIFY(!run.out.contains("SSID: sent"));
+        QVERIFY(sim.Commands().contains(WireCommand("set CONFIGURE")));
+    }
+
+    void invalidInputIsRefusedWithNothingSent_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("file"); // written to bad.json first
+        QTest::newRow("file not json")
+            << QStringList{"restore", "127.0.2.6", "@bad.json"} << QByteArray("not json");
+        QTest::newRow("file with a bad value")
+            << QStringList{"restore", "127.0.2.6", "@bad.json"}
+            << SettingsJson(R"({"SSID": "ok", "TRANSPOWER": "13"})");
+        QTest::newRow("set with a bad value")
+            << QStringList{"set", "127.0.2.6", "SSID=ok", "PORT 2=70000"} << QByteArray();
+        QTest::newRow("bad address among good")
+            << QStringList{"set", "127.0.2.6", "127.0.2.999", "SSID=ok"} << QByteArray();
+        QTest::newRow("unknown option")
+            << QStringList{"get", "127.0.2.6", "--colour"} << QByteArray();
+        QTest::newRow("bad jobs") << QStringList{"get", "127.0.2.6", "--jobs", "0"} << QByteArray();
+    }
+
+    void invalidInputIsRefusedWithNothingSent()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, file);
+        SimProcess sim({}, "127.0.2.6", DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        Write(Path("bad.json"), file);
+        arguments.replaceInStrings("@bad.json", Path("bad.json"));
+        const CliRun run = Tolvoctl(arguments);
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.err.startsWith("tolvoctl: ") || run.err.contains("not valid"));
+        QVERIFY(SimIdle(sim));
+        QVERIFY(sim.LogLines("# connection").isEmpty());
+    }
+
+    void failedBackupLeavesNoFile()
+    {
+        SimProcess sim({"--close-after", "10"}, "127.0.2.7", DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        Write(Path("earlier.json"), "earlier backup");
+        QCOMPARE(Tolvoctl({"backup", "127.0.2.7", "-o", Path("earlier.json")}).status, 3);
+        QCOMPARE(ReadAll(Path("earlier.json")), QByteArray("earlier backup"));
+        const CliRun run = Tolvoctl({"backup", "127.0.2.7", "-o", Path("new.json")});
+        QCOMPARE(run.status, 3);
+        QVERIFY(run.out.contains("failed while reading: the device closed the connection"));
+        QVERIFY(!QFile::exists(Path("new.json")));
+        QCOMPARE(QDir(m_dir.path()).entryList({"*.json.*", ".*json*"}, QDir::Files | QDir::Hidden),
+                 QStringList()); // no temporary file left either
+    }
+
+    void twentyDevicesRestoredAtOnceEachKeepTheirOwn()
+    {
+        SimProcess sims({"--devices", "20", "--delay", "2"}, "127.0.3.1", DEVICE_COMMAND_PORT);
+        QVERIFY(sims.Start());
+        QStringList hosts;
+        for (int i = 1; i <= 20; ++i)
+            hosts << QString("127.0.3.%1").arg(i);
+        Write(Path("hosts"), "# the bench\n" + hosts.join("\n").toLatin1() + "\n");
+        QCOMPARE(Tolvoctl({"backup", "--hosts", Path("hosts"), "-o", Path("all")}).status, 0);
+        QCOMPARE(QDir(Path("all")).entryList(QDir::Files).size(), 20);
+        Write(Path("fleet.json"), SettingsJson(R"({"SSID": "Fleet", "CHANNEL": "1"})"));
+        const CliRun run = Tolvoctl(
+            {"restore", "--hosts", Path("hosts"), Path("fleet.json"), "--jobs", "20", "--json"});
+        QCOMPARE(run.status, 0);
+        const QJsonObject result = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QCOMPARE(result["succeeded"].toInt(), 20);
+        const CliRun get =
+            Tolvoctl({"get", "--hosts", Path("hosts"), "SERIALN", "SSID", "PORT 2", "--json"});
+        const QJsonArray devices =
+            QJsonDocument::fromJson(get.out.toUtf8()).object()["devices"].toArray();
+        QCOMPARE(devices.size(), 20);
+        for (int i = 0; i < 20; ++i) {
+            const QJsonObject device = devices[i].toObject();
+            QCOMPARE(device["address"].toString(), hosts[i]);
+            const QJsonObject values = device["values"].toObject();
+            QCOMPARE(values["SSID"].toString(), QString("Fleet"));
+            QCOMPARE(values["PORT 2"].toString(), QString("4002"));
+            QCOMPARE(values["SERIALN"].toString(),
+                     QString("TS-240117-%1").arg(42 + i, 4, 10, QChar('0')));
+        }
+    }
+
+    void scanFindsExactlyTheDevices()
+    {
+        SimProcess sims({"--devices", "3"}, "127.0.4.2", DEVICE_COMMAND_PORT);
+        QVERIFY(sims.Start());
+        const CliRun run = Tolvoctl({"scan", "127.0.4.0/29", "--json"});
+        QCOMPARE(run.status, 0);
+        const QJsonObject result = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QCOMPARE(result["tried"].toInt(), 8);
+        QStringList found;
+        for (const QJsonValue device : result["devices"].toArray())
+            found << device["address"].toString() + " " + device["serialNumber"].toString();
+        QCOMPARE(found, (QStringList{"127.0.4.2 TS-240117-0042", "127.0.4.3 TS-240117-0043",
+                                     "127.0.4.4 TS-240117-0044"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
