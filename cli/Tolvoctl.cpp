@@ -14,6 +14,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTextStream>
+#include <QThreadPool>
 
 #include <cstdio>
 #include <map>
@@ -36,6 +37,7 @@ QTextStream& Err()
 
 constexpr int DEFAULT_JOBS = 16;
 constexpr int DEFAULT_SCAN_TIMEOUT_MS = 1000;
+constexpr int FILE_WRITERS = 4;
 
 const char* const EXIT_HELP = "Exit status: 0 success; 1 differences found or a read-back did "
                               "not match; 2 a malformed argument or file (nothing is sent); 3 a "
@@ -378,39 +380,60 @@ int Backup(Invocation& run)
     for (auto& task : tasks)
         task->ConnectAndRead(task->before);
     run.Run(tasks);
-    int status = EXIT_OK;
-    std::set<QString> written;
+    // Which file each device goes to, and why one may not be written.
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    for (const auto& task : tasks) {
-        const SettingsFile file = FileFromDevice(task->before, task->addressText(), now);
-        const QString target =
-            intoFolder ? QDir(path).filePath(SerialFileName(file.serialNumber)) : path;
-        QString problem;
-        if (task->ok() && intoFolder && written.count(target))
-            problem = QString("another device has the serial number \"%1\"; %2 was not written")
-                          .arg(file.serialNumber, target);
-        else if (task->ok() && intoFolder && QFileInfo::exists(target) && !run.Given("force"))
-            problem = QString("%1 exists; not overwritten (--force overwrites)").arg(target);
-        else if (task->ok() && !SaveFileAtomically(target, SettingsFileJson(file), problem))
-            problem.chop(1);
-        if (!task->ok() || !problem.isEmpty())
+    std::vector<SettingsFile> files;
+    std::vector<QString> targets;
+    std::vector<QString> problems(tasks.size());
+    std::set<QString> taken;
+    for (std::size_t i = 0; i < tasks.size(); ++i) {
+        files.push_back(FileFromDevice(tasks[i]->before, tasks[i]->addressText(), now));
+        targets.push_back(intoFolder ? QDir(path).filePath(SerialFileName(files[i].serialNumber))
+                                     : path);
+        if (!tasks[i]->ok())
+            continue;
+        if (intoFolder && !taken.insert(targets[i]).second)
+            problems[i] = QString("another device has the serial number \"%1\"; %2 was not written")
+                              .arg(files[i].serialNumber, targets[i]);
+        else if (intoFolder && QFileInfo::exists(targets[i]) && !run.Given("force"))
+            problems[i] =
+                QString("%1 exists; not overwritten (--force overwrites)").arg(targets[i]);
+    }
+    // The writes wait on the disk: several at once take a fraction of the time.
+    QThreadPool writers;
+    writers.setMaxThreadCount(FILE_WRITERS);
+    for (std::size_t i = 0; i < tasks.size(); ++i) {
+        if (tasks[i]->ok() && problems[i].isEmpty())
+            writers.start([&, i] {
+                if (!SaveFileAtomically(targets[i], SettingsFileJson(files[i]), problems[i]))
+                    problems[i].chop(1);
+            });
+    }
+    writers.waitForDone();
+
+    int status = EXIT_OK;
+    for (std::size_t i = 0; i < tasks.size(); ++i) {
+        const DeviceTask& task = *tasks[i];
+        if (!task.ok() || !problems[i].isEmpty())
             status = EXIT_DEVICE_ERROR;
-        if (problem.isEmpty() && task->ok())
-            written.insert(target);
         const QStringList breaks =
-            task->ok() ? RuleBreaks(task->before, AllRows(task->before)) : QStringList();
+            task.ok() ? RuleBreaks(task.before, AllRows(task.before)) : QStringList();
         for (const QString& line : breaks)
-            Err() << task->addressText() << ": " << line << Qt::endl;
-        QJsonObject object{{"file", target}, {"ruleBreaks", QJsonArray::fromStringList(breaks)}};
-        if (!problem.isEmpty()) {
-            object.insert("fileError", problem);
-            if (!run.json)
-                Out() << task->addressText() << ": " << problem << Qt::endl;
+            Err() << task.addressText() << ": " << line << Qt::endl;
+        QJsonObject object{{"file", targets[i]},
+                           {"ruleBreaks", QJsonArray::fromStringList(breaks)}};
+        if (!problems[i].isEmpty()) {
+            object.insert("fileError", problems[i]);
+            object.insert("address", task.addressText());
+            object.insert("ok", false);
             if (run.json)
                 run.devices.append(object);
+            else
+                Out() << task.addressText() << ": " << problems[i] << Qt::endl;
             continue;
         }
-        run.Result(*task, QString("saved %1 settings to %2").arg(file.values.size()).arg(target),
+        run.Result(task,
+                   QString("saved %1 settings to %2").arg(files[i].values.size()).arg(targets[i]),
                    object);
     }
     return run.Finish(status);

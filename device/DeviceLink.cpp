@@ -154,6 +154,9 @@ void DeviceConnection::NextExchange()
         Complete(SendErrorCode(m_socket.error()));
         return;
     }
+    // Out now rather than on the next pass of the event loop; what the
+    // kernel does not take yet is written as the socket signals it can.
+    m_socket.flush();
     OnBytesWritten();
 }
 
