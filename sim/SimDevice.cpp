@@ -61,8 +61,8 @@ QByteArray CommandLine(const QByteArray& raw)
 
 } // namespace
 
-SimDevice::SimDevice(const SimOptions& options, int index, QTextStream& log, QObject* parent)
-    : QObject(parent), m_options(options), m_log(log)
+SimDevice::SimDevice(const SimOptions& options, int index, SimLog& log, QObject* parent)
+    : QObject(parent), m_options(options), m_log(log), m_server(this)
 {
     m_options.address = QHostAddress(options.address.toIPv4Address() + index);
     if (options.devices > 1)
@@ -77,10 +77,9 @@ SimDevice::SimDevice(const SimOptions& options, int index, QTextStream& log, QOb
     connect(&m_server, &QTcpServer::newConnection, this, &SimDevice::TakeNextClient);
 }
 
-QTextStream& SimDevice::Log()
+LogLine SimDevice::Log()
 {
-    m_log << m_logPrefix;
-    return m_log;
+    return LogLine(m_log, m_logPrefix);
 }
 
 QList<QByteArray> SimDevice::Keys()

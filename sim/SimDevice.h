@@ -13,6 +13,8 @@
 #include <QTcpSocket>
 #include <QTextStream>
 
+#include "SimLog.h"
+
 struct SimOptions {
     QHostAddress address{QHostAddress::LocalHost};
     quint16 port = 4070;
@@ -36,7 +38,7 @@ public:
     // Device number index (from 0) of options.devices: it listens on the
     // address that many after options.address, and its serial number ends in
     // its own number. With several devices each log line names its device.
-    SimDevice(const SimOptions& options, int index, QTextStream& log, QObject* parent = nullptr);
+    SimDevice(const SimOptions& options, int index, SimLog& log, QObject* parent = nullptr);
 
     // Starts listening now, or after the refusal period. False on failure.
     bool Start();
@@ -56,11 +58,11 @@ private:
     void SendReply(QByteArray reply);
     QByteArray MatchKey(const QByteArray& rest) const;
     void ClientGone();
-    QTextStream& Log();
+    LogLine Log();
 
     SimOptions m_options;
     QByteArray m_logPrefix;
-    QTextStream& m_log;
+    SimLog& m_log;
     QTcpServer m_server;
     QPointer<QTcpSocket> m_client;
     QByteArray m_buffer;

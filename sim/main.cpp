@@ -4,12 +4,15 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QThread>
 
 #include <cstdio>
 #include <memory>
 #include <vector>
 
 namespace {
+
+constexpr std::size_t DEVICE_THREADS = 4;
 
 bool ParseCount(const QCommandLineParser& parser, const QString& name, int& out)
 {
@@ -117,23 +120,27 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    QFile logFile;
     QTextStream out(stdout);
-    QTextStream log(stdout);
+    QFile logFile;
     if (parser.isSet("log")) {
         logFile.setFileName(parser.value("log"));
         if (!logFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
             std::fprintf(stderr, "tolvo-sim: cannot write %s\n", qPrintable(logFile.fileName()));
             return 2;
         }
-        log.setDevice(&logFile);
+    } else if (!logFile.open(stdout, QIODevice::WriteOnly | QIODevice::Text)) {
+        return 2;
     }
+    SimLog log(&logFile);
 
+    // Several devices are independent: they share a few threads, so that the
+    // replies of one never wait for another's work on a busy machine.
     std::vector<std::unique_ptr<SimDevice>> devices;
+    std::vector<std::unique_ptr<QThread>> threads;
     for (int index = 0; index < options.devices; ++index) {
         auto device = std::make_unique<SimDevice>(options, index, log);
         const QHostAddress address(options.address.toIPv4Address() + quint32(index));
-        QObject::connect(device.get(), &SimDevice::listening, [&out, address](quint16 port) {
+        QObject::connect(device.get(), &SimDevice::listening, &app, [&out, address](quint16 port) {
             out << "tolvo-sim listening on " << address.toString() << ":" << port << Qt::endl;
         });
         if (!device->Start()) {
@@ -141,7 +148,19 @@ int main(int argc, char* argv[])
                          qPrintable(address.toString()), unsigned(options.port));
             return 1;
         }
+        if (options.devices > 1) {
+            if (threads.size() < DEVICE_THREADS) {
+                threads.push_back(std::make_unique<QThread>());
+                threads.back()->start();
+            }
+            device->moveToThread(threads[index % DEVICE_THREADS].get());
+        }
         devices.push_back(std::move(device));
     }
-    return app.exec();
+    const int status = app.exec();
+    for (auto& thread : threads) {
+        thread->quit();
+        thread->wait();
+    }
+    return status;
 }
