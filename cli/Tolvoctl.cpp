@@ -91,6 +91,12 @@ QString GeneralHelp()
     return text + EXIT_HELP + "\n";
 }
 
+// "1 setting", "23 settings".
+QString Settings(qsizetype count)
+{
+    return QString::number(count) + (count == 1 ? " setting" : " settings");
+}
+
 // Why one device's task failed, as a short sentence.
 QString DeviceFailure(const DeviceTask& task)
 {
@@ -433,7 +439,7 @@ int Backup(Invocation& run)
             continue;
         }
         run.Result(task,
-                   QString("saved %1 settings to %2").arg(files[i].values.size()).arg(targets[i]),
+                   QString("saved %1 to %2").arg(Settings(files[i].values.size()), targets[i]),
                    object);
     }
     return run.Finish(status);
@@ -512,7 +518,7 @@ int Diff(Invocation& run)
         if (!run.json)
             Out() << key << ": device \"" << device << "\", file \"" << value << "\"" << Qt::endl;
     }
-    run.Result(task, QString("%1 settings differ").arg(differ.size()),
+    run.Result(task, Settings(differ.size()) + (differ.size() == 1 ? " differs" : " differ"),
                QJsonObject{{"differences", rows}});
     return run.Finish(differ.isEmpty() ? EXIT_OK : EXIT_DIFFERENT);
 }
@@ -594,11 +600,11 @@ int SendAndVerify(Invocation& run, const QList<QPair<QString, QString>>& wanted)
             rows.append(QJsonObject{{"key", key}, {"sent", value}, {"device", kept}});
             lines << QString("%1: sent \"%2\", the device holds \"%3\"").arg(key, value, kept);
         }
-        QString line = QString("%1 settings sent, all kept").arg(sentRows.size());
+        QString line = Settings(sentRows.size()) + " sent, all kept";
         if (!notKept.isEmpty()) {
             status = std::max(status, EXIT_DIFFERENT);
-            line = QString("%1 settings sent; NOT KEPT: %2")
-                       .arg(sentRows.size())
+            line = QString("%1 sent; NOT KEPT: %2")
+                       .arg(Settings(sentRows.size()))
                        .arg(lines.join("; "));
         } else if (task->applyUnconfirmed()) {
             line += " (the apply command was not answered)";

@@ -323,6 +323,27 @@ private slots:
         }
     }
 
+    // A folder of backups never overwrites in silence: not a second device
+    // of the same serial number, nor a file from before.
+    void backupIntoAFolderOverwritesNothing()
+    {
+        SimProcess sims({"--devices", "2", "--set", "SERIALN=TS-SAME"}, "127.0.4.20",
+                        DEVICE_COMMAND_PORT);
+        QVERIFY(sims.Start());
+        const QStringList both{"backup", "127.0.4.20", "127.0.4.21", "-o", Path("same")};
+        const CliRun first = Tolvoctl(both);
+        QCOMPARE(first.status, 3);
+        QVERIFY2(first.out.contains("127.0.4.21: another device has the serial number \"TS-SAME\""),
+                 qPrintable(first.out));
+        QCOMPARE(QDir(Path("same")).entryList(QDir::Files), QStringList{"TS-SAME.json"});
+        const QByteArray written = ReadAll(Path("same/TS-SAME.json"));
+        const CliRun again = Tolvoctl({"backup", "127.0.4.20", "127.0.4.30", "-o", Path("same")});
+        QCOMPARE(again.status, 3);
+        QVERIFY(again.out.contains("exists; not overwritten"));
+        QVERIFY(again.out.contains("127.0.4.30: failed while connecting"));
+        QCOMPARE(ReadAll(Path("same/TS-SAME.json")), written);
+    }
+
     void scanFindsExactlyTheDevices()
     {
         SimProcess sims({"--devices", "3"}, "127.0.4.2", DEVICE_COMMAND_PORT);
