@@ -83,8 +83,8 @@ bool CTolvoConfigDlg::OnInitDialog()
         m_pages[i]->Create(this);
     }
     for (int i = 0; i < 4; ++i) {
-        m_tab->insertTab(i, TAB_TEXTS[i]);
-        m_pages[i]->setAccessibleName(TAB_TEXTS[i]);
+        m_tab->insertTab(i, QLatin1String(TAB_TEXTS[i]));
+        m_pages[i]->setAccessibleName(QLatin1String(TAB_TEXTS[i]));
     }
     m_tab->setCurrentIndex(0);
     connect(m_tab, &TabControl::currentChanged, this, &CTolvoConfigDlg::ShowSelectedPage);

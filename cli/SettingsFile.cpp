@@ -99,8 +99,8 @@ std::optional<SettingsFile> ReadSettingsFile(const QByteArray& json, QStringList
                 continue;
             const QString text = value.toString();
             if (const QString problem = ValueProblem(row, text); !problem.isEmpty())
-                problems
-                    << QString("%1: value \"%2\" is not valid; %3.").arg(row.key, text, problem);
+                problems << QString("%1: value \"%2\" is not valid; %3.")
+                                .arg(QLatin1String(row.key), text, problem);
             file.values.append({QString::fromLatin1(row.key), text});
         }
     }

@@ -88,13 +88,13 @@ QString GeneralHelp()
         text += QString("  %1\n").arg(QLatin1String(command.synopsis));
     text += "\n\"tolvoctl COMMAND --help\" describes a command. Every command that takes "
             "ADDRESS takes several, or --hosts FILE; there is no default address.\n\n";
-    return text + EXIT_HELP + "\n";
+    return text + QLatin1String(EXIT_HELP) + u'\n';
 }
 
 // "1 setting", "23 settings".
 QString Settings(qsizetype count)
 {
-    return QString::number(count) + (count == 1 ? " setting" : " settings");
+    return QString::number(count) + QLatin1String(count == 1 ? " setting" : " settings");
 }
 
 // Why one device's task failed, as a short sentence.
@@ -281,7 +281,8 @@ QStringList RuleBreaks(const DeviceSettings& values, const std::vector<const Con
     for (const ConfigParam* row : rows) {
         const QString value = Value(values, *row);
         if (const QString problem = ValueProblem(*row, value); !problem.isEmpty())
-            breaks << QString("%1: value \"%2\" breaks the rule; %3").arg(row->key, value, problem);
+            breaks << QString("%1: value \"%2\" breaks the rule; %3")
+                          .arg(QLatin1String(row->key), value, problem);
     }
     return breaks;
 }
@@ -333,7 +334,7 @@ int Get(Invocation& run)
         for (const ConfigParam* row : rows) {
             if (!task->ok())
                 break;
-            values.insert(row->key, Value(task->before, *row));
+            values.insert(QLatin1String(row->key), Value(task->before, *row));
             if (!run.json)
                 Out() << row->key << '=' << Value(task->before, *row) << Qt::endl;
         }
@@ -518,7 +519,8 @@ int Diff(Invocation& run)
         if (!run.json)
             Out() << key << ": device \"" << device << "\", file \"" << value << "\"" << Qt::endl;
     }
-    run.Result(task, Settings(differ.size()) + (differ.size() == 1 ? " differs" : " differ"),
+    run.Result(task,
+               Settings(differ.size()) + QLatin1String(differ.size() == 1 ? " differs" : " differ"),
                QJsonObject{{"differences", rows}});
     return run.Finish(differ.isEmpty() ? EXIT_OK : EXIT_DIFFERENT);
 }
@@ -779,7 +781,7 @@ int RunTolvoctl(const QStringList& arguments)
         return Usage(QString("\"%1\" is no command; \"tolvoctl --help\" lists them.").arg(first));
     AddOptions(run);
     run.parser.setApplicationDescription(
-        QString("%1\n\n%2").arg(QLatin1String(run.command->description), EXIT_HELP));
+        QString("%1\n\n%2").arg(QLatin1String(run.command->description), QLatin1String(EXIT_HELP)));
     QStringList rest = arguments;
     rest.removeAt(1);
     if (!run.parser.parse(rest))

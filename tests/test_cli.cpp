@@ -197,8 +197,8 @@ private slots:
         QJsonObject target = Values("127.0.2.2");
         QCOMPARE(target["SERIALN"].toString(), QString("TS-240117-0042"));
         for (const char* key : {"SERIALN", "FWVERSION"}) {
-            source.remove(key);
-            target.remove(key);
+            source.remove(QLatin1String(key));
+            target.remove(QLatin1String(key));
         }
         QCOMPARE(source.size(), 23);
         QCOMPARE(target, source);

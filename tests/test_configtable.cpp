@@ -30,7 +30,7 @@ private slots:
         for (const ConfigGroup& group : ConfigTable) {
             counts << group.count();
             for (const ConfigParam& row : group.rows) {
-                keys << row.key;
+                keys << QLatin1String(row.key);
                 QVERIFY(!row.value.has_value());
             }
         }
@@ -58,8 +58,8 @@ private slots:
                  (QList<int32_t>{1, 2}));
         QCOMPARE(WiFiChannels.size(), 15u);
         QCOMPARE(TransPowerLevels.front(), 1);
-        QCOMPARE(QString(ConnectTargetNames[3]), QString("NO connection"));
-        QCOMPARE(QString(NetworkTypeChoices[1].name), QString("Infrastructure"));
+        QCOMPARE(QLatin1String(ConnectTargetNames[3]), QLatin1String("NO connection"));
+        QCOMPARE(QLatin1String(NetworkTypeChoices[1].name), QLatin1String("Infrastructure"));
     }
 
     void setParamIntStoresDecimalText_data()

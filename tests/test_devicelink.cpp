@@ -20,7 +20,7 @@ const QStringList& TableKeys()
         QStringList all;
         for (const ConfigGroup& group : ConfigTable)
             for (const ConfigParam& row : group.rows)
-                all << row.key;
+                all << QLatin1String(row.key);
         return all;
     }();
     return keys;

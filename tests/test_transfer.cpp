@@ -80,7 +80,7 @@ QList<QByteArray> InTableOrder(const QList<QByteArray>& commands)
     QStringList keys;
     for (const ConfigGroup& group : ConfigTable)
         for (const ConfigParam& row : group.rows)
-            keys << QString("set ") + row.key + " ";
+            keys << QLatin1String("set ") + QLatin1String(row.key) + u' ';
     QList<QByteArray> ordered;
     for (const QString& key : keys)
         for (const QByteArray& command : commands)

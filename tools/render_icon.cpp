@@ -3,10 +3,10 @@
 //   render_icon SOURCE.svg OUTPUT_DIR BASENAME SIZE...
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSaveFile>
 #include <QSvgRenderer>
 
 #include <cstdio>
@@ -62,10 +62,11 @@ QByteArray IcoFile(const QList<QPair<int, QByteArray>>& images)
     return ico;
 }
 
+// Whole or not at all: an interrupted build leaves no truncated icon.
 bool Write(const QString& path, const QByteArray& data)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
 }
 
 } // namespace

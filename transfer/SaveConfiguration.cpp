@@ -65,11 +65,11 @@ void CTolvoConfigDlg::ShowSaveOutcome(const DeviceRun& pushed, const QStringList
         return;
     case DEVICE_CANCELLED:
         ShowPrompt(this, {pushed.connected
-                              ? "Saving was cancelled. Some settings may have reached the device, "
-                                "but the apply command was not sent, so the device has not "
-                                "applied them."
-                              : "Saving was cancelled before anything was sent: the device "
-                                "keeps its settings.",
+                              ? QStringLiteral("Saving was cancelled. Some settings may have "
+                                               "reached the device, but the apply command was "
+                                               "not sent, so the device has not applied them.")
+                              : QStringLiteral("Saving was cancelled before anything was sent: "
+                                               "the device keeps its settings."),
                           "Save Cancelled", PromptIcon::Information, PromptButtons::Ok});
         return;
     case DEVICE_COMMAND_TOO_LONG:
