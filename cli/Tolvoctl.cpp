@@ -19,7 +19,11 @@
 #include <cstdio>
 #include <map>
 #include <set>
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -33,6 +37,16 @@ QTextStream& Err()
 {
     static QTextStream err(stderr);
     return err;
+}
+
+// Whether stderr is a terminal, so that progress may be shown on it.
+bool StderrIsTerminal()
+{
+#ifdef _WIN32
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(STDERR_FILENO) != 0;
+#endif
 }
 
 constexpr int DEFAULT_JOBS = 16;
@@ -179,7 +193,7 @@ struct Invocation {
             tasks.push_back(std::make_unique<DeviceTask>(address, port, timeoutMs));
         return tasks;
     }
-    void Run(DeviceTasks& tasks) const { RunTasks(tasks, jobs, isatty(STDERR_FILENO) != 0); }
+    void Run(DeviceTasks& tasks) const { RunTasks(tasks, jobs, StderrIsTerminal()); }
 
     // One device's result: a line on stdout, or an object for --json.
     void Result(const DeviceTask& task, const QString& line, QJsonObject object = {})
