@@ -87,6 +87,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("tolvo-sim");
+    QCoreApplication::setApplicationVersion(TOLVO_VERSION_TEXT);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -94,6 +95,7 @@ int main(int argc, char* argv[])
         "pending until \"set CONFIGURE\", and logs every command it receives (escaped) as "
         "lines \"RECV <bytes>\".");
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOptions({
         {"address", "Loopback address to listen on.", "address", "127.0.0.1"},
         {"port", "TCP port to listen on; 0 picks a free one.", "port", "4070"},
