@@ -57,33 +57,48 @@ const char* const EXIT_HELP = "Exit status: 0 success; 1 differences found or a 
                               "not match; 2 a malformed argument or file (nothing is sent); 3 a "
                               "device could not be read or written.";
 
+struct Invocation;
+int Get(Invocation& run);
+int Backup(Invocation& run);
+int Check(Invocation& run);
+int Diff(Invocation& run);
+int Restore(Invocation& run);
+int Set(Invocation& run);
+int Scan(Invocation& run);
+
 struct Command {
     const char* name;
     const char* synopsis;
     const char* description;
+    int (*run)(Invocation&);
 };
 
 const Command COMMANDS[] = {
     {"get", "get ADDRESS... [KEY...]",
      "Reads all 25 settings, or the keys named, and prints KEY=VALUE lines (with a line "
      "\"# ADDRESS\" before each device's when there are several). Values that break a rule "
-     "are shown as they are, and said so on stderr."},
+     "are shown as they are, and said so on stderr.",
+     Get},
     {"backup", "backup ADDRESS... -o PATH",
      "Saves the 23 writable settings to a file. With one address PATH is the file; with "
-     "several it is a folder, with one file per device named by its serial number."},
-    {"check", "check FILE", "Checks a settings file without any device."},
+     "several it is a folder, with one file per device named by its serial number.",
+     Backup},
+    {"check", "check FILE", "Checks a settings file without any device.", Check},
     {"diff", "diff ADDRESS FILE",
      "Reads the device and prints each setting that differs from the file. Exit status 0 when "
-     "nothing differs, 1 when something does."},
+     "nothing differs, 1 when something does.",
+     Diff},
     {"restore", "restore ADDRESS... FILE [--dry-run] [--only-changed]",
      "Checks the file, reads each device, sends the file's settings and the apply command, "
-     "reads every setting back and reports each one the device did not keep."},
+     "reads every setting back and reports each one the device did not keep.",
+     Restore},
     {"set", "set ADDRESS... KEY=VALUE...",
-     "Sends the settings given and the apply command, and reads them back, as restore does."},
+     "Sends the settings given and the apply command, and reads them back, as restore does.", Set},
     {"scan", "scan RANGE...",
      "Tries the command service on every address of the ranges (A.B.C.D/N or FIRST-LAST, at "
      "most 4096 in all) and prints the serial number and firmware version of each device that "
-     "answers."},
+     "answers.",
+     Scan},
 };
 
 const Command* FindCommand(const QString& name)
@@ -136,14 +151,19 @@ QString DeviceFailure(const DeviceTask& task)
     return QString("failed while %1: %2").arg(task.failedDoing(), why);
 }
 
+// The value that settings hold for key, or the empty text.
+QString HeldValue(const DeviceSettings& settings, const QString& key)
+{
+    for (const ConfigGroup& group : settings)
+        for (const ConfigParam& row : group.rows)
+            if (key == QLatin1String(row.key))
+                return row.value ? DeviceTextToWide(*row.value) : QString();
+    return {};
+}
+
 QString Value(const DeviceSettings& settings, const ConfigParam& row)
 {
-    const ConfigParam* held = nullptr;
-    for (const ConfigGroup& group : settings)
-        for (const ConfigParam& candidate : group.rows)
-            if (QLatin1String(candidate.key) == QLatin1String(row.key))
-                held = &candidate;
-    return held && held->value ? DeviceTextToWide(*held->value) : QString();
+    return HeldValue(settings, QString::fromLatin1(row.key));
 }
 
 // Bytes as the simulator logs them: CR, LF, NUL and other controls escaped.
@@ -497,12 +517,6 @@ QList<QPair<QString, QString>> Differences(const QList<QPair<QString, QString>>&
     return differ;
 }
 
-QString DeviceValue(const DeviceSettings& values, const QString& key)
-{
-    const ConfigParam* row = FindWritableRow(values, key);
-    return row && row->value ? DeviceTextToWide(*row->value) : QString();
-}
-
 int Diff(Invocation& run)
 {
     if (run.positional.size() != 2)
@@ -528,7 +542,7 @@ int Diff(Invocation& run)
     QJsonArray rows;
     const auto differ = Differences(file->values, task.before);
     for (const auto& [key, value] : differ) {
-        const QString device = DeviceValue(task.before, key);
+        const QString device = HeldValue(task.before, key);
         rows.append(QJsonObject{{"key", key}, {"device", device}, {"file", value}});
         if (!run.json)
             Out() << key << ": device \"" << device << "\", file \"" << value << "\"" << Qt::endl;
@@ -612,7 +626,7 @@ int SendAndVerify(Invocation& run, const QList<QPair<QString, QString>>& wanted)
         QJsonArray rows;
         QStringList lines;
         for (const auto& [key, value] : notKept) {
-            const QString kept = DeviceValue(task->after, key);
+            const QString kept = HeldValue(task->after, key);
             rows.append(QJsonObject{{"key", key}, {"sent", value}, {"device", kept}});
             lines << QString("%1: sent \"%2\", the device holds \"%3\"").arg(key, value, kept);
         }
@@ -807,18 +821,5 @@ int RunTolvoctl(const QStringList& arguments)
     QString error;
     if (!ReadCommonOptions(run, error))
         return Usage(error);
-    const QString name = QLatin1String(run.command->name);
-    if (name == "get")
-        return Get(run);
-    if (name == "backup")
-        return Backup(run);
-    if (name == "check")
-        return Check(run);
-    if (name == "diff")
-        return Diff(run);
-    if (name == "restore")
-        return Restore(run);
-    if (name == "set")
-        return Set(run);
-    return Scan(run);
+    return run.command->run(run);
 }
