@@ -5,11 +5,8 @@
 #include "Profile.h"
 #include "Prompts.h"
 #include "SocketStartup.h"
+#include "StringIds.h"
 #include "version.h"
-
-namespace {
-constexpr int IDS_SOCKETS_INIT_FAILED = 103;
-}
 
 QString FormatProductVersion(uint32_t versionMS, uint32_t versionLS)
 {

@@ -7,6 +7,7 @@
 #include "IpAddressCtrl.h"
 #include "Profile.h"
 #include "Prompts.h"
+#include "StringIds.h"
 #include "TabControl.h"
 #include "TolvoInfo.h"
 #include "TolvoPortRouting.h"
@@ -28,9 +29,8 @@
 
 namespace {
 
-constexpr int IDS_ABOUTBOX = 101;
-const char* const TAB_TEXTS[] = {"Info / DSC Parameters", "WiFi Settings", "Port Settings",
-                                 "Port Routing"};
+constexpr StringId TAB_TEXTS[] = {IDS_TAB_INFO, IDS_TAB_WIFI, IDS_TAB_PORT_SETTINGS,
+                                  IDS_TAB_PORT_ROUTING};
 
 // Adopts page as a child of owner from construction on, so that the main
 // window owns it for its whole life.
@@ -83,8 +83,8 @@ bool CTolvoConfigDlg::OnInitDialog()
         m_pages[i]->Create(this);
     }
     for (int i = 0; i < 4; ++i) {
-        m_tab->insertTab(i, QLatin1String(TAB_TEXTS[i]));
-        m_pages[i]->setAccessibleName(QLatin1String(TAB_TEXTS[i]));
+        m_tab->insertTab(i, LoadResourceString(TAB_TEXTS[i]));
+        m_pages[i]->setAccessibleName(LoadResourceString(TAB_TEXTS[i]));
     }
     m_tab->setCurrentIndex(0);
     connect(m_tab, &TabControl::currentChanged, this, &CTolvoConfigDlg::ShowSelectedPage);
@@ -99,7 +99,7 @@ bool CTolvoConfigDlg::OnInitDialog()
             &CTolvoConfigDlg::OnAddressFieldChanged);
     EnablePageControls(false);
 
-    setWindowTitle(windowTitle() + " - version: " + m_version);
+    setWindowTitle(LoadResourceString(IDS_TITLE_WITH_VERSION).arg(windowTitle(), m_version));
 
     // The tabs take no focus of their own; these keys switch pages instead.
     AddPageSwitchKeys({Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageDown}, +1);
@@ -138,9 +138,9 @@ void CTolvoConfigDlg::done(int result)
 bool CTolvoConfigDlg::ConfirmDiscard()
 {
     const QPointer<QWidget> focused = QApplication::focusWidget();
-    const Prompt box{"Discard the changes that have not been saved to the device?",
-                     "Unsaved Changes", PromptIcon::Question, PromptButtons::YesNo,
-                     PromptAnswer::No};
+    const Prompt box{LoadResourceString(IDS_DISCARD_CHANGES),
+                     LoadResourceString(IDS_DISCARD_CHANGES_CAPTION), PromptIcon::Question,
+                     PromptButtons::YesNo, PromptAnswer::No};
     if (ShowPrompt(this, box) == PromptAnswer::Yes)
         return true;
     if (focused)

@@ -1,6 +1,7 @@
 // The Tolvo-S configuration utility.
 #include "CTolvoConfigApp.h"
 #include "CTolvoConfigDlg.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(
         QFileInfo(QApplication::applicationFilePath()).completeBaseName());
     QApplication::setWindowIcon(ProgramIcon());
+    InstallTranslations(qtApp, QStringLiteral("TolvoSConfig"));
 
     CTolvoConfigApp theApp;
     theApp.InitInstance();

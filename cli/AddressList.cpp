@@ -1,5 +1,6 @@
 #include "AddressList.h"
 
+#include "Messages.h"
 #include "ParamRules.h"
 
 #include <QFile>
@@ -9,8 +10,7 @@ bool ParseAddressArgument(const QString& text, uint32_t& address, QString& error
 {
     const std::optional<uint32_t> parsed = ParseDottedAddress(text.trimmed());
     if (!parsed) {
-        error = QString("\"%1\" is no IPv4 address (four numbers from 0 to 255 joined by dots).")
-                    .arg(text);
+        error = Tr(MSG_NOT_AN_ADDRESS).arg(text);
         return false;
     }
     address = *parsed;
@@ -28,7 +28,7 @@ bool ParseRange(const QString& text, std::vector<uint32_t>& out, QString& error)
         if (!ParseAddressArgument(match.captured(1), address, error))
             return false;
         if (bits > 32) {
-            error = QString("\"%1\": a prefix length is 0 to 32.").arg(text);
+            error = Tr(MSG_PREFIX_LENGTH).arg(text);
             return false;
         }
         const uint64_t size = uint64_t(1) << (32 - bits);
@@ -40,17 +40,17 @@ bool ParseRange(const QString& text, std::vector<uint32_t>& out, QString& error)
             !ParseAddressArgument(text.mid(dash + 1), end, error))
             return false;
         if (end < address) {
-            error = QString("\"%1\": the last address comes before the first.").arg(text);
+            error = Tr(MSG_RANGE_BACKWARDS).arg(text);
             return false;
         }
         first = address;
         last = end;
     } else {
-        error = QString("\"%1\" is no range: give A.B.C.D/N or FIRST-LAST.").arg(text);
+        error = Tr(MSG_NOT_A_RANGE).arg(text);
         return false;
     }
     if (out.size() + (last - first + 1) > uint64_t(MAX_SCAN_ADDRESSES)) {
-        error = QString("A scan takes at most %1 addresses in all.").arg(MAX_SCAN_ADDRESSES);
+        error = Tr(MSG_SCAN_TOO_BIG).arg(MAX_SCAN_ADDRESSES);
         return false;
     }
     for (uint64_t a = first; a <= last; ++a)
@@ -62,7 +62,7 @@ bool ReadHostsFile(const QString& path, std::vector<uint32_t>& out, QString& err
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        error = QString("Cannot read %1: %2.").arg(path, file.errorString());
+        error = Tr(MSG_CANNOT_READ).arg(path, file.errorString());
         return false;
     }
     int lineNumber = 0;
@@ -74,7 +74,7 @@ bool ReadHostsFile(const QString& path, std::vector<uint32_t>& out, QString& err
             continue;
         uint32_t address = 0;
         if (!ParseAddressArgument(line, address, error)) {
-            error = QString("%1, line %2: %3").arg(path).arg(lineNumber).arg(error);
+            error = Tr(MSG_FILE_LINE).arg(path).arg(lineNumber).arg(error);
             return false;
         }
         out.push_back(address);
@@ -86,7 +86,7 @@ bool ParseAssignment(const QString& text, Assignment& out, QString& error)
 {
     const qsizetype eq = text.indexOf('=');
     if (eq <= 0) {
-        error = QString("\"%1\" is no setting: give KEY=VALUE.").arg(text);
+        error = Tr(MSG_NOT_A_SETTING).arg(text);
         return false;
     }
     out.key = text.left(eq);
@@ -94,11 +94,11 @@ bool ParseAssignment(const QString& text, Assignment& out, QString& error)
     const DeviceSettings table;
     const ConfigParam* row = FindWritableRow(table, out.key);
     if (row == nullptr) {
-        error = QString("\"%1\" is no setting that can be written.").arg(out.key);
+        error = Tr(MSG_NOT_WRITABLE).arg(out.key);
         return false;
     }
     if (const QString problem = ValueProblem(*row, out.value); !problem.isEmpty()) {
-        error = QString("%1: value \"%2\" is not valid; %3.").arg(out.key, out.value, problem);
+        error = Tr(MSG_VALUE_INVALID).arg(out.key, out.value, problem);
         return false;
     }
     return true;

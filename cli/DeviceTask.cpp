@@ -1,5 +1,7 @@
 #include "DeviceTask.h"
 
+#include "Messages.h"
+
 #include <QEventLoop>
 
 #include <cstdio>
@@ -26,18 +28,18 @@ QString DeviceTask::addressText() const
     return QString::fromStdString(FormatDottedAddress(m_address));
 }
 
-void DeviceTask::Then(const QString& doing, Start start)
+void DeviceTask::Then(const char* doing, Start start)
 {
     m_steps.emplace_back(doing, std::move(start));
 }
 
 void DeviceTask::ConnectAndRead(DeviceSettings& into, const std::vector<ParamRow>& only)
 {
-    Then("connecting", [this](DeviceConnection& link) {
+    Then(MSG_DOING_CONNECTING, [this](DeviceConnection& link) {
         link.Close();
         link.StartConnect(m_address, m_port);
     });
-    Then("reading", [&into, only](DeviceConnection& link) { link.StartFetch(into, only); });
+    Then(MSG_DOING_READING, [&into, only](DeviceConnection& link) { link.StartFetch(into, only); });
 }
 
 void DeviceTask::Run()
@@ -66,7 +68,8 @@ void RunTasks(DeviceTasks& tasks, int jobs, bool showProgress)
     std::size_t finished = 0;
     const auto report = [&] {
         if (showProgress)
-            std::fprintf(stderr, "\r%zu of %zu devices", finished, tasks.size());
+            std::fprintf(stderr, "\r%s",
+                         qPrintable(Tr(MSG_PROGRESS).arg(finished).arg(tasks.size())));
     };
     const auto startNext = [&] {
         if (started < tasks.size())

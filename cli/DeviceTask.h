@@ -18,9 +18,9 @@ public:
 
     DeviceTask(uint32_t address, quint16 port, int timeoutMs);
 
-    // Adds a step: what it does, as a phrase for messages ("reading"), and
+    // Adds a step: what it does, as a message of Messages.h ("reading"), and
     // how it starts its operation on the connection.
-    void Then(const QString& doing, Start start);
+    void Then(const char* doing, Start start);
     // Adds the steps that connect and read the rows given (all when none).
     void ConnectAndRead(DeviceSettings& into, const std::vector<ParamRow>& only = {});
     // Runs the steps; done() follows the last, or the first that failed.
@@ -30,7 +30,7 @@ public:
     QString addressText() const;
     bool ok() const { return m_failure == DEVICE_OK; }
     DeviceResult failure() const { return m_failure; }
-    const QString& failedDoing() const { return m_failedDoing; }
+    const char* failedDoing() const { return m_failedDoing; }
     // The apply command of a push was sent but not answered.
     bool applyUnconfirmed() const { return m_applyUnconfirmed; }
 
@@ -48,10 +48,10 @@ private:
     uint32_t m_address;
     quint16 m_port;
     DeviceConnection m_link;
-    std::vector<std::pair<QString, Start>> m_steps;
+    std::vector<std::pair<const char*, Start>> m_steps;
     std::size_t m_next = 0;
     DeviceResult m_failure = DEVICE_OK;
-    QString m_failedDoing;
+    const char* m_failedDoing = "";
     bool m_applyUnconfirmed = false;
 };
 

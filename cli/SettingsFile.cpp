@@ -1,5 +1,6 @@
 #include "SettingsFile.h"
 
+#include "Messages.h"
 #include "ParamRules.h"
 
 #include <QJsonDocument>
@@ -59,22 +60,18 @@ std::optional<SettingsFile> ReadSettingsFile(const QByteArray& json, QStringList
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (!document.isObject()) {
         problems << (parseError.error != QJsonParseError::NoError
-                         ? QString("Not JSON: %1 at byte %2.")
-                               .arg(parseError.errorString())
-                               .arg(parseError.offset)
-                         : QString("Not a settings file: the top level is no JSON object."));
+                         ? Tr(MSG_NOT_JSON).arg(parseError.errorString()).arg(parseError.offset)
+                         : Tr(MSG_NOT_AN_OBJECT));
         return std::nullopt;
     }
     const QJsonObject root = document.object();
     if (root.value("format").toString() != SETTINGS_FORMAT ||
         root.value("version").toInt(-1) != SETTINGS_VERSION) {
-        problems << QString("Not a settings file of format \"%1\", version %2.")
-                        .arg(SETTINGS_FORMAT)
-                        .arg(SETTINGS_VERSION);
+        problems << Tr(MSG_WRONG_FORMAT).arg(SETTINGS_FORMAT).arg(SETTINGS_VERSION);
         return std::nullopt;
     }
     if (!root.value("settings").isObject()) {
-        problems << "The file has no \"settings\" object.";
+        problems << Tr(MSG_NO_SETTINGS);
         return std::nullopt;
     }
     const QJsonObject device = root.value("device").toObject();
@@ -87,9 +84,9 @@ std::optional<SettingsFile> ReadSettingsFile(const QByteArray& json, QStringList
     const DeviceSettings table;
     for (auto it = settings.begin(); it != settings.end(); ++it) {
         if (FindWritableRow(table, it.key()) == nullptr)
-            problems << QString("%1: no setting of that name can be written.").arg(it.key());
+            problems << Tr(MSG_UNKNOWN_SETTING).arg(it.key());
         else if (!it.value().isString())
-            problems << QString("%1: the value must be a JSON string.").arg(it.key());
+            problems << Tr(MSG_NOT_A_STRING).arg(it.key());
     }
     // In table order, as the device and the window program have them.
     for (const ConfigGroup& group : table) {
@@ -99,8 +96,7 @@ std::optional<SettingsFile> ReadSettingsFile(const QByteArray& json, QStringList
                 continue;
             const QString text = value.toString();
             if (const QString problem = ValueProblem(row, text); !problem.isEmpty())
-                problems << QString("%1: value \"%2\" is not valid; %3.")
-                                .arg(QLatin1String(row.key), text, problem);
+                problems << Tr(MSG_VALUE_INVALID).arg(QLatin1String(row.key), text, problem);
             file.values.append({QString::fromLatin1(row.key), text});
         }
     }
@@ -113,7 +109,7 @@ bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString& e
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = QString("Cannot write %1: %2.").arg(path, file.errorString());
+        error = Tr(MSG_CANNOT_WRITE).arg(path, file.errorString());
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "AddressList.h"
 #include "DeviceTask.h"
+#include "Messages.h"
 #include "ParamRules.h"
 #include "SettingsFile.h"
 
@@ -53,10 +54,6 @@ constexpr int DEFAULT_JOBS = 16;
 constexpr int DEFAULT_SCAN_TIMEOUT_MS = 1000;
 constexpr int FILE_WRITERS = 4;
 
-const char* const EXIT_HELP = "Exit status: 0 success; 1 differences found or a read-back did "
-                              "not match; 2 a malformed argument or file (nothing is sent); 3 a "
-                              "device could not be read or written.";
-
 struct Invocation;
 int Get(Invocation& run);
 int Backup(Invocation& run);
@@ -74,31 +71,13 @@ struct Command {
 };
 
 const Command COMMANDS[] = {
-    {"get", "get ADDRESS... [KEY...]",
-     "Reads all 25 settings, or the keys named, and prints KEY=VALUE lines (with a line "
-     "\"# ADDRESS\" before each device's when there are several). Values that break a rule "
-     "are shown as they are, and said so on stderr.",
-     Get},
-    {"backup", "backup ADDRESS... -o PATH",
-     "Saves the 23 writable settings to a file. With one address PATH is the file; with "
-     "several it is a folder, with one file per device named by its serial number.",
-     Backup},
-    {"check", "check FILE", "Checks a settings file without any device.", Check},
-    {"diff", "diff ADDRESS FILE",
-     "Reads the device and prints each setting that differs from the file. Exit status 0 when "
-     "nothing differs, 1 when something does.",
-     Diff},
-    {"restore", "restore ADDRESS... FILE [--dry-run] [--only-changed]",
-     "Checks the file, reads each device, sends the file's settings and the apply command, "
-     "reads every setting back and reports each one the device did not keep.",
-     Restore},
-    {"set", "set ADDRESS... KEY=VALUE...",
-     "Sends the settings given and the apply command, and reads them back, as restore does.", Set},
-    {"scan", "scan RANGE...",
-     "Tries the command service on every address of the ranges (A.B.C.D/N or FIRST-LAST, at "
-     "most 4096 in all) and prints the serial number and firmware version of each device that "
-     "answers.",
-     Scan},
+    {"get", "get ADDRESS... [KEY...]", MSG_HELP_GET, Get},
+    {"backup", "backup ADDRESS... -o PATH", MSG_HELP_BACKUP, Backup},
+    {"check", "check FILE", MSG_HELP_CHECK, Check},
+    {"diff", "diff ADDRESS FILE", MSG_HELP_DIFF, Diff},
+    {"restore", "restore ADDRESS... FILE [--dry-run] [--only-changed]", MSG_HELP_RESTORE, Restore},
+    {"set", "set ADDRESS... KEY=VALUE...", MSG_HELP_SET, Set},
+    {"scan", "scan RANGE...", MSG_HELP_SCAN, Scan},
 };
 
 const Command* FindCommand(const QString& name)
@@ -112,18 +91,16 @@ const Command* FindCommand(const QString& name)
 
 QString GeneralHelp()
 {
-    QString text = "Usage: tolvoctl COMMAND [options] ...\n\nCommands:\n";
+    QString synopses;
     for (const Command& command : COMMANDS)
-        text += QString("  %1\n").arg(QLatin1String(command.synopsis));
-    text += "\n\"tolvoctl COMMAND --help\" describes a command. Every command that takes "
-            "ADDRESS takes several, or --hosts FILE; there is no default address.\n\n";
-    return text + QLatin1String(EXIT_HELP) + u'\n';
+        synopses += "  " + QLatin1String(command.synopsis) + u'\n';
+    return Tr(MSG_USAGE).arg(synopses, Tr(MSG_EXIT_HELP));
 }
 
 // "1 setting", "23 settings".
 QString Settings(qsizetype count)
 {
-    return QString::number(count) + QLatin1String(count == 1 ? " setting" : " settings");
+    return count == 1 ? Tr(MSG_ONE_SETTING) : Tr(MSG_SETTINGS).arg(count);
 }
 
 // Why one device's task failed, as a short sentence.
@@ -133,22 +110,18 @@ QString DeviceFailure(const DeviceTask& task)
     switch (task.failure()) {
     case DEVICE_OK:
     case DEVICE_APPLY_UNCONFIRMED: return {};
-    case DEVICE_CONNECT_FAILED: why = "no connection could be made"; break;
-    case DEVICE_TIMED_OUT: why = "the device did not answer in time"; break;
-    case DEVICE_CONNECTION_CLOSED: why = "the device closed the connection"; break;
-    case DEVICE_REPLY_TOO_LONG:
-        why = QString("a reply was longer than %1 bytes").arg(MAX_REPLY_LENGTH);
-        break;
-    case DEVICE_COMMAND_TOO_LONG:
-        why = QString("a command would be longer than %1 bytes").arg(MAX_COMMAND_LENGTH);
-        break;
+    case DEVICE_CONNECT_FAILED: why = Tr(MSG_WHY_CONNECT); break;
+    case DEVICE_TIMED_OUT: why = Tr(MSG_WHY_TIMED_OUT); break;
+    case DEVICE_CONNECTION_CLOSED: why = Tr(MSG_WHY_CLOSED); break;
+    case DEVICE_REPLY_TOO_LONG: why = Tr(MSG_WHY_REPLY_TOO_LONG).arg(MAX_REPLY_LENGTH); break;
+    case DEVICE_COMMAND_TOO_LONG: why = Tr(MSG_WHY_COMMAND_TOO_LONG).arg(MAX_COMMAND_LENGTH); break;
     case DEVICE_SEND_FAILED:
     case DEVICE_HOST_NOT_FOUND:
     case DEVICE_NO_DATA:
-    case DEVICE_SOCKET_ERROR: why = "sending to the device failed"; break;
-    case DEVICE_CANCELLED: why = "cancelled"; break;
+    case DEVICE_SOCKET_ERROR: why = Tr(MSG_WHY_SEND); break;
+    case DEVICE_CANCELLED: why = Tr(MSG_WHY_CANCELLED); break;
     }
-    return QString("failed while %1: %2").arg(task.failedDoing(), why);
+    return Tr(MSG_FAILED_WHILE).arg(Tr(task.failedDoing()), why);
 }
 
 // The value that settings hold for key, or the empty text.
@@ -240,7 +213,7 @@ struct Invocation {
             extra.insert("exitStatus", status);
             Out() << QJsonDocument(extra).toJson(QJsonDocument::Indented);
         } else {
-            Out() << QString("%1 of %2 devices succeeded.").arg(succeeded).arg(total) << Qt::endl;
+            Out() << Tr(MSG_DEVICES_SUCCEEDED).arg(succeeded).arg(total) << Qt::endl;
         }
         Out().flush();
         return status;
@@ -262,7 +235,7 @@ bool ReadNumber(const Invocation& run, const QString& name, int low, int high, i
     out = run.parser.value(name).toInt(&ok);
     if (ok && out >= low && out <= high)
         return true;
-    error = QString("--%1 takes a whole number from %2 to %3.").arg(name).arg(low).arg(high);
+    error = Tr(MSG_NUMBER_OPTION).arg(name).arg(low).arg(high);
     return false;
 }
 
@@ -284,7 +257,7 @@ bool TakeAddresses(Invocation& run, bool allPositional, QString& error)
     if (run.Given("hosts") && !ReadHostsFile(run.parser.value("hosts"), run.addresses, error))
         return false;
     if (run.addresses.empty()) {
-        error = "No device address given (there is no default): give ADDRESS or --hosts FILE.";
+        error = Tr(MSG_NO_ADDRESS);
         return false;
     }
     return true;
@@ -294,7 +267,7 @@ std::optional<SettingsFile> LoadSettingsFile(const QString& path, QStringList& p
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        problems << QString("Cannot read %1: %2.").arg(path, file.errorString());
+        problems << Tr(MSG_CANNOT_READ).arg(path, file.errorString());
         return std::nullopt;
     }
     return ReadSettingsFile(file.readAll(), problems);
@@ -304,7 +277,7 @@ int ReportFileProblems(const QString& path, const QStringList& problems)
 {
     for (const QString& problem : problems)
         Err() << path << ": " << problem << Qt::endl;
-    Err() << "tolvoctl: " << path << " is not valid; nothing was sent." << Qt::endl;
+    Err() << "tolvoctl: " << Tr(MSG_FILE_INVALID).arg(path) << Qt::endl;
     return EXIT_USAGE;
 }
 
@@ -315,8 +288,7 @@ QStringList RuleBreaks(const DeviceSettings& values, const std::vector<const Con
     for (const ConfigParam* row : rows) {
         const QString value = Value(values, *row);
         if (const QString problem = ValueProblem(*row, value); !problem.isEmpty())
-            breaks << QString("%1: value \"%2\" breaks the rule; %3")
-                          .arg(QLatin1String(row->key), value, problem);
+            breaks << Tr(MSG_RULE_BROKEN).arg(QLatin1String(row->key), value, problem);
     }
     return breaks;
 }
@@ -351,7 +323,7 @@ int Get(Invocation& run)
             }
         }
         if (!found)
-            return Usage(QString("\"%1\" is neither an address nor a setting's key.").arg(key));
+            return Usage(Tr(MSG_NEITHER_ADDRESS_NOR_KEY).arg(key));
     }
     if (!haveAddresses)
         return Usage(error);
@@ -390,7 +362,7 @@ int Get(Invocation& run)
     }
     const int status = run.succeeded == int(tasks.size()) ? EXIT_OK : EXIT_DEVICE_ERROR;
     if (!run.json) {
-        Err() << run.succeeded << " of " << tasks.size() << " devices read." << Qt::endl;
+        Err() << Tr(MSG_DEVICES_READ).arg(run.succeeded).arg(tasks.size()) << Qt::endl;
         return status;
     }
     return run.Finish(status);
@@ -412,11 +384,11 @@ int Backup(Invocation& run)
     if (!TakeAddresses(run, true, error))
         return Usage(error);
     if (!run.Given("output"))
-        return Usage("backup needs -o PATH.");
+        return Usage(Tr(MSG_BACKUP_NEEDS_OUTPUT));
     const QString path = run.parser.value("output");
     const bool intoFolder = run.addresses.size() > 1;
     if (intoFolder && !QDir().mkpath(path))
-        return Usage(QString("Cannot make the folder %1.").arg(path));
+        return Usage(Tr(MSG_CANNOT_MAKE_FOLDER).arg(path));
     DeviceTasks tasks = run.MakeTasks();
     for (auto& task : tasks)
         task->ConnectAndRead(task->before);
@@ -434,11 +406,9 @@ int Backup(Invocation& run)
         if (!tasks[i]->ok())
             continue;
         if (intoFolder && !taken.insert(targets[i]).second)
-            problems[i] = QString("another device has the serial number \"%1\"; %2 was not written")
-                              .arg(files[i].serialNumber, targets[i]);
+            problems[i] = Tr(MSG_SAME_SERIAL).arg(files[i].serialNumber, targets[i]);
         else if (intoFolder && QFileInfo::exists(targets[i]) && !run.Given("force"))
-            problems[i] =
-                QString("%1 exists; not overwritten (--force overwrites)").arg(targets[i]);
+            problems[i] = Tr(MSG_NOT_OVERWRITTEN).arg(targets[i]);
     }
     // The writes wait on the disk: several at once take a fraction of the time.
     QThreadPool writers;
@@ -473,9 +443,7 @@ int Backup(Invocation& run)
                 Out() << task.addressText() << ": " << problems[i] << Qt::endl;
             continue;
         }
-        run.Result(task,
-                   QString("saved %1 to %2").arg(Settings(files[i].values.size()), targets[i]),
-                   object);
+        run.Result(task, Tr(MSG_SAVED).arg(Settings(files[i].values.size()), targets[i]), object);
     }
     return run.Finish(status);
 }
@@ -483,7 +451,7 @@ int Backup(Invocation& run)
 int Check(Invocation& run)
 {
     if (run.positional.size() != 1)
-        return Usage("check takes one FILE.");
+        return Usage(Tr(MSG_CHECK_ARGUMENTS));
     const QString path = run.positional.first();
     QStringList problems;
     const std::optional<SettingsFile> file = LoadSettingsFile(path, problems);
@@ -500,7 +468,7 @@ int Check(Invocation& run)
             Err() << path << ": " << problem << Qt::endl;
         return EXIT_USAGE;
     }
-    Out() << path << ": valid, " << file->values.size() << " settings." << Qt::endl;
+    Out() << Tr(MSG_FILE_VALID).arg(path).arg(file->values.size()) << Qt::endl;
     return EXIT_OK;
 }
 
@@ -520,13 +488,13 @@ QList<QPair<QString, QString>> Differences(const QList<QPair<QString, QString>>&
 int Diff(Invocation& run)
 {
     if (run.positional.size() != 2)
-        return Usage("diff takes ADDRESS and FILE.");
+        return Usage(Tr(MSG_DIFF_ARGUMENTS));
     const QString path = run.positional.takeLast();
     QString error;
     if (!TakeAddresses(run, true, error))
         return Usage(error);
     if (run.addresses.size() != 1)
-        return Usage("diff compares one device with a file.");
+        return Usage(Tr(MSG_DIFF_ONE_DEVICE));
     QStringList problems;
     const std::optional<SettingsFile> file = LoadSettingsFile(path, problems);
     if (!file)
@@ -545,11 +513,12 @@ int Diff(Invocation& run)
         const QString device = HeldValue(task.before, key);
         rows.append(QJsonObject{{"key", key}, {"device", device}, {"file", value}});
         if (!run.json)
-            Out() << key << ": device \"" << device << "\", file \"" << value << "\"" << Qt::endl;
+            Out() << Tr(MSG_DIFFERS_LINE).arg(key, device, value) << Qt::endl;
     }
-    run.Result(task,
-               Settings(differ.size()) + QLatin1String(differ.size() == 1 ? " differs" : " differ"),
-               QJsonObject{{"differences", rows}});
+    run.Result(
+        task,
+        Tr(differ.size() == 1 ? MSG_ONE_DIFFERS : MSG_SEVERAL_DIFFER).arg(Settings(differ.size())),
+        QJsonObject{{"differences", rows}});
     return run.Finish(differ.isEmpty() ? EXIT_OK : EXIT_DIFFERENT);
 }
 
@@ -577,7 +546,7 @@ int SendAndVerify(Invocation& run, const QList<QPair<QString, QString>>& wanted)
         t->ConnectAndRead(t->before);
         if (dryRun)
             continue;
-        t->Then("sending", [t, &push, pushFor](DeviceConnection& link) {
+        t->Then(MSG_DOING_SENDING, [t, &push, pushFor](DeviceConnection& link) {
             *push = pushFor(t->before);
             link.StartPush(*push);
         });
@@ -590,7 +559,7 @@ int SendAndVerify(Invocation& run, const QList<QPair<QString, QString>>& wanted)
             const DeviceSettings push = pushFor(task->before);
             QJsonArray commands;
             if (task->ok() && !run.json)
-                Out() << task->addressText() << ": would send" << Qt::endl;
+                Out() << task->addressText() << ": " << Tr(MSG_WOULD_SEND) << Qt::endl;
             for (const ConfigGroup& group : push) {
                 for (const ConfigParam& row : group.rows) {
                     if ((row.flags & PARAM_MODIFIED) == 0)
@@ -607,7 +576,7 @@ int SendAndVerify(Invocation& run, const QList<QPair<QString, QString>>& wanted)
                 Out() << "  " << Escaped(std::string("set CONFIGURE\r") + '\0') << Qt::endl;
             if (!task->ok())
                 status = EXIT_DEVICE_ERROR;
-            run.Result(*task, "nothing sent (dry run)", QJsonObject{{"wouldSend", commands}});
+            run.Result(*task, Tr(MSG_DRY_RUN), QJsonObject{{"wouldSend", commands}});
             continue;
         }
         if (!task->ok()) {
@@ -628,16 +597,14 @@ int SendAndVerify(Invocation& run, const QList<QPair<QString, QString>>& wanted)
         for (const auto& [key, value] : notKept) {
             const QString kept = HeldValue(task->after, key);
             rows.append(QJsonObject{{"key", key}, {"sent", value}, {"device", kept}});
-            lines << QString("%1: sent \"%2\", the device holds \"%3\"").arg(key, value, kept);
+            lines << Tr(MSG_NOT_KEPT_LINE).arg(key, value, kept);
         }
-        QString line = Settings(sentRows.size()) + " sent, all kept";
+        QString line = Tr(MSG_ALL_KEPT).arg(Settings(sentRows.size()));
         if (!notKept.isEmpty()) {
             status = std::max(status, EXIT_DIFFERENT);
-            line = QString("%1 sent; NOT KEPT: %2")
-                       .arg(Settings(sentRows.size()))
-                       .arg(lines.join("; "));
+            line = Tr(MSG_NOT_KEPT).arg(Settings(sentRows.size()), lines.join("; "));
         } else if (task->applyUnconfirmed()) {
-            line += " (the apply command was not answered)";
+            line = Tr(MSG_APPLY_UNANSWERED).arg(line);
         }
         run.Result(*task, line,
                    QJsonObject{{"sent", int(sentRows.size())},
@@ -652,7 +619,7 @@ int SendAndVerify(Invocation& run, const QList<QPair<QString, QString>>& wanted)
 int Restore(Invocation& run)
 {
     if (run.positional.isEmpty())
-        return Usage("restore takes ADDRESS... and FILE.");
+        return Usage(Tr(MSG_RESTORE_ARGUMENTS));
     const QString path = run.positional.takeLast();
     QStringList problems;
     const std::optional<SettingsFile> file = LoadSettingsFile(path, problems);
@@ -676,11 +643,11 @@ int Set(Invocation& run)
         }
         Assignment assignment;
         if (!ParseAssignment(argument, assignment, error))
-            return Usage(error + " Nothing was sent.");
+            return Usage(Tr(MSG_NOTHING_SENT).arg(error));
         wanted.append({assignment.key, assignment.value});
     }
     if (wanted.isEmpty())
-        return Usage("set takes ADDRESS... and KEY=VALUE....");
+        return Usage(Tr(MSG_SET_ARGUMENTS));
     run.positional = addresses;
     if (!TakeAddresses(run, true, error))
         return Usage(error);
@@ -690,7 +657,7 @@ int Set(Invocation& run)
 int Scan(Invocation& run)
 {
     if (run.positional.isEmpty())
-        return Usage("scan takes RANGE....");
+        return Usage(Tr(MSG_SCAN_ARGUMENTS));
     QString error;
     for (const QString& range : run.positional) {
         if (!ParseRange(range, run.addresses, error))
@@ -707,7 +674,10 @@ int Scan(Invocation& run)
     const ConfigParam& firmware = table[GROUP_INFO].rows[1];
     QJsonArray found;
     if (!run.json)
-        Out() << QString("%1  %2  %3").arg("ADDRESS", -15).arg("SERIAL NUMBER", -20).arg("FIRMWARE")
+        Out() << QString("%1  %2  %3")
+                     .arg(Tr(MSG_SCAN_HEADING_ADDRESS), -15)
+                     .arg(Tr(MSG_SCAN_HEADING_SERIAL), -20)
+                     .arg(Tr(MSG_SCAN_HEADING_FIRMWARE))
               << Qt::endl;
     for (const auto& task : tasks) {
         if (!task->ok())
@@ -726,7 +696,7 @@ int Scan(Invocation& run)
                                            {"devices", found}})
                      .toJson(QJsonDocument::Indented);
     } else {
-        Out() << found.size() << " of " << tasks.size() << " addresses answered." << Qt::endl;
+        Out() << Tr(MSG_ADDRESSES_ANSWERED).arg(found.size()).arg(tasks.size()) << Qt::endl;
     }
     return EXIT_OK;
 }
@@ -753,27 +723,23 @@ void AddOptions(Invocation& run)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     const QString name = QLatin1String(run.command->name);
-    parser.addOption({"json", "Machine output: one JSON document on stdout."});
+    parser.addOption({"json", Tr(MSG_OPTION_JSON)});
     if (name != "check") {
-        parser.addOption(
-            {"timeout", "Bound on each wait, in ms (default 5000; scan: 1000).", "MS"});
-        parser.addOption({"jobs", "Devices talked to at once (default 16).", "N"});
-        parser.addOption({"port", "The command service's TCP port (default 4070).", "PORT"});
+        parser.addOption({"timeout", Tr(MSG_OPTION_TIMEOUT), "MS"});
+        parser.addOption({"jobs", Tr(MSG_OPTION_JOBS), "N"});
+        parser.addOption({"port", Tr(MSG_OPTION_PORT), "PORT"});
     }
     if (name != "check" && name != "scan")
-        parser.addOption(
-            {"hosts", "Also the addresses in FILE, one a line; # starts a comment.", "FILE"});
+        parser.addOption({"hosts", Tr(MSG_OPTION_HOSTS), "FILE"});
     if (name == "backup") {
-        parser.addOption(
-            {{"o", "output"}, "The file, or with several devices the folder.", "PATH"});
-        parser.addOption({"force", "Overwrite files that exist in the folder."});
+        parser.addOption({{"o", "output"}, Tr(MSG_OPTION_OUTPUT), "PATH"});
+        parser.addOption({"force", Tr(MSG_OPTION_FORCE)});
     }
     if (name == "restore") {
-        parser.addOption({"dry-run", "Print what would be sent, byte for byte; send nothing "
-                                     "(with --only-changed the devices are read)."});
-        parser.addOption({"only-changed", "Send only the settings that differ on the device."});
+        parser.addOption({"dry-run", Tr(MSG_OPTION_DRY_RUN)});
+        parser.addOption({"only-changed", Tr(MSG_OPTION_ONLY_CHANGED)});
     }
-    parser.addPositionalArgument("ARGUMENTS", "As in the usage line above.",
+    parser.addPositionalArgument("ARGUMENTS", Tr(MSG_ARGUMENTS),
                                  QLatin1String(run.command->synopsis));
 }
 
@@ -806,10 +772,9 @@ int RunTolvoctl(const QStringList& arguments)
     Invocation run;
     run.command = FindCommand(first);
     if (run.command == nullptr)
-        return Usage(QString("\"%1\" is no command; \"tolvoctl --help\" lists them.").arg(first));
+        return Usage(Tr(MSG_NO_COMMAND).arg(first));
     AddOptions(run);
-    run.parser.setApplicationDescription(
-        QString("%1\n\n%2").arg(QLatin1String(run.command->description), QLatin1String(EXIT_HELP)));
+    run.parser.setApplicationDescription(Tr(run.command->description) + "\n\n" + Tr(MSG_EXIT_HELP));
     QStringList rest = arguments;
     rest.removeAt(1);
     if (!run.parser.parse(rest))

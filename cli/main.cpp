@@ -1,5 +1,6 @@
 // tolvoctl: the command-line tool on the window program's device core.
 #include "Tolvoctl.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
 
@@ -8,5 +9,6 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("tolvoctl");
     QCoreApplication::setApplicationVersion(TOLVO_VERSION_TEXT);
+    InstallTranslations(app, QStringLiteral("tolvoctl"));
     return RunTolvoctl(QCoreApplication::arguments());
 }

@@ -1,27 +1,17 @@
 #include "ParamRules.h"
 
 #include <QRegularExpression>
-#include <QStringList>
-
-#include <span>
-#include <variant>
 
 namespace {
-
-struct TextRule {};
-struct AddressRule {};
-struct RangeRule {
-    int64_t low;
-    int64_t high;
-};
-using Rule = std::variant<TextRule, AddressRule, RangeRule, std::span<const int32_t>>;
 
 const int32_t parity[] = {0, 1, 2};
 const int32_t dhcp[] = {0, 1, 2};
 const int32_t networkType[] = {0, 1};
 const int32_t connectTarget[] = {0, 1, 2, 3};
 
-Rule RuleOf(const ConfigParam& row)
+} // namespace
+
+ValueRule RuleOf(const ConfigParam& row)
 {
     const QString key = QString::fromLatin1(row.key);
     if (row.kind == PARAM_IPADDR)
@@ -49,6 +39,8 @@ Rule RuleOf(const ConfigParam& row)
     return TextRule{};
 }
 
+namespace {
+
 // A decimal number as the device writes one: an optional minus, digits.
 bool ParseDecimal(const QString& text, int64_t& value)
 {
@@ -57,14 +49,6 @@ bool ParseDecimal(const QString& text, int64_t& value)
         return false;
     value = text.toLongLong();
     return true;
-}
-
-QString Join(std::span<const int32_t> values)
-{
-    QStringList texts;
-    for (const int32_t value : values)
-        texts << QString::number(value);
-    return texts.join(", ");
 }
 
 } // namespace
@@ -86,25 +70,11 @@ std::optional<uint32_t> ParseDottedAddress(const QString& text)
     return address;
 }
 
-QString AllowedValues(const ConfigParam& row)
-{
-    const Rule rule = RuleOf(row);
-    if (std::holds_alternative<AddressRule>(rule))
-        return "an IPv4 address: four numbers from 0 to 255 joined by dots";
-    if (const auto* range = std::get_if<RangeRule>(&rule))
-        return QString("a whole number from %1 to %2").arg(range->low).arg(range->high);
-    if (const auto* list = std::get_if<std::span<const int32_t>>(&rule))
-        return "one of " + Join(*list);
-    return QString("text of at most %1 Latin-1 characters, without line breaks or zero "
-                   "characters")
-        .arg(MAX_PARAM_TEXT);
-}
-
-QString ValueProblem(const ConfigParam& row, const QString& value)
+bool IsValidValue(const ConfigParam& row, const QString& value)
 {
     if ((row.flags & PARAM_WRITE) == 0)
-        return {};
-    const Rule rule = RuleOf(row);
+        return true;
+    const ValueRule rule = RuleOf(row);
     bool valid = true;
     int64_t number = 0;
     if (std::holds_alternative<TextRule>(rule)) {
@@ -119,7 +89,7 @@ QString ValueProblem(const ConfigParam& row, const QString& value)
         const auto list = std::get<std::span<const int32_t>>(rule);
         valid = std::find(list.begin(), list.end(), number) != list.end();
     }
-    return valid ? QString() : "allowed: " + AllowedValues(row);
+    return valid;
 }
 
 const ConfigParam* FindWritableRow(const DeviceSettings& settings, const QString& key)

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <variant>
 
 constexpr int32_t MIN_CHANNEL = 0;
 constexpr int32_t MAX_CHANNEL = 14;
@@ -16,13 +18,22 @@ constexpr int32_t MAX_TRANS_POWER = 12;
 constexpr uint32_t MIN_TCP_PORT = 128;
 constexpr uint32_t MAX_TCP_PORT = 65535;
 
-// Why value, as the device would hold it (one character per byte), is no
-// valid value of row: a sentence naming what is allowed. Empty when valid.
-// The rows the device only reports (serial number, firmware) take any text.
-QString ValueProblem(const ConfigParam& row, const QString& value);
+// What a writable row's values may be: device text, a dotted address, a
+// whole number in a range, or one of a list of numbers.
+struct TextRule {};
+struct AddressRule {};
+struct RangeRule {
+    int64_t low;
+    int64_t high;
+};
+using ValueRule = std::variant<TextRule, AddressRule, RangeRule, std::span<const int32_t>>;
 
-// What a row's values may be, as a phrase ("a whole number from 0 to 14").
-QString AllowedValues(const ConfigParam& row);
+ValueRule RuleOf(const ConfigParam& row);
+
+// Whether value, as the device would hold it (one character per byte), is a
+// valid value of row. The rows the device only reports (serial number,
+// firmware) take any text.
+bool IsValidValue(const ConfigParam& row, const QString& value);
 
 // A dotted-quad IPv4 address ("192.168.1.20"), in host order; nothing for
 // any other text.

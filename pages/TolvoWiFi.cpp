@@ -2,9 +2,11 @@
 
 #include "DataExchange.h"
 #include "DeviceText.h"
+#include "DialogTemplate.h"
 #include "IpAddressCtrl.h"
 #include "ListControl.h"
 #include "ParamRules.h"
+#include "StringIds.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -24,11 +26,11 @@ void TolvoWiFi::DoDataExchange(DataExchange& dx)
     dx.Control(IDC_DEVICE_NAME, m_deviceNameEdit);
 
     dx.Text(IDC_DEVICE_NAME, m_deviceName);
-    CheckDeviceText(dx, m_deviceName, "The device name");
+    CheckDeviceText(dx, m_deviceName, LoadResourceString(IDS_NAME_DEVICE_NAME));
     dx.Text(IDC_SSID, m_ssid);
-    CheckDeviceText(dx, m_ssid, "The SSID");
+    CheckDeviceText(dx, m_ssid, LoadResourceString(IDS_NAME_SSID));
     dx.Text(IDC_PASSWORD, m_password);
-    CheckDeviceText(dx, m_password, "The password");
+    CheckDeviceText(dx, m_password, LoadResourceString(IDS_NAME_PASSWORD));
     dx.Address(IDC_IP_ADDRESS, m_ipAddress);
     dx.Address(IDC_IP_MASK, m_ipMask);
     dx.ListChoice(IDC_DHCP);

@@ -1,8 +1,10 @@
 #include "DataExchange.h"
 
+#include "DialogTemplate.h"
 #include "IpAddressCtrl.h"
 #include "ListControl.h"
 #include "Prompts.h"
+#include "StringIds.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -43,7 +45,7 @@ QString InSentence(QString name)
 
 QString RangeMessage(qint64 low, qint64 high)
 {
-    return QString("Please enter a whole number between %1 and %2.").arg(low).arg(high);
+    return LoadResourceString(IDP_PARSE_INT_RANGE).arg(low).arg(high);
 }
 
 } // namespace
@@ -93,7 +95,7 @@ void DataExchange::Int(int id, int32_t& value)
         return;
     }
     if (!ParseWholeNumber(ControlText(control), value))
-        Fail("Please enter a whole number.");
+        Fail(LoadResourceString(IDP_PARSE_INT));
 }
 
 void DataExchange::Address(int id, uint32_t& value)
@@ -123,7 +125,7 @@ void DataExchange::ListChoice(int id)
     auto* control = qobject_cast<QComboBox*>(Prepare(id));
     if (control == nullptr || !m_saving || !HasTypedText(control) || SelectTypedItem(control))
         return;
-    Fail(QString("Choose the %1 from the list: %2.")
+    Fail(LoadResourceString(IDP_CHOOSE_FROM_LIST)
              .arg(InSentence(control->accessibleName()), ListItems(control).join(", ")));
 }
 

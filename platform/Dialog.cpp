@@ -4,6 +4,7 @@
 #include "DialogTemplate.h"
 #include "IpAddressCtrl.h"
 #include "ListControl.h"
+#include "StringIds.h"
 #include "TabControl.h"
 
 #include <QComboBox>
@@ -39,7 +40,8 @@ void SetAccessibleName(QWidget* control, const QString& name)
     control->setAccessibleName(name);
     if (auto* address = qobject_cast<IpAddressCtrl*>(control)) {
         for (int i = 0; i < 4; ++i)
-            address->field(i)->setAccessibleName(QString("%1, part %2 of 4").arg(name).arg(i + 1));
+            address->field(i)->setAccessibleName(
+                LoadResourceString(IDP_ADDRESS_PART_NAME).arg(name).arg(i + 1));
     } else if (auto* list = qobject_cast<QComboBox*>(control); list && list->lineEdit()) {
         list->lineEdit()->setAccessibleName(name);
     }
@@ -80,7 +82,7 @@ void Dialog::Build()
     m_baseY = metrics.height();
 
     if (!m_template.caption.isEmpty())
-        setWindowTitle(m_template.caption);
+        setWindowTitle(TemplateText(m_template.caption));
     const QRect area = MapDialogRect(QRect(QPoint(0, 0), m_template.size));
     resize(area.size());
 
@@ -95,7 +97,7 @@ void Dialog::Build()
         if (control.id >= 0)
             m_controls.insert(control.id, widget);
         if (!control.name.isEmpty())
-            SetAccessibleName(widget, control.name);
+            SetAccessibleName(widget, TemplateText(control.name));
         if (control.labelFor >= 0)
             labels.insert(control.labelFor, qobject_cast<QLabel*>(widget));
         if (TakesFocus(widget))
@@ -118,7 +120,7 @@ QWidget* Dialog::MakeControl(const ControlTemplate& control)
 {
     const QString& kind = control.kind;
     if (kind == "label" || kind == "static") {
-        auto* label = new QLabel(control.text, this);
+        auto* label = new QLabel(TemplateText(control.text), this);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         label->setTextFormat(Qt::PlainText);
         if (kind == "static")
@@ -130,19 +132,20 @@ QWidget* Dialog::MakeControl(const ControlTemplate& control)
     if (kind == "combo") {
         auto* combo = new QComboBox(this);
         MakeEditableList(combo);
-        combo->addItems(control.items);
+        for (const QString& item : control.items)
+            combo->addItem(TemplateText(item));
         combo->setCurrentIndex(-1);
         return combo;
     }
     if (kind == "ipaddress")
         return new IpAddressCtrl(this);
     if (kind == "groupbox") {
-        auto* box = new QGroupBox(control.text, this);
+        auto* box = new QGroupBox(TemplateText(control.text), this);
         box->setFocusPolicy(Qt::NoFocus);
         return box;
     }
     if (kind == "button") {
-        auto* button = new QPushButton(control.text, this);
+        auto* button = new QPushButton(TemplateText(control.text), this);
         const bool isDefault = control.style.contains("default");
         button->setAutoDefault(isDefault);
         button->setDefault(isDefault);

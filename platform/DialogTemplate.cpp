@@ -1,10 +1,13 @@
 #include "DialogTemplate.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <algorithm>
 
 namespace {
 
@@ -53,56 +56,60 @@ DialogTemplate ParseDialog(const QJsonObject& object)
 
 } // namespace
 
-QList<DialogTemplate> ParseDialogTemplates(const QByteArray& json, QString* errorText)
+std::optional<ProgramResources> ParseResources(const QByteArray& json, QString* errorText)
 {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
         if (errorText)
             *errorText = error.errorString() + " at offset " + QString::number(error.offset);
-        return {};
+        return std::nullopt;
     }
-    QList<DialogTemplate> dialogs;
-    for (const QJsonValue& dialog : document.object().value("dialogs").toArray())
-        dialogs << ParseDialog(dialog.toObject());
-    return dialogs;
+    ProgramResources resources;
+    for (const QJsonValue& value : document.object().value("dialogs").toArray()) {
+        const DialogTemplate dialog = ParseDialog(value.toObject());
+        resources.dialogs.insert(dialog.id, dialog);
+    }
+    const QJsonObject strings = document.object().value("strings").toObject();
+    for (auto it = strings.begin(); it != strings.end(); ++it)
+        resources.strings.insert(it.key().toInt(), it.value().toString());
+    return resources;
 }
 
 namespace {
 
-struct Resources {
-    QHash<int, DialogTemplate> dialogs;
-    QHash<int, QString> strings;
-};
-
-const Resources& ProgramResources()
+const ProgramResources& Resources()
 {
-    static const Resources resources = [] {
+    static const ProgramResources resources = [] {
         QFile file(":/templates.json");
         if (!file.open(QIODevice::ReadOnly))
             qFatal("dialog templates are missing from the resources");
-        const QByteArray json = file.readAll();
         QString error;
-        const QList<DialogTemplate> list = ParseDialogTemplates(json, &error);
-        if (list.isEmpty())
+        std::optional<ProgramResources> loaded = ParseResources(file.readAll(), &error);
+        if (!loaded || loaded->dialogs.isEmpty())
             qFatal("dialog templates cannot be read: %s", qPrintable(error));
-        Resources loaded;
-        for (const DialogTemplate& dialog : list)
-            loaded.dialogs.insert(dialog.id, dialog);
-        const QJsonObject strings =
-            QJsonDocument::fromJson(json).object().value("strings").toObject();
-        for (auto it = strings.begin(); it != strings.end(); ++it)
-            loaded.strings.insert(it.key().toInt(), it.value().toString());
-        return loaded;
+        return *std::move(loaded);
     }();
     return resources;
+}
+
+// Texts without a letter (baud rates, data bits) are values, not words: they
+// are shown as they stand in every language.
+bool IsWords(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+}
+
+QString Translated(const char* context, const QString& text)
+{
+    return QCoreApplication::translate(context, text.toUtf8().constData());
 }
 
 } // namespace
 
 const DialogTemplate& FindDialogTemplate(int id)
 {
-    const auto& dialogs = ProgramResources().dialogs;
+    const auto& dialogs = Resources().dialogs;
     const auto it = dialogs.constFind(id);
     if (it == dialogs.constEnd())
         qFatal("no dialog template %d", id);
@@ -111,5 +118,35 @@ const DialogTemplate& FindDialogTemplate(int id)
 
 QString LoadResourceString(int id)
 {
-    return ProgramResources().strings.value(id);
+    const auto& strings = Resources().strings;
+    const auto it = strings.constFind(id);
+    if (it == strings.constEnd())
+        qFatal("no string %d in the string table", id);
+    return Translated(STRING_TABLE_CONTEXT, *it);
+}
+
+QString TemplateText(const QString& text)
+{
+    return IsWords(text) ? Translated(TEMPLATE_TEXT_CONTEXT, text) : text;
+}
+
+QList<TranslatableText> TranslatableTexts(const ProgramResources& resources)
+{
+    QList<TranslatableText> texts;
+    const auto add = [&texts](const char* context, const QString& text) {
+        if (IsWords(text))
+            texts.append({context, text});
+    };
+    for (const DialogTemplate& dialog : resources.dialogs) {
+        add(TEMPLATE_TEXT_CONTEXT, dialog.caption);
+        for (const ControlTemplate& control : dialog.controls) {
+            add(TEMPLATE_TEXT_CONTEXT, control.text);
+            add(TEMPLATE_TEXT_CONTEXT, control.name);
+            for (const QString& item : control.items)
+                add(TEMPLATE_TEXT_CONTEXT, item);
+        }
+    }
+    for (const QString& text : resources.strings)
+        add(STRING_TABLE_CONTEXT, text);
+    return texts;
 }

@@ -3,9 +3,12 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QRect>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 struct ControlTemplate {
     QString kind; // label, static, edit, combo, ipaddress, groupbox, button, tab, icon
@@ -28,13 +31,37 @@ struct DialogTemplate {
     QList<ControlTemplate> controls;
 };
 
+// The templates and the string table of a program, as read from its JSON.
+struct ProgramResources {
+    QMap<int, DialogTemplate> dialogs;
+    QMap<int, QString> strings;
+};
+
+// The translation contexts of the templates' texts and of the string table.
+inline constexpr const char* TEMPLATE_TEXT_CONTEXT = "Templates";
+inline constexpr const char* STRING_TABLE_CONTEXT = "Strings";
+
+// Reads templates and strings from JSON text; errorText says what is wrong
+// when there is no result.
+std::optional<ProgramResources> ParseResources(const QByteArray& json,
+                                               QString* errorText = nullptr);
+
 // The template with this id from the program's resources. Aborts when there
 // is none: a missing template is a build fault, not a run-time condition.
 const DialogTemplate& FindDialogTemplate(int id);
 
-// Parses templates from JSON text; errorText says what is wrong when the
-// result is empty.
-QList<DialogTemplate> ParseDialogTemplates(const QByteArray& json, QString* errorText = nullptr);
-
-// A string of the program's string table; empty when there is none.
+// A string of the program's string table, in the user's language when a
+// catalogue has it. Aborts when there is none, like a missing template.
 QString LoadResourceString(int id);
+
+// A template's text (caption, label, list item, accessible name) as shown:
+// in the user's language when a catalogue has it.
+QString TemplateText(const QString& text);
+
+// Every text of the resources that a translator may translate, with its
+// context: what the translation catalogue template is made from.
+struct TranslatableText {
+    const char* context;
+    QString text;
+};
+QList<TranslatableText> TranslatableTexts(const ProgramResources& resources);

@@ -1,6 +1,8 @@
 #include "IpAddressCtrl.h"
 
+#include "DialogTemplate.h"
 #include "Prompts.h"
+#include "StringIds.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -134,10 +136,8 @@ void IpAddressCtrl::fieldEdited(int index, const QString& text)
         m_fields[index]->setText(QString::number(MAX_OCTET));
         value = MAX_OCTET;
         emit fieldChanged(index, value);
-        ShowPrompt(window(),
-                   {QString("%1 is not a valid entry. Please specify a value between 0 and 255.")
-                        .arg(text),
-                    DefaultPromptCaption(), PromptIcon::Exclamation});
+        ShowPrompt(window(), {LoadResourceString(IDP_ADDRESS_OCTET_RANGE).arg(text),
+                              DefaultPromptCaption(), PromptIcon::Exclamation});
         m_fields[index]->setFocus();
         m_fields[index]->selectAll();
         return;

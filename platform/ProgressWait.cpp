@@ -1,4 +1,6 @@
 #include "ProgressWait.h"
+#include "DialogTemplate.h"
+#include "StringIds.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -74,7 +76,7 @@ void ProgressWait::SetProgress(int done, int total)
 {
     m_dialog.setMaximum(total);
     m_dialog.setValue(done);
-    m_dialog.setLabelText(QString("%1\n%2 of %3").arg(m_label).arg(done).arg(total));
+    m_dialog.setLabelText(LoadResourceString(IDP_PROGRESS_COUNT).arg(m_label).arg(done).arg(total));
 }
 
 void ProgressWait::ShowDialog()

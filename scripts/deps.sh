@@ -2,7 +2,8 @@
 # Installs the Debian packages that building and testing need, where any is missing.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev qt6-svg-dev fonts-dejavu-core iproute2)
+packages=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools fonts-dejavu-core
+  iproute2)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -44,7 +44,7 @@ private slots:
     void brokenTemplateTextIsReported()
     {
         QString error;
-        QVERIFY(ParseDialogTemplates("{\"dialogs\": [", &error).isEmpty());
+        QVERIFY(!ParseResources("{\"dialogs\": [", &error));
         QVERIFY(!error.isEmpty());
     }
 

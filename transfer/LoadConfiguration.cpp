@@ -1,8 +1,10 @@
 #include "CTolvoConfigDlg.h"
 
 #include "ConfigTable.h"
+#include "DialogTemplate.h"
 #include "PageTable.h"
 #include "Prompts.h"
+#include "StringIds.h"
 #include "TransferFailure.h"
 #include "WaitCursor.h"
 
@@ -11,17 +13,17 @@ void CTolvoConfigDlg::LoadConfiguration()
     WaitCursor wait;
     const uint32_t address = m_deviceAddress;
     const std::optional<DeviceRun> fetched =
-        RunOnDevice(QString("Reading the settings from %1").arg(DottedText(address)),
+        RunOnDevice(LoadResourceString(IDS_LOAD_PROGRESS).arg(DottedText(address)),
                     [](DeviceConnection& link) { link.StartFetch(ConfigTable); });
     // Cancelled, at the prompt or while waiting: the pages stay as they were.
     if (!fetched || fetched->result == DEVICE_CANCELLED)
         return;
     if (fetched->result != DEVICE_OK) {
         // Nothing is copied: the pages keep what they showed.
-        ShowPrompt(this,
-                   {DescribeDeviceFailure(*fetched) +
-                        "\n\nNothing was loaded: the pages still show what they showed before.",
-                    "Load Failed", PromptIcon::Error, PromptButtons::Ok});
+        ShowPrompt(this, {DescribeDeviceFailure(*fetched) + "\n\n" +
+                              LoadResourceString(IDS_LOAD_NOTHING_CHANGED),
+                          LoadResourceString(IDS_LOAD_FAILED_CAPTION), PromptIcon::Error,
+                          PromptButtons::Ok});
         return;
     }
 
@@ -32,6 +34,6 @@ void CTolvoConfigDlg::LoadConfiguration()
     EnablePageControls(true);
     m_loadedFrom = address;
     KeepPageValuesAsSaved();
-    ShowPrompt(this, {"Current configuration has been loaded from Tolvo.", "Success!",
+    ShowPrompt(this, {LoadResourceString(IDS_LOAD_DONE), LoadResourceString(IDS_SUCCESS_CAPTION),
                       PromptIcon::Exclamation, PromptButtons::Ok});
 }

@@ -1,8 +1,10 @@
 #include "CTolvoConfigDlg.h"
 
 #include "ConfigTable.h"
+#include "DialogTemplate.h"
 #include "PageTable.h"
 #include "Prompts.h"
+#include "StringIds.h"
 #include "TransferFailure.h"
 #include "WaitCursor.h"
 
@@ -12,9 +14,9 @@ namespace {
 // had no value for them.
 QString SavedText(const QStringList& leftOut)
 {
-    QString text = "Current configuration has been saved to Tolvo.";
+    QString text = LoadResourceString(IDS_SAVE_DONE);
     if (!leftOut.isEmpty())
-        text += "\n\nNot sent, the device's value matches no item: " + leftOut.join(", ") + ".";
+        text += "\n\n" + LoadResourceString(IDS_SAVE_LEFT_OUT).arg(leftOut.join(", "));
     return text;
 }
 
@@ -24,10 +26,9 @@ void CTolvoConfigDlg::SaveConfiguration()
 {
     if (!m_loadedFrom) {
         // The pages hold blanks until a load; sending them would wipe the device.
-        ShowPrompt(this, {"Load the configuration from the device first.\n\nUntil a load has "
-                          "succeeded the pages hold blank values, and saving them would overwrite "
-                          "the device's settings.",
-                          "Save Configuration", PromptIcon::Exclamation, PromptButtons::Ok});
+        ShowPrompt(this,
+                   {LoadResourceString(IDS_SAVE_LOAD_FIRST), LoadResourceString(IDS_SAVE_CAPTION),
+                    PromptIcon::Exclamation, PromptButtons::Ok});
         return;
     }
     if (!ConfirmSaveAddress())
@@ -37,12 +38,13 @@ void CTolvoConfigDlg::SaveConfiguration()
         return; // the page has said what to mend; nothing was written or sent
     const std::optional<QStringList> leftOut = CopyPagesToTable(PageSet());
     if (!leftOut) {
-        ShowPrompt(this, {"A text setting cannot be stored on the device. Nothing was sent.",
-                          "Save Failed", PromptIcon::Error, PromptButtons::Ok});
+        ShowPrompt(this, {LoadResourceString(IDS_SAVE_TEXT_NOT_STORED),
+                          LoadResourceString(IDS_SAVE_FAILED_CAPTION), PromptIcon::Error,
+                          PromptButtons::Ok});
         return;
     }
     const std::optional<DeviceRun> pushed =
-        RunOnDevice(QString("Sending the settings to %1").arg(DottedText(m_deviceAddress)),
+        RunOnDevice(LoadResourceString(IDS_SAVE_PROGRESS).arg(DottedText(m_deviceAddress)),
                     [](DeviceConnection& link) { link.StartPush(ConfigTable); });
     if (!pushed)
         return;
@@ -54,26 +56,22 @@ void CTolvoConfigDlg::ShowSaveOutcome(const DeviceRun& pushed, const QStringList
     switch (pushed.result) {
     case DEVICE_OK:
         KeepPageValuesAsSaved();
-        ShowPrompt(this,
-                   {SavedText(leftOut), "Success!", PromptIcon::Exclamation, PromptButtons::Ok});
+        ShowPrompt(this, {SavedText(leftOut), LoadResourceString(IDS_SUCCESS_CAPTION),
+                          PromptIcon::Exclamation, PromptButtons::Ok});
         return;
     case DEVICE_APPLY_UNCONFIRMED:
-        ShowPrompt(this, {"All settings were sent, but the device did not confirm that it "
-                          "applied them (it may have restarted).\n\nLoad the configuration to "
-                          "see what the device holds.",
-                          "Save Not Confirmed", PromptIcon::Exclamation, PromptButtons::Ok});
+        ShowPrompt(this, {LoadResourceString(IDS_SAVE_APPLY_UNCONFIRMED),
+                          LoadResourceString(IDS_SAVE_NOT_CONFIRMED_CAPTION),
+                          PromptIcon::Exclamation, PromptButtons::Ok});
         return;
     case DEVICE_CANCELLED:
-        ShowPrompt(this, {pushed.connected
-                              ? QStringLiteral("Saving was cancelled. Some settings may have "
-                                               "reached the device, but the apply command was "
-                                               "not sent, so the device has not applied them.")
-                              : QStringLiteral("Saving was cancelled before anything was sent: "
-                                               "the device keeps its settings."),
-                          "Save Cancelled", PromptIcon::Information, PromptButtons::Ok});
+        ShowPrompt(this, {pushed.connected ? LoadResourceString(IDS_SAVE_CANCELLED_AFTER_SENDING)
+                                           : LoadResourceString(IDS_SAVE_CANCELLED_BEFORE_SENDING),
+                          LoadResourceString(IDS_SAVE_CANCELLED_CAPTION), PromptIcon::Information,
+                          PromptButtons::Ok});
         return;
     case DEVICE_COMMAND_TOO_LONG:
-        ShowSaveFailure(pushed, "Nothing was sent: the device keeps its settings.");
+        ShowSaveFailure(pushed, LoadResourceString(IDS_SAVE_NOTHING_SENT));
         return;
     case DEVICE_SEND_FAILED:
     case DEVICE_HOST_NOT_FOUND:
@@ -83,17 +81,16 @@ void CTolvoConfigDlg::ShowSaveOutcome(const DeviceRun& pushed, const QStringList
     case DEVICE_CONNECTION_CLOSED:
     case DEVICE_REPLY_TOO_LONG:
     case DEVICE_CONNECT_FAILED:
-        ShowSaveFailure(pushed, "Saving stopped before the device confirmed every setting. The "
-                                "apply command was not sent, so the device has not applied the "
-                                "new settings.");
+        ShowSaveFailure(pushed, LoadResourceString(IDS_SAVE_NOT_APPLIED));
         return;
     }
 }
 
 void CTolvoConfigDlg::ShowSaveFailure(const DeviceRun& pushed, const QString& state)
 {
-    ShowPrompt(this, {DescribeDeviceFailure(pushed) + "\n\n" + state, "Save Failed",
-                      PromptIcon::Error, PromptButtons::Ok});
+    ShowPrompt(this,
+               {DescribeDeviceFailure(pushed) + "\n\n" + state,
+                LoadResourceString(IDS_SAVE_FAILED_CAPTION), PromptIcon::Error, PromptButtons::Ok});
 }
 
 // Sending one device's settings to another address may be intended (copying
@@ -102,9 +99,9 @@ bool CTolvoConfigDlg::ConfirmSaveAddress()
 {
     if (m_deviceAddress == *m_loadedFrom)
         return true;
-    const Prompt box{QString("The settings were loaded from %1. Send them to %2?")
+    const Prompt box{LoadResourceString(IDS_SAVE_OTHER_ADDRESS)
                          .arg(DottedText(*m_loadedFrom), DottedText(m_deviceAddress)),
-                     "Save Configuration", PromptIcon::Question, PromptButtons::YesNo,
-                     PromptAnswer::No};
+                     LoadResourceString(IDS_SAVE_CAPTION), PromptIcon::Question,
+                     PromptButtons::YesNo, PromptAnswer::No};
     return ShowPrompt(this, box) == PromptAnswer::Yes;
 }

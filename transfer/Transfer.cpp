@@ -3,9 +3,11 @@
 #include "CTolvoConfigDlg.h"
 
 #include "DataExchange.h"
+#include "DialogTemplate.h"
 #include "PageTable.h"
 #include "ProgressWait.h"
 #include "Prompts.h"
+#include "StringIds.h"
 #include "TabControl.h"
 #include "TolvoInfo.h"
 #include "TolvoPortRouting.h"
@@ -58,7 +60,8 @@ CTolvoConfigDlg::RunOnDevice(const QString& label,
             break;
         if (connected == DEVICE_CANCELLED)
             return DeviceRun{DEVICE_CANCELLED, false, {}};
-        const Prompt box{"Could not connecto to Tolvo.", "Connection Error", PromptIcon::Error,
+        const Prompt box{LoadResourceString(IDS_CONNECT_FAILED),
+                         LoadResourceString(IDS_CONNECT_FAILED_CAPTION), PromptIcon::Error,
                          PromptButtons::RetryCancel, PromptAnswer::Retry};
         if (ShowPrompt(this, box) != PromptAnswer::Retry)
             return std::nullopt;

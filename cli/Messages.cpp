@@ -1,0 +1,34 @@
+#include "Messages.h"
+
+#include "ParamRules.h"
+
+#include <QStringList>
+
+namespace {
+
+QString Join(std::span<const int32_t> values)
+{
+    QStringList texts;
+    for (const int32_t value : values)
+        texts << QString::number(value);
+    return texts.join(", ");
+}
+
+} // namespace
+
+QString AllowedValues(const ConfigParam& row)
+{
+    const ValueRule rule = RuleOf(row);
+    if (std::holds_alternative<AddressRule>(rule))
+        return Tr(MSG_RULE_ADDRESS);
+    if (const auto* range = std::get_if<RangeRule>(&rule))
+        return Tr(MSG_RULE_RANGE).arg(range->low).arg(range->high);
+    if (const auto* list = std::get_if<std::span<const int32_t>>(&rule))
+        return Tr(MSG_RULE_LIST).arg(Join(*list));
+    return Tr(MSG_RULE_TEXT).arg(MAX_PARAM_TEXT);
+}
+
+QString ValueProblem(const ConfigParam& row, const QString& value)
+{
+    return IsValidValue(row, value) ? QString() : Tr(MSG_ALLOWED).arg(AllowedValues(row));
+}

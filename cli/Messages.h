@@ -1,0 +1,202 @@
+// Every text tolvoctl shows a person, in one place for translators. Each is
+// shown through Tr(), in the user's language when a catalogue has it; the
+// keys of settings, JSON names and command syntax are not texts to translate.
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+struct ConfigParam;
+
+inline QString Tr(const char* message)
+{
+    return QCoreApplication::translate("tolvoctl", message);
+}
+
+// Help.
+inline constexpr const char* MSG_USAGE = QT_TRANSLATE_NOOP(
+    "tolvoctl", "Usage: tolvoctl COMMAND [options] ...\n\nCommands:\n%1\n\"tolvoctl COMMAND "
+                "--help\" describes a command. Every command that takes ADDRESS takes several, "
+                "or --hosts FILE; there is no default address.\n\n%2\n");
+inline constexpr const char* MSG_EXIT_HELP = QT_TRANSLATE_NOOP(
+    "tolvoctl", "Exit status: 0 success; 1 differences found or a read-back did not match; 2 a "
+                "malformed argument or file (nothing is sent); 3 a device could not be read or "
+                "written.");
+inline constexpr const char* MSG_HELP_GET = QT_TRANSLATE_NOOP(
+    "tolvoctl", "Reads all 25 settings, or the keys named, and prints KEY=VALUE lines (with a "
+                "line \"# ADDRESS\" before each device's when there are several). Values that "
+                "break a rule are shown as they are, and said so on stderr.");
+inline constexpr const char* MSG_HELP_BACKUP = QT_TRANSLATE_NOOP(
+    "tolvoctl", "Saves the 23 writable settings to a file. With one address PATH is the file; "
+                "with several it is a folder, with one file per device named by its serial "
+                "number.");
+inline constexpr const char* MSG_HELP_CHECK =
+    QT_TRANSLATE_NOOP("tolvoctl", "Checks a settings file without any device.");
+inline constexpr const char* MSG_HELP_DIFF = QT_TRANSLATE_NOOP(
+    "tolvoctl", "Reads the device and prints each setting that differs from the file. Exit "
+                "status 0 when nothing differs, 1 when something does.");
+inline constexpr const char* MSG_HELP_RESTORE = QT_TRANSLATE_NOOP(
+    "tolvoctl", "Checks the file, reads each device, sends the file's settings and the apply "
+                "command, reads every setting back and reports each one the device did not "
+                "keep.");
+inline constexpr const char* MSG_HELP_SET = QT_TRANSLATE_NOOP(
+    "tolvoctl",
+    "Sends the settings given and the apply command, and reads them back, as restore does.");
+inline constexpr const char* MSG_HELP_SCAN = QT_TRANSLATE_NOOP(
+    "tolvoctl", "Tries the command service on every address of the ranges (A.B.C.D/N or "
+                "FIRST-LAST, at most 4096 in all) and prints the serial number and firmware "
+                "version of each device that answers.");
+inline constexpr const char* MSG_OPTION_JSON =
+    QT_TRANSLATE_NOOP("tolvoctl", "Machine output: one JSON document on stdout.");
+inline constexpr const char* MSG_OPTION_TIMEOUT =
+    QT_TRANSLATE_NOOP("tolvoctl", "Bound on each wait, in ms (default 5000; scan: 1000).");
+inline constexpr const char* MSG_OPTION_JOBS =
+    QT_TRANSLATE_NOOP("tolvoctl", "Devices talked to at once (default 16).");
+inline constexpr const char* MSG_OPTION_PORT =
+    QT_TRANSLATE_NOOP("tolvoctl", "The command service's TCP port (default 4070).");
+inline constexpr const char* MSG_OPTION_HOSTS =
+    QT_TRANSLATE_NOOP("tolvoctl", "Also the addresses in FILE, one a line; # starts a comment.");
+inline constexpr const char* MSG_OPTION_OUTPUT =
+    QT_TRANSLATE_NOOP("tolvoctl", "The file, or with several devices the folder.");
+inline constexpr const char* MSG_OPTION_FORCE =
+    QT_TRANSLATE_NOOP("tolvoctl", "Overwrite files that exist in the folder.");
+inline constexpr const char* MSG_OPTION_DRY_RUN = QT_TRANSLATE_NOOP(
+    "tolvoctl", "Print what would be sent, byte for byte; send nothing (with --only-changed "
+                "the devices are read).");
+inline constexpr const char* MSG_OPTION_ONLY_CHANGED =
+    QT_TRANSLATE_NOOP("tolvoctl", "Send only the settings that differ on the device.");
+inline constexpr const char* MSG_ARGUMENTS =
+    QT_TRANSLATE_NOOP("tolvoctl", "As in the usage line above.");
+
+// Arguments and files.
+inline constexpr const char* MSG_NO_COMMAND =
+    QT_TRANSLATE_NOOP("tolvoctl", "\"%1\" is no command; \"tolvoctl --help\" lists them.");
+inline constexpr const char* MSG_NUMBER_OPTION =
+    QT_TRANSLATE_NOOP("tolvoctl", "--%1 takes a whole number from %2 to %3.");
+inline constexpr const char* MSG_NO_ADDRESS = QT_TRANSLATE_NOOP(
+    "tolvoctl", "No device address given (there is no default): give ADDRESS or --hosts FILE.");
+inline constexpr const char* MSG_NOT_AN_ADDRESS = QT_TRANSLATE_NOOP(
+    "tolvoctl", "\"%1\" is no IPv4 address (four numbers from 0 to 255 joined by dots).");
+inline constexpr const char* MSG_PREFIX_LENGTH =
+    QT_TRANSLATE_NOOP("tolvoctl", "\"%1\": a prefix length is 0 to 32.");
+inline constexpr const char* MSG_RANGE_BACKWARDS =
+    QT_TRANSLATE_NOOP("tolvoctl", "\"%1\": the last address comes before the first.");
+inline constexpr const char* MSG_NOT_A_RANGE =
+    QT_TRANSLATE_NOOP("tolvoctl", "\"%1\" is no range: give A.B.C.D/N or FIRST-LAST.");
+inline constexpr const char* MSG_SCAN_TOO_BIG =
+    QT_TRANSLATE_NOOP("tolvoctl", "A scan takes at most %1 addresses in all.");
+inline constexpr const char* MSG_CANNOT_READ = QT_TRANSLATE_NOOP("tolvoctl", "Cannot read %1: %2.");
+inline constexpr const char* MSG_CANNOT_WRITE =
+    QT_TRANSLATE_NOOP("tolvoctl", "Cannot write %1: %2.");
+inline constexpr const char* MSG_FILE_LINE = QT_TRANSLATE_NOOP("tolvoctl", "%1, line %2: %3");
+inline constexpr const char* MSG_NOT_A_SETTING =
+    QT_TRANSLATE_NOOP("tolvoctl", "\"%1\" is no setting: give KEY=VALUE.");
+inline constexpr const char* MSG_NOT_WRITABLE =
+    QT_TRANSLATE_NOOP("tolvoctl", "\"%1\" is no setting that can be written.");
+inline constexpr const char* MSG_VALUE_INVALID =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1: value \"%2\" is not valid; %3.");
+inline constexpr const char* MSG_NOT_JSON =
+    QT_TRANSLATE_NOOP("tolvoctl", "Not JSON: %1 at byte %2.");
+inline constexpr const char* MSG_NOT_AN_OBJECT =
+    QT_TRANSLATE_NOOP("tolvoctl", "Not a settings file: the top level is no JSON object.");
+inline constexpr const char* MSG_WRONG_FORMAT =
+    QT_TRANSLATE_NOOP("tolvoctl", "Not a settings file of format \"%1\", version %2.");
+inline constexpr const char* MSG_NO_SETTINGS =
+    QT_TRANSLATE_NOOP("tolvoctl", "The file has no \"settings\" object.");
+inline constexpr const char* MSG_UNKNOWN_SETTING =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1: no setting of that name can be written.");
+inline constexpr const char* MSG_NOT_A_STRING =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1: the value must be a JSON string.");
+inline constexpr const char* MSG_FILE_INVALID =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1 is not valid; nothing was sent.");
+inline constexpr const char* MSG_NEITHER_ADDRESS_NOR_KEY =
+    QT_TRANSLATE_NOOP("tolvoctl", "\"%1\" is neither an address nor a setting's key.");
+inline constexpr const char* MSG_BACKUP_NEEDS_OUTPUT =
+    QT_TRANSLATE_NOOP("tolvoctl", "backup needs -o PATH.");
+inline constexpr const char* MSG_CANNOT_MAKE_FOLDER =
+    QT_TRANSLATE_NOOP("tolvoctl", "Cannot make the folder %1.");
+inline constexpr const char* MSG_CHECK_ARGUMENTS =
+    QT_TRANSLATE_NOOP("tolvoctl", "check takes one FILE.");
+inline constexpr const char* MSG_DIFF_ARGUMENTS =
+    QT_TRANSLATE_NOOP("tolvoctl", "diff takes ADDRESS and FILE.");
+inline constexpr const char* MSG_DIFF_ONE_DEVICE =
+    QT_TRANSLATE_NOOP("tolvoctl", "diff compares one device with a file.");
+inline constexpr const char* MSG_RESTORE_ARGUMENTS =
+    QT_TRANSLATE_NOOP("tolvoctl", "restore takes ADDRESS... and FILE.");
+inline constexpr const char* MSG_SET_ARGUMENTS =
+    QT_TRANSLATE_NOOP("tolvoctl", "set takes ADDRESS... and KEY=VALUE....");
+inline constexpr const char* MSG_NOTHING_SENT =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1 Nothing was sent.");
+inline constexpr const char* MSG_SCAN_ARGUMENTS =
+    QT_TRANSLATE_NOOP("tolvoctl", "scan takes RANGE....");
+
+// Rules of values.
+inline constexpr const char* MSG_ALLOWED = QT_TRANSLATE_NOOP("tolvoctl", "allowed: %1");
+inline constexpr const char* MSG_RULE_ADDRESS =
+    QT_TRANSLATE_NOOP("tolvoctl", "an IPv4 address: four numbers from 0 to 255 joined by dots");
+inline constexpr const char* MSG_RULE_RANGE =
+    QT_TRANSLATE_NOOP("tolvoctl", "a whole number from %1 to %2");
+inline constexpr const char* MSG_RULE_LIST = QT_TRANSLATE_NOOP("tolvoctl", "one of %1");
+inline constexpr const char* MSG_RULE_TEXT = QT_TRANSLATE_NOOP(
+    "tolvoctl", "text of at most %1 Latin-1 characters, without line breaks or zero characters");
+inline constexpr const char* MSG_RULE_BROKEN =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1: value \"%2\" breaks the rule; %3");
+
+// Devices and results.
+inline constexpr const char* MSG_DOING_CONNECTING = QT_TRANSLATE_NOOP("tolvoctl", "connecting");
+inline constexpr const char* MSG_DOING_READING = QT_TRANSLATE_NOOP("tolvoctl", "reading");
+inline constexpr const char* MSG_DOING_SENDING = QT_TRANSLATE_NOOP("tolvoctl", "sending");
+inline constexpr const char* MSG_PROGRESS = QT_TRANSLATE_NOOP("tolvoctl", "%1 of %2 devices");
+inline constexpr const char* MSG_FAILED_WHILE =
+    QT_TRANSLATE_NOOP("tolvoctl", "failed while %1: %2");
+inline constexpr const char* MSG_WHY_CONNECT =
+    QT_TRANSLATE_NOOP("tolvoctl", "no connection could be made");
+inline constexpr const char* MSG_WHY_TIMED_OUT =
+    QT_TRANSLATE_NOOP("tolvoctl", "the device did not answer in time");
+inline constexpr const char* MSG_WHY_CLOSED =
+    QT_TRANSLATE_NOOP("tolvoctl", "the device closed the connection");
+inline constexpr const char* MSG_WHY_REPLY_TOO_LONG =
+    QT_TRANSLATE_NOOP("tolvoctl", "a reply was longer than %1 bytes");
+inline constexpr const char* MSG_WHY_COMMAND_TOO_LONG =
+    QT_TRANSLATE_NOOP("tolvoctl", "a command would be longer than %1 bytes");
+inline constexpr const char* MSG_WHY_SEND =
+    QT_TRANSLATE_NOOP("tolvoctl", "sending to the device failed");
+inline constexpr const char* MSG_WHY_CANCELLED = QT_TRANSLATE_NOOP("tolvoctl", "cancelled");
+inline constexpr const char* MSG_ONE_SETTING = QT_TRANSLATE_NOOP("tolvoctl", "1 setting");
+inline constexpr const char* MSG_SETTINGS = QT_TRANSLATE_NOOP("tolvoctl", "%1 settings");
+inline constexpr const char* MSG_DEVICES_SUCCEEDED =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1 of %2 devices succeeded.");
+inline constexpr const char* MSG_DEVICES_READ =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1 of %2 devices read.");
+inline constexpr const char* MSG_SAME_SERIAL = QT_TRANSLATE_NOOP(
+    "tolvoctl", "another device has the serial number \"%1\"; %2 was not written");
+inline constexpr const char* MSG_NOT_OVERWRITTEN =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1 exists; not overwritten (--force overwrites)");
+inline constexpr const char* MSG_SAVED = QT_TRANSLATE_NOOP("tolvoctl", "saved %1 to %2");
+inline constexpr const char* MSG_FILE_VALID =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1: valid, %2 settings.");
+inline constexpr const char* MSG_DIFFERS_LINE =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1: device \"%2\", file \"%3\"");
+inline constexpr const char* MSG_ONE_DIFFERS = QT_TRANSLATE_NOOP("tolvoctl", "%1 differs");
+inline constexpr const char* MSG_SEVERAL_DIFFER = QT_TRANSLATE_NOOP("tolvoctl", "%1 differ");
+inline constexpr const char* MSG_WOULD_SEND = QT_TRANSLATE_NOOP("tolvoctl", "would send");
+inline constexpr const char* MSG_DRY_RUN = QT_TRANSLATE_NOOP("tolvoctl", "nothing sent (dry run)");
+inline constexpr const char* MSG_NOT_KEPT_LINE =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1: sent \"%2\", the device holds \"%3\"");
+inline constexpr const char* MSG_ALL_KEPT = QT_TRANSLATE_NOOP("tolvoctl", "%1 sent, all kept");
+inline constexpr const char* MSG_NOT_KEPT = QT_TRANSLATE_NOOP("tolvoctl", "%1 sent; NOT KEPT: %2");
+inline constexpr const char* MSG_APPLY_UNANSWERED =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1 (the apply command was not answered)");
+inline constexpr const char* MSG_SCAN_HEADING_ADDRESS = QT_TRANSLATE_NOOP("tolvoctl", "ADDRESS");
+inline constexpr const char* MSG_SCAN_HEADING_SERIAL =
+    QT_TRANSLATE_NOOP("tolvoctl", "SERIAL NUMBER");
+inline constexpr const char* MSG_SCAN_HEADING_FIRMWARE = QT_TRANSLATE_NOOP("tolvoctl", "FIRMWARE");
+inline constexpr const char* MSG_ADDRESSES_ANSWERED =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1 of %2 addresses answered.");
+
+// What a row's values may be, as a phrase ("a whole number from 0 to 14").
+QString AllowedValues(const ConfigParam& row);
+
+// Why value is no valid value of row, naming what is allowed; empty when it
+// is valid.
+QString ValueProblem(const ConfigParam& row, const QString& value);
