@@ -109,7 +109,8 @@ QString DeviceFailure(const DeviceTask& task)
     QString why;
     switch (task.failure()) {
     case DEVICE_OK:
-    case DEVICE_APPLY_UNCONFIRMED: return {};
+    case DEVICE_APPLY_UNCONFIRMED:
+    case DEVICE_READ_BACK_FAILED: return {};
     case DEVICE_CONNECT_FAILED: why = Tr(MSG_WHY_CONNECT); break;
     case DEVICE_TIMED_OUT: why = Tr(MSG_WHY_TIMED_OUT); break;
     case DEVICE_CONNECTION_CLOSED: why = Tr(MSG_WHY_CLOSED); break;

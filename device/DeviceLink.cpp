@@ -85,21 +85,35 @@ void DeviceConnection::StartFetch(DeviceSettings& settings, const std::vector<Pa
     });
 }
 
-void DeviceConnection::StartPush(const DeviceSettings& settings)
+void DeviceConnection::StartPush(const DeviceSettings& settings, DeviceSettings* readBack)
 {
     std::vector<std::string> commands;
-    for (const ConfigGroup& group : settings) {
-        for (const ConfigParam& row : group.rows) {
-            if (IsPushed(row))
-                commands.push_back(SetCommand(row));
+    std::vector<ConfigParam*> readRows;
+    for (int group = 0; group < static_cast<int>(settings.size()); ++group) {
+        for (int index = 0; index < settings[group].count(); ++index) {
+            const ConfigParam& row = settings[group].rows[index];
+            if (!IsPushed(row))
+                continue;
+            commands.push_back(SetCommand(row));
+            if (readBack != nullptr)
+                readRows.push_back(readBack->Find(group, index));
         }
     }
     commands.push_back(APPLY_COMMAND);
     const std::size_t apply = commands.size() - 1;
-    Run(std::move(commands), true, [apply](std::size_t index, Reply& reply) {
+    for (const ConfigParam* row : readRows)
+        commands.push_back(GetCommand(*row));
+    Run(std::move(commands), true, [apply, readRows](std::size_t index, Reply& reply) {
+        if (index < apply)
+            return reply.ok() ? std::optional<DeviceResult>() : std::optional(reply.status);
         if (index == apply) // the device may restart on applying: not a failure
-            return std::optional(reply.ok() ? DEVICE_OK : DEVICE_APPLY_UNCONFIRMED);
-        return reply.ok() ? std::optional<DeviceResult>() : std::optional(reply.status);
+            return reply.ok() ? std::optional<DeviceResult>()
+                              : std::optional(DEVICE_APPLY_UNCONFIRMED);
+        ConfigParam& row = *readRows[index - apply - 1];
+        if (!reply.ok())
+            return std::optional(DEVICE_READ_BACK_FAILED);
+        row.value = std::move(reply.text);
+        return std::optional<DeviceResult>();
     });
 }
 
@@ -327,6 +341,19 @@ DeviceResult DeviceConnection::SendErrorCode(QAbstractSocket::SocketError error)
     case QAbstractSocket::RemoteHostClosedError: return DEVICE_CONNECTION_CLOSED;
     default: return DEVICE_SOCKET_ERROR;
     }
+}
+
+std::vector<std::string> NotKept(const DeviceSettings& sent, const DeviceSettings& readBack)
+{
+    std::vector<std::string> keys;
+    for (int group = 0; group < static_cast<int>(sent.size()); ++group) {
+        for (int index = 0; index < sent[group].count(); ++index) {
+            const ConfigParam& row = sent[group].rows[index];
+            if (IsPushed(row) && readBack.Find(group, index)->value != row.value)
+                keys.push_back(row.key);
+        }
+    }
+    return keys;
 }
 
 Reply ReadReplyLine(DeviceConnection& link)

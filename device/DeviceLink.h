@@ -40,6 +40,9 @@ enum DeviceResult : int {
     // not answer it: whether it applied the settings is not known. Neither
     // success nor a failure of the exchange, so it stands apart from both.
     DEVICE_APPLY_UNCONFIRMED = 1,
+    // The device answered the apply command, but the settings could not be
+    // read back to check them (it may have restarted).
+    DEVICE_READ_BACK_FAILED = 2,
 };
 
 // A formatted command including its zero byte, and a reply before its end byte.
@@ -70,8 +73,10 @@ public:
     void StartFetch(DeviceSettings& settings, const std::vector<ParamRow>& only = {});
     // Sends every modified row that holds a value, then the apply command
     // once every set was answered. Sends nothing if any command is too long;
-    // DEVICE_APPLY_UNCONFIRMED when the apply command got no answer.
-    void StartPush(const DeviceSettings& settings);
+    // DEVICE_APPLY_UNCONFIRMED when the apply command got no answer. With
+    // readBack, then gets every row sent into readBack, to be compared with
+    // what was sent (NotKept); DEVICE_READ_BACK_FAILED when one is not read.
+    void StartPush(const DeviceSettings& settings, DeviceSettings* readBack = nullptr);
     // Sends one command with its zero byte.
     void StartSend(const std::string& command);
     // Reads one reply line (see lastReply()).
@@ -145,6 +150,9 @@ private:
     bool m_lastReplyEndedInCr = false;
     Reply m_lastReply;
 };
+
+// The keys of the rows a push sent whose value, as read back, differs.
+std::vector<std::string> NotKept(const DeviceSettings& sent, const DeviceSettings& readBack);
 
 // Reads one reply line: the bytes before the first CR or LF. Bytes after
 // that line end stay in the stream for the next reply.

@@ -22,6 +22,7 @@ enum StringId {
     IDS_LOAD_FAILED_CAPTION = 222,
     IDS_LOAD_DONE = 223,
     IDS_SUCCESS_CAPTION = 224,
+    IDS_LOAD_UNSHOWABLE = 225,
 
     // Save.
     IDS_SAVE_DONE = 240,
@@ -39,6 +40,8 @@ enum StringId {
     IDS_SAVE_NOTHING_SENT = 252,
     IDS_SAVE_NOT_APPLIED = 253,
     IDS_SAVE_OTHER_ADDRESS = 254,
+    IDS_SAVE_NOT_KEPT = 255,
+    IDS_SAVE_READ_BACK_FAILED = 256,
 
     // The connection and its failures.
     IDS_CONNECT_FAILED = 270,

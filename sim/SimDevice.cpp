@@ -62,7 +62,8 @@ QByteArray CommandLine(const QByteArray& raw)
 } // namespace
 
 SimDevice::SimDevice(const SimOptions& options, int index, SimLog& log, QObject* parent)
-    : QObject(parent), m_options(options), m_log(log), m_server(this)
+    : QObject(parent), m_options(options), m_log(log), m_server(this),
+      m_chaosSource(options.chaos, index)
 {
     m_options.address = QHostAddress(options.address.toIPv4Address() + index);
     if (options.devices > 1)
@@ -148,6 +149,11 @@ void SimDevice::TakeNextClient()
         m_buffer.clear();
         m_repliesSent = 0;
         Log() << "# connection " << m_connections << " opened" << Qt::endl;
+        if (m_chaosSource.enabled()) {
+            QList<QByteArray> writable = Keys().mid(2); // not the serial number and firmware
+            m_chaos = m_chaosSource.Next(writable);
+            Log() << "# chaos " << m_connections << ": " << m_chaos.Describe() << Qt::endl;
+        }
         connect(socket, &QTcpSocket::readyRead, this, &SimDevice::ReadCommands);
         connect(socket, &QTcpSocket::disconnected, this, &SimDevice::ClientGone);
         ReadCommands();
@@ -181,6 +187,7 @@ void SimDevice::Handle(const QByteArray& raw)
     Log() << "RECV " << Escape(raw) << Qt::endl;
     const QByteArray line = CommandLine(raw);
     QByteArray reply = Answer(line);
+    const QByteArray getKey = line.startsWith("get ") ? line.mid(4) : QByteArray();
     if (m_options.silent)
         return;
     if (line == "set CONFIGURE" && m_options.applyAnswer != SimOptions::ApplyAnswer::Reply) {
@@ -189,16 +196,20 @@ void SimDevice::Handle(const QByteArray& raw)
             m_client->disconnectFromHost();
         return;
     }
-    if (m_options.delayMs <= 0) {
-        SendReply(std::move(reply));
+    const int delayMs =
+        m_chaos.fault == Fault::Delay ? m_chaosSource.ReplyDelayMs() : m_options.delayMs;
+    if (delayMs <= 0) {
+        SendReply(std::move(reply), getKey);
+        if (line == "set CONFIGURE" && m_options.closeAfterApply && m_client != nullptr)
+            m_client->disconnectFromHost();
         return;
     }
     // A precise timer, not a sleep: the other devices of this process go on
     // meanwhile. The client sends its next command only after this reply.
-    QTimer::singleShot(m_options.delayMs, Qt::PreciseTimer, this,
-                       [this, client = m_client, reply = std::move(reply)]() mutable {
+    QTimer::singleShot(delayMs, Qt::PreciseTimer, this,
+                       [this, getKey, client = m_client, reply = std::move(reply)]() mutable {
                            if (m_client == client) // not to a client that came after
-                               SendReply(std::move(reply));
+                               SendReply(std::move(reply), getKey);
                        });
 }
 
@@ -226,6 +237,7 @@ QByteArray SimDevice::Answer(const QByteArray& line)
             m_active.insert(it.key(), it.value());
         }
         m_pending.clear();
+        LogHolds();
         return "OK";
     }
     if (line.startsWith("set ")) {
@@ -233,7 +245,8 @@ QByteArray SimDevice::Answer(const QByteArray& line)
         const QByteArray key = MatchKey(rest);
         if (key.isEmpty())
             return "ERROR unknown key";
-        if (m_options.ignoredSets.contains(key)) {
+        if (m_options.ignoredSets.contains(key) ||
+            (m_chaos.fault == Fault::IgnoreSet && key == m_chaos.ignoredKey)) {
             Log() << "# ignored set " << Escape(key) << Qt::endl;
             return "OK";
         }
@@ -243,11 +256,68 @@ QByteArray SimDevice::Answer(const QByteArray& line)
     return "ERROR unknown command";
 }
 
-void SimDevice::SendReply(QByteArray reply)
+bool SimDevice::MangleReply(QByteArray& reply)
+{
+    const ConnectionChaos& chaos = m_chaos;
+    const bool strikes = m_repliesSent == chaos.atReply;
+    switch (chaos.fault) {
+    case Fault::Reset:
+        if (!strikes)
+            return true;
+        Log() << "# chaos: reset before reply " << m_repliesSent << Qt::endl;
+        m_client->abort();
+        ClientGone();
+        return false;
+    case Fault::SilentAfter:
+        if (m_repliesSent < chaos.atReply)
+            return true;
+        Log() << "# chaos: silent at reply " << m_repliesSent << Qt::endl;
+        return false;
+    case Fault::LongReply:
+        if (strikes) {
+            reply = QByteArray(chaos.longLength, 'L');
+            Log() << "# chaos: long reply " << m_repliesSent << Qt::endl;
+        }
+        return true;
+    case Fault::BadByte:
+        if (strikes) {
+            reply.insert(m_chaosSource.Position(reply.size()), chaos.inserted);
+            Log() << "# chaos: bad byte in reply " << m_repliesSent << Qt::endl;
+        }
+        return true;
+    case Fault::StrayBytes:
+        if (strikes) {
+            reply.prepend(chaos.inserted);
+            Log() << "# chaos: stray bytes before reply " << m_repliesSent << Qt::endl;
+        }
+        return true;
+    case Fault::CloseAtByte:
+        if (!strikes)
+            return true;
+        reply = (reply + chaos.lineEnd).left(chaos.atByte);
+        m_client->write(reply);
+        m_client->flush();
+        Log() << "# chaos: closed after " << reply.size() << " bytes of reply " << m_repliesSent
+              << Qt::endl;
+        m_client->disconnectFromHost();
+        return false;
+    case Fault::None:
+    case Fault::Delay:
+    case Fault::LineEnd:
+    case Fault::IgnoreSet: return true;
+    }
+    return true;
+}
+
+void SimDevice::SendReply(QByteArray reply, const QByteArray& getKey)
 {
     if (m_client == nullptr || m_client->state() != QAbstractSocket::ConnectedState)
         return;
-    reply += m_options.crlf ? "\r\n" : "\r";
+    if (m_chaosSource.enabled() && !MangleReply(reply))
+        return;
+    if (m_chaosSource.enabled() && !getKey.isEmpty())
+        Log() << "# sent " << Escape(getKey) << "=" << Escape(reply) << Qt::endl;
+    reply += m_options.crlf ? QByteArray("\r\n") : m_chaos.lineEnd;
     m_client->write(reply);
     m_client->flush();
     ++m_repliesSent;
@@ -257,10 +327,23 @@ void SimDevice::SendReply(QByteArray reply)
     }
 }
 
+// What the device holds, as one line: "# holds KEY=VALUE<TAB>KEY=VALUE...",
+// values escaped (so that a TAB separates and never belongs to one).
+void SimDevice::LogHolds()
+{
+    if (!m_chaosSource.enabled())
+        return;
+    QByteArrayList pairs;
+    for (auto it = m_active.cbegin(); it != m_active.cend(); ++it)
+        pairs << it.key() + "=" + Escape(it.value());
+    Log() << "# holds " << pairs.join('\t') << Qt::endl;
+}
+
 void SimDevice::ClientGone()
 {
     if (m_client == nullptr)
         return;
+    LogHolds();
     Log() << "# connection " << m_connections << " closed" << Qt::endl;
     m_client->deleteLater();
     m_client = nullptr;

@@ -13,6 +13,7 @@
 #include <QTcpSocket>
 #include <QTextStream>
 
+#include "SimChaos.h"
 #include "SimLog.h"
 
 struct SimOptions {
@@ -27,9 +28,11 @@ struct SimOptions {
     int resetFirst = 0;      // reset the first connections as soon as they are accepted
     enum class ApplyAnswer { Reply, Silent, Close };
     ApplyAnswer applyAnswer = ApplyAnswer::Reply; // after applying: reply, say nothing, or close
+    bool closeAfterApply = false;                 // close the connection once the apply is answered
     QList<QPair<QByteArray, QByteArray>> initialValues; // overrides of factory values
     QList<QByteArray> ignoredSets; // keys whose sets are answered but never kept
     int devices = 1;               // devices on consecutive addresses from address
+    ChaosOptions chaos;            // misbehave at random, connection by connection
 };
 
 class SimDevice : public QObject {
@@ -55,7 +58,11 @@ private:
     void ReadCommands();
     void Handle(const QByteArray& command);
     QByteArray Answer(const QByteArray& line);
-    void SendReply(QByteArray reply);
+    void SendReply(QByteArray reply, const QByteArray& getKey);
+    // Applies the connection's fault to the reply about to go; false when
+    // the fault has taken its place (nothing or only part of it is sent).
+    bool MangleReply(QByteArray& reply);
+    void LogHolds();
     QByteArray MatchKey(const QByteArray& rest) const;
     void ClientGone();
     LogLine Log();
@@ -70,4 +77,6 @@ private:
     int m_connections = 0;
     QMap<QByteArray, QByteArray> m_active;
     QMap<QByteArray, QByteArray> m_pending;
+    ChaosSource m_chaosSource;
+    ConnectionChaos m_chaos;
 };

@@ -56,6 +56,24 @@ bool ParseOptions(const QCommandLineParser& parser, SimOptions& options, QString
         options.applyAnswer =
             mode == "silent" ? SimOptions::ApplyAnswer::Silent : SimOptions::ApplyAnswer::Close;
     }
+    options.closeAfterApply = parser.isSet("close-after-apply");
+    if (parser.isSet("chaos")) {
+        bool seedOk = false;
+        bool rateOk = true;
+        bool delayOk = true;
+        options.chaos.enabled = true;
+        options.chaos.seed = parser.value("chaos").toUInt(&seedOk);
+        if (parser.isSet("chaos-rate"))
+            options.chaos.rate = parser.value("chaos-rate").toDouble(&rateOk);
+        if (parser.isSet("chaos-max-delay"))
+            options.chaos.maxDelayMs = parser.value("chaos-max-delay").toInt(&delayOk);
+        if (!seedOk || !rateOk || !delayOk || options.chaos.rate < 0 || options.chaos.rate > 1 ||
+            options.chaos.maxDelayMs < 0) {
+            error = "--chaos takes a seed (0 to 4294967295), --chaos-rate 0 to 1, "
+                    "--chaos-max-delay MS of 0 or more";
+            return false;
+        }
+    }
     for (const QString& key : parser.values("ignore-set"))
         options.ignoredSets.append(key.toLatin1());
     if (parser.isSet("devices")) {
@@ -112,6 +130,15 @@ int main(int argc, char* argv[])
         {"ignore-set", "Answer \"set KEY ...\" but never keep the value (repeatable).", "KEY"},
         {"apply-unanswered",
          "Apply \"set CONFIGURE\" but leave it unanswered: stay silent, or close.", "silent|close"},
+        {"close-after-apply", "Answer \"set CONFIGURE\", then close the connection."},
+        {"chaos",
+         "Misbehave at random, connection by connection, drawn from SEED: close at a byte, "
+         "reset, wait, end lines with CR LF or LF, send an over-long line, a zero or 8-bit "
+         "byte, stray bytes, fall silent, or ignore a set. Logs each connection's fault, every "
+         "get reply sent (\"# sent KEY=VALUE\") and what it holds (\"# holds ...\").",
+         "SEED"},
+        {"chaos-rate", "The share of connections that misbehave (default 0.5).", "R"},
+        {"chaos-max-delay", "The long waits of the delay fault, in ms (default 6000).", "MS"},
     });
     parser.process(app);
 

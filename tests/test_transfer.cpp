@@ -170,6 +170,14 @@ class TestTransfer : public QObject {
         return sim.Commands().mid(loadCommands);
     }
 
+    // Saves what the pages hold now, and returns what the save sent.
+    QList<QByteArray> SaveNow(const SimProcess& sim, CTolvoConfigDlg& dlg)
+    {
+        const qsizetype before = sim.Commands().size();
+        dlg.SaveConfiguration();
+        return sim.Commands().mid(before);
+    }
+
     Pages PagesOf(CTolvoConfigDlg& dlg)
     {
         return {*dlg.m_pInfo, *dlg.m_pWiFi, *dlg.m_pPortSettings, *dlg.m_pPortRouting};
@@ -410,7 +418,11 @@ private slots:
                  QString("Current configuration has been saved to Tolvo."));
         QList<QByteArray> expected = InTableOrder(FactorySaveCommands());
         QCOMPARE(expected.size(), 23);
-        expected << WireCommand("set CONFIGURE");
+        // Then the same rows are read back, to check what the device kept.
+        QList<QByteArray> readBack;
+        for (const QByteArray& set : expected)
+            readBack << "get" + set.mid(3, set.lastIndexOf(' ') - 3) + "\r" + '\0';
+        expected << WireCommand("set CONFIGURE") << readBack;
         QCOMPARE(sent, expected);
     }
 
@@ -438,7 +450,8 @@ private slots:
         QVERIFY(sent.contains(WireCommand("set SSID Workshop 2\xe9")));
         QVERIFY(sent.contains(WireCommand("set DIRECT baudrate 19200")));
         QVERIFY(sent.contains(WireCommand("set PORT 2 5002")));
-        QCOMPARE(sent.last(), WireCommand("set CONFIGURE"));
+        QCOMPARE(sent.size(), 23 + 1 + 23);
+        QCOMPARE(sent.at(23), WireCommand("set CONFIGURE"));
         QCOMPARE(GetFromSim(*sim, "SSID"), QByteArray("Workshop 2\xe9"));
         QCOMPARE(GetFromSim(*sim, "DIRECT baudrate"), QByteArray("19200"));
         QCOMPARE(GetFromSim(*sim, "PORT 2"), QByteArray("5002"));
@@ -631,6 +644,17 @@ private slots:
             << QStringList{"--silent"} << "did not answer within 5 seconds";
         QTest::newRow("over-long reply")
             << QStringList{"--long-reply", "SSID"} << "longer than 1024 bytes";
+        // Values the pages would show otherwise than sent: none is shown.
+        const QString unshowable = "cannot show as they are, for: ";
+        QTest::newRow("a number with more after it")
+            << QStringList{"--set", "CHANNEL=6\xb0"} << unshowable + "CHANNEL.";
+        QTest::newRow("an address with leading zeros (read as octal)")
+            << QStringList{"--set", "IPADDRESS=192.168.001.050"} << unshowable + "IPADDRESS.";
+        QTest::newRow("a number beyond 32 bits")
+            << QStringList{"--set", "PORT 0=99999999999"} << unshowable + "PORT 0.";
+        QTest::newRow("a list position with a blank, and a signed number")
+            << QStringList{"--set", "DHCP=1 ", "--set", "TRANSPOWER=+5"}
+            << unshowable + "DHCP, TRANSPOWER.";
     }
 
     void failedLoadSaysSoAndLeavesThePagesAlone()
@@ -741,11 +765,14 @@ private slots:
                  QString("Current configuration has been saved to Tolvo.\n\nNot sent, the "
                          "device's value matches no item: DHCP mode, Network type, RS232 baud "
                          "rate, RS232 parity, DIRECT stop bits, Port 2 connection."));
-        QCOMPARE(sent.size(), 23 - 6 + 1);
+        QCOMPARE(sent.size(), (23 - 6) * 2 + 1); // sets, apply, read-back
+
         for (const QByteArray& command : sent) {
             for (const char* key : {"RS232 baudrate", "RS232 parity", "PORTCONNECT 2",
-                                    "DIRECT stopbits", "DHCP", "NTYPE"})
+                                    "DIRECT stopbits", "DHCP", "NTYPE"}) {
                 QVERIFY2(!command.startsWith(QByteArray("set ") + key), command.constData());
+                QVERIFY2(command != WireCommand(QByteArray("get ") + key), command.constData());
+            }
             QVERIFY(!command.contains(" -1\r"));
         }
         QCOMPARE(GetFromSim(*sim, "RS232 baudrate"),
@@ -877,27 +904,44 @@ private slots:
 
     // An apply command without an answer is no success: the box says the
     // settings were sent but their applying was not confirmed.
-    void unansweredApplyIsNotShownAsSuccess_data()
+    void saveThatIsNotConfirmedOrNotKeptIsNoSuccess_data()
     {
-        QTest::addColumn<QString>("mode");
-        QTest::newRow("device closes") << "close";
-        QTest::newRow("device stays silent") << "silent";
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("text");
+        const QString unanswered = "All settings were sent, but the device did not confirm";
+        QTest::newRow("apply unanswered, device closes")
+            << QStringList{"--apply-unanswered", "close"} << "Save Not Confirmed" << unanswered;
+        QTest::newRow("apply unanswered, device silent")
+            << QStringList{"--apply-unanswered", "silent"} << "Save Not Confirmed" << unanswered;
+        QTest::newRow("no read-back after the apply")
+            << QStringList{"--close-after-apply"} << "Save Not Confirmed"
+            << "The device confirmed that it applied the settings, but they could not be read "
+               "back to check them";
+        QTest::newRow("a set answered but not kept")
+            << QStringList{"--ignore-set", "SSID", "--ignore-set", "PORT 1"} << "Save Failed"
+            << "The device applied the settings, but reading them back shows that it did not "
+               "keep these: SSID."; // PORT 1 is ignored too, but was not changed
     }
 
-    void unansweredApplyIsNotShownAsSuccess()
+    void saveThatIsNotConfirmedOrNotKeptIsNoSuccess()
     {
-        QFETCH(QString, mode);
-        auto sim = StartSim({"--apply-unanswered", mode});
+        QFETCH(QStringList, options);
+        QFETCH(QString, caption);
+        QFETCH(QString, text);
+        auto sim = StartSim(options);
         QVERIFY(sim);
         auto dlg = OpenMainWindow();
         PromptScript script;
-        const QList<QByteArray> sent = LoadThenSave(*sim, *dlg);
-        QCOMPARE(sent.last(), WireCommand("set CONFIGURE"));
+        dlg->LoadConfiguration();
+        dlg->m_pWiFi->m_ssidEdit->setText("Changed");
+        const QList<QByteArray> sent = SaveNow(*sim, *dlg);
+        QVERIFY(sent.contains(WireCommand("set CONFIGURE")));
         QCOMPARE(script.shown().size(), 2);
         const Prompt& box = script.shown().last();
-        QCOMPARE(box.caption, QString("Save Not Confirmed"));
-        QCOMPARE(box.icon, PromptIcon::Exclamation);
-        QVERIFY(box.text.startsWith("All settings were sent, but the device did not confirm"));
+        QCOMPARE(box.caption, caption);
+        QVERIFY2(box.text.startsWith(text), qPrintable(box.text));
+        QVERIFY(dlg->HasUnsavedChanges()); // the edit is not counted as saved
     }
 
     // A save to another address than the load's asks first; No sends nothing.
@@ -938,7 +982,7 @@ private slots:
             QVERIFY(second->LogLines("# connection").isEmpty());
         } else {
             QCOMPARE(script.shown().last().caption, QString("Success!"));
-            QCOMPARE(second->Commands().size(), 24);
+            QCOMPARE(second->Commands().size(), 23 + 1 + 23);
         }
         QCOMPARE(first->Commands().size(), 25); // the load's gets only
     }

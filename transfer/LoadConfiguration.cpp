@@ -27,6 +27,15 @@ void CTolvoConfigDlg::LoadConfiguration()
         return;
     }
 
+    // A value the pages would show otherwise than the device sent it (a
+    // number with more after it, say) is not shown at all: nor is any other.
+    if (const QStringList unshowable = UnshowableRows(); !unshowable.isEmpty()) {
+        ShowPrompt(this, {LoadResourceString(IDS_LOAD_UNSHOWABLE).arg(unshowable.join(", ")) +
+                              "\n\n" + LoadResourceString(IDS_LOAD_NOTHING_CHANGED),
+                          LoadResourceString(IDS_LOAD_FAILED_CAPTION), PromptIcon::Error,
+                          PromptButtons::Ok});
+        return;
+    }
     CopyTableToPages(PageSet());
     for (Dialog* page : m_pages)
         page->UpdateData(false);

@@ -2,6 +2,7 @@
 
 #include "ConfigTable.h"
 #include "ListControl.h"
+#include "ParamRules.h"
 #include "TolvoInfo.h"
 #include "TolvoPortRouting.h"
 #include "TolvoPortSettings.h"
@@ -110,6 +111,33 @@ int32_t DeviceInteger(const std::string& text)
 uint32_t DeviceAddress(const std::string& text)
 {
     return ntohl(inet_addr(text.c_str()));
+}
+
+namespace {
+
+bool IsShowable(const ConfigParam& row)
+{
+    const std::string& text = *row.value;
+    const ValueRule rule = RuleOf(row);
+    if (std::holds_alternative<TextRule>(rule))
+        return text.find('\0') == std::string::npos;
+    if (std::holds_alternative<AddressRule>(rule)) {
+        const auto address = ParseDottedAddress(QString::fromStdString(text));
+        return address && FormatDottedAddress(*address) == text;
+    }
+    return std::to_string(DeviceInteger(text)) == text;
+}
+
+} // namespace
+
+QStringList UnshowableRows()
+{
+    QStringList keys;
+    for (const ConfigGroup& group : ConfigTable)
+        for (const ConfigParam& row : group.rows)
+            if (row.value && !IsShowable(row))
+                keys << QString::fromLatin1(row.key);
+    return keys;
 }
 
 void CopyTableToPages(Pages pages)

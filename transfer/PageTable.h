@@ -34,6 +34,12 @@ int32_t DeviceInteger(const std::string& text);
 // that is no IPv4 address gives 0xFFFFFFFF.
 uint32_t DeviceAddress(const std::string& text);
 
+// The keys of the rows whose value the pages cannot show as it stands: for
+// a number, list position or address, anything but the number or address
+// written plainly ("6", "192.168.1.50"); for a text, one with a zero byte.
+// A load that brought any of them shows none.
+QStringList UnshowableRows();
+
 // Copies every row into the page members and list selections, in the order
 // of the load. Members first; the caller refreshes the controls.
 void CopyTableToPages(Pages pages);

@@ -43,11 +43,25 @@ void CTolvoConfigDlg::SaveConfiguration()
                           PromptButtons::Ok});
         return;
     }
-    const std::optional<DeviceRun> pushed =
-        RunOnDevice(LoadResourceString(IDS_SAVE_PROGRESS).arg(DottedText(m_deviceAddress)),
-                    [](DeviceConnection& link) { link.StartPush(ConfigTable); });
+    // What the device holds after the apply, read back on the same connection.
+    DeviceSettings readBack;
+    const std::optional<DeviceRun> pushed = RunOnDevice(
+        LoadResourceString(IDS_SAVE_PROGRESS).arg(DottedText(m_deviceAddress)),
+        [&readBack](DeviceConnection& link) { link.StartPush(ConfigTable, &readBack); });
     if (!pushed)
         return;
+    if (pushed->result == DEVICE_OK) {
+        if (const std::vector<std::string> notKept = NotKept(ConfigTable, readBack);
+            !notKept.empty()) {
+            QStringList keys;
+            for (const std::string& key : notKept)
+                keys << QString::fromStdString(key);
+            ShowPrompt(this, {LoadResourceString(IDS_SAVE_NOT_KEPT).arg(keys.join(", ")),
+                              LoadResourceString(IDS_SAVE_FAILED_CAPTION), PromptIcon::Error,
+                              PromptButtons::Ok});
+            return;
+        }
+    }
     ShowSaveOutcome(*pushed, *leftOut);
 }
 
@@ -61,6 +75,11 @@ void CTolvoConfigDlg::ShowSaveOutcome(const DeviceRun& pushed, const QStringList
         return;
     case DEVICE_APPLY_UNCONFIRMED:
         ShowPrompt(this, {LoadResourceString(IDS_SAVE_APPLY_UNCONFIRMED),
+                          LoadResourceString(IDS_SAVE_NOT_CONFIRMED_CAPTION),
+                          PromptIcon::Exclamation, PromptButtons::Ok});
+        return;
+    case DEVICE_READ_BACK_FAILED:
+        ShowPrompt(this, {LoadResourceString(IDS_SAVE_READ_BACK_FAILED),
                           LoadResourceString(IDS_SAVE_NOT_CONFIRMED_CAPTION),
                           PromptIcon::Exclamation, PromptButtons::Ok});
         return;
