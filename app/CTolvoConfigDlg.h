@@ -67,6 +67,7 @@ public:
     TolvoPortRouting* m_pPortRouting;
     std::unique_ptr<DeviceConnection> m_socket; // the connection of the Load or Save under way
     uint32_t m_deviceAddress = 0;
+    int m_deviceTimeoutMs = DEVICE_TIMEOUT_MS; // the bound on each wait for the device
     QString m_version;
     TabControl* m_tab = nullptr;
     // The address of the last successful load; until one, Save is refused.

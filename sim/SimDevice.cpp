@@ -157,6 +157,9 @@ void SimDevice::TakeNextClient()
         connect(socket, &QTcpSocket::readyRead, this, &SimDevice::ReadCommands);
         connect(socket, &QTcpSocket::disconnected, this, &SimDevice::ClientGone);
         ReadCommands();
+        // A client that went before it was taken signals nothing more.
+        if (m_client != nullptr && m_client->state() != QAbstractSocket::ConnectedState)
+            ClientGone();
     }
 }
 
@@ -198,6 +201,8 @@ void SimDevice::Handle(const QByteArray& raw)
     }
     const int delayMs =
         m_chaos.fault == Fault::Delay ? m_chaosSource.ReplyDelayMs() : m_options.delayMs;
+    if (m_chaos.fault == Fault::Delay && delayMs == m_options.chaos.maxDelayMs)
+        Log() << "# chaos: waits " << delayMs << " ms before reply " << m_repliesSent << Qt::endl;
     if (delayMs <= 0) {
         SendReply(std::move(reply), getKey);
         if (line == "set CONFIGURE" && m_options.closeAfterApply && m_client != nullptr)

@@ -103,6 +103,19 @@ QStringList SimProcess::LogLines(const QString& prefix) const
     return kept;
 }
 
+QByteArrayList SimProcess::NewLogLines()
+{
+    QFile file(m_dir.filePath("sim.log"));
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(m_logRead))
+        return {};
+    QByteArray text = file.readAll();
+    text.truncate(text.lastIndexOf('\n') + 1); // a line still being written waits
+    m_logRead += text.size();
+    QByteArrayList lines = text.split('\n');
+    lines.removeLast();
+    return lines;
+}
+
 QList<QByteArray> SimProcess::Commands() const
 {
     QList<QByteArray> commands;

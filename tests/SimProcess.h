@@ -34,6 +34,8 @@ public:
     QList<QByteArray> Commands() const;
     // Lines of the log that start with prefix (e.g. "# applied").
     QStringList LogLines(const QString& prefix) const;
+    // The whole lines logged since the last call (all of them at the first).
+    QByteArrayList NewLogLines();
 
 private:
     QStringList m_options;
@@ -41,6 +43,7 @@ private:
     quint16 m_port;
     QTemporaryDir m_dir;
     QProcess m_process;
+    qint64 m_logRead = 0;
 };
 
 // Sync, then whether nothing was ever received.

@@ -920,8 +920,8 @@ private slots:
                "back to check them";
         QTest::newRow("a set answered but not kept")
             << QStringList{"--ignore-set", "SSID", "--ignore-set", "PORT 1"} << "Save Failed"
-            << "The device applied the settings, but reading them back shows that it did not "
-               "keep these: SSID."; // PORT 1 is ignored too, but was not changed
+            << "The device applied the settings, but reading them back gave other values for: "
+               "SSID."; // PORT 1 is ignored too, but was not changed
     }
 
     void saveThatIsNotConfirmedOrNotKeptIsNoSuccess()

@@ -40,7 +40,7 @@ CTolvoConfigDlg::RunOnDevice(const QString& label,
 {
     // The address is formed once per run; every retry reuses it.
     const uint32_t address = m_deviceAddress;
-    m_socket = std::make_unique<DeviceConnection>();
+    m_socket = std::make_unique<DeviceConnection>(m_deviceTimeoutMs);
     DeviceConnection& link = *m_socket;
     const auto closeAtEnd = qScopeGuard([this] {
         m_socket.reset();

@@ -1,0 +1,590 @@
+#include "Soak.h"
+
+#include "CTolvoConfigDlg.h"
+#include "IpAddressCtrl.h"
+#include "Prompts.h"
+#include "SettingsFile.h"
+#include "SimProcess.h"
+#include "TolvoInfo.h"
+#include "TolvoPortRouting.h"
+#include "TolvoPortSettings.h"
+#include "TolvoWiFi.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHostAddress>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+using Values = std::map<QByteArray, QByteArray>; // key -> the device's bytes
+
+// How a page shows a row.
+enum class Shown { Label, Text, Number, Address, ListText, ListIndex };
+
+struct Field {
+    const char* key;
+    Shown how;
+    std::function<QWidget*(CTolvoConfigDlg&)> widget;
+};
+
+// Every row, where the pages show it.
+const std::vector<Field>& Fields()
+{
+    using D = CTolvoConfigDlg&;
+    static const std::vector<Field> fields = {
+        {"SERIALN", Shown::Label,
+         [](D d) { return d.m_pInfo->Control(TolvoInfo::IDC_SERIAL_NUMBER); }},
+        {"FWVERSION", Shown::Label,
+         [](D d) { return d.m_pInfo->Control(TolvoInfo::IDC_FIRMWARE_VERSION); }},
+        {"SSID", Shown::Text, [](D d) { return d.m_pWiFi->m_ssidEdit; }},
+        {"PASSWORD", Shown::Text, [](D d) { return d.m_pWiFi->m_passwordEdit; }},
+        {"IPADDRESS", Shown::Address, [](D d) { return d.m_pWiFi->m_ipAddressCtrl; }},
+        {"IPMASK", Shown::Address, [](D d) { return d.m_pWiFi->m_ipMaskCtrl; }},
+        {"DHCP", Shown::ListIndex, [](D d) { return d.m_pWiFi->m_dhcpCombo; }},
+        {"CHANNEL", Shown::Number, [](D d) { return d.m_pWiFi->m_channelEdit; }},
+        {"NTYPE", Shown::ListIndex, [](D d) { return d.m_pWiFi->m_networkTypeCombo; }},
+        {"TRANSPOWER", Shown::Number, [](D d) { return d.m_pWiFi->m_transPowerEdit; }},
+        {"DEVICEID", Shown::Text, [](D d) { return d.m_pWiFi->m_deviceNameEdit; }},
+        {"RS232 baudrate", Shown::ListText,
+         [](D d) { return d.m_pPortSettings->m_rs232BaudCombo; }},
+        {"RS232 databits", Shown::ListText,
+         [](D d) { return d.m_pPortSettings->m_rs232DataBitsCombo; }},
+        {"RS232 stopbits", Shown::ListText,
+         [](D d) { return d.m_pPortSettings->m_rs232StopBitsCombo; }},
+        {"RS232 parity", Shown::ListIndex,
+         [](D d) { return d.m_pPortSettings->m_rs232ParityCombo; }},
+        {"DIRECT baudrate", Shown::ListText,
+         [](D d) { return d.m_pPortSettings->m_directBaudCombo; }},
+        {"DIRECT databits", Shown::ListText,
+         [](D d) { return d.m_pPortSettings->m_directDataBitsCombo; }},
+        {"DIRECT stopbits", Shown::ListText,
+         [](D d) { return d.m_pPortSettings->m_directStopBitsCombo; }},
+        {"DIRECT parity", Shown::ListIndex,
+         [](D d) { return d.m_pPortSettings->m_directParityCombo; }},
+        {"PORTCONNECT 0", Shown::ListIndex,
+         [](D d) { return d.m_pPortRouting->m_connectCombo[0]; }},
+        {"PORT 0", Shown::Number, [](D d) { return d.m_pPortRouting->m_tcpPortEdit[0]; }},
+        {"PORTCONNECT 1", Shown::ListIndex,
+         [](D d) { return d.m_pPortRouting->m_connectCombo[1]; }},
+        {"PORT 1", Shown::Number, [](D d) { return d.m_pPortRouting->m_tcpPortEdit[1]; }},
+        {"PORTCONNECT 2", Shown::ListIndex,
+         [](D d) { return d.m_pPortRouting->m_connectCombo[2]; }},
+        {"PORT 2", Shown::Number, [](D d) { return d.m_pPortRouting->m_tcpPortEdit[2]; }},
+    };
+    return fields;
+}
+
+// What the page shows for the field, as the device's bytes; nothing for a
+// list without a selection.
+std::optional<QByteArray> ShownBytes(CTolvoConfigDlg& dlg, const Field& field)
+{
+    QWidget* widget = field.widget(dlg);
+    switch (field.how) {
+    case Shown::Label: return qobject_cast<QLabel*>(widget)->text().toLatin1();
+    case Shown::Text:
+    case Shown::Number: return qobject_cast<QLineEdit*>(widget)->text().toLatin1();
+    case Shown::Address:
+        return QByteArray::fromStdString(
+            FormatDottedAddress(qobject_cast<IpAddressCtrl*>(widget)->address()));
+    case Shown::ListText:
+    case Shown::ListIndex: {
+        const auto* list = qobject_cast<QComboBox*>(widget);
+        if (list->currentIndex() < 0)
+            return std::nullopt;
+        return field.how == Shown::ListText ? list->currentText().toLatin1()
+                                            : QByteArray::number(list->currentIndex());
+    }
+    }
+    return std::nullopt;
+}
+
+// What the page must show after a load that brought sent.
+std::optional<QByteArray> ExpectedShown(CTolvoConfigDlg& dlg, const Field& field,
+                                        const QByteArray& sent)
+{
+    const auto* list = qobject_cast<QComboBox*>(field.widget(dlg));
+    if (field.how == Shown::ListText) {
+        for (int i = 0; list && i < list->count(); ++i)
+            if (list->itemText(i).compare(QString::fromLatin1(sent), Qt::CaseInsensitive) == 0)
+                return list->itemText(i).toLatin1();
+        return std::nullopt;
+    }
+    if (field.how == Shown::ListIndex) {
+        bool ok = false;
+        const int n = sent.toInt(&ok);
+        return ok && n >= 0 && n < list->count() ? std::optional(sent) : std::nullopt;
+    }
+    return sent;
+}
+
+QStringList Snapshot(const CTolvoConfigDlg& dlg)
+{
+    QStringList values;
+    for (const Dialog* page : dlg.m_pages)
+        values << page->ControlValues();
+    return values;
+}
+
+// Bytes for a message: printable ASCII as it is, the rest as %XX.
+QString Printable(const std::optional<QByteArray>& bytes)
+{
+    return bytes ? QString::fromLatin1(bytes->toPercentEncoding(" !\"#$&'()*+,-./:;<=>?@[]^_`{|}~"))
+                 : QStringLiteral("(none)");
+}
+
+// "KEY=VALUE" of a log line's rest, the value unescaped.
+QPair<QByteArray, QByteArray> KeyValue(const QByteArray& text)
+{
+    const qsizetype eq = text.indexOf('=');
+    return {text.left(eq), Unescape(text.mid(eq + 1))};
+}
+
+// The simulator's log, followed action by action.
+struct SimWatch {
+    SimProcess& sim;
+    SoakFigures& figures;
+    int opened = 0;
+    int closed = 0;
+    Values holds;          // what the device holds, as last logged
+    Values sent;           // the get replies of the action's last connection
+    QByteArrayList struck; // the faults that struck during the action
+
+    void Take(const QByteArrayList& lines)
+    {
+        static const QRegularExpression plan("^# chaos \\d+: (\\S+)");
+        for (const QByteArray& line : lines) {
+            if (line.startsWith("# connection ") && line.endsWith(" opened")) {
+                ++opened;
+                sent.clear();
+            } else if (line.startsWith("# connection ") && line.endsWith(" closed")) {
+                ++closed;
+            } else if (line.startsWith("# holds ")) {
+                holds.clear();
+                for (const QByteArray& pair : line.mid(8).split('\t'))
+                    holds.insert(KeyValue(pair));
+            } else if (line.startsWith("# sent ")) {
+                sent.insert(KeyValue(line.mid(7)));
+            } else if (const auto match = plan.match(QString::fromLatin1(line)); match.hasMatch()) {
+                ++figures.faultsPlanned[match.captured(1)];
+            } else if (line.startsWith("# chaos: ") || line.startsWith("# ignored set")) {
+                struck << line;
+                ++figures.faultsStruck[StruckKind(line)];
+            }
+        }
+    }
+    static QString StruckKind(const QByteArray& line)
+    {
+        static const std::pair<const char*, const char*> kinds[] = {
+            {"# chaos: reset", "reset"},
+            {"# chaos: silent", "silent-after"},
+            {"# chaos: closed after", "close-at-byte"},
+            {"# chaos: long reply", "long-reply"},
+            {"# chaos: bad byte", "bad-byte"},
+            {"# chaos: stray bytes", "stray-bytes"},
+            {"# chaos: waits", "delay past the bound"},
+            {"# ignored set", "ignore-set"},
+        };
+        for (const auto& [prefix, kind] : kinds)
+            if (line.startsWith(prefix))
+                return QLatin1String(kind);
+        return QStringLiteral("other");
+    }
+    // Waits until the simulator has seen every connection end.
+    bool Settle()
+    {
+        return QTest::qWaitFor(
+            [this] {
+                Take(sim.NewLogLines());
+                return opened == closed;
+            },
+            10000);
+    }
+};
+
+class Soak {
+public:
+    Soak(const SoakOptions& options, SoakFigures& figures, SimProcess& sim)
+        : m_options(options), m_figures(figures), m_watch{sim, figures, 0, 0, {}, {}, {}},
+          m_random(options.seed)
+    {
+        m_dlg.m_version = "1.0.0.1";
+        m_dlg.Create(nullptr);
+        m_dlg.m_deviceTimeoutMs = options.timeoutMs;
+        m_dlg.m_deviceAddress = QHostAddress(options.address).toIPv4Address();
+        m_dlg.UpdateData(false);
+    }
+
+    bool Begin()
+    {
+        // Connections of one command each until the simulator has said
+        // what it holds (it does so as each connection ends).
+        for (int attempt = 0; attempt < 10 && m_watch.holds.empty(); ++attempt) {
+            QTcpSocket socket;
+            socket.connectToHost(m_options.address, DEVICE_COMMAND_PORT);
+            if (!socket.waitForConnected(5000))
+                return false;
+            socket.write(WireCommand("get SERIALN"));
+            socket.waitForReadyRead(m_options.timeoutMs);
+            socket.disconnectFromHost();
+            if (socket.state() != QAbstractSocket::UnconnectedState)
+                socket.waitForDisconnected(m_options.timeoutMs);
+            if (!m_watch.Settle())
+                return false;
+        }
+        return !m_watch.holds.empty();
+    }
+
+    void Act(int number)
+    {
+        const int draw = m_random.bounded(10);
+        m_watch.struck.clear();
+        m_watch.sent.clear();
+        QElapsedTimer timer;
+        timer.start();
+        QString kind;
+        int exchanges = 0;
+        if (draw < 3 || (draw < 6 && !m_dlg.m_loadedFrom)) {
+            kind = "window load";
+            exchanges = 1 + 25;
+            Load();
+        } else if (draw < 6) {
+            kind = "window save";
+            exchanges = 1 + 23 + 1 + 23;
+            Save();
+        } else if (draw < 8) {
+            kind = "tolvoctl backup";
+            exchanges = 1 + 25;
+            Backup();
+        } else {
+            kind = "tolvoctl restore";
+            exchanges = 2 * (1 + 25) + 23 + 1;
+            Restore();
+        }
+        const qint64 ms = timer.elapsed();
+        ++m_figures.actions[kind];
+        // Each exchange waits at most the bound; a process start and the
+        // window's own work get a fixed allowance.
+        const qint64 bound = qint64(exchanges) * m_options.timeoutMs + BOUND_ALLOWANCE_MS;
+        Check("action within its bound", ms <= bound,
+              QString("%1 took %2 ms, over its bound of %3 ms").arg(kind).arg(ms).arg(bound));
+        if (ms > m_figures.longestMs) {
+            m_figures.longestMs = ms;
+            m_figures.longestAction = QString("%1 (action %2)").arg(kind).arg(number);
+        }
+    }
+
+private:
+    static constexpr qint64 BOUND_ALLOWANCE_MS = 3000;
+
+    void Check(const char* property, bool holds, const QString& violation)
+    {
+        ++m_figures.checks[QLatin1String(property)];
+        if (!holds) {
+            QString faults = QString::fromLatin1(m_watch.struck.join("; "));
+            m_figures.violations << QString("%1 (seed %2, faults: %3)")
+                                        .arg(violation)
+                                        .arg(m_options.seed)
+                                        .arg(faults.isEmpty() ? "none struck" : faults);
+        }
+    }
+
+    bool Settle()
+    {
+        const bool settled = m_watch.Settle();
+        Check("the device side ends", settled, "the simulator still had a connection open");
+        return settled;
+    }
+
+    static QString Outcome(const PromptScript& script)
+    {
+        return script.shown().isEmpty() ? QStringLiteral("(no message)")
+                                        : script.shown().last().caption;
+    }
+
+    void Load()
+    {
+        const QStringList before = Snapshot(m_dlg);
+        PromptScript script;
+        m_dlg.LoadConfiguration();
+        if (!Settle())
+            return;
+        const QString outcome = Outcome(script);
+        ++m_figures.outcomes["window load: " + outcome];
+        if (outcome != "Success!") {
+            Check("a failed load says so",
+                  outcome == "Load Failed" || outcome == "Connection Error",
+                  "a load ended with " + outcome);
+            Check("a failed load leaves the pages", Snapshot(m_dlg) == before,
+                  "a failed load changed the pages");
+            return;
+        }
+        for (const Field& field : Fields()) {
+            const auto sent = m_watch.sent.find(field.key);
+            if (sent == m_watch.sent.end()) {
+                Check("a load shows what was sent", false,
+                      QString("a load said Success! without a reply for %1")
+                          .arg(QLatin1String(field.key)));
+                continue;
+            }
+            const auto expected = ExpectedShown(m_dlg, field, sent->second);
+            const auto shown = ShownBytes(m_dlg, field);
+            Check("a load shows what was sent", shown == expected,
+                  QString("after a load %1 shows %2, the device sent %3")
+                      .arg(QLatin1String(field.key), Printable(shown), Printable(sent->second)));
+        }
+    }
+
+    QString RandomText()
+    {
+        static const QByteArray letters =
+            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 -_.\xe9";
+        QByteArray text;
+        const int length = m_random.bounded(17);
+        for (int i = 0; i < length; ++i)
+            text += letters.at(m_random.bounded(int(letters.size())));
+        return QString::fromLatin1(text);
+    }
+
+    // Edits some fields with valid values; the network type and channel,
+    // which a rule ties, stay as they are.
+    void EditPages()
+    {
+        for (const Field& field : Fields()) {
+            if (field.how == Shown::Label || QByteArray(field.key) == "NTYPE" ||
+                QByteArray(field.key) == "CHANNEL" || m_random.bounded(2) == 0)
+                continue;
+            QWidget* widget = field.widget(m_dlg);
+            if (field.how == Shown::Text)
+                qobject_cast<QLineEdit*>(widget)->setText(RandomText());
+            else if (field.how == Shown::Address)
+                qobject_cast<IpAddressCtrl*>(widget)->setAddress(m_random.generate());
+            else if (field.how == Shown::Number)
+                qobject_cast<QLineEdit*>(widget)->setText(QString::number(
+                    QByteArray(field.key) == "TRANSPOWER" ? m_random.bounded(13)
+                                                          : m_random.bounded(128, 65536)));
+            else if (auto* list = qobject_cast<QComboBox*>(widget))
+                list->setCurrentIndex(m_random.bounded(list->count()));
+        }
+    }
+
+    void Save()
+    {
+        EditPages();
+        const Values before = m_watch.holds;
+        PromptScript script;
+        m_dlg.SaveConfiguration();
+        if (!Settle())
+            return;
+        const QString outcome = Outcome(script);
+        ++m_figures.outcomes["window save: " + outcome];
+        const QString text = script.shown().isEmpty() ? QString() : script.shown().last().text;
+        if (outcome == "Success!") {
+            for (const Field& field : Fields()) {
+                const auto shown = ShownBytes(m_dlg, field);
+                if (field.how == Shown::Label || !shown)
+                    continue;
+                const QByteArray held = m_watch.holds[field.key];
+                Check("a saved value is applied", held == *shown,
+                      QString("a save said Success! but the device holds %1=%2, the page shows %3")
+                          .arg(QLatin1String(field.key), Printable(held), Printable(shown)));
+            }
+            return;
+        }
+        Check("a failed save says so", outcome == "Save Failed" || outcome == "Save Not Confirmed",
+              "a save ended with " + outcome + ": " + text);
+        if (text.contains("has not applied") || text.contains("the device keeps its settings"))
+            Check("a save that says nothing was applied applied nothing", m_watch.holds == before,
+                  "a save said nothing was applied, but the device's values changed: " + text);
+        // Rows said to read back otherwise: their read-back reply differs.
+        const QString marker = "reading them back gave other values for: ";
+        if (const qsizetype at = text.indexOf(marker); at >= 0) {
+            const QString list = text.mid(at + marker.size()).section('.', 0, 0);
+            for (const QString& key : list.split(", ")) {
+                const auto field =
+                    std::find_if(Fields().begin(), Fields().end(),
+                                 [&](const Field& f) { return key == QLatin1String(f.key); });
+                const auto readBack = m_watch.sent.find(key.toLatin1());
+                Check("a row said to read back otherwise did",
+                      field != Fields().end() && readBack != m_watch.sent.end() &&
+                          readBack->second != ShownBytes(m_dlg, *field),
+                      "a save said " + key + " read back otherwise, but it did not");
+            }
+        }
+    }
+
+    struct Run {
+        int exitCode = -1;
+        bool crashed = false;
+        QString output;
+    };
+
+    Run Tolvoctl(QStringList arguments)
+    {
+        arguments << "--port" << QString::number(DEVICE_COMMAND_PORT) << "--timeout"
+                  << QString::number(m_options.timeoutMs);
+        QProcess process;
+        process.start(m_options.tolvoctl, arguments);
+        process.waitForFinished(-1);
+        Run run;
+        run.exitCode = process.exitCode();
+        run.output = QString::fromLocal8Bit(process.readAllStandardError() +
+                                            process.readAllStandardOutput());
+        run.crashed = process.exitStatus() == QProcess::CrashExit ||
+                      run.output.contains("Sanitizer") || run.output.contains("runtime error");
+        Check("tolvoctl does not crash", !run.crashed, "tolvoctl crashed: " + run.output);
+        return run;
+    }
+
+    void Backup()
+    {
+        const QString path = m_dir.filePath("backup.json");
+        QFile::remove(path);
+        const Run run = Tolvoctl({"backup", m_options.address, "-o", path});
+        if (!Settle() || run.crashed)
+            return;
+        ++m_figures.outcomes[QString("tolvoctl backup: exit %1").arg(run.exitCode)];
+        Check("a backup exits 0 or 3", run.exitCode == 0 || run.exitCode == 3,
+              QString("a backup exited %1: %2").arg(run.exitCode).arg(run.output));
+        if (run.exitCode != 0) {
+            Check("a failed backup leaves no file", !QFile::exists(path),
+                  "a failed backup left a file");
+            return;
+        }
+        QFile file(path);
+        const QJsonObject settings =
+            file.open(QIODevice::ReadOnly)
+                ? QJsonDocument::fromJson(file.readAll()).object().value("settings").toObject()
+                : QJsonObject();
+        for (const Field& field : Fields()) {
+            if (field.how == Shown::Label)
+                continue;
+            const QByteArray saved = settings.value(QLatin1String(field.key)).toString().toLatin1();
+            const auto sent = m_watch.sent.find(field.key);
+            Check("a backup holds what was sent",
+                  sent != m_watch.sent.end() && sent->second == saved,
+                  QString("a backup saved %1=%2, the device sent %3")
+                      .arg(QLatin1String(field.key), Printable(saved),
+                           sent == m_watch.sent.end() ? "nothing" : Printable(sent->second)));
+        }
+    }
+
+    // A valid value for the row.
+    QByteArray RandomValue(const Field& field)
+    {
+        const QByteArray key = field.key;
+        if (field.how == Shown::Text)
+            return RandomText().toLatin1();
+        if (field.how == Shown::Address)
+            return QByteArray::fromStdString(FormatDottedAddress(m_random.generate()));
+        if (key == "CHANNEL")
+            return QByteArray::number(m_random.bounded(15));
+        if (key == "TRANSPOWER")
+            return QByteArray::number(m_random.bounded(13));
+        if (field.how == Shown::Number)
+            return QByteArray::number(m_random.bounded(128, 65536));
+        auto* list = qobject_cast<QComboBox*>(field.widget(m_dlg));
+        const int item = m_random.bounded(list->count());
+        return field.how == Shown::ListText ? list->itemText(item).toLatin1()
+                                            : QByteArray::number(item);
+    }
+
+    void Restore()
+    {
+        SettingsFile file{"", "", m_options.address, QDateTime::currentDateTimeUtc(), {}};
+        for (const Field& field : Fields()) {
+            if (field.how == Shown::Label)
+                continue;
+            const QByteArray value =
+                m_random.bounded(2) == 0 ? m_watch.holds[field.key] : RandomValue(field);
+            file.values.append({QLatin1String(field.key), QString::fromLatin1(value)});
+        }
+        const QString path = m_dir.filePath("restore.json");
+        QString error;
+        if (!SaveFileAtomically(path, SettingsFileJson(file), error))
+            qFatal("soak: %s", qPrintable(error));
+        const Run run = Tolvoctl({"restore", m_options.address, path});
+        if (!Settle() || run.crashed)
+            return;
+        ++m_figures.outcomes[QString("tolvoctl restore: exit %1").arg(run.exitCode)];
+        Check("a restore of a valid file exits 0, 1 or 3",
+              run.exitCode == 0 || run.exitCode == 1 || run.exitCode == 3,
+              QString("a restore exited %1: %2").arg(run.exitCode).arg(run.output));
+        if (run.exitCode != 0)
+            return;
+        for (const auto& [key, value] : file.values) {
+            const QByteArray held = m_watch.holds[key.toLatin1()];
+            Check("a restore that exits 0 was applied", held == value.toLatin1(),
+                  QString("a restore exited 0 but the device holds %1=%2, the file has %3")
+                      .arg(key, Printable(held), Printable(value.toLatin1())));
+        }
+    }
+
+    const SoakOptions& m_options;
+    SoakFigures& m_figures;
+    SimWatch m_watch;
+    QRandomGenerator m_random;
+    CTolvoConfigDlg m_dlg;
+    QTemporaryDir m_dir;
+};
+
+QString Lines(const std::map<QString, int>& counts)
+{
+    QString text;
+    for (const auto& [name, count] : counts)
+        text += QString("  %1: %2\n").arg(name).arg(count);
+    return text;
+}
+
+} // namespace
+
+QString SoakFigures::Report() const
+{
+    int total = 0;
+    for (const auto& [name, count] : actions)
+        total += count;
+    int checked = 0;
+    for (const auto& [name, count] : checks)
+        checked += count;
+    QString text = QString("actions: %1\n").arg(total) + Lines(actions);
+    text += "outcomes:\n" + Lines(outcomes);
+    text += "faults drawn for a connection:\n" + Lines(faultsPlanned);
+    text += "faults that struck:\n" + Lines(faultsStruck);
+    text += QString("properties checked: %1\n").arg(checked) + Lines(checks);
+    text += QString("violations: %1\n").arg(violations.size());
+    for (const QString& violation : violations)
+        text += "  " + violation + "\n";
+    text += QString("longest action: %1 ms, %2\n").arg(longestMs).arg(longestAction);
+    return text;
+}
+
+bool RunSoak(const SoakOptions& options, SoakFigures& figures)
+{
+    SimProcess sim({"--chaos", QString::number(options.seed), "--chaos-rate", "0.6",
+                    "--chaos-max-delay", QString::number(options.timeoutMs + 200)},
+                   options.address, DEVICE_COMMAND_PORT);
+    if (!sim.Start()) {
+        qWarning("soak: the simulator did not start");
+        return false;
+    }
+    Soak soak(options, figures, sim);
+    if (!soak.Begin()) {
+        qWarning("soak: the simulator did not say what it holds");
+        return false;
+    }
+    for (int i = 0; i < options.actions; ++i)
+        soak.Act(i);
+    return true;
+}
