@@ -55,6 +55,7 @@ void DeviceConnection::StartConnect(uint32_t address, quint16 port)
     Q_ASSERT(!busy());
     m_errorText.clear();
     m_lastReplyEndedInCr = false;
+    m_lateFrom = NO_LATE_PART;
     m_socket.abort();
     Enter(Phase::Connecting);
     m_socket.connectToHost(QHostAddress(QString::fromStdString(FormatDottedAddress(address))),
@@ -103,7 +104,7 @@ void DeviceConnection::StartPush(const DeviceSettings& settings, DeviceSettings*
     const std::size_t apply = commands.size() - 1;
     for (const ConfigParam* row : readRows)
         commands.push_back(GetCommand(*row));
-    Run(std::move(commands), true, [apply, readRows](std::size_t index, Reply& reply) {
+    const auto onReply = [apply, readRows](std::size_t index, Reply& reply) {
         if (index < apply)
             return reply.ok() ? std::optional<DeviceResult>() : std::optional(reply.status);
         if (index == apply) // the device may restart on applying: not a failure
@@ -114,7 +115,8 @@ void DeviceConnection::StartPush(const DeviceSettings& settings, DeviceSettings*
             return std::optional(DEVICE_READ_BACK_FAILED);
         row.value = std::move(reply.text);
         return std::optional<DeviceResult>();
-    });
+    };
+    Run(std::move(commands), true, onReply, apply + 1);
 }
 
 void DeviceConnection::StartSend(const std::string& command)
@@ -131,8 +133,9 @@ void DeviceConnection::StartReadReply()
 }
 
 void DeviceConnection::Run(std::vector<std::string> commands, bool readReplies,
-                           ReplyHandler onReply)
+                           ReplyHandler onReply, std::size_t lateFrom)
 {
+    m_lateFrom = lateFrom;
     Q_ASSERT(!busy());
     m_commands = std::move(commands);
     m_next = 0;
@@ -243,6 +246,8 @@ void DeviceConnection::ExchangeDone()
 
 void DeviceConnection::Complete(DeviceResult result)
 {
+    if (result != DEVICE_OK && m_next >= m_lateFrom)
+        result = DEVICE_READ_BACK_FAILED;
     m_phase = Phase::Idle;
     m_deadline.stop();
     m_result = result;

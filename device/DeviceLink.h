@@ -112,7 +112,8 @@ private:
     // What the operation does with a reply: nothing to go on, or its result.
     using ReplyHandler = std::function<std::optional<DeviceResult>(std::size_t, Reply&)>;
 
-    void Run(std::vector<std::string> commands, bool readReplies, ReplyHandler onReply);
+    void Run(std::vector<std::string> commands, bool readReplies, ReplyHandler onReply,
+             std::size_t lateFrom = NO_LATE_PART);
     void NextExchange();
     void Enter(Phase phase);
     void TakeReplyBytes();
@@ -141,6 +142,11 @@ private:
     bool m_readReplies = true;
     ReplyHandler m_onReply;
     DeviceResult m_resultAtEnd = DEVICE_OK;
+    // From this command on, any way the operation fails (a send, a reply,
+    // a cancel) ends it with DEVICE_READ_BACK_FAILED: the push's read-back,
+    // after the device confirmed the apply.
+    static constexpr std::size_t NO_LATE_PART = std::size_t(-1);
+    std::size_t m_lateFrom = NO_LATE_PART;
 
     // The reply being read. Whether the last reply ended in CR, so that the
     // LF of a CR LF pair is taken as part of that line end and not as an

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need, where any is missing.
+# Installs the Debian packages that building and testing need, and those
+# named as arguments, where any is missing.
+#   bash scripts/deps.sh [PACKAGE...]
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools fonts-dejavu-core
-  iproute2)
+  iproute2 "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

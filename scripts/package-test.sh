@@ -7,15 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build-pkg}
 
-missing=()
-for package in lintian appstream desktop-file-utils; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-    missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/deps.sh lintian appstream desktop-file-utils
 config_deb=$(ls "$build_dir"/tolvo-s-config_*.deb)
 sim_deb=$(ls "$build_dir"/tolvo-sim_*.deb)
 passes=0
