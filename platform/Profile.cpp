@@ -38,9 +38,14 @@ int32_t GetProfileInt(const QString& section, const QString& entry, int32_t defa
 {
     if (!ProfileRooted())
         return defaultValue;
+    // A 32-bit entry, whether it reads back signed or unsigned (the registry
+    // keeps a DWORD); text that is no number, or a number beyond 32 bits,
+    // gives the default rather than some other value.
     bool ok = false;
-    const int32_t value = OpenProfile()->value(Key(section, entry)).toInt(&ok);
-    return ok ? value : defaultValue;
+    const qlonglong value = OpenProfile()->value(Key(section, entry)).toLongLong(&ok);
+    if (!ok || value < INT32_MIN || value > qlonglong(UINT32_MAX))
+        return defaultValue;
+    return static_cast<int32_t>(static_cast<uint32_t>(value));
 }
 
 void WriteProfileInt(const QString& section, const QString& entry, int32_t value)

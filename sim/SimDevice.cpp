@@ -261,7 +261,7 @@ QByteArray SimDevice::Answer(const QByteArray& line)
     return "ERROR unknown command";
 }
 
-bool SimDevice::MangleReply(QByteArray& reply)
+bool SimDevice::MangleReply(QByteArray& reply, const QByteArray& getKey)
 {
     const ConnectionChaos& chaos = m_chaos;
     const bool strikes = m_repliesSent == chaos.atReply;
@@ -299,6 +299,9 @@ bool SimDevice::MangleReply(QByteArray& reply)
     case Fault::CloseAtByte:
         if (!strikes)
             return true;
+        // The reply counts as sent when its line end went with it.
+        if (chaos.atByte > reply.size() && !getKey.isEmpty())
+            Log() << "# sent " << Escape(getKey) << "=" << Escape(reply) << Qt::endl;
         reply = (reply + chaos.lineEnd).left(chaos.atByte);
         m_client->write(reply);
         m_client->flush();
@@ -318,7 +321,7 @@ void SimDevice::SendReply(QByteArray reply, const QByteArray& getKey)
 {
     if (m_client == nullptr || m_client->state() != QAbstractSocket::ConnectedState)
         return;
-    if (m_chaosSource.enabled() && !MangleReply(reply))
+    if (m_chaosSource.enabled() && !MangleReply(reply, getKey))
         return;
     if (m_chaosSource.enabled() && !getKey.isEmpty())
         Log() << "# sent " << Escape(getKey) << "=" << Escape(reply) << Qt::endl;

@@ -61,7 +61,7 @@ private:
     void SendReply(QByteArray reply, const QByteArray& getKey);
     // Applies the connection's fault to the reply about to go; false when
     // the fault has taken its place (nothing or only part of it is sent).
-    bool MangleReply(QByteArray& reply);
+    bool MangleReply(QByteArray& reply, const QByteArray& getKey);
     void LogHolds();
     QByteArray MatchKey(const QByteArray& rest) const;
     void ClientGone();

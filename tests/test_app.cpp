@@ -128,14 +128,35 @@ private slots:
         QCOMPARE(Profile().value("TOLVO_IPADDRESS/IPaddress").toInt(), stored);
     }
 
+    // The stored entry is read as a 32-bit number, signed or unsigned;
+    // anything else (another tool's text, a number beyond 32 bits) gives the
+    // default address and is left for the next edit to replace.
+    void storedAddressIsReadBackAtStart_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<quint32>("address");
+        QTest::addColumn<QString>("firstField");
+        QTest::newRow("192.168.1.1, stored negative")
+            << QVariant(static_cast<int32_t>(0xC0A80101u)) << 0xC0A80101u << "192";
+        QTest::newRow("127.0.0.1 as text") << QVariant("2130706433") << 0x7F000001u << "127";
+        QTest::newRow("no number") << QVariant("192.168.1.1") << 0x0A000001u << "10";
+        QTest::newRow("beyond 32 bits") << QVariant("99999999999") << 0x0A000001u << "10";
+        QTest::newRow("unsigned, as the registry keeps it")
+            << QVariant(3232235777u) << 0xC0A80101u << "192";
+        QTest::newRow("below 32 bits") << QVariant("-2147483649") << 0x0A000001u << "10";
+        QTest::newRow("empty") << QVariant("") << 0x0A000001u << "10";
+    }
+
     void storedAddressIsReadBackAtStart()
     {
-        WriteProfileInt(PROFILE_SECTION, PROFILE_ENTRY,
-                        static_cast<int32_t>(0xC0A80101u)); // 192.168.1.1
-        QVERIFY(Profile().value("TOLVO_IPADDRESS/IPaddress").toInt() < 0);
+        QFETCH(QVariant, stored);
+        QFETCH(quint32, address);
+        QFETCH(QString, firstField);
+        Profile().setValue("TOLVO_IPADDRESS/IPaddress", stored);
         auto dlg = OpenMainWindow();
-        QCOMPARE(dlg->m_deviceAddress, 0xC0A80101u);
-        QCOMPARE(dlg->ControlAs<IpAddressCtrl>(1000)->field(0)->text(), QString("192"));
+        QCOMPARE(dlg->m_deviceAddress, address);
+        QCOMPARE(dlg->ControlAs<IpAddressCtrl>(1000)->field(0)->text(), firstField);
+        QCOMPARE(Profile().value("TOLVO_IPADDRESS/IPaddress"), stored); // not rewritten
     }
 
     void tabsShowTheirPages()

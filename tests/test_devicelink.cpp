@@ -3,6 +3,7 @@
 #include "SimProcess.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QtTest>
@@ -58,6 +59,45 @@ class TestDeviceLink : public QObject {
     Q_OBJECT
 
 private slots:
+    // The simulator refuses what it cannot honour before it listens.
+    void simulatorRefusesBadOptions_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("an address off loopback")
+            << QStringList{"--address", "10.0.0.1"} << "loopback";
+        QTest::newRow("no address") << QStringList{"--address", "x"} << "loopback";
+        QTest::newRow("port out of range") << QStringList{"--port", "70000"} << "port";
+        QTest::newRow("a negative delay") << QStringList{"--delay", "-5"} << "whole numbers";
+        QTest::newRow("a count that is no number")
+            << QStringList{"--close-after", "ten"} << "whole numbers";
+        QTest::newRow("devices beyond 127.255.255.255")
+            << QStringList{"--address", "127.255.255.250", "--devices", "10"} << "--devices";
+        QTest::newRow("no devices") << QStringList{"--devices", "0"} << "--devices";
+        QTest::newRow("a setting without a value") << QStringList{"--set", "SSID"} << "--set";
+        QTest::newRow("an unknown apply mode")
+            << QStringList{"--apply-unanswered", "later"} << "silent or close";
+        QTest::newRow("a seed that is no number") << QStringList{"--chaos", "x"} << "--chaos";
+        QTest::newRow("a rate above 1")
+            << QStringList{"--chaos", "1", "--chaos-rate", "2"} << "--chaos";
+    }
+
+    void simulatorRefusesBadOptions()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, says);
+        QProcess sim;
+        if (!options.contains("--port"))
+            options << "--port"
+                    << "0"; // should it listen after all: not on the device's port
+        sim.start(TOLVO_SIM_PATH, options);
+        QVERIFY(sim.waitForFinished(10000));
+        QCOMPARE(sim.exitCode(), 2);
+        const QString output = QString::fromLocal8Bit(sim.readAllStandardError());
+        QVERIFY2(output.startsWith("tolvo-sim: ") && output.contains(says), qPrintable(output));
+        QVERIFY(!sim.readAllStandardOutput().contains("listening"));
+    }
+
     void init() { ResetConfigTable(); }
 
     void fetchGetsEveryRowInTableOrder_data()
