@@ -72,6 +72,7 @@ private slots:
         QTest::newRow("dot in a blank field stays") << "..7" << 0x07000000u << 0;
         QTest::newRow("blank fields read as 0") << "5" << 0x05000000u << 0;
         QTest::newRow("over 255 is brought back") << "300" << 0xFF000000u << 1;
+        QTest::newRow("letters and signs are not taken") << "1a-2 b" << 0x0C000000u << 0;
     }
 
     void addressFieldFollowsTyping()
