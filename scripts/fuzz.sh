@@ -25,7 +25,9 @@ for target in fuzz_device_replies fuzz_settings_file fuzz_cli_arguments fuzz_tem
   work=build-fuzz/corpus/$target findings=build-fuzz/findings/$target
   mkdir -p "$work" "$findings"
   echo "== $target, ${seconds} s"
-  "${isolate[@]}" build-fuzz/fuzz/$target -max_total_time="$seconds" -max_len=4096 \
+  max_len=4096
+  [ "$target" = fuzz_templates ] && max_len=16384 # the program's own templates fit whole
+  "${isolate[@]}" build-fuzz/fuzz/$target -max_total_time="$seconds" -max_len="$max_len" \
     -print_final_stats=1 -artifact_prefix="$findings/" "$work" "fuzz/corpus/$target" \
     2>"build-fuzz/$target.log" || { tail -40 "build-fuzz/$target.log"; exit 1; }
   grep -a "DONE" "build-fuzz/$target.log" | tail -1 || true
