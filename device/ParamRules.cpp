@@ -9,6 +9,16 @@ const int32_t dhcp[] = {0, 1, 2};
 const int32_t networkType[] = {0, 1};
 const int32_t connectTarget[] = {0, 1, 2, 3};
 
+// A decimal number as the device writes one: an optional minus, digits.
+bool ParseDecimal(const QString& text, int64_t& value)
+{
+    static const QRegularExpression decimal("^-?[0-9]{1,10}$");
+    if (!decimal.match(text).hasMatch())
+        return false;
+    value = text.toLongLong();
+    return true;
+}
+
 } // namespace
 
 ValueRule RuleOf(const ConfigParam& row)
@@ -38,20 +48,6 @@ ValueRule RuleOf(const ConfigParam& row)
         return std::span<const int32_t>(connectTarget);
     return TextRule{};
 }
-
-namespace {
-
-// A decimal number as the device writes one: an optional minus, digits.
-bool ParseDecimal(const QString& text, int64_t& value)
-{
-    static const QRegularExpression decimal("^-?[0-9]{1,10}$");
-    if (!decimal.match(text).hasMatch())
-        return false;
-    value = text.toLongLong();
-    return true;
-}
-
-} // namespace
 
 std::optional<uint32_t> ParseDottedAddress(const QString& text)
 {
