@@ -12,7 +12,9 @@
 
 namespace {
 
-constexpr std::size_t DEVICE_THREADS = 4;
+// Each of several devices runs in a thread of its own; little stack is
+// needed, and up to 1000 of them must fit.
+constexpr uint DEVICE_STACK_BYTES = 256 * 1024;
 
 bool ParseCount(const QCommandLineParser& parser, const QString& name, int& out)
 {
@@ -162,8 +164,8 @@ int main(int argc, char* argv[])
     }
     SimLog log(&logFile);
 
-    // Several devices are independent: they share a few threads, so that the
-    // replies of one never wait for another's work on a busy machine.
+    // Several devices are independent, as real ones are: each answers from a
+    // thread of its own, so that its replies never queue behind another's.
     std::vector<std::unique_ptr<SimDevice>> devices;
     std::vector<std::unique_ptr<QThread>> threads;
     for (int index = 0; index < options.devices; ++index) {
@@ -178,11 +180,10 @@ int main(int argc, char* argv[])
             return 1;
         }
         if (options.devices > 1) {
-            if (threads.size() < DEVICE_THREADS) {
-                threads.push_back(std::make_unique<QThread>());
-                threads.back()->start();
-            }
-            device->moveToThread(threads[index % DEVICE_THREADS].get());
+            threads.push_back(std::make_unique<QThread>());
+            threads.back()->setStackSize(DEVICE_STACK_BYTES);
+            threads.back()->start();
+            device->moveToThread(threads.back().get());
         }
         devices.push_back(std::move(device));
     }
