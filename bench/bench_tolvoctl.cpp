@@ -5,6 +5,7 @@
 // one-device time, their ratio and, at D = 0, the backups per second.
 #include "SettingsFile.h"
 #include "SimProcess.h"
+#include "StagedFile.h"
 #include "Tolvoctl.h"
 
 #include <QCoreApplication>

@@ -5,7 +5,6 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace {
 
@@ -103,14 +102,4 @@ std::optional<SettingsFile> ReadSettingsFile(const QByteArray& json, QStringList
     if (!problems.isEmpty())
         return std::nullopt;
     return file;
-}
-
-bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString& error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = Tr(MSG_CANNOT_WRITE).arg(path, file.errorString());
-        return false;
-    }
-    return true;
 }

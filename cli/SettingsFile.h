@@ -1,5 +1,5 @@
 // The settings file: one device's writable settings, as JSON (format in
-// docs/settings-file.md), written atomically.
+// docs/settings-file.md).
 #pragma once
 
 #include "ConfigTable.h"
@@ -33,7 +33,3 @@ QByteArray SettingsFileJson(const SettingsFile& file);
 // Reads and checks a file's text: every key known and writable, every value
 // valid. Nothing, with one sentence per problem, when it is not.
 std::optional<SettingsFile> ReadSettingsFile(const QByteArray& json, QStringList& problems);
-
-// Writes bytes to path so that a failure leaves no file and an earlier file
-// as it was.
-bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString& error);

@@ -5,6 +5,7 @@
 #include "Messages.h"
 #include "ParamRules.h"
 #include "SettingsFile.h"
+#include "StagedFile.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -53,6 +54,9 @@ bool StderrIsTerminal()
 constexpr int DEFAULT_JOBS = 16;
 constexpr int DEFAULT_SCAN_TIMEOUT_MS = 1000;
 constexpr int FILE_WRITERS = 4;
+// Backup files kept open while others are read; the rest are written at the
+// end, so that a long list of devices never runs out of file handles.
+constexpr std::size_t MAX_STAGED_FILES = 64;
 
 struct Invocation;
 int Get(Invocation& run);
@@ -391,35 +395,61 @@ int Backup(Invocation& run)
     if (intoFolder && !QDir().mkpath(path))
         return Usage(Tr(MSG_CANNOT_MAKE_FOLDER).arg(path));
     DeviceTasks tasks = run.MakeTasks();
-    for (auto& task : tasks)
-        task->ConnectAndRead(task->before);
+    std::vector<SettingsFile> files(tasks.size());
+    std::vector<QString> targets(tasks.size());
+    const auto decideFile = [&](std::size_t i) {
+        files[i] = FileFromDevice(tasks[i]->before, tasks[i]->addressText(),
+                                  QDateTime::currentDateTimeUtc());
+        targets[i] = intoFolder ? QDir(path).filePath(SerialFileName(files[i].serialNumber)) : path;
+    };
+    // Files are staged while the other devices are still being read, several
+    // at once, as the disk is slow. Which are committed is decided only when
+    // all are read, in the order the devices were given.
+    std::vector<std::unique_ptr<StagedFile>> staged(tasks.size());
+    std::vector<bool> stagedEarly(tasks.size());
+    std::size_t stagedCount = 0;
+    QThreadPool writers;
+    writers.setMaxThreadCount(FILE_WRITERS);
+    const auto stage = [&](std::size_t i) {
+        staged[i]->Stage(targets[i], SettingsFileJson(files[i]));
+    };
+    for (std::size_t i = 0; i < tasks.size(); ++i) {
+        staged[i] = std::make_unique<StagedFile>();
+        tasks[i]->ConnectAndRead(tasks[i]->before);
+        QObject::connect(tasks[i].get(), &DeviceTask::done, tasks[i].get(), [&, i] {
+            if (!tasks[i]->ok())
+                return;
+            decideFile(i);
+            if (stagedCount < MAX_STAGED_FILES) {
+                ++stagedCount;
+                stagedEarly[i] = true;
+                writers.start([&, i] { stage(i); });
+            }
+        });
+    }
     run.Run(tasks);
-    // Which file each device goes to, and why one may not be written.
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    std::vector<SettingsFile> files;
-    std::vector<QString> targets;
+    writers.waitForDone();
     std::vector<QString> problems(tasks.size());
     std::set<QString> taken;
     for (std::size_t i = 0; i < tasks.size(); ++i) {
-        files.push_back(FileFromDevice(tasks[i]->before, tasks[i]->addressText(), now));
-        targets.push_back(intoFolder ? QDir(path).filePath(SerialFileName(files[i].serialNumber))
-                                     : path);
-        if (!tasks[i]->ok())
+        if (!tasks[i]->ok()) {
+            decideFile(i);
             continue;
+        }
         if (intoFolder && !taken.insert(targets[i]).second)
             problems[i] = Tr(MSG_SAME_SERIAL).arg(files[i].serialNumber, targets[i]);
         else if (intoFolder && QFileInfo::exists(targets[i]) && !run.Given("force"))
             problems[i] = Tr(MSG_NOT_OVERWRITTEN).arg(targets[i]);
-    }
-    // The writes wait on the disk: several at once take a fraction of the time.
-    QThreadPool writers;
-    writers.setMaxThreadCount(FILE_WRITERS);
-    for (std::size_t i = 0; i < tasks.size(); ++i) {
-        if (tasks[i]->ok() && problems[i].isEmpty())
-            writers.start([&, i] {
-                if (!SaveFileAtomically(targets[i], SettingsFileJson(files[i]), problems[i]))
-                    problems[i].chop(1);
-            });
+        if (!problems[i].isEmpty()) {
+            staged[i]->Discard();
+            continue;
+        }
+        writers.start([&, i] {
+            if (!stagedEarly[i])
+                stage(i);
+            if (!staged[i]->Commit())
+                problems[i] = staged[i]->error().chopped(1);
+        });
     }
     writers.waitForDone();
 

@@ -5,6 +5,7 @@
 #include "Prompts.h"
 #include "SettingsFile.h"
 #include "SimProcess.h"
+#include "StagedFile.h"
 #include "TolvoInfo.h"
 #include "TolvoPortRouting.h"
 #include "TolvoPortSettings.h"

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
+
 namespace {
 
 struct CliRun {
@@ -18,10 +20,16 @@ struct CliRun {
     QString err;
 };
 
-// Runs tolvoctl to its end and collects what it printed.
-CliRun Tolvoctl(const QStringList& arguments)
+// Runs tolvoctl to its end and collects what it printed; with fileLimit,
+// it may hold at most that many files and sockets open at once.
+CliRun Tolvoctl(const QStringList& arguments, rlim_t fileLimit = 0)
 {
     QProcess process;
+    if (fileLimit > 0)
+        process.setChildProcessModifier([fileLimit] {
+            const rlimit limit{fileLimit, fileLimit};
+            setrlimit(RLIMIT_NOFILE, &limit);
+        });
     process.start(TOLVOCTL_PATH, arguments);
     CliRun run;
     if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000))
@@ -342,6 +350,28 @@ private slots:
         QVERIFY(again.out.contains("exists; not overwritten"));
         QVERIFY(again.out.contains("127.0.4.30: failed while connecting"));
         QCOMPARE(ReadAll(Path("same/TS-SAME.json")), written);
+    }
+
+    // Files are written while other devices are read, but never so many at
+    // once that a long list runs out of handles: 300 devices, 50 at a time,
+    // with room for 160 files and sockets.
+    void backupOfManyDevicesKeepsFewFilesOpen()
+    {
+        constexpr int DEVICES = 300;
+        SimProcess sims({"--devices", QString::number(DEVICES)}, "127.0.6.1", DEVICE_COMMAND_PORT);
+        QVERIFY(sims.Start());
+        QStringList hosts;
+        for (int i = 1; i <= DEVICES; ++i)
+            hosts << QString("127.0.%1.%2").arg(6 + i / 256).arg(i % 256);
+        Write(Path("many-hosts"), hosts.join("\n").toLatin1());
+        const CliRun run = Tolvoctl(
+            {"backup", "--hosts", Path("many-hosts"), "-o", Path("many"), "--jobs", "50"}, 160);
+        QVERIFY2(run.status == 0, qPrintable(run.out + run.err));
+        const QStringList files = QDir(Path("many")).entryList(QDir::Files);
+        QCOMPARE(files.size(), DEVICES);
+        QVERIFY(files.contains("TS-240117-0042.json"));
+        QVERIFY(
+            files.contains(QString("TS-240117-%1.json").arg(42 + DEVICES - 1, 4, 10, QChar('0'))));
     }
 
     void scanFindsExactlyTheDevices()
