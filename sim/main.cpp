@@ -12,8 +12,12 @@
 
 namespace {
 
-// Each of several devices runs in a thread of its own; little stack is
-// needed, and up to 1000 of them must fit.
+// Devices whose replies wait each run in a thread of its own, so that replies
+// due at the same moment go out at once, as those of real devices would.
+// Devices that answer at once share a few threads: fewer switches between
+// them leave more of the machine to the program under test. Little stack is
+// needed, and up to 1000 threads must fit.
+constexpr int SHARED_THREADS = 4;
 constexpr uint DEVICE_STACK_BYTES = 256 * 1024;
 
 bool ParseCount(const QCommandLineParser& parser, const QString& name, int& out)
@@ -164,10 +168,13 @@ int main(int argc, char* argv[])
     }
     SimLog log(&logFile);
 
-    // Several devices are independent, as real ones are: each answers from a
-    // thread of its own, so that its replies never queue behind another's.
+    // Several devices are independent, as real ones are: each answers from its
+    // own thread, or one it shares with devices that never wait.
     std::vector<std::unique_ptr<SimDevice>> devices;
     std::vector<std::unique_ptr<QThread>> threads;
+    const bool repliesWait = options.delayMs > 0 || options.chaos.enabled;
+    const std::size_t threadCount =
+        repliesWait ? std::size_t(options.devices) : std::size_t(SHARED_THREADS);
     for (int index = 0; index < options.devices; ++index) {
         auto device = std::make_unique<SimDevice>(options, index, log);
         const QHostAddress address(options.address.toIPv4Address() + quint32(index));
@@ -180,10 +187,12 @@ int main(int argc, char* argv[])
             return 1;
         }
         if (options.devices > 1) {
-            threads.push_back(std::make_unique<QThread>());
-            threads.back()->setStackSize(DEVICE_STACK_BYTES);
-            threads.back()->start();
-            device->moveToThread(threads.back().get());
+            if (threads.size() < threadCount) {
+                threads.push_back(std::make_unique<QThread>());
+                threads.back()->setStackSize(DEVICE_STACK_BYTES);
+                threads.back()->start();
+            }
+            device->moveToThread(threads[std::size_t(index) % threadCount].get());
         }
         devices.push_back(std::move(device));
     }
