@@ -2,45 +2,55 @@
 
 #include "Messages.h"
 
-#ifndef Q_OS_WIN
-#include <unistd.h>
-#endif
+StagedFile::StagedFile(const QString& path, QByteArray bytes)
+    : m_file(path), m_bytes(std::move(bytes))
+{}
 
-bool StagedFile::Stage(const QString& path, const QByteArray& bytes)
+void StagedFile::Stage()
 {
-    m_file.setFileName(path);
-    if (!m_file.open(QIODevice::WriteOnly) || m_file.write(bytes) != bytes.size() ||
-        !m_file.flush())
-        return Fail();
-#ifndef Q_OS_WIN
-    // The commit syncs the file to the disk; done now, that wait is over
-    // before the commit, which is then quick. (Windows: left to the commit.)
-    ::fdatasync(m_file.handle());
-#endif
-    return true;
+    const QMutexLocker lock(&m_mutex);
+    WriteTemporary();
+    m_staged = true;
+    if (m_settle)
+        Apply(*m_settle);
 }
 
-bool StagedFile::Commit()
+void StagedFile::Settle(bool keep)
 {
-    if (m_file.isOpen() && m_file.commit())
-        return true;
-    if (m_error.isEmpty()) // a failed Stage has said why already
-        Fail();
-    return false;
+    const QMutexLocker lock(&m_mutex);
+    if (m_stageExpected && !m_staged) {
+        m_settle = keep; // the staging does it when it ends
+        return;
+    }
+    if (!m_stageExpected && keep)
+        WriteTemporary();
+    Apply(keep);
 }
 
-bool StagedFile::Fail()
+void StagedFile::WriteTemporary()
 {
+    if (m_file.open(QIODevice::WriteOnly) && m_file.write(m_bytes) == m_bytes.size())
+        return;
     m_error = Tr(MSG_CANNOT_WRITE).arg(m_file.fileName(), m_file.errorString());
     m_file.cancelWriting();
-    return false;
+}
+
+void StagedFile::Apply(bool keep)
+{
+    if (!keep)
+        m_error.clear(); // not written, as asked
+    if (!keep || !m_error.isEmpty()) {
+        m_file.cancelWriting();
+        return;
+    }
+    if (!m_file.commit())
+        m_error = Tr(MSG_CANNOT_WRITE).arg(m_file.fileName(), m_file.errorString());
 }
 
 bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString& error)
 {
-    StagedFile file;
-    if (file.Stage(path, bytes) && file.Commit())
-        return true;
+    StagedFile file(path, bytes);
+    file.Settle(true);
     error = file.error();
-    return false;
+    return error.isEmpty();
 }

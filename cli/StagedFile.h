@@ -1,29 +1,43 @@
 // A file written in two steps, so that the slow part of a write can run
 // while the program still waits for other things: Stage puts the bytes in a
-// temporary file beside the target; only Commit makes it the file at path.
-// A staged file that is never committed leaves nothing behind, and an
-// earlier file at path stays as it was until the commit.
+// temporary file beside the path, and Settle then commits it to the path or
+// drops it. The two may run in different threads and in either order; what
+// Settle asks is done once the staging is over. A file never committed
+// leaves nothing behind, and an earlier file at the path stays as it was.
 #pragma once
 
 #include <QByteArray>
+#include <QMutex>
 #include <QSaveFile>
 #include <QString>
 
+#include <optional>
+
 class StagedFile {
 public:
-    // False, with error() set, when the bytes could not be written.
-    bool Stage(const QString& path, const QByteArray& bytes);
-    // False, with error() set, when nothing is staged or the file could not
-    // take its place.
-    bool Commit();
-    // Drops what is staged; path is left as it was.
-    void Discard() { m_file.cancelWriting(); }
+    StagedFile(const QString& path, QByteArray bytes);
+
+    // Says that a Stage will run; call it before starting that, where Settle
+    // cannot run yet.
+    void ExpectStage() { m_stageExpected = true; }
+    void Stage();
+    // Commits the file to its path (keep) or drops it. Without an expected
+    // Stage, a kept file is written here, in one go.
+    void Settle(bool keep);
+    // Why the file is not at its path; empty when it was committed or
+    // dropped as asked. Read once every Stage and Settle has ended.
     QString error() const { return m_error; }
 
 private:
-    bool Fail();
+    void WriteTemporary();
+    void Apply(bool keep);
 
+    QMutex m_mutex;
     QSaveFile m_file;
+    QByteArray m_bytes;
+    bool m_stageExpected = false;
+    bool m_staged = false;
+    std::optional<bool> m_settle;
     QString m_error;
 };
 

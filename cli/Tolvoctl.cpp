@@ -1,11 +1,11 @@
 #include "Tolvoctl.h"
 
 #include "AddressList.h"
+#include "BackupFiles.h"
 #include "DeviceTask.h"
 #include "Messages.h"
 #include "ParamRules.h"
 #include "SettingsFile.h"
-#include "StagedFile.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -16,11 +16,9 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTextStream>
-#include <QThreadPool>
 
 #include <cstdio>
 #include <map>
-#include <set>
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -53,10 +51,6 @@ bool StderrIsTerminal()
 
 constexpr int DEFAULT_JOBS = 16;
 constexpr int DEFAULT_SCAN_TIMEOUT_MS = 1000;
-constexpr int FILE_WRITERS = 4;
-// Backup files kept open while others are read; the rest are written at the
-// end, so that a long list of devices never runs out of file handles.
-constexpr std::size_t MAX_STAGED_FILES = 64;
 
 struct Invocation;
 int Get(Invocation& run);
@@ -402,56 +396,20 @@ int Backup(Invocation& run)
                                   QDateTime::currentDateTimeUtc());
         targets[i] = intoFolder ? QDir(path).filePath(SerialFileName(files[i].serialNumber)) : path;
     };
-    // Files are staged while the other devices are still being read, several
-    // at once, as the disk is slow. Which are committed is decided only when
-    // all are read, in the order the devices were given.
-    std::vector<std::unique_ptr<StagedFile>> staged(tasks.size());
-    std::vector<bool> stagedEarly(tasks.size());
-    std::size_t stagedCount = 0;
-    QThreadPool writers;
-    writers.setMaxThreadCount(FILE_WRITERS);
-    const auto stage = [&](std::size_t i) {
-        staged[i]->Stage(targets[i], SettingsFileJson(files[i]));
-    };
+    // Each file is written while the other devices are still being read.
+    BackupFiles writes(tasks.size(), !intoFolder || run.Given("force"));
     for (std::size_t i = 0; i < tasks.size(); ++i) {
-        staged[i] = std::make_unique<StagedFile>();
         tasks[i]->ConnectAndRead(tasks[i]->before);
         QObject::connect(tasks[i].get(), &DeviceTask::done, tasks[i].get(), [&, i] {
-            if (!tasks[i]->ok())
-                return;
             decideFile(i);
-            if (stagedCount < MAX_STAGED_FILES) {
-                ++stagedCount;
-                stagedEarly[i] = true;
-                writers.start([&, i] { stage(i); });
-            }
+            if (tasks[i]->ok())
+                writes.Read(i, targets[i], files[i].serialNumber, SettingsFileJson(files[i]));
+            else
+                writes.Failed(i);
         });
     }
     run.Run(tasks);
-    writers.waitForDone();
-    std::vector<QString> problems(tasks.size());
-    std::set<QString> taken;
-    for (std::size_t i = 0; i < tasks.size(); ++i) {
-        if (!tasks[i]->ok()) {
-            decideFile(i);
-            continue;
-        }
-        if (intoFolder && !taken.insert(targets[i]).second)
-            problems[i] = Tr(MSG_SAME_SERIAL).arg(files[i].serialNumber, targets[i]);
-        else if (intoFolder && QFileInfo::exists(targets[i]) && !run.Given("force"))
-            problems[i] = Tr(MSG_NOT_OVERWRITTEN).arg(targets[i]);
-        if (!problems[i].isEmpty()) {
-            staged[i]->Discard();
-            continue;
-        }
-        writers.start([&, i] {
-            if (!stagedEarly[i])
-                stage(i);
-            if (!staged[i]->Commit())
-                problems[i] = staged[i]->error().chopped(1);
-        });
-    }
-    writers.waitForDone();
+    const std::vector<QString> problems = writes.Finish();
 
     int status = EXIT_OK;
     for (std::size_t i = 0; i < tasks.size(); ++i) {

@@ -1,4 +1,5 @@
 #include "AddressList.h"
+#include "BackupFiles.h"
 #include "DeviceLink.h"
 #include "SettingsFile.h"
 #include "SimProcess.h"
@@ -372,6 +373,84 @@ private slots:
         QVERIFY(files.contains("TS-240117-0042.json"));
         QVERIFY(
             files.contains(QString("TS-240117-%1.json").arg(42 + DEVICES - 1, 4, 10, QChar('0'))));
+    }
+
+    // What a backup writes depends on the order the devices were given, not
+    // on the order they answered. Each device's file holds "device N"; a
+    // path of "" marks a device that failed.
+    void backupFilesAreDecidedInTheOrderGiven_data()
+    {
+        QTest::addColumn<QStringList>("paths");  // each device's file
+        QTest::addColumn<QList<int>>("answers"); // devices, in the order they answered
+        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<QStringList>("problems"); // a part of each device's problem
+        QTest::addColumn<QStringList>("contents"); // each path's text at the end
+        QTest::newRow("the first given keeps a path, though it answered last")
+            << QStringList{"a", "a", "b"} << QList<int>{2, 1, 0} << false
+            << QStringList{"", "another device has the serial number \"S1\"", ""}
+            << QStringList{"a=device 0", "b=device 2"};
+        QTest::newRow("a failed device holds none back")
+            << QStringList{"", "c"} << QList<int>{1, 0} << false << QStringList{"", ""}
+            << QStringList{"c=device 1"};
+        QTest::newRow("an earlier file is kept")
+            << QStringList{"old"} << QList<int>{0} << false
+            << QStringList{"old exists; not overwritten"} << QStringList{"old=from before"};
+        QTest::newRow("or overwritten when asked")
+            << QStringList{"old"} << QList<int>{0} << true << QStringList{""}
+            << QStringList{"old=device 0"};
+        QTest::newRow("a path that cannot be written")
+            << QStringList{"no/such/folder", "d"} << QList<int>{0, 1} << false
+            << QStringList{"Cannot write", ""} << QStringList{"d=device 1"};
+        // More than are ever staged at once, answering last first: the
+        // rest are written when their turn comes.
+        QStringList many;
+        QList<int> lastFirst;
+        QStringList written;
+        for (int i = 0; i < 150; ++i) {
+            many << QString("m%1").arg(i);
+            lastFirst.prepend(i);
+            written << QString("m%1=device %1").arg(i);
+        }
+        QTest::newRow("more than are staged at once")
+            << many << lastFirst << false << QStringList(many.size(), QString()) << written;
+    }
+
+    void backupFilesAreDecidedInTheOrderGiven()
+    {
+        QFETCH(QStringList, paths);
+        QFETCH(QList<int>, answers);
+        QFETCH(bool, overwrite);
+        QFETCH(QStringList, problems);
+        QFETCH(QStringList, contents);
+        QTemporaryDir dir;
+        Write(dir.filePath("old"), "from before");
+        std::vector<QString> found;
+        {
+            BackupFiles files(std::size_t(paths.size()), overwrite);
+            for (const int i : answers) {
+                if (paths[i].isEmpty())
+                    files.Failed(std::size_t(i));
+                else
+                    files.Read(std::size_t(i), dir.filePath(paths[i]), QString("S%1").arg(i),
+                               QString("device %1").arg(i).toLatin1());
+            }
+            found = files.Finish();
+        }
+        QCOMPARE(int(found.size()), problems.size());
+        for (int i = 0; i < problems.size(); ++i)
+            QVERIFY2(problems[i].isEmpty() ? found[i].isEmpty() : found[i].contains(problems[i]),
+                     qPrintable(QString("device %1: %2").arg(i).arg(found[i])));
+        QStringList names{"old"}; // and no other file, temporary ones included
+        for (const QString& content : contents) {
+            const QStringList parts = content.split('=');
+            QCOMPARE(ReadAll(dir.filePath(parts[0])), parts[1].toLatin1());
+            if (!names.contains(parts[0]))
+                names << parts[0];
+        }
+        QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        left.sort();
+        names.sort();
+        QCOMPARE(left, names);
     }
 
     void scanFindsExactlyTheDevices()

@@ -1,0 +1,77 @@
+#include "BackupFiles.h"
+
+#include "Messages.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The disk is slow: several files are written at once.
+constexpr int FILE_WRITERS = 4;
+// Files kept open while their turn comes; the rest are written in one go
+// when it does, so that a long list of devices never runs out of handles.
+constexpr std::size_t MAX_STAGED_FILES = 64;
+
+} // namespace
+
+BackupFiles::BackupFiles(std::size_t devices, bool overwrite)
+    : m_entries(devices), m_overwrite(overwrite)
+{
+    m_writers.setMaxThreadCount(FILE_WRITERS);
+}
+
+void BackupFiles::Read(std::size_t i, const QString& path, const QString& serialNumber,
+                       QByteArray bytes)
+{
+    Entry& entry = m_entries[i];
+    entry.file = std::make_unique<StagedFile>(path, std::move(bytes));
+    entry.path = path;
+    entry.serialNumber = serialNumber;
+    entry.done = true;
+    if (m_staging < MAX_STAGED_FILES) {
+        ++m_staging;
+        entry.stagedEarly = true;
+        entry.file->ExpectStage();
+        m_writers.start([file = entry.file.get()] { file->Stage(); });
+    }
+    SettleReady();
+}
+
+void BackupFiles::Failed(std::size_t i)
+{
+    m_entries[i].done = true;
+    SettleReady();
+}
+
+void BackupFiles::SettleReady()
+{
+    for (; m_settled < m_entries.size() && m_entries[m_settled].done; ++m_settled)
+        Settle(m_entries[m_settled]);
+}
+
+void BackupFiles::Settle(Entry& entry)
+{
+    if (!entry.file)
+        return;
+    if (!m_taken.insert(entry.path).second)
+        entry.problem = Tr(MSG_SAME_SERIAL).arg(entry.serialNumber, entry.path);
+    else if (!m_overwrite && QFileInfo::exists(entry.path))
+        entry.problem = Tr(MSG_NOT_OVERWRITTEN).arg(entry.path);
+    const bool keep = entry.problem.isEmpty();
+    if (entry.stagedEarly)
+        --m_staging;
+    m_writers.start([file = entry.file.get(), keep] { file->Settle(keep); });
+}
+
+std::vector<QString> BackupFiles::Finish()
+{
+    m_writers.waitForDone();
+    std::vector<QString> problems;
+    for (const Entry& entry : m_entries) {
+        QString problem = entry.problem;
+        if (problem.isEmpty() && entry.file && !entry.file->error().isEmpty())
+            problem = entry.file->error().chopped(1);
+        problems.push_back(problem);
+    }
+    return problems;
+}

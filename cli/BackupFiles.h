@@ -1,0 +1,51 @@
+// The files of one backup. Each is staged as soon as its device is read, and
+// settled in the order the devices were given, as soon as every device
+// before it is done: committed, or refused when an earlier device took its
+// path or, unless overwriting, a file is there already. So what is written
+// never depends on which device answered first, and the disk works while
+// other devices are still being read.
+#pragma once
+
+#include "StagedFile.h"
+
+#include <QString>
+#include <QThreadPool>
+
+#include <memory>
+#include <set>
+#include <vector>
+
+class BackupFiles {
+public:
+    BackupFiles(std::size_t devices, bool overwrite);
+    ~BackupFiles() { m_writers.waitForDone(); }
+    BackupFiles(const BackupFiles&) = delete;
+    BackupFiles& operator=(const BackupFiles&) = delete;
+
+    // Device i was read: its file goes to path.
+    void Read(std::size_t i, const QString& path, const QString& serialNumber, QByteArray bytes);
+    // Device i failed: it has no file.
+    void Failed(std::size_t i);
+    // Waits for every write, then gives each device's problem with its file
+    // (a sentence without its full stop), empty when it was written.
+    std::vector<QString> Finish();
+
+private:
+    struct Entry {
+        std::unique_ptr<StagedFile> file;
+        QString path;
+        QString serialNumber;
+        bool done = false;
+        bool stagedEarly = false;
+        QString problem;
+    };
+    void SettleReady();
+    void Settle(Entry& entry);
+
+    std::vector<Entry> m_entries;
+    std::size_t m_settled = 0; // every device before this one is settled
+    std::size_t m_staging = 0; // files staged and not yet settled
+    std::set<QString> m_taken;
+    bool m_overwrite;
+    QThreadPool m_writers;
+};
