@@ -3,6 +3,9 @@
 // process (the same code as the program, without its start-up), each
 // measurement the median of several runs, and prints the total time, the
 // one-device time, their ratio and, at D = 0, the backups per second.
+// The files go to a new folder in the temporary folder (TMPDIR chooses it),
+// each synced to the disk as tolvoctl does, so the disk's pace is part of
+// the figures; the last line gives the disk's share alone.
 #include "SettingsFile.h"
 #include "SimProcess.h"
 #include "StagedFile.h"
@@ -56,8 +59,8 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     std::printf("tolvoctl backup, --jobs 100, median of %d runs, tolvo-sim --devices 100 on "
-                "127.0.5.1-100\n",
-                RUNS);
+                "127.0.5.1-100, files in %s\n",
+                RUNS, qPrintable(dir.path()));
     for (const int delayMs : {0, 5}) {
         SimProcess sim({"--devices", "100", "--delay", QString::number(delayMs)}, "127.0.5.1",
                        4070);
