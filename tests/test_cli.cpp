@@ -353,26 +353,27 @@ private slots:
         QCOMPARE(ReadAll(Path("same/TS-SAME.json")), written);
     }
 
-    // Files are written while other devices are read, but never so many at
-    // once that a long list runs out of handles: 300 devices, 50 at a time,
-    // with room for 160 files and sockets.
+    // Files wait for their turn while the first device is slow, but never so
+    // many at once that a long list runs out of handles: 300 devices, 50 at a
+    // time, with room for 160 files and sockets.
     void backupOfManyDevicesKeepsFewFilesOpen()
     {
-        constexpr int DEVICES = 300;
-        SimProcess sims({"--devices", QString::number(DEVICES)}, "127.0.6.1", DEVICE_COMMAND_PORT);
-        QVERIFY(sims.Start());
+        constexpr int FAST = 299;
+        SimProcess slow({"--delay", "40", "--set", "SERIALN=TS-SLOW"}, "127.0.6.1",
+                        DEVICE_COMMAND_PORT);
+        SimProcess fast({"--devices", QString::number(FAST)}, "127.0.6.2", DEVICE_COMMAND_PORT);
+        QVERIFY(slow.Start() && fast.Start());
         QStringList hosts;
-        for (int i = 1; i <= DEVICES; ++i)
+        for (int i = 1; i <= FAST + 1; ++i)
             hosts << QString("127.0.%1.%2").arg(6 + i / 256).arg(i % 256);
         Write(Path("many-hosts"), hosts.join("\n").toLatin1());
         const CliRun run = Tolvoctl(
             {"backup", "--hosts", Path("many-hosts"), "-o", Path("many"), "--jobs", "50"}, 160);
         QVERIFY2(run.status == 0, qPrintable(run.out + run.err));
         const QStringList files = QDir(Path("many")).entryList(QDir::Files);
-        QCOMPARE(files.size(), DEVICES);
-        QVERIFY(files.contains("TS-240117-0042.json"));
-        QVERIFY(
-            files.contains(QString("TS-240117-%1.json").arg(42 + DEVICES - 1, 4, 10, QChar('0'))));
+        QCOMPARE(files.size(), FAST + 1);
+        QVERIFY(files.contains("TS-SLOW.json"));
+        QVERIFY(files.contains(QString("TS-240117-%1.json").arg(42 + FAST - 1, 4, 10, QChar('0'))));
     }
 
     // What a backup writes depends on the order the devices were given, not
