@@ -31,20 +31,24 @@ void StagedFile::WriteTemporary()
 {
     if (m_file.open(QIODevice::WriteOnly) && m_file.write(m_bytes) == m_bytes.size())
         return;
-    m_error = Tr(MSG_CANNOT_WRITE).arg(m_file.fileName(), m_file.errorString());
+    Fail();
     m_file.cancelWriting();
 }
 
 void StagedFile::Apply(bool keep)
 {
-    if (!keep)
+    if (!keep) {
         m_error.clear(); // not written, as asked
-    if (!keep || !m_error.isEmpty()) {
         m_file.cancelWriting();
         return;
     }
-    if (!m_file.commit())
-        m_error = Tr(MSG_CANNOT_WRITE).arg(m_file.fileName(), m_file.errorString());
+    if (m_error.isEmpty() && !m_file.commit()) // a failed staging has cancelled already
+        Fail();
+}
+
+void StagedFile::Fail()
+{
+    m_error = Tr(MSG_CANNOT_WRITE).arg(m_file.fileName(), m_file.errorString());
 }
 
 bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString& error)

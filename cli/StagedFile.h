@@ -31,6 +31,7 @@ public:
 private:
     void WriteTemporary();
     void Apply(bool keep);
+    void Fail();
 
     QMutex m_mutex;
     QSaveFile m_file;
