@@ -8,6 +8,7 @@
 #include "Profile.h"
 #include "Prompts.h"
 #include "StringIds.h"
+#include "SystemMenu.h"
 #include "TabControl.h"
 #include "TolvoInfo.h"
 #include "TolvoPortRouting.h"
@@ -22,10 +23,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace {
 
@@ -163,14 +160,7 @@ void CTolvoConfigDlg::AddAboutCommand()
     const QString text = LoadResourceString(IDS_ABOUTBOX);
     if (text.isEmpty())
         return;
-#ifdef Q_OS_WIN
-    HMENU systemMenu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
-    if (systemMenu != nullptr) {
-        AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(systemMenu, MF_STRING, ABOUT_COMMAND_ID,
-                    reinterpret_cast<LPCWSTR>(text.utf16()));
-    }
-#endif
+    AppendSystemMenuItem(this, ABOUT_COMMAND_ID, text);
     // Everywhere: the same item in the window's context menu, and F1.
     auto* about = new QAction(text, this);
     about->setShortcut(QKeySequence(Qt::Key_F1));
@@ -189,18 +179,15 @@ bool CTolvoConfigDlg::OnSysCommand(unsigned id)
     return true;
 }
 
-#ifdef Q_OS_WIN
 bool CTolvoConfigDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
 {
-    const MSG* msg = static_cast<const MSG*>(message);
-    if (eventType == "windows_generic_MSG" && msg->message == WM_SYSCOMMAND &&
-        OnSysCommand(static_cast<unsigned>(msg->wParam))) {
+    const std::optional<unsigned> command = SystemCommandOf(eventType, message);
+    if (command && OnSysCommand(*command)) {
         *result = 0;
         return true;
     }
     return Dialog::nativeEvent(eventType, message, result);
 }
-#endif
 
 void CTolvoConfigDlg::ShowSelectedPage()
 {

@@ -83,9 +83,8 @@ protected:
     // unsaved changes the user is asked first.
     void done(int result) override;
     void resizeEvent(QResizeEvent* event) override;
-#ifdef Q_OS_WIN
+    // The system menu's commands (Windows).
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
-#endif
 
 private:
     // Load and Save share these.

@@ -1,0 +1,174 @@
+#include "Invocation.h"
+
+#include "AddressList.h"
+#include "ParamRules.h"
+
+#include <QFile>
+
+namespace cli {
+
+QTextStream& Out()
+{
+    static QTextStream out(stdout);
+    return out;
+}
+
+QTextStream& Err()
+{
+    static QTextStream err(stderr);
+    return err;
+}
+
+QString Settings(qsizetype count)
+{
+    return count == 1 ? Tr(MSG_ONE_SETTING) : Tr(MSG_SETTINGS).arg(count);
+}
+
+QString DeviceFailure(const DeviceTask& task)
+{
+    QString why;
+    switch (task.failure()) {
+    case DEVICE_OK:
+    case DEVICE_APPLY_UNCONFIRMED:
+    case DEVICE_READ_BACK_FAILED: return {};
+    case DEVICE_CONNECT_FAILED: why = Tr(MSG_WHY_CONNECT); break;
+    case DEVICE_TIMED_OUT: why = Tr(MSG_WHY_TIMED_OUT); break;
+    case DEVICE_CONNECTION_CLOSED: why = Tr(MSG_WHY_CLOSED); break;
+    case DEVICE_REPLY_TOO_LONG: why = Tr(MSG_WHY_REPLY_TOO_LONG).arg(MAX_REPLY_LENGTH); break;
+    case DEVICE_COMMAND_TOO_LONG: why = Tr(MSG_WHY_COMMAND_TOO_LONG).arg(MAX_COMMAND_LENGTH); break;
+    case DEVICE_SEND_FAILED:
+    case DEVICE_HOST_NOT_FOUND:
+    case DEVICE_NO_DATA:
+    case DEVICE_SOCKET_ERROR: why = Tr(MSG_WHY_SEND); break;
+    case DEVICE_CANCELLED: why = Tr(MSG_WHY_CANCELLED); break;
+    }
+    return Tr(MSG_FAILED_WHILE).arg(Tr(task.failedDoing()), why);
+}
+
+QString HeldValue(const DeviceSettings& settings, const QString& key)
+{
+    for (const ConfigGroup& group : settings)
+        for (const ConfigParam& row : group.rows)
+            if (key == QLatin1String(row.key))
+                return row.value ? DeviceTextToWide(*row.value) : QString();
+    return {};
+}
+
+QString Value(const DeviceSettings& settings, const ConfigParam& row)
+{
+    return HeldValue(settings, QString::fromLatin1(row.key));
+}
+
+QString Escaped(const std::string& bytes)
+{
+    QString out;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\0')
+            out += "\\0";
+        else if (c == '\\')
+            out += "\\\\";
+        else if (byte < 0x20 || byte == 0x7F)
+            out += QString("\\x%1").arg(byte, 2, 16, QChar('0'));
+        else
+            out += QChar(byte);
+    }
+    return out;
+}
+
+int Usage(const QString& error)
+{
+    Err() << "tolvoctl: " << error << Qt::endl;
+    return EXIT_USAGE;
+}
+
+bool ReadNumber(const Invocation& run, const QString& name, int low, int high, int& out,
+                QString& error)
+{
+    if (!run.Given(name))
+        return true;
+    bool ok = false;
+    out = run.parser.value(name).toInt(&ok);
+    if (ok && out >= low && out <= high)
+        return true;
+    error = Tr(MSG_NUMBER_OPTION).arg(name).arg(low).arg(high);
+    return false;
+}
+
+bool TakeAddresses(Invocation& run, bool allPositional, QString& error)
+{
+    QStringList rest;
+    for (const QString& argument : run.positional) {
+        uint32_t address = 0;
+        if (ParseAddressArgument(argument, address, error))
+            run.addresses.push_back(address);
+        else if (allPositional)
+            return false;
+        else
+            rest << argument;
+    }
+    run.positional = rest;
+    if (run.Given("hosts") && !ReadHostsFile(run.parser.value("hosts"), run.addresses, error))
+        return false;
+    if (run.addresses.empty()) {
+        error = Tr(MSG_NO_ADDRESS);
+        return false;
+    }
+    return true;
+}
+
+std::optional<SettingsFile> LoadSettingsFile(const QString& path, QStringList& problems)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        problems << Tr(MSG_CANNOT_READ).arg(path, file.errorString());
+        return std::nullopt;
+    }
+    return ReadSettingsFile(file.readAll(), problems);
+}
+
+int ReportFileProblems(const QString& path, const QStringList& problems)
+{
+    for (const QString& problem : problems)
+        Err() << path << ": " << problem << Qt::endl;
+    Err() << "tolvoctl: " << Tr(MSG_FILE_INVALID).arg(path) << Qt::endl;
+    return EXIT_USAGE;
+}
+
+QStringList RuleBreaks(const DeviceSettings& values, const std::vector<const ConfigParam*>& rows)
+{
+    QStringList breaks;
+    for (const ConfigParam* row : rows) {
+        const QString value = Value(values, *row);
+        if (const QString problem = ValueProblem(*row, value); !problem.isEmpty())
+            breaks << Tr(MSG_RULE_BROKEN).arg(QLatin1String(row->key), value, problem);
+    }
+    return breaks;
+}
+
+std::vector<const ConfigParam*> AllRows(const DeviceSettings& table)
+{
+    std::vector<const ConfigParam*> rows;
+    for (const ConfigGroup& group : table)
+        for (const ConfigParam& row : group.rows)
+            rows.push_back(&row);
+    return rows;
+}
+
+QList<QPair<QString, QString>> Differences(const QList<QPair<QString, QString>>& wanted,
+                                           const DeviceSettings& values)
+{
+    QList<QPair<QString, QString>> differ;
+    for (const auto& [key, value] : wanted) {
+        const ConfigParam* row = FindWritableRow(values, key);
+        if (row == nullptr || !row->value || DeviceTextToWide(*row->value) != value)
+            differ.append({key, value});
+    }
+    return differ;
+}
+
+} // namespace cli

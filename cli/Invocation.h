@@ -1,0 +1,132 @@
+// What every tolvoctl command shares: the output streams, the command's
+// arguments, the devices and how to reach them, and the helpers and
+// sentences that several commands use.
+#pragma once
+
+#include "Console.h"
+#include "DeviceTask.h"
+#include "Messages.h"
+#include "SettingsFile.h"
+#include "Tolvoctl.h"
+
+#include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+namespace cli {
+
+QTextStream& Out();
+QTextStream& Err();
+
+constexpr int DEFAULT_JOBS = 16;
+
+struct Invocation;
+
+struct Command {
+    const char* name;
+    const char* synopsis;
+    const char* description;
+    int (*run)(Invocation&);
+};
+
+// "1 setting", "23 settings".
+QString Settings(qsizetype count);
+// Why one device's task failed, as a short sentence.
+QString DeviceFailure(const DeviceTask& task);
+// The value that settings hold for key, or the empty text.
+QString HeldValue(const DeviceSettings& settings, const QString& key);
+QString Value(const DeviceSettings& settings, const ConfigParam& row);
+// Bytes as the simulator logs them: CR, LF, NUL and other controls escaped.
+QString Escaped(const std::string& bytes);
+
+struct Invocation {
+    const Command* command = nullptr;
+    QCommandLineParser parser;
+    QStringList positional;
+    std::vector<uint32_t> addresses;
+    quint16 port = DEVICE_COMMAND_PORT;
+    int jobs = DEFAULT_JOBS;
+    int timeoutMs = DEVICE_TIMEOUT_MS;
+    bool json = false;
+    QJsonArray devices; // --json: one object per device
+    int succeeded = 0;
+
+    QStringList defined; // the options this command has
+
+    // Whether the option was given; false for options this command lacks.
+    bool Given(const QString& name) const { return defined.contains(name) && parser.isSet(name); }
+
+    DeviceTasks MakeTasks() const
+    {
+        DeviceTasks tasks;
+        for (const uint32_t address : addresses)
+            tasks.push_back(std::make_unique<DeviceTask>(address, port, timeoutMs));
+        return tasks;
+    }
+    void Run(DeviceTasks& tasks) const { RunTasks(tasks, jobs, IsConsole(stderr)); }
+
+    // One device's result: a line on stdout, or an object for --json.
+    void Result(const DeviceTask& task, const QString& line, QJsonObject object = {})
+    {
+        succeeded += task.ok() ? 1 : 0;
+        object.insert("address", task.addressText());
+        object.insert("ok", task.ok());
+        if (!task.ok())
+            object.insert("error", DeviceFailure(task));
+        if (json)
+            devices.append(object);
+        else
+            Out() << task.addressText() << ": " << (task.ok() ? line : DeviceFailure(task))
+                  << Qt::endl;
+    }
+    int Finish(int status, QJsonObject extra = {})
+    {
+        const int total = static_cast<int>(addresses.size());
+        if (json) {
+            extra.insert("command", QLatin1String(command->name));
+            extra.insert("devices", devices);
+            extra.insert("succeeded", succeeded);
+            extra.insert("failed", total - succeeded);
+            extra.insert("exitStatus", status);
+            Out() << QJsonDocument(extra).toJson(QJsonDocument::Indented);
+        } else {
+            Out() << Tr(MSG_DEVICES_SUCCEEDED).arg(succeeded).arg(total) << Qt::endl;
+        }
+        Out().flush();
+        return status;
+    }
+};
+
+// A usage error on stderr; EXIT_USAGE.
+int Usage(const QString& error);
+// Reads option name as a number from low to high into out, when given.
+bool ReadNumber(const Invocation& run, const QString& name, int low, int high, int& out,
+                QString& error);
+// Takes the positional arguments that are addresses (all, or those that
+// parse as one when others may follow) and the --hosts file.
+bool TakeAddresses(Invocation& run, bool allPositional, QString& error);
+std::optional<SettingsFile> LoadSettingsFile(const QString& path, QStringList& problems);
+int ReportFileProblems(const QString& path, const QStringList& problems);
+// The values of a device that break their row's rule, as sentences.
+QStringList RuleBreaks(const DeviceSettings& values, const std::vector<const ConfigParam*>& rows);
+std::vector<const ConfigParam*> AllRows(const DeviceSettings& table);
+// The rows of wanted whose value differs from what values holds.
+QList<QPair<QString, QString>> Differences(const QList<QPair<QString, QString>>& wanted,
+                                           const DeviceSettings& values);
+
+// The commands, each on its parsed invocation; the exit status.
+int Get(Invocation& run);
+int Backup(Invocation& run);
+int Check(Invocation& run);
+int Diff(Invocation& run);
+int Restore(Invocation& run);
+int Set(Invocation& run);
+int Scan(Invocation& run);
+
+} // namespace cli

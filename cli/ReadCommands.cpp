@@ -1,0 +1,204 @@
+// tolvoctl's commands that only read: get, backup, check and diff.
+#include "BackupFiles.h"
+#include "Invocation.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+namespace cli {
+
+int Get(Invocation& run)
+{
+    QString error;
+    const bool haveAddresses = TakeAddresses(run, false, error);
+    const DeviceSettings table;
+    std::vector<const ConfigParam*> rows;
+    std::vector<ParamRow> only;
+    for (const QString& key : run.positional) {
+        bool found = false;
+        for (int group = 0; group < int(table.size()); ++group) {
+            for (int index = 0; index < table[group].count(); ++index) {
+                if (key == QLatin1String(table[group].rows[index].key)) {
+                    rows.push_back(&table[group].rows[index]);
+                    only.push_back({group, index});
+                    found = true;
+                }
+            }
+        }
+        if (!found)
+            return Usage(Tr(MSG_NEITHER_ADDRESS_NOR_KEY).arg(key));
+    }
+    if (!haveAddresses)
+        return Usage(error);
+    if (rows.empty())
+        rows = AllRows(table);
+    DeviceTasks tasks = run.MakeTasks();
+    for (auto& task : tasks)
+        task->ConnectAndRead(task->before, only);
+    run.Run(tasks);
+    for (const auto& task : tasks) {
+        QJsonObject values;
+        if (task->ok() && !run.json && tasks.size() > 1)
+            Out() << "# " << task->addressText() << Qt::endl;
+        for (const ConfigParam* row : rows) {
+            if (!task->ok())
+                break;
+            values.insert(QLatin1String(row->key), Value(task->before, *row));
+            if (!run.json)
+                Out() << row->key << '=' << Value(task->before, *row) << Qt::endl;
+        }
+        const QStringList breaks = task->ok() ? RuleBreaks(task->before, rows) : QStringList();
+        if (!run.json) {
+            for (const QString& line : breaks)
+                Err() << task->addressText() << ": " << line << Qt::endl;
+            if (!task->ok())
+                Err() << task->addressText() << ": " << DeviceFailure(*task) << Qt::endl;
+        }
+        if (task->ok())
+            ++run.succeeded;
+        if (run.json)
+            run.devices.append(QJsonObject{{"address", task->addressText()},
+                                           {"ok", task->ok()},
+                                           {"error", DeviceFailure(*task)},
+                                           {"values", values},
+                                           {"ruleBreaks", QJsonArray::fromStringList(breaks)}});
+    }
+    const int status = run.succeeded == int(tasks.size()) ? EXIT_OK : EXIT_DEVICE_ERROR;
+    if (!run.json) {
+        Err() << Tr(MSG_DEVICES_READ).arg(run.succeeded).arg(tasks.size()) << Qt::endl;
+        return status;
+    }
+    return run.Finish(status);
+}
+
+// A file name from a serial number: what could be read as a path becomes "_".
+QString SerialFileName(const QString& serial)
+{
+    QString name = serial;
+    name.replace(QRegularExpression("[^A-Za-z0-9._-]"), "_");
+    if (name.isEmpty() || name.startsWith('.'))
+        name.prepend("device");
+    return name + ".json";
+}
+
+int Backup(Invocation& run)
+{
+    QString error;
+    if (!TakeAddresses(run, true, error))
+        return Usage(error);
+    if (!run.Given("output"))
+        return Usage(Tr(MSG_BACKUP_NEEDS_OUTPUT));
+    const QString path = run.parser.value("output");
+    const bool intoFolder = run.addresses.size() > 1;
+    if (intoFolder && !QDir().mkpath(path))
+        return Usage(Tr(MSG_CANNOT_MAKE_FOLDER).arg(path));
+    DeviceTasks tasks = run.MakeTasks();
+    std::vector<SettingsFile> files(tasks.size());
+    std::vector<QString> targets(tasks.size());
+    const auto decideFile = [&](std::size_t i) {
+        files[i] = FileFromDevice(tasks[i]->before, tasks[i]->addressText(),
+                                  QDateTime::currentDateTimeUtc());
+        targets[i] = intoFolder ? QDir(path).filePath(SerialFileName(files[i].serialNumber)) : path;
+    };
+    // Each file is written while the other devices are still being read.
+    BackupFiles writes(tasks.size(), !intoFolder || run.Given("force"));
+    for (std::size_t i = 0; i < tasks.size(); ++i) {
+        tasks[i]->ConnectAndRead(tasks[i]->before);
+        QObject::connect(tasks[i].get(), &DeviceTask::done, tasks[i].get(), [&, i] {
+            decideFile(i);
+            if (tasks[i]->ok())
+                writes.Read(i, targets[i], files[i].serialNumber, SettingsFileJson(files[i]));
+            else
+                writes.Failed(i);
+        });
+    }
+    run.Run(tasks);
+    const std::vector<QString> problems = writes.Finish();
+
+    int status = EXIT_OK;
+    for (std::size_t i = 0; i < tasks.size(); ++i) {
+        const DeviceTask& task = *tasks[i];
+        if (!task.ok() || !problems[i].isEmpty())
+            status = EXIT_DEVICE_ERROR;
+        const QStringList breaks =
+            task.ok() ? RuleBreaks(task.before, AllRows(task.before)) : QStringList();
+        for (const QString& line : breaks)
+            Err() << task.addressText() << ": " << line << Qt::endl;
+        QJsonObject object{{"file", targets[i]},
+                           {"ruleBreaks", QJsonArray::fromStringList(breaks)}};
+        if (!problems[i].isEmpty()) {
+            object.insert("fileError", problems[i]);
+            object.insert("address", task.addressText());
+            object.insert("ok", false);
+            if (run.json)
+                run.devices.append(object);
+            else
+                Out() << task.addressText() << ": " << problems[i] << Qt::endl;
+            continue;
+        }
+        run.Result(task, Tr(MSG_SAVED).arg(Settings(files[i].values.size()), targets[i]), object);
+    }
+    return run.Finish(status);
+}
+
+int Check(Invocation& run)
+{
+    if (run.positional.size() != 1)
+        return Usage(Tr(MSG_CHECK_ARGUMENTS));
+    const QString path = run.positional.first();
+    QStringList problems;
+    const std::optional<SettingsFile> file = LoadSettingsFile(path, problems);
+    if (run.json) {
+        Out() << QJsonDocument(QJsonObject{{"command", "check"},
+                                           {"file", path},
+                                           {"valid", file.has_value()},
+                                           {"problems", QJsonArray::fromStringList(problems)}})
+                     .toJson(QJsonDocument::Indented);
+        return file ? EXIT_OK : EXIT_USAGE;
+    }
+    if (!file) {
+        for (const QString& problem : problems)
+            Err() << path << ": " << problem << Qt::endl;
+        return EXIT_USAGE;
+    }
+    Out() << Tr(MSG_FILE_VALID).arg(path).arg(file->values.size()) << Qt::endl;
+    return EXIT_OK;
+}
+int Diff(Invocation& run)
+{
+    if (run.positional.size() != 2)
+        return Usage(Tr(MSG_DIFF_ARGUMENTS));
+    const QString path = run.positional.takeLast();
+    QString error;
+    if (!TakeAddresses(run, true, error))
+        return Usage(error);
+    if (run.addresses.size() != 1)
+        return Usage(Tr(MSG_DIFF_ONE_DEVICE));
+    QStringList problems;
+    const std::optional<SettingsFile> file = LoadSettingsFile(path, problems);
+    if (!file)
+        return ReportFileProblems(path, problems);
+    DeviceTasks tasks = run.MakeTasks();
+    tasks.front()->ConnectAndRead(tasks.front()->before);
+    run.Run(tasks);
+    const DeviceTask& task = *tasks.front();
+    if (!task.ok()) {
+        run.Result(task, {});
+        return run.Finish(EXIT_DEVICE_ERROR);
+    }
+    QJsonArray rows;
+    const auto differ = Differences(file->values, task.before);
+    for (const auto& [key, value] : differ) {
+        const QString device = HeldValue(task.before, key);
+        rows.append(QJsonObject{{"key", key}, {"device", device}, {"file", value}});
+        if (!run.json)
+            Out() << Tr(MSG_DIFFERS_LINE).arg(key, device, value) << Qt::endl;
+    }
+    run.Result(
+        task,
+        Tr(differ.size() == 1 ? MSG_ONE_DIFFERS : MSG_SEVERAL_DIFFER).arg(Settings(differ.size())),
+        QJsonObject{{"differences", rows}});
+    return run.Finish(differ.isEmpty() ? EXIT_OK : EXIT_DIFFERENT);
+}
+
+} // namespace cli
