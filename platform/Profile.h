@@ -6,6 +6,11 @@
 
 #include <cstdint>
 
+// <windows.h> names its own INI-file functions so, as macros; where it came
+// first, these declarations and their callers keep their own names.
+#undef GetProfileInt
+#undef WriteProfileInt
+
 // Roots the profile under key and the executable's base name. Until then
 // nothing is read or written.
 void SetRegistryKey(const QString& key);

@@ -17,15 +17,17 @@ source_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 qt_version=${source_version%%+*}
 toolchain=$repo/cmake/mingw-w64-x86_64.cmake
 
-# Everything the programs do not use is left out; the Windows platform plug-in
-# needs tablet events off (Debian's source has no Wintab header) and dynamic
-# OpenGL off once OpenGL is.
+# Everything the programs do not use is left out. The Windows platform plug-in
+# needs tablet events off (Debian's source has no Wintab header), dynamic
+# OpenGL off once OpenGL is, and without Direct2D the DirectWrite font
+# database off (the plug-in would link to it, but Qt builds it only with
+# Direct2D; the default GDI font database is used either way).
 options=(
   -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
   -DFEATURE_sql=OFF -DFEATURE_printsupport=OFF -DFEATURE_opengl=OFF -DFEATURE_dbus=OFF
   -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF
-  -DFEATURE_direct2d=OFF -DFEATURE_jpeg=OFF
+  -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF -DFEATURE_jpeg=OFF
 )
 hash=$( (echo "$source_version" && printf '%s\n' "${options[@]}" && cat "$toolchain") |
   sha256sum | cut -c1-12)
@@ -76,6 +78,7 @@ cmake --build "$work/build" -j"$(nproc)" >"$work/build.log" 2>&1 || {
   exit 1
 }
 cmake --install "$work/build" >/dev/null
+cp -r "$src/LICENSES" "$staging/licenses" # shipped beside the DLLs
 mv "$staging" "$qt_dir"
 rm -rf "$work"
 echo "$qt_dir"

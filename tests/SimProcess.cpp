@@ -13,6 +13,17 @@ namespace {
 // What Sync sends: a get of a key no device has, answered with an error line.
 const QByteArray SYNC_COMMAND = "get #sync";
 
+// The log's lines: it is a text file, with CR LF line ends on Windows.
+QByteArrayList SplitLogLines(const QByteArray& text)
+{
+    QByteArrayList lines = text.split('\n');
+    for (QByteArray& line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+    }
+    return lines;
+}
+
 } // namespace
 
 bool SimProcess::Sync() const
@@ -84,7 +95,7 @@ QStringList SimProcess::LogLines(const QString& prefix) const
     QList<QPair<int, QString>> lines;
     std::set<int> syncConnections;
     int connection = 0;
-    for (const QByteArray& raw : file.readAll().split('\n')) {
+    for (const QByteArray& raw : SplitLogLines(file.readAll())) {
         const QString line = QString::fromLatin1(raw);
         int owner = connection;
         if (const auto match = opened.match(line); match.hasMatch())
@@ -111,7 +122,7 @@ QByteArrayList SimProcess::NewLogLines()
     QByteArray text = file.readAll();
     text.truncate(text.lastIndexOf('\n') + 1); // a line still being written waits
     m_logRead += text.size();
-    QByteArrayList lines = text.split('\n');
+    QByteArrayList lines = SplitLogLines(text);
     lines.removeLast();
     return lines;
 }

@@ -52,9 +52,12 @@ class TestApp : public QObject {
 private slots:
     void init()
     {
-        // Every test gets a profile of its own, never the user's.
+        // Every test gets a profile of its own, never the user's: a new folder,
+        // or on Windows (whose profile is the registry) this test program's
+        // own key, emptied.
         m_profileDir = std::make_unique<QTemporaryDir>();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_profileDir->path());
+        Profile().clear();
         SetRegistryKey(PROFILE_ROOT);
     }
 

@@ -1,5 +1,6 @@
 #include "AddressList.h"
 #include "BackupFiles.h"
+#include "Console.h"
 #include "DeviceLink.h"
 #include "SettingsFile.h"
 #include "SimProcess.h"
@@ -11,7 +12,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <fcntl.h>
 #include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -22,15 +28,20 @@ struct CliRun {
 };
 
 // Runs tolvoctl to its end and collects what it printed; with fileLimit,
-// it may hold at most that many files and sockets open at once.
-CliRun Tolvoctl(const QStringList& arguments, rlim_t fileLimit = 0)
+// it may hold at most that many files and sockets open at once (where the
+// system has such a limit: not on Windows).
+CliRun Tolvoctl(const QStringList& arguments, int fileLimit = 0)
 {
     QProcess process;
+#ifdef Q_OS_UNIX
     if (fileLimit > 0)
         process.setChildProcessModifier([fileLimit] {
-            const rlimit limit{fileLimit, fileLimit};
+            const rlimit limit{rlim_t(fileLimit), rlim_t(fileLimit)};
             setrlimit(RLIMIT_NOFILE, &limit);
         });
+#else
+    Q_UNUSED(fileLimit);
+#endif
     process.start(TOLVOCTL_PATH, arguments);
     CliRun run;
     if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000))
@@ -39,6 +50,26 @@ CliRun Tolvoctl(const QStringList& arguments, rlim_t fileLimit = 0)
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+// A stream of the kind named: a regular file, the null device, or a console
+// (a new pseudo-terminal; on Windows a console of the test's own).
+std::FILE* OpenStream(const QString& kind, const QString& folder)
+{
+    if (kind == "file")
+        return std::fopen(qPrintable(folder + "/stream"), "w");
+#ifdef Q_OS_WIN
+    if (kind == "null")
+        return std::fopen("NUL", "w");
+    return AllocConsole() || GetConsoleWindow() != nullptr ? std::fopen("CONOUT$", "w") : nullptr;
+#else
+    if (kind == "null")
+        return std::fopen("/dev/null", "w");
+    const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+    if (terminal < 0 || grantpt(terminal) != 0 || unlockpt(terminal) != 0)
+        return nullptr;
+    return std::fopen(ptsname(terminal), "w"); // the leader stays open for the test's run
+#endif
 }
 
 QJsonObject Values(const QString& address, const QString& extra = {})
@@ -452,6 +483,26 @@ private slots:
         left.sort();
         names.sort();
         QCOMPARE(left, names);
+    }
+
+    // Progress is written only where a person watches: a console.
+    void progressGoesOnlyToAConsole_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("console");
+        QTest::newRow("regular file") << "file" << false;
+        QTest::newRow("null device") << "null" << false;
+        QTest::newRow("console") << "console" << true;
+    }
+
+    void progressGoesOnlyToAConsole()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, console);
+        std::FILE* stream = OpenStream(kind, m_dir.path());
+        QVERIFY(stream != nullptr);
+        QCOMPARE(IsConsole(stream), console);
+        std::fclose(stream);
     }
 
     void scanFindsExactlyTheDevices()

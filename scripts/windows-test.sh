@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Runs the tests of the Windows build (made by scripts/windows.sh) under
+# Wine, on Windows' own API: the offscreen platform as on Linux, Windows'
+# own platform plug-in for the test of what only Windows has.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=${BUILD_DIR:-build-windows}
+
+bash scripts/deps.sh wine64 xvfb icoutils python3 iproute2
+source scripts/wine-env.sh "$PWD/$build_dir/wine-tests"
+
+# The DLLs: Qt's (the folder the build used) and the compiler's runtime.
+qt_dir=$(sed -n 's|^Qt6_DIR:PATH=\(.*\)/lib/cmake/Qt6$|\1|p' "$build_dir/CMakeCache.txt")
+gcc_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+pthread_runtime=$(dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")
+WINEPATH="$(windows_path "$qt_dir/bin");$(windows_path "$gcc_runtime");$(windows_path "$pthread_runtime")"
+export WINEPATH
+
+ctest --test-dir "$build_dir" --output-on-failure
