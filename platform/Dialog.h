@@ -73,6 +73,10 @@ private:
 void SetMainWindow(QWidget* window);
 QWidget* MainWindow();
 
-// Standard command ids of push buttons.
+// Standard command ids of push buttons (<windows.h> has the same as macros).
+#ifndef IDOK
 constexpr int IDOK = 1;
+#endif
+#ifndef IDCANCEL
 constexpr int IDCANCEL = 2;
+#endif

@@ -11,9 +11,9 @@ build_dir=${BUILD_DIR:-build-windows}
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
 
 bash scripts/deps.sh wine64 xvfb xdotool imagemagick unzip iproute2
-prefix=$PWD/$build_dir/wine-installer
-[ -n "${TOLVO_ISOLATED:-}" ] || rm -rf "$prefix"
-source scripts/wine-env.sh "$prefix"
+wine_prefix=$PWD/$build_dir/wine-installer
+[ -n "${TOLVO_ISOLATED:-}" ] || rm -rf "$wine_prefix"
+source scripts/wine-env.sh
 
 passes=0
 failures=0
@@ -36,7 +36,7 @@ export -f run_windows
 profile_key='HKCU\Software\Local AppWizard-Generated Applications\TolvoSConfig\TOLVO_IPADDRESS'
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tolvo-S Configuration'
 installed="$WINEPREFIX/drive_c/Program Files/Tolvo-S Configuration"
-start_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Tolvo-S Configuration"
+start_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Tolvo-S Configuration Utility"
 
 # Install, silently; the installer returns at once, so wait for Wine's processes.
 "$WINE" "$build_dir/tolvo-s-config-$version-win64.exe" /S
@@ -58,6 +58,7 @@ sim_exe=$(find "$sim_dir" -name tolvo-sim.exe | head -1)
 sim_log=$PWD/$build_dir/installer-sim.log
 "$WINE" "$sim_exe" --address 127.0.0.1 --port 4070 --log "$(windows_path "$sim_log")" \
   >"$build_dir/installer-sim.out" 2>&1 &
+sim_pid=$!
 for _ in $(seq 100); do
   grep -q "listening" "$build_dir/installer-sim.out" && break
   sleep 0.2
@@ -67,6 +68,15 @@ check "the installed tolvoctl reads the simulator" \
 
 # The window program: the address typed, kept in the registry, read back at
 # the next start, and Load.
+ended() { # waits up to 30 s for a process to end; false if it did not (it is ended then)
+  local pid=$1
+  for _ in $(seq 150); do
+    kill -0 "$pid" 2>/dev/null || return 0
+    sleep 0.2
+  done
+  kill "$pid" 2>/dev/null
+  return 1
+}
 window_of() { # waits for the main window; its X window id
   local id=""
   for _ in $(seq 150); do
@@ -76,6 +86,7 @@ window_of() { # waits for the main window; its X window id
   echo "$id"
 }
 "$WINE" "$installed/TolvoSConfig.exe" &
+app_pid=$!
 window=$(window_of)
 check "the installed program opens its window" test -n "$window"
 if [ -n "$window" ]; then
@@ -87,13 +98,14 @@ if [ -n "$window" ]; then
   sleep 0.5
   xdotool key Escape
 fi
-"$WINESERVER" -w
+check "Escape closes the program" ended "$app_pid"
 check "the address is a DWORD in the registry" \
   bash -c '"$WINE" reg query "$1" /v IPaddress | tr -d "\r" | grep -Eq "IPaddress\s+REG_DWORD\s+0x7f000001"' \
   _ "$profile_key"
 
 gets_before=$(grep -c "^RECV get " "$sim_log" || true)
 "$WINE" "$installed/TolvoSConfig.exe" &
+app_pid=$!
 window=$(window_of)
 if [ -n "$window" ]; then
   sleep 1
@@ -110,7 +122,9 @@ if [ -n "$window" ]; then
   sleep 0.5
   xdotool key Escape
 fi
-"$WINESERVER" -w
+ended "$app_pid" || true
+kill "$sim_pid" 2>/dev/null || true
+wait "$sim_pid" 2>/dev/null || true
 gets=$(($(grep -c "^RECV get " "$sim_log" || true) - gets_before))
 check "Load read the 25 settings from the address read back at the start (got $gets)" test "$gets" -eq 25
 
@@ -120,7 +134,7 @@ check "Load read the 25 settings from the address read back at the start (got $g
 sleep 1
 "$WINESERVER" -w
 check "the program's files are gone" test ! -e "$installed/TolvoSConfig.exe" -a ! -e "$installed/tolvoctl.exe"
-left=$(find "$installed" -type f 2>/dev/null | head -5)
+left=$(find "$installed" -type f 2>/dev/null | head -5 || true)
 check "nothing is left in its folder" test -z "$left"
 check "the Start-menu entry is gone" test ! -e "$start_menu"
 check "the uninstaller is no longer registered" \

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Runs the tests of the Windows build (made by scripts/windows.sh) under
 # Wine, on Windows' own API: the offscreen platform as on Linux, Windows'
-# own platform plug-in for the test of what only Windows has.
+# own platform plug-in for the test of what only Windows has. Arguments go
+# to ctest (-R test_cli runs one).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build-windows}
 
 bash scripts/deps.sh wine64 xvfb icoutils python3 iproute2
-source scripts/wine-env.sh "$PWD/$build_dir/wine-tests"
+wine_prefix=$PWD/$build_dir/wine-tests
+source scripts/wine-env.sh
 
 # The DLLs: Qt's (the folder the build used) and the compiler's runtime.
 qt_dir=$(sed -n 's|^Qt6_DIR:PATH=\(.*\)/lib/cmake/Qt6$|\1|p' "$build_dir/CMakeCache.txt")
@@ -16,4 +18,4 @@ pthread_runtime=$(dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-fil
 WINEPATH="$(windows_path "$qt_dir/bin");$(windows_path "$gcc_runtime");$(windows_path "$pthread_runtime")"
 export WINEPATH
 
-ctest --test-dir "$build_dir" --output-on-failure
+ctest --test-dir "$build_dir" --output-on-failure "$@"

@@ -1,9 +1,9 @@
 # Sourced by the scripts that run the Windows programs under Wine, after they
 # have installed what they need:
-#   source scripts/wine-env.sh PREFIX_DIR
+#   wine_prefix=FOLDER; source scripts/wine-env.sh
 # Re-runs the calling script in a loopback-only network namespace where the
 # machine allows it, so that nothing it starts can reach another address.
-# Then readies a Wine prefix of its own in PREFIX_DIR, whose server starts
+# Then readies a Wine prefix of its own in FOLDER, whose server starts
 # inside that namespace (Wine's server makes the programs' sockets: one
 # started outside would put their traffic outside), and an X display (Xvfb)
 # for the programs that open windows. Both are stopped when the script ends.
@@ -21,7 +21,7 @@ fi
 
 export WINE=/usr/lib/wine/wine64
 export WINESERVER=/usr/lib/wine/wineserver
-export WINEPREFIX=$1
+export WINEPREFIX=$wine_prefix
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=" # no offer to install Mono or Gecko
 mkdir -p "$WINEPREFIX"

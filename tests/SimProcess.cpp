@@ -8,6 +8,10 @@
 
 #include <set>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 // What Sync sends: a get of a key no device has, answered with an error line.
@@ -133,6 +137,16 @@ QList<QByteArray> SimProcess::Commands() const
     for (const QString& line : LogLines("RECV "))
         commands.append(Unescape(line.mid(5).toLatin1()));
     return commands;
+}
+
+bool IsWine()
+{
+#ifdef Q_OS_WIN
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
 }
 
 QByteArray WireCommand(const QByteArray& text)

@@ -46,6 +46,10 @@ private:
     qint64 m_logRead = 0;
 };
 
+// Whether the tests run under Wine, whose sockets differ from Windows' in
+// the ways docs/windows.md lists.
+bool IsWine();
+
 // Sync, then whether nothing was ever received.
 inline bool SimIdle(const SimProcess& sim)
 {

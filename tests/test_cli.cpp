@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #ifdef Q_OS_WIN
+#include <io.h>
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -47,8 +48,9 @@ CliRun Tolvoctl(const QStringList& arguments, int fileLimit = 0)
     if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000))
         return run;
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
+    // A Windows console program ends its lines with CR LF.
+    run.out = QString::fromUtf8(process.readAllStandardOutput()).replace("\r\n", "\n");
+    run.err = QString::fromUtf8(process.readAllStandardError()).replace("\r\n", "\n");
     return run;
 }
 
@@ -61,7 +63,16 @@ std::FILE* OpenStream(const QString& kind, const QString& folder)
 #ifdef Q_OS_WIN
     if (kind == "null")
         return std::fopen("NUL", "w");
-    return AllocConsole() || GetConsoleWindow() != nullptr ? std::fopen("CONOUT$", "w") : nullptr;
+    // A console of the test's own (whatever it was attached to before).
+    FreeConsole();
+    if (!AllocConsole())
+        return nullptr;
+    HANDLE console =
+        CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (console == INVALID_HANDLE_VALUE)
+        return nullptr;
+    return _fdopen(_open_osfhandle(reinterpret_cast<intptr_t>(console), 0), "w");
 #else
     if (kind == "null")
         return std::fopen("/dev/null", "w");
@@ -325,7 +336,12 @@ private slots:
         QCOMPARE(ReadAll(Path("earlier.json")), QByteArray("earlier backup"));
         const CliRun run = Tolvoctl({"backup", "127.0.2.7", "-o", Path("new.json")});
         QCOMPARE(run.status, 3);
-        QVERIFY(run.out.contains("failed while reading: the device closed the connection"));
+        // Under Wine, a close that comes with the last reply is seen only at
+        // the time-out (docs/windows.md).
+        QVERIFY2(run.out.contains("failed while reading: the device closed the connection") ||
+                     (IsWine() && run.out.contains("failed while reading: the device did not "
+                                                   "answer in time")),
+                 qPrintable(run.out));
         QVERIFY(!QFile::exists(Path("new.json")));
         QCOMPARE(QDir(m_dir.path()).entryList({"*.json.*", ".*json*"}, QDir::Files | QDir::Hidden),
                  QStringList()); // no temporary file left either

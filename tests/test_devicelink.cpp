@@ -168,8 +168,14 @@ private slots:
         const int result = FetchAllParams(link);
         QVERIFY(result != DEVICE_OK);
         // After a close, the next send may already fail instead of the read.
+        // Under Wine, a close that comes together with the last reply is not
+        // signalled at all, and the wait for the next reply times out (see
+        // docs/windows.md).
+        const bool closeUnseen = IsWine() && result == DEVICE_TIMED_OUT;
         if (status == DEVICE_CONNECTION_CLOSED)
-            QVERIFY(result == DEVICE_CONNECTION_CLOSED || (result <= -1 && result >= -4));
+            QVERIFY2(result == DEVICE_CONNECTION_CLOSED || (result <= -1 && result >= -4) ||
+                         closeUnseen,
+                     qPrintable(QString::number(result)));
         else
             QCOMPARE(result, status);
 

@@ -671,7 +671,11 @@ private slots:
         QCOMPARE(box.caption, QString("Load Failed"));
         QCOMPARE(box.icon, PromptIcon::Error);
         QVERIFY(box.text.contains("Nothing was loaded"));
-        QVERIFY2(box.text.contains(reason), qPrintable(box.text));
+        // Under Wine, a close that comes with the last reply is seen only at
+        // the time-out (docs/windows.md).
+        const bool closeUnseen = IsWine() && options.contains("--close-after") &&
+                                 box.text.contains("did not answer within 5 seconds");
+        QVERIFY2(box.text.contains(reason) || closeUnseen, qPrintable(box.text));
         QCOMPARE(dlg->m_pInfo->ControlAs<QLabel>(1013)->text(), QString());
         QCOMPARE(dlg->m_pWiFi->m_ssidEdit->text(), QString());
         QCOMPARE(dlg->m_pPortSettings->m_rs232BaudCombo->currentIndex(), -1);

@@ -15,19 +15,38 @@ foreach(runtime libstdc++-6.dll libwinpthread-1.dll)
   get_filename_component(runtime_dir "${runtime_dir}" REALPATH)
   list(APPEND runtime_dirs "${runtime_dir}")
 endforeach()
+# CMake looks DLLs up by their names in lower case, as Windows would find
+# them; on this machine's file system case counts, so the lookup goes through
+# a folder of links named in lower case.
+set(dll_index ${CMAKE_CURRENT_BINARY_DIR}/dll-index)
+file(REMOVE_RECURSE ${dll_index})
+file(MAKE_DIRECTORY ${dll_index})
+foreach(dir IN LISTS runtime_dirs)
+  file(GLOB dlls ${dir}/*.dll)
+  foreach(dll IN LISTS dlls)
+    get_filename_component(name "${dll}" NAME)
+    string(TOLOWER "${name}" name)
+    if(NOT EXISTS ${dll_index}/${name})
+      file(CREATE_LINK ${dll} ${dll_index}/${name} SYMBOLIC)
+    endif()
+  endforeach()
+endforeach()
 # Windows' own DLLs are not shipped; a DLL found neither in the folders above
 # nor among them fails the install. Wine's copies stand for Windows' here.
 set(TOLVO_WINDOWS_DLLS /usr/lib/x86_64-linux-gnu/wine/x86_64-windows
     CACHE PATH "A folder holding Windows' own DLLs, to tell them from missing ones")
+
+find_program(TOLVO_OBJDUMP NAMES ${CMAKE_OBJDUMP} REQUIRED)
 
 # Installs the DLLs that files (installed below prefix) import, directly or
 # through each other, into the install's top folder, for component.
 function(tolvo_install_runtime component)
   install(CODE "
     set(TOLVO_FILES \"${ARGN}\")
-    set(TOLVO_SEARCH_DIRS \"${runtime_dirs}\")
+    set(TOLVO_DLL_INDEX \"${dll_index}\")
     set(TOLVO_WINDOWS_DLLS \"${TOLVO_WINDOWS_DLLS}\")
-    set(TOLVO_OBJDUMP \"${CMAKE_OBJDUMP}\")"
+    set(TOLVO_OBJDUMP \"${TOLVO_OBJDUMP}\")
+    set(TOLVO_STRIP \"${CMAKE_STRIP}\")"
     COMPONENT ${component})
   install(SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/windows/InstallRuntime.cmake COMPONENT ${component})
 endfunction()
@@ -88,9 +107,18 @@ set(CPACK_NSIS_MUI_ICON ${CMAKE_BINARY_DIR}/res/icons/tolvo-config.ico)
 set(CPACK_NSIS_MUI_UNIICON ${CMAKE_BINARY_DIR}/res/icons/tolvo-config.ico)
 set(CPACK_NSIS_INSTALLED_ICON_NAME TolvoSConfig.exe)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-# A 64-bit installer: Debian's nsis has the amd64 stubs, and Wine64 runs no
-# 32-bit program.
-set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget amd64-unicode")
+# A 64-bit installer (Debian's nsis has the amd64 stubs; Wine64 runs no
+# 32-bit program): CMake's own NSIS template with the target named first.
+set(nsis_templates ${CMAKE_CURRENT_BINARY_DIR}/nsis-templates)
+set(cmake_template ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in)
+file(READ ${cmake_template} byte_order_mark LIMIT 3 HEX)
+set(offset 0)
+if(byte_order_mark STREQUAL "efbbbf")
+  set(offset 3) # the mark must stay the file's first bytes, or go
+endif()
+file(READ ${cmake_template} nsis_template OFFSET ${offset})
+file(WRITE ${nsis_templates}/NSIS.template.in "Target amd64-unicode\n${nsis_template}")
+set(CPACK_MODULE_PATH ${nsis_templates})
 
 set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
 set(CPACK_ARCHIVE_CONFIG_FILE_NAME tolvo-s-config-${PROJECT_VERSION}-win64-portable)
