@@ -10,19 +10,7 @@ build_dir=${BUILD_DIR:-build-pkg}
 bash scripts/deps.sh lintian appstream desktop-file-utils
 config_deb=$(ls "$build_dir"/tolvo-s-config_*.deb)
 sim_deb=$(ls "$build_dir"/tolvo-sim_*.deb)
-passes=0
-failures=0
-check() { # description, command...
-  local what=$1
-  shift
-  if "$@"; then
-    echo "ok: $what"
-    passes=$((passes + 1))
-  else
-    echo "FAILED: $what"
-    failures=$((failures + 1))
-  fi
-}
+source scripts/checks.sh
 
 lintian_out=$(lintian --tag-display-limit 0 "$config_deb" "$sim_deb" 2>&1 | grep -v "root privileges" || true)
 [ -n "$lintian_out" ] && printf '%s\n' "$lintian_out"
@@ -46,5 +34,4 @@ done <<<"$files" || true)
 check "purging leaves none of the packages' files behind" test -z "$left"
 [ -n "$left" ] && printf 'left: %s\n' $left
 
-echo "package: $passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+checks_summary package

@@ -15,19 +15,7 @@ wine_prefix=$PWD/$build_dir/wine-installer
 [ -n "${TOLVO_ISOLATED:-}" ] || rm -rf "$wine_prefix"
 source scripts/wine-env.sh
 
-passes=0
-failures=0
-check() { # description, command...
-  local what=$1
-  shift
-  if "$@"; then
-    echo "ok: $what"
-    passes=$((passes + 1))
-  else
-    echo "FAILED: $what"
-    failures=$((failures + 1))
-  fi
-}
+source scripts/checks.sh
 # Runs a Windows console program; its output without CR.
 run_windows() {
   "$WINE" "$@" 2>&1 | tr -d '\r'
@@ -130,5 +118,4 @@ check "the Start-menu entry is gone" test ! -e "$start_menu"
 check "the uninstaller is no longer registered" \
   bash -c '! "$WINE" reg query "$1" >/dev/null 2>&1' _ "$uninstall_key"
 
-echo "installer: $passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+checks_summary installer
