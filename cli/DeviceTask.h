@@ -3,6 +3,7 @@
 #pragma once
 
 #include "DeviceLink.h"
+#include "Transcript.h"
 
 #include <QObject>
 #include <QString>
@@ -23,6 +24,9 @@ public:
     void Then(const char* doing, Start start);
     // Adds the steps that connect and read the rows given (all when none).
     void ConnectAndRead(DeviceSettings& into, const std::vector<ParamRow>& only = {});
+    // Records the task's exchanges from now on (see transcript()).
+    void KeepTranscript() { m_link.SetTranscript(&m_transcript); }
+    const Transcript& transcript() const { return m_transcript; }
     // Runs the steps; done() follows the last, or the first that failed.
     void Run();
 
@@ -47,6 +51,7 @@ private:
 
     uint32_t m_address;
     quint16 m_port;
+    Transcript m_transcript;
     DeviceConnection m_link;
     std::vector<std::pair<const char*, Start>> m_steps;
     std::size_t m_next = 0;

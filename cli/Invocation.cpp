@@ -59,25 +59,30 @@ QString Value(const DeviceSettings& settings, const ConfigParam& row)
     return HeldValue(settings, QString::fromLatin1(row.key));
 }
 
-QString Escaped(const std::string& bytes)
+DeviceTasks Invocation::MakeTasks() const
 {
-    QString out;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n";
-        else if (c == '\0')
-            out += "\\0";
-        else if (c == '\\')
-            out += "\\\\";
-        else if (byte < 0x20 || byte == 0x7F)
-            out += QString("\\x%1").arg(byte, 2, 16, QChar('0'));
-        else
-            out += QChar(byte);
+    DeviceTasks tasks;
+    for (const uint32_t address : addresses) {
+        tasks.push_back(std::make_unique<DeviceTask>(address, port, timeoutMs));
+        if (trace)
+            tasks.back()->KeepTranscript();
     }
-    return out;
+    return tasks;
+}
+
+void Invocation::Run(DeviceTasks& tasks) const
+{
+    if (trace) {
+        // Each device's transcript in one piece, as its task ends.
+        for (auto& task : tasks) {
+            QObject::connect(task.get(), &DeviceTask::done, [&task = *task] {
+                Err() << "# " << task.addressText() << Qt::endl;
+                for (const QString& line : task.transcript().lines())
+                    Err() << line << Qt::endl;
+            });
+        }
+    }
+    RunTasks(tasks, jobs, IsConsole(stderr) && !trace);
 }
 
 int Usage(const QString& error)

@@ -8,6 +8,7 @@
 #include "Messages.h"
 #include "SettingsFile.h"
 #include "Tolvoctl.h"
+#include "Transcript.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -42,8 +43,6 @@ QString DeviceFailure(const DeviceTask& task);
 // The value that settings hold for key, or the empty text.
 QString HeldValue(const DeviceSettings& settings, const QString& key);
 QString Value(const DeviceSettings& settings, const ConfigParam& row);
-// Bytes as the simulator logs them: CR, LF, NUL and other controls escaped.
-QString Escaped(const std::string& bytes);
 
 struct Invocation {
     const Command* command = nullptr;
@@ -54,6 +53,7 @@ struct Invocation {
     int jobs = DEFAULT_JOBS;
     int timeoutMs = DEVICE_TIMEOUT_MS;
     bool json = false;
+    bool trace = false; // --trace: each device's transcript on stderr
     QJsonArray devices; // --json: one object per device
     int succeeded = 0;
 
@@ -62,14 +62,8 @@ struct Invocation {
     // Whether the option was given; false for options this command lacks.
     bool Given(const QString& name) const { return defined.contains(name) && parser.isSet(name); }
 
-    DeviceTasks MakeTasks() const
-    {
-        DeviceTasks tasks;
-        for (const uint32_t address : addresses)
-            tasks.push_back(std::make_unique<DeviceTask>(address, port, timeoutMs));
-        return tasks;
-    }
-    void Run(DeviceTasks& tasks) const { RunTasks(tasks, jobs, IsConsole(stderr)); }
+    DeviceTasks MakeTasks() const;
+    void Run(DeviceTasks& tasks) const;
 
     // One device's result: a line on stdout, or an object for --json.
     void Result(const DeviceTask& task, const QString& line, QJsonObject object = {})

@@ -3,15 +3,7 @@
 // keys of settings, JSON names and command syntax are not texts to translate.
 #pragma once
 
-#include <QCoreApplication>
-#include <QString>
-
-struct ConfigParam;
-
-inline QString Tr(const char* message)
-{
-    return QCoreApplication::translate("tolvoctl", message);
-}
+#include "CoreMessages.h"
 
 // Help.
 inline constexpr const char* MSG_USAGE = QT_TRANSLATE_NOOP(
@@ -51,7 +43,10 @@ inline constexpr const char* MSG_OPTION_JSON =
 inline constexpr const char* MSG_OPTION_TIMEOUT =
     QT_TRANSLATE_NOOP("tolvoctl", "Bound on each wait, in ms (default 5000; scan: 1000).");
 inline constexpr const char* MSG_OPTION_JOBS =
-    QT_TRANSLATE_NOOP("tolvoctl", "Devices talked to at once (default 16).");
+    QT_TRANSLATE_NOOP("tolvoctl", "Devices talked to at once (default 16; scan: 64).");
+inline constexpr const char* MSG_OPTION_TRACE = QT_TRANSLATE_NOOP(
+    "tolvoctl", "Writes each device's exchange to stderr when it ends: every command and reply "
+                "with its time, bytes escaped, the password's value masked.");
 inline constexpr const char* MSG_OPTION_PORT =
     QT_TRANSLATE_NOOP("tolvoctl", "The command service's TCP port (default 4070).");
 inline constexpr const char* MSG_OPTION_HOSTS =
@@ -75,38 +70,6 @@ inline constexpr const char* MSG_NUMBER_OPTION =
     QT_TRANSLATE_NOOP("tolvoctl", "--%1 takes a whole number from %2 to %3.");
 inline constexpr const char* MSG_NO_ADDRESS = QT_TRANSLATE_NOOP(
     "tolvoctl", "No device address given (there is no default): give ADDRESS or --hosts FILE.");
-inline constexpr const char* MSG_NOT_AN_ADDRESS = QT_TRANSLATE_NOOP(
-    "tolvoctl", "\"%1\" is no IPv4 address (four numbers from 0 to 255 joined by dots).");
-inline constexpr const char* MSG_PREFIX_LENGTH =
-    QT_TRANSLATE_NOOP("tolvoctl", "\"%1\": a prefix length is 0 to 32.");
-inline constexpr const char* MSG_RANGE_BACKWARDS =
-    QT_TRANSLATE_NOOP("tolvoctl", "\"%1\": the last address comes before the first.");
-inline constexpr const char* MSG_NOT_A_RANGE =
-    QT_TRANSLATE_NOOP("tolvoctl", "\"%1\" is no range: give A.B.C.D/N or FIRST-LAST.");
-inline constexpr const char* MSG_SCAN_TOO_BIG =
-    QT_TRANSLATE_NOOP("tolvoctl", "A scan takes at most %1 addresses in all.");
-inline constexpr const char* MSG_CANNOT_READ = QT_TRANSLATE_NOOP("tolvoctl", "Cannot read %1: %2.");
-inline constexpr const char* MSG_CANNOT_WRITE =
-    QT_TRANSLATE_NOOP("tolvoctl", "Cannot write %1: %2.");
-inline constexpr const char* MSG_FILE_LINE = QT_TRANSLATE_NOOP("tolvoctl", "%1, line %2: %3");
-inline constexpr const char* MSG_NOT_A_SETTING =
-    QT_TRANSLATE_NOOP("tolvoctl", "\"%1\" is no setting: give KEY=VALUE.");
-inline constexpr const char* MSG_NOT_WRITABLE =
-    QT_TRANSLATE_NOOP("tolvoctl", "\"%1\" is no setting that can be written.");
-inline constexpr const char* MSG_VALUE_INVALID =
-    QT_TRANSLATE_NOOP("tolvoctl", "%1: value \"%2\" is not valid; %3.");
-inline constexpr const char* MSG_NOT_JSON =
-    QT_TRANSLATE_NOOP("tolvoctl", "Not JSON: %1 at byte %2.");
-inline constexpr const char* MSG_NOT_AN_OBJECT =
-    QT_TRANSLATE_NOOP("tolvoctl", "Not a settings file: the top level is no JSON object.");
-inline constexpr const char* MSG_WRONG_FORMAT =
-    QT_TRANSLATE_NOOP("tolvoctl", "Not a settings file of format \"%1\", version %2.");
-inline constexpr const char* MSG_NO_SETTINGS =
-    QT_TRANSLATE_NOOP("tolvoctl", "The file has no \"settings\" object.");
-inline constexpr const char* MSG_UNKNOWN_SETTING =
-    QT_TRANSLATE_NOOP("tolvoctl", "%1: no setting of that name can be written.");
-inline constexpr const char* MSG_NOT_A_STRING =
-    QT_TRANSLATE_NOOP("tolvoctl", "%1: the value must be a JSON string.");
 inline constexpr const char* MSG_FILE_INVALID =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 is not valid; nothing was sent.");
 inline constexpr const char* MSG_NEITHER_ADDRESS_NOR_KEY =
@@ -131,14 +94,6 @@ inline constexpr const char* MSG_SCAN_ARGUMENTS =
     QT_TRANSLATE_NOOP("tolvoctl", "scan takes RANGE....");
 
 // Rules of values.
-inline constexpr const char* MSG_ALLOWED = QT_TRANSLATE_NOOP("tolvoctl", "allowed: %1");
-inline constexpr const char* MSG_RULE_ADDRESS =
-    QT_TRANSLATE_NOOP("tolvoctl", "an IPv4 address: four numbers from 0 to 255 joined by dots");
-inline constexpr const char* MSG_RULE_RANGE =
-    QT_TRANSLATE_NOOP("tolvoctl", "a whole number from %1 to %2");
-inline constexpr const char* MSG_RULE_LIST = QT_TRANSLATE_NOOP("tolvoctl", "one of %1");
-inline constexpr const char* MSG_RULE_TEXT = QT_TRANSLATE_NOOP(
-    "tolvoctl", "text of at most %1 Latin-1 characters, without line breaks or zero characters");
 inline constexpr const char* MSG_RULE_BROKEN =
     QT_TRANSLATE_NOOP("tolvoctl", "%1: value \"%2\" breaks the rule; %3");
 
@@ -193,10 +148,3 @@ inline constexpr const char* MSG_SCAN_HEADING_SERIAL =
 inline constexpr const char* MSG_SCAN_HEADING_FIRMWARE = QT_TRANSLATE_NOOP("tolvoctl", "FIRMWARE");
 inline constexpr const char* MSG_ADDRESSES_ANSWERED =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 of %2 addresses answered.");
-
-// What a row's values may be, as a phrase ("a whole number from 0 to 14").
-QString AllowedValues(const ConfigParam& row);
-
-// Why value is no valid value of row, naming what is allowed; empty when it
-// is valid.
-QString ValueProblem(const ConfigParam& row, const QString& value);

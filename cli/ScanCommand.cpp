@@ -1,10 +1,9 @@
 // tolvoctl scan: which addresses of a range answer as a device.
 #include "AddressList.h"
+#include "DeviceScan.h"
 #include "Invocation.h"
 
 namespace cli {
-
-constexpr int DEFAULT_SCAN_TIMEOUT_MS = 1000;
 
 int Scan(Invocation& run)
 {
@@ -15,15 +14,17 @@ int Scan(Invocation& run)
         if (!ParseRange(range, run.addresses, error))
             return Usage(error);
     }
-    if (!run.Given("timeout"))
-        run.timeoutMs = DEFAULT_SCAN_TIMEOUT_MS;
-    DeviceTasks tasks = run.MakeTasks();
-    for (auto& task : tasks)
-        task->ConnectAndRead(task->before, {ROW_SERIAL_NUMBER, ROW_FIRMWARE_VERSION});
-    run.Run(tasks);
-    const DeviceSettings table;
-    const ConfigParam& serial = table[GROUP_INFO].rows[0];
-    const ConfigParam& firmware = table[GROUP_INFO].rows[1];
+    DeviceScan scan(run.addresses, run.port, run.Given("timeout") ? run.timeoutMs : SCAN_TIMEOUT_MS,
+                    run.Given("jobs") ? run.jobs : SCAN_JOBS);
+    if (IsConsole(stderr)) {
+        QObject::connect(&scan, &DeviceScan::progress, [](int done, int total) {
+            std::fprintf(stderr, "\r%s", qPrintable(Tr(MSG_PROGRESS).arg(done).arg(total)));
+        });
+    }
+    scan.Run();
+    if (IsConsole(stderr))
+        std::fprintf(stderr, "\n");
+
     QJsonArray found;
     if (!run.json)
         Out() << QString("%1  %2  %3")
@@ -31,24 +32,24 @@ int Scan(Invocation& run)
                      .arg(Tr(MSG_SCAN_HEADING_SERIAL), -20)
                      .arg(Tr(MSG_SCAN_HEADING_FIRMWARE))
               << Qt::endl;
-    for (const auto& task : tasks) {
-        if (!task->ok())
-            continue;
-        const QString s = Value(task->before, serial);
-        const QString f = Value(task->before, firmware);
-        found.append(QJsonObject{
-            {"address", task->addressText()}, {"serialNumber", s}, {"firmwareVersion", f}});
+    for (const FoundDevice& device : scan.found()) {
+        const QString address = QString::fromStdString(FormatDottedAddress(device.address));
+        found.append(QJsonObject{{"address", address},
+                                 {"serialNumber", device.serialNumber},
+                                 {"firmwareVersion", device.firmwareVersion}});
         if (!run.json)
-            Out() << QString("%1  %2  %3").arg(task->addressText(), -15).arg(s, -20).arg(f)
+            Out() << QString("%1  %2  %3")
+                         .arg(address, -15)
+                         .arg(device.serialNumber, -20)
+                         .arg(device.firmwareVersion)
                   << Qt::endl;
     }
     if (run.json) {
-        Out() << QJsonDocument(QJsonObject{{"command", "scan"},
-                                           {"tried", int(tasks.size())},
-                                           {"devices", found}})
+        Out() << QJsonDocument(
+                     QJsonObject{{"command", "scan"}, {"tried", scan.total()}, {"devices", found}})
                      .toJson(QJsonDocument::Indented);
     } else {
-        Out() << Tr(MSG_ADDRESSES_ANSWERED).arg(found.size()).arg(tasks.size()) << Qt::endl;
+        Out() << Tr(MSG_ADDRESSES_ANSWERED).arg(found.size()).arg(scan.total()) << Qt::endl;
     }
     return EXIT_OK;
 }

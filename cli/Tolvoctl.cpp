@@ -60,8 +60,10 @@ void AddOptions(Invocation& run)
         parser.addOption({"jobs", Tr(MSG_OPTION_JOBS), "N"});
         parser.addOption({"port", Tr(MSG_OPTION_PORT), "PORT"});
     }
-    if (name != "check" && name != "scan")
+    if (name != "check" && name != "scan") {
         parser.addOption({"hosts", Tr(MSG_OPTION_HOSTS), "FILE"});
+        parser.addOption({"trace", Tr(MSG_OPTION_TRACE)});
+    }
     if (name == "backup") {
         parser.addOption({{"o", "output"}, Tr(MSG_OPTION_OUTPUT), "PATH"});
         parser.addOption({"force", Tr(MSG_OPTION_FORCE)});
@@ -83,6 +85,7 @@ bool ReadCommonOptions(Invocation& run, QString& error)
         return false;
     run.port = static_cast<quint16>(port);
     run.json = run.Given("json");
+    run.trace = run.Given("trace");
     run.positional = run.parser.positionalArguments();
     return true;
 }

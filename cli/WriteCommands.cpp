@@ -50,14 +50,14 @@ int SendAndVerify(Invocation& run, const QList<QPair<QString, QString>>& wanted)
                         continue;
                     const std::string bytes =
                         std::string("set ") + row.key + ' ' + *row.value + '\r' + '\0';
-                    commands.append(Escaped(bytes));
+                    commands.append(EscapedBytes(bytes));
                     if (task->ok() && !run.json)
-                        Out() << "  " << Escaped(bytes) << Qt::endl;
+                        Out() << "  " << EscapedBytes(bytes) << Qt::endl;
                 }
             }
-            commands.append(Escaped(std::string("set CONFIGURE\r") + '\0'));
+            commands.append(EscapedBytes(std::string("set CONFIGURE\r") + '\0'));
             if (task->ok() && !run.json)
-                Out() << "  " << Escaped(std::string("set CONFIGURE\r") + '\0') << Qt::endl;
+                Out() << "  " << EscapedBytes(std::string("set CONFIGURE\r") + '\0') << Qt::endl;
             if (!task->ok())
                 status = EXIT_DEVICE_ERROR;
             run.Result(*task, Tr(MSG_DRY_RUN), QJsonObject{{"wouldSend", commands}});

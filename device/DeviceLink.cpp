@@ -1,5 +1,7 @@
 #include "DeviceLink.h"
 
+#include "Transcript.h"
+
 #include <QEventLoop>
 #include <QHostAddress>
 
@@ -58,8 +60,10 @@ void DeviceConnection::StartConnect(uint32_t address, quint16 port)
     m_lateFrom = NO_LATE_PART;
     m_socket.abort();
     Enter(Phase::Connecting);
-    m_socket.connectToHost(QHostAddress(QString::fromStdString(FormatDottedAddress(address))),
-                           port);
+    const QString dotted = QString::fromStdString(FormatDottedAddress(address));
+    if (m_transcript != nullptr)
+        m_transcript->Connecting(dotted, port);
+    m_socket.connectToHost(QHostAddress(dotted), port);
 }
 
 void DeviceConnection::StartFetch(DeviceSettings& settings, const std::vector<ParamRow>& only)
@@ -171,6 +175,8 @@ void DeviceConnection::NextExchange()
         Complete(SendErrorCode(m_socket.error()));
         return;
     }
+    if (m_transcript != nullptr)
+        m_transcript->Sent(std::string(command.c_str(), length));
     // Out now rather than on the next pass of the event loop; what the
     // kernel does not take yet is written as the socket signals it can.
     m_socket.flush();
@@ -213,7 +219,11 @@ void DeviceConnection::TakeReplyBytes()
         }
         if (c == '\r' || c == '\n') {
             m_lastReplyEndedInCr = (c == '\r');
-            ReplyRead({DEVICE_OK, std::move(m_line)});
+            if (m_transcript != nullptr)
+                m_transcript->Received(m_line + c);
+            std::string line;
+            line.swap(m_line);
+            ReplyRead({DEVICE_OK, std::move(line)});
             return;
         }
         if (m_line.size() == MAX_REPLY_LENGTH) {
@@ -248,6 +258,14 @@ void DeviceConnection::Complete(DeviceResult result)
 {
     if (result != DEVICE_OK && m_next >= m_lateFrom)
         result = DEVICE_READ_BACK_FAILED;
+    if (m_transcript != nullptr) {
+        if (m_phase == Phase::Reading && !m_line.empty())
+            m_transcript->Unfinished(m_line);
+        if (m_phase == Phase::Connecting && result == DEVICE_OK)
+            m_transcript->Connected();
+        else
+            m_transcript->Ended(result, m_errorText);
+    }
     m_phase = Phase::Idle;
     m_deadline.stop();
     m_result = result;

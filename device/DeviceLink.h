@@ -58,6 +58,8 @@ struct Reply {
     bool ok() const { return status == DEVICE_OK; }
 };
 
+class Transcript;
+
 class DeviceConnection : public QObject {
     Q_OBJECT
 public:
@@ -100,6 +102,8 @@ public:
     // The last reply read by StartReadReply.
     const Reply& lastReply() const { return m_lastReply; }
     int timeoutMs() const { return m_timeoutMs; }
+    // Records every later exchange in transcript (not owned; nullptr: none).
+    void SetTranscript(Transcript* transcript) { m_transcript = transcript; }
     QTcpSocket& socket() { return m_socket; }
 
 signals:
@@ -130,6 +134,7 @@ private:
 
     QTcpSocket m_socket;
     QTimer m_deadline;
+    Transcript* m_transcript = nullptr;
     const int m_timeoutMs;
     Phase m_phase = Phase::Idle;
     DeviceResult m_result = DEVICE_OK;

@@ -1,6 +1,6 @@
 #include "StagedFile.h"
 
-#include "Messages.h"
+#include "CoreMessages.h"
 
 StagedFile::StagedFile(const QString& path, QByteArray bytes)
     : m_file(path), m_bytes(std::move(bytes))
@@ -29,7 +29,11 @@ void StagedFile::Settle(bool keep)
 
 void StagedFile::WriteTemporary()
 {
-    if (m_file.open(QIODevice::WriteOnly) && m_file.write(m_bytes) == m_bytes.size())
+    // Owner only: a settings file holds the Wi-Fi password. (On Windows the
+    // user's profile is private already; there this sets no more than it can.)
+    if (m_file.open(QIODevice::WriteOnly) &&
+        m_file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
+        m_file.write(m_bytes) == m_bytes.size())
         return;
     Fail();
     m_file.cancelWriting();

@@ -1,6 +1,6 @@
 #include "SettingsFile.h"
 
-#include "Messages.h"
+#include "CoreMessages.h"
 #include "ParamRules.h"
 
 #include <QJsonDocument>

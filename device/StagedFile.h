@@ -4,6 +4,7 @@
 // drops it. The two may run in different threads and in either order; what
 // Settle asks is done once the staging is over. A file never committed
 // leaves nothing behind, and an earlier file at the path stays as it was.
+// The file is readable and writable by its owner only.
 #pragma once
 
 #include <QByteArray>

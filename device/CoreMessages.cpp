@@ -1,4 +1,4 @@
-#include "Messages.h"
+#include "CoreMessages.h"
 
 #include "ParamRules.h"
 

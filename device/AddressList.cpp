@@ -1,6 +1,6 @@
 #include "AddressList.h"
 
-#include "Messages.h"
+#include "CoreMessages.h"
 #include "ParamRules.h"
 
 #include <QFile>

@@ -1,0 +1,183 @@
+#include "DeviceScan.h"
+
+#include <QEventLoop>
+#include <QNetworkInterface>
+
+#include <algorithm>
+
+struct DeviceScan::Probe {
+    uint32_t address;
+    std::unique_ptr<DeviceConnection, void (*)(DeviceConnection*)> link{nullptr, nullptr};
+    DeviceSettings settings;
+    bool answered = false;
+};
+
+namespace {
+
+// A connection may go while it is still inside one of its own signals.
+void DeleteLater(DeviceConnection* link)
+{
+    link->deleteLater();
+}
+
+} // namespace
+
+FoundDevice DeviceScan::FoundOf(const Probe& probe)
+{
+    const auto text = [&probe](ParamRow row) {
+        return DeviceTextToWide(*probe.settings.Find(row.group, row.index)->value);
+    };
+    return {probe.address, text(ROW_SERIAL_NUMBER), text(ROW_FIRMWARE_VERSION)};
+}
+
+DeviceScan::DeviceScan(std::vector<uint32_t> addresses, quint16 port, int timeoutMs, int jobs,
+                       QObject* parent)
+    : QObject(parent), m_port(port), m_timeoutMs(timeoutMs), m_jobs(std::max(1, jobs))
+{
+    for (const uint32_t address : addresses)
+        m_probes.push_back(std::make_unique<Probe>(Probe{address, {nullptr, nullptr}, {}, false}));
+}
+
+DeviceScan::~DeviceScan()
+{
+    for (const auto& probe : m_probes) {
+        if (probe->link) {
+            probe->link->disconnect(this);
+            probe->link->Cancel();
+        }
+    }
+}
+
+void DeviceScan::Start()
+{
+    m_running = true;
+    m_cancelled = false;
+    emit progress(0, total());
+    if (m_probes.empty()) {
+        m_running = false;
+        emit finished();
+        return;
+    }
+    for (int i = 0; i < m_jobs; ++i)
+        StartNext();
+}
+
+void DeviceScan::Run()
+{
+    QEventLoop loop;
+    connect(this, &DeviceScan::finished, &loop, &QEventLoop::quit);
+    Start();
+    if (m_running)
+        loop.exec();
+}
+
+void DeviceScan::StartNext()
+{
+    if (m_cancelled || m_started == m_probes.size())
+        return;
+    Probe& probe = *m_probes[m_started++];
+    probe.link = {new DeviceConnection(m_timeoutMs), DeleteLater};
+    DeviceConnection& link = *probe.link;
+    connect(&link, &DeviceConnection::finished, this, [this, &probe, &link](DeviceResult result) {
+        if (result != DEVICE_OK || probe.answered) {
+            ProbeDone(probe, probe.answered && result == DEVICE_OK);
+            return;
+        }
+        probe.answered = true; // connected: now the two rows
+        QMetaObject::invokeMethod(
+            &link,
+            [this, &probe, &link] {
+                if (m_cancelled)
+                    ProbeDone(probe, false);
+                else
+                    link.StartFetch(probe.settings, {ROW_SERIAL_NUMBER, ROW_FIRMWARE_VERSION});
+            },
+            Qt::QueuedConnection);
+    });
+    link.StartConnect(probe.address, m_port);
+}
+
+void DeviceScan::ProbeDone(Probe& probe, bool answered)
+{
+    probe.answered = answered;
+    probe.link.reset();
+    ++m_done;
+    if (answered)
+        emit deviceFound(FoundOf(probe));
+    emit progress(m_done, total());
+    if (m_done == static_cast<int>(m_started) && (m_cancelled || m_started == m_probes.size())) {
+        m_running = false;
+        emit finished();
+        return;
+    }
+    StartNext();
+}
+
+void DeviceScan::Cancel()
+{
+    if (!m_running)
+        return;
+    m_cancelled = true;
+    // Each cancelled connection reports its end, and the last one finishes.
+    for (std::size_t i = 0; i < m_started; ++i)
+        if (m_probes[i]->link)
+            m_probes[i]->link->Cancel();
+}
+
+std::vector<FoundDevice> DeviceScan::found() const
+{
+    std::vector<FoundDevice> devices;
+    for (const auto& probe : m_probes) {
+        if (!probe->answered || probe->link)
+            continue;
+        devices.push_back(FoundOf(*probe));
+    }
+    std::sort(devices.begin(), devices.end(),
+              [](const FoundDevice& a, const FoundDevice& b) { return a.address < b.address; });
+    return devices;
+}
+
+AddressRange RangeAround(uint32_t own, int prefixLength, int limit)
+{
+    const int bits = std::clamp(prefixLength, 0, 32);
+    const uint64_t size = uint64_t(1) << (32 - bits);
+    uint64_t first = own & ~uint32_t(size - 1);
+    uint64_t last = first + size - 1;
+    if (size > 2) { // hosts only: no network or broadcast address
+        ++first;
+        --last;
+    }
+    if (last - first + 1 > uint64_t(limit)) {
+        const uint64_t half = uint64_t(limit) / 2;
+        const uint64_t low = own > first + half ? own - half : first;
+        first = std::min(low, last + 1 - uint64_t(limit));
+        last = first + uint64_t(limit) - 1;
+    }
+    return {static_cast<uint32_t>(first), static_cast<uint32_t>(last)};
+}
+
+QString RangeText(AddressRange range)
+{
+    return QString::fromStdString(FormatDottedAddress(range.first) + '-' +
+                                  FormatDottedAddress(range.last));
+}
+
+QStringList LocalScanRanges()
+{
+    QStringList ranges;
+    for (const QNetworkInterface& interface : QNetworkInterface::allInterfaces()) {
+        const auto flags = interface.flags();
+        if (!flags.testFlag(QNetworkInterface::IsUp) ||
+            flags.testFlag(QNetworkInterface::IsLoopBack))
+            continue;
+        for (const QNetworkAddressEntry& entry : interface.addressEntries()) {
+            if (entry.ip().protocol() != QAbstractSocket::IPv4Protocol || entry.ip().isLoopback())
+                continue;
+            const QString text =
+                RangeText(RangeAround(entry.ip().toIPv4Address(), entry.prefixLength()));
+            if (!ranges.contains(text))
+                ranges << text;
+        }
+    }
+    return ranges;
+}
