@@ -1,5 +1,6 @@
 #include "Dialog.h"
 
+#include "ControlValue.h"
 #include "DataExchange.h"
 #include "DialogTemplate.h"
 #include "IpAddressCtrl.h"
@@ -216,12 +217,9 @@ QStringList Dialog::ControlValues() const
     QStringList values;
     for (const int id : ids) {
         const QWidget* control = m_controls.value(id);
-        if (const auto* address = qobject_cast<const IpAddressCtrl*>(control))
-            values << QString::number(address->address());
-        else if (const auto* list = qobject_cast<const QComboBox*>(control))
-            values << QString("%1 %2").arg(list->currentIndex()).arg(list->currentText());
-        else if (const auto* edit = qobject_cast<const QLineEdit*>(control))
-            values << edit->text();
+        if (qobject_cast<const IpAddressCtrl*>(control) ||
+            qobject_cast<const QComboBox*>(control) || qobject_cast<const QLineEdit*>(control))
+            values << ControlValue(control);
     }
     return values;
 }

@@ -54,6 +54,20 @@ void WriteProfileInt(const QString& section, const QString& entry, int32_t value
         OpenProfile()->setValue(Key(section, entry), value);
 }
 
+QString GetProfileString(const QString& section, const QString& entry, const QString& defaultValue)
+{
+    if (!ProfileRooted())
+        return defaultValue;
+    const QVariant value = OpenProfile()->value(Key(section, entry));
+    return value.typeId() == QMetaType::QString ? value.toString() : defaultValue;
+}
+
+void WriteProfileString(const QString& section, const QString& entry, const QString& value)
+{
+    if (ProfileRooted())
+        OpenProfile()->setValue(Key(section, entry), value);
+}
+
 void ResetProfileRoot()
 {
     registryKey.clear();

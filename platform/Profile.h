@@ -1,4 +1,4 @@
-// The per-user profile: integers kept by section and entry between runs,
+// The per-user profile: integers and texts kept by section and entry between runs,
 // in the platform's native settings store (the registry on Windows).
 #pragma once
 
@@ -18,6 +18,8 @@ bool ProfileRooted();
 
 int32_t GetProfileInt(const QString& section, const QString& entry, int32_t defaultValue);
 void WriteProfileInt(const QString& section, const QString& entry, int32_t value);
+QString GetProfileString(const QString& section, const QString& entry, const QString& defaultValue);
+void WriteProfileString(const QString& section, const QString& entry, const QString& value);
 
 // Forgets the root (for tests that start the program anew).
 void ResetProfileRoot();

@@ -68,6 +68,8 @@ PromptAnswer ShowPrompt(QWidget* owner, const Prompt& prompt)
     QMessageBox box(BoxIcon(prompt.icon), prompt.caption, prompt.text, QMessageBox::NoButton,
                     owner ? owner : QApplication::activeWindow());
     SetButtons(box, prompt);
+    if (!prompt.details.isEmpty())
+        box.setDetailedText(prompt.details);
     // A box shown during a busy action must show the normal cursor.
     const bool busy = QApplication::overrideCursor() != nullptr;
     if (busy)

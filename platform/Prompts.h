@@ -19,6 +19,9 @@ struct Prompt {
     PromptIcon icon = PromptIcon::None;
     PromptButtons buttons = PromptButtons::Ok;
     PromptAnswer defaultAnswer = PromptAnswer::Ok;
+    // Shown on request under the text, where it can be read and copied (a
+    // transcript, say); none when empty.
+    QString details = {};
 };
 
 // Shows a modal box owned by owner (or by the active window) and returns the
