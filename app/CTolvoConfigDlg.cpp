@@ -4,7 +4,9 @@
 #include "CTolvoConfigApp.h"
 #include "DataExchange.h"
 #include "DialogTemplate.h"
+#include "FieldMarks.h"
 #include "IpAddressCtrl.h"
+#include "PageTable.h"
 #include "Profile.h"
 #include "Prompts.h"
 #include "StringIds.h"
@@ -102,6 +104,11 @@ bool CTolvoConfigDlg::OnInitDialog()
     AddPageSwitchKeys({Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageDown}, +1);
     AddPageSwitchKeys({Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageUp}, -1);
 
+    m_marks = new FieldMarks(this);
+    for (const ParamRow row : WritableRows())
+        m_marks->Track(RowControl(PageSet(), row));
+    AddWindowActions();
+
     Control(IDCANCEL)->setFocus(Qt::OtherFocusReason);
     KeepPageValuesAsSaved();
     return true;
@@ -118,6 +125,7 @@ QStringList CTolvoConfigDlg::PageValues() const
 void CTolvoConfigDlg::KeepPageValuesAsSaved()
 {
     m_savedPageValues = PageValues();
+    m_marks->TakeBaseline();
 }
 
 bool CTolvoConfigDlg::HasUnsavedChanges() const
@@ -233,6 +241,12 @@ void CTolvoConfigDlg::OnCommand(int id)
         LoadConfiguration();
     else if (id == IDC_SAVE)
         SaveConfiguration();
+    else if (id == IDC_FIND_DEVICES)
+        FindDevices();
+    else if (id == IDC_IMPORT)
+        ImportSettings();
+    else if (id == IDC_EXPORT)
+        ExportSettings();
     else
         Dialog::OnCommand(id);
 }

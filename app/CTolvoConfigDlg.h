@@ -4,6 +4,8 @@
 
 #include "DeviceLink.h"
 #include "Dialog.h"
+#include "Prompts.h"
+#include "Transcript.h"
 #include "TransferFailure.h"
 
 #include <QIcon>
@@ -13,7 +15,10 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
+class FieldMarks;
+class FindDevicesDlg;
 class IpAddressCtrl;
 class TabControl;
 class TolvoInfo;
@@ -41,6 +46,9 @@ public:
         IDC_LOAD = 1002,
         IDC_SAVE = 1003,
         IDC_TAB = 1020,
+        IDC_FIND_DEVICES = 1040,
+        IDC_IMPORT = 1041,
+        IDC_EXPORT = 1042,
     };
 
     CTolvoConfigDlg();
@@ -53,6 +61,15 @@ public:
 
     void LoadConfiguration();
     void SaveConfiguration();
+    // Opens the Find devices dialog (window-modal); a device chosen there
+    // puts its address into the address field.
+    void FindDevices();
+    // The settings the pages show, checked as a save checks them, to a file.
+    void ExportSettings();
+    // A file's settings, checked in full first, onto the pages as unsaved edits.
+    void ImportSettings();
+    // The transcript of the last Load or Save.
+    const Transcript& transcript() const { return m_transcript; }
 
     // Whether any page shows other values than the last successful load or
     // save (or the start) left there.
@@ -65,6 +82,7 @@ public:
     TolvoWiFi* m_pWiFi;
     TolvoPortSettings* m_pPortSettings;
     TolvoPortRouting* m_pPortRouting;
+    Transcript m_transcript;                    // of the last Load or Save
     std::unique_ptr<DeviceConnection> m_socket; // the connection of the Load or Save under way
     uint32_t m_deviceAddress = 0;
     int m_deviceTimeoutMs = DEVICE_TIMEOUT_MS; // the bound on each wait for the device
@@ -73,6 +91,15 @@ public:
     // The address of the last successful load; until one, Save is refused.
     std::optional<uint32_t> m_loadedFrom;
     QStringList m_savedPageValues; // what the pages showed after the last load or save
+    FieldMarks* m_marks = nullptr;
+    FindDevicesDlg* m_findDevices = nullptr; // made when first opened
+    // Rows the last load showed otherwise than the device holds them, with
+    // what their field showed then: a save leaves them out until edited.
+    struct DeviceValueRow {
+        ParamRow row;
+        QString shownAtLoad;
+    };
+    std::vector<DeviceValueRow> m_deviceValueRows;
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
@@ -94,7 +121,19 @@ private:
     // the user cancelled at the Retry prompt.
     std::optional<DeviceRun> RunOnDevice(const QString& label,
                                          const std::function<void(DeviceConnection&)>& operation);
-    void ShowSaveOutcome(const DeviceRun& pushed, const QStringList& leftOut);
+    void ShowSaveOutcome(const DeviceRun& pushed, const QString& savedText);
+    // Marks the rows a load could not show as they are; their lines for the
+    // success text.
+    QStringList MarkDeviceValues(const std::vector<ParamRow>& rows);
+    // The rows showing a device value that were not edited since the load
+    // are left out of the push; their names.
+    QStringList KeepUneditedDeviceValues();
+    void ForgetSentDeviceValues();
+    // A failure box, with the transcript under its details.
+    void ShowFailure(const QString& text, int caption, PromptIcon icon = PromptIcon::Error);
+    void UseFoundDevice();
+    void AddWindowActions();
+    bool RequireLoad(int text, int caption);
     void ShowSaveFailure(const DeviceRun& pushed, const QString& state);
     bool ReadPagesForSave();
     bool ConfirmSaveAddress();

@@ -126,16 +126,6 @@ bool TakeAddresses(Invocation& run, bool allPositional, QString& error)
     return true;
 }
 
-std::optional<SettingsFile> LoadSettingsFile(const QString& path, QStringList& problems)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        problems << Tr(MSG_CANNOT_READ).arg(path, file.errorString());
-        return std::nullopt;
-    }
-    return ReadSettingsFile(file.readAll(), problems);
-}
-
 int ReportFileProblems(const QString& path, const QStringList& problems)
 {
     for (const QString& problem : problems)

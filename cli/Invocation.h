@@ -105,7 +105,6 @@ bool ReadNumber(const Invocation& run, const QString& name, int low, int high, i
 // Takes the positional arguments that are addresses (all, or those that
 // parse as one when others may follow) and the --hosts file.
 bool TakeAddresses(Invocation& run, bool allPositional, QString& error);
-std::optional<SettingsFile> LoadSettingsFile(const QString& path, QStringList& problems);
 int ReportFileProblems(const QString& path, const QStringList& problems);
 // The values of a device that break their row's rule, as sentences.
 QStringList RuleBreaks(const DeviceSettings& values, const std::vector<const ConfigParam*>& rows);

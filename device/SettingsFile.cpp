@@ -3,6 +3,7 @@
 #include "CoreMessages.h"
 #include "ParamRules.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -101,5 +102,26 @@ std::optional<SettingsFile> ReadSettingsFile(const QByteArray& json, QStringList
     }
     if (!problems.isEmpty())
         return std::nullopt;
+    return file;
+}
+
+std::optional<SettingsFile> LoadSettingsFile(const QString& path, QStringList& problems)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        problems << Tr(MSG_CANNOT_READ).arg(path, file.errorString());
+        return std::nullopt;
+    }
+    return ReadSettingsFile(file.readAll(), problems);
+}
+
+SettingsFile FileOfModifiedRows(const DeviceSettings& device, const QString& address,
+                                const QDateTime& time)
+{
+    SettingsFile file = FileFromDevice(device, address, time);
+    file.values.removeIf([&device](const QPair<QString, QString>& entry) {
+        const ConfigParam* row = FindWritableRow(device, entry.first);
+        return (row->flags & PARAM_MODIFIED) == 0;
+    });
     return file;
 }

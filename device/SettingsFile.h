@@ -33,3 +33,10 @@ QByteArray SettingsFileJson(const SettingsFile& file);
 // Reads and checks a file's text: every key known and writable, every value
 // valid. Nothing, with one sentence per problem, when it is not.
 std::optional<SettingsFile> ReadSettingsFile(const QByteArray& json, QStringList& problems);
+// The same for the file at path; a file that cannot be read is a problem too.
+std::optional<SettingsFile> LoadSettingsFile(const QString& path, QStringList& problems);
+
+// Only the rows of device that will be pushed (modified, with a value), as
+// a file: what a program has taken from its pages.
+SettingsFile FileOfModifiedRows(const DeviceSettings& device, const QString& address,
+                                const QDateTime& time);

@@ -188,13 +188,16 @@ private slots:
         auto dlg = OpenMainWindow();
         QVERIFY(ShowActive(dlg.get()));
         QCOMPARE(QApplication::focusWidget(), dlg->Control(2)); // Exit has the focus at start
-        const QList<QWidget*> walk = TabWalk(5);
-        QCOMPARE(walk.size(), 5);
+        const QList<QWidget*> walk = TabWalk(8);
+        QCOMPARE(walk.size(), 8);
         QCOMPARE(walk[0], dlg->Control(2));
         QVERIFY(dlg->Control(1000)->isAncestorOf(walk[1]));
         QCOMPARE(walk[2], dlg->Control(1002));
         QCOMPARE(walk[3], dlg->Control(1003));
-        QVERIFY(dlg->m_pInfo->isAncestorOf(walk[4]) || walk[4] == dlg->Control(2)); // then the page
+        // The Info page has no field to stop on; then the later buttons, and round.
+        const QList<QWidget*> later = {dlg->Control(1040), dlg->Control(1041), dlg->Control(1042),
+                                       dlg->Control(2)};
+        QCOMPARE(walk.mid(4), later);
         QTest::keyClick(dlg.get(), Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(dlg->m_tab->currentIndex(), 1);
         // With a page of fields in front, Tab goes on from Save into that page.
@@ -202,6 +205,10 @@ private slots:
         dlg->Control(1003)->setFocus();
         QTest::keyClick(dlg->Control(1003), Qt::Key_Tab);
         QVERIFY(dlg->m_pWiFi->isAncestorOf(QApplication::focusWidget()));
+        // and from its last field on to Find Devices.
+        dlg->m_pWiFi->m_deviceNameEdit->setFocus();
+        QTest::keyClick(dlg->m_pWiFi->m_deviceNameEdit, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), dlg->Control(1040));
     }
 
     void escapeOnAPageEndsTheMainWindowNotThePage()
@@ -318,8 +325,12 @@ private slots:
         QVERIFY(dlg->OnSysCommand(16));
         QCOMPARE(caption, QString("About TolvoConfig"));
         QVERIFY(texts.contains("Tolvo-S Configuration Utility, Version 1.0"));
-        QCOMPARE(dlg->actions().size(), 1);
-        QCOMPARE(dlg->actions().first()->text(), QString("&About TolvoConfig..."));
+        // The context menu: About, then the window's own actions, each with its key.
+        QStringList menu;
+        for (const QAction* action : dlg->actions())
+            menu << action->text() + " " + action->shortcut().toString();
+        QCOMPARE(menu, QStringList({"&About TolvoConfig... F1", "Find Devices... Ctrl+F",
+                                    "Import... Ctrl+I", "Export... Ctrl+E"}));
     }
 
     void productVersionHalvesAreUnsigned_data()

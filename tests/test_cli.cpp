@@ -2,8 +2,11 @@
 #include "BackupFiles.h"
 #include "Console.h"
 #include "DeviceLink.h"
+#include "DeviceScan.h"
+#include "ParamRules.h"
 #include "SettingsFile.h"
 #include "SimProcess.h"
+#include "Transcript.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -159,6 +162,73 @@ private slots:
         QCOMPARE(QString::fromStdString(FormatDottedAddress(addresses.front())), first);
     }
 
+    void proposedSearchRanges_data()
+    {
+        QTest::addColumn<QString>("own");
+        QTest::addColumn<int>("prefix");
+        QTest::addColumn<QString>("range");
+        QTest::newRow("/24: its hosts") << "192.168.1.77" << 24 << "192.168.1.1-192.168.1.254";
+        QTest::newRow("/22: 1022 hosts") << "10.0.5.9" << 22 << "10.0.4.1-10.0.7.254";
+        QTest::newRow("/16: 1024 around") << "172.16.40.1" << 16 << "172.16.38.1-172.16.42.0";
+        QTest::newRow("/16, near its start") << "172.16.0.3" << 16 << "172.16.0.1-172.16.4.0";
+        QTest::newRow("/8, near its end")
+            << "10.255.255.200" << 8 << "10.255.251.255-10.255.255.254";
+        QTest::newRow("/31: both") << "10.0.0.4" << 31 << "10.0.0.4-10.0.0.5";
+        QTest::newRow("/32: itself") << "10.0.0.4" << 32 << "10.0.0.4-10.0.0.4";
+    }
+
+    void proposedSearchRanges()
+    {
+        QFETCH(QString, own);
+        QFETCH(int, prefix);
+        QFETCH(QString, range);
+        const AddressRange proposed = RangeAround(*ParseDottedAddress(own), prefix);
+        QCOMPARE(RangeText(proposed), range);
+        QVERIFY(proposed.last - proposed.first < uint32_t(LOCAL_RANGE_LIMIT));
+    }
+
+    void transcriptsEscapeBytesAndMaskThePassword_data()
+    {
+        QTest::addColumn<QByteArrayList>("sent");     // commands, with a reply after each
+        QTest::addColumn<QByteArrayList>("received"); // the replies ("-": unfinished)
+        QTest::addColumn<QByteArray>("lines");        // the transcript without times
+        const QByteArray nul(1, '\0');
+        QTest::newRow("set password")
+            << QByteArrayList{"set PASSWORD s3cret\r" + nul} << QByteArrayList{"OK\r"}
+            << QByteArray("SEND set PASSWORD ********\\r\\0|RECV OK\\r");
+        QTest::newRow("get password, then another")
+            << QByteArrayList{"get PASSWORD\r" + nul, "get SSID\r" + nul}
+            << QByteArrayList{"s3cret\r\n", "Lab\\\x01\xe9\r"}
+            << QByteArray("SEND get PASSWORD\\r\\0|RECV ********\\r\\n|SEND get SSID\\r\\0|"
+                          "RECV Lab\\\\\\x01\xe9\\r");
+        QTest::newRow("an unfinished password")
+            << QByteArrayList{"get PASSWORD\r" + nul} << QByteArrayList{"-s3c"}
+            << QByteArray("SEND get PASSWORD\\r\\0|PART ********");
+        QTest::newRow("an empty password")
+            << QByteArrayList{"get PASSWORD\r" + nul} << QByteArrayList{"\r"}
+            << QByteArray("SEND get PASSWORD\\r\\0|RECV \\r");
+    }
+
+    void transcriptsEscapeBytesAndMaskThePassword()
+    {
+        QFETCH(QByteArrayList, sent);
+        QFETCH(QByteArrayList, received);
+        QFETCH(QByteArray, lines);
+        Transcript transcript;
+        for (int i = 0; i < sent.size(); ++i) {
+            transcript.Sent(sent[i].toStdString());
+            if (received[i].startsWith('-'))
+                transcript.Unfinished(received[i].mid(1).toStdString());
+            else
+                transcript.Received(received[i].toStdString());
+        }
+        QStringList bare;
+        for (const QString& line : transcript.lines())
+            bare << line.section(' ', 1); // without the time
+        QCOMPARE(bare.join('|'), QString::fromLatin1(lines));
+        QVERIFY(!transcript.text().contains("s3c"));
+    }
+
     void assignments_data()
     {
         QTest::addColumn<QString>("text");
@@ -240,6 +310,11 @@ private slots:
         QVERIFY(from.Start() && to.Start());
         const CliRun backup = Tolvoctl({"backup", "127.0.2.1", "-o", Path("a.json")});
         QCOMPARE(backup.status, 0);
+#ifdef Q_OS_UNIX
+        // It holds the Wi-Fi password: its owner's only.
+        QCOMPARE(QFile::permissions(Path("a.json")),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+#endif
         const CliRun restore = Tolvoctl({"restore", "127.0.2.2", Path("a.json")});
         QVERIFY2(restore.status == 0, qPrintable(restore.out + restore.err));
         QVERIFY(to.Commands().contains(WireCommand("set SSID Caf\xe9"))); // Latin-1, as held

@@ -1,7 +1,9 @@
 #include "CTolvoConfigDlg.h"
 
 #include "ConfigTable.h"
+#include "ControlValue.h"
 #include "DialogTemplate.h"
+#include "FieldMarks.h"
 #include "PageTable.h"
 #include "Prompts.h"
 #include "StringIds.h"
@@ -20,22 +22,16 @@ void CTolvoConfigDlg::LoadConfiguration()
         return;
     if (fetched->result != DEVICE_OK) {
         // Nothing is copied: the pages keep what they showed.
-        ShowPrompt(this, {DescribeDeviceFailure(*fetched) + "\n\n" +
-                              LoadResourceString(IDS_LOAD_NOTHING_CHANGED),
-                          LoadResourceString(IDS_LOAD_FAILED_CAPTION), PromptIcon::Error,
-                          PromptButtons::Ok});
+        ShowFailure(DescribeDeviceFailure(*fetched) + "\n\n" +
+                        LoadResourceString(IDS_LOAD_NOTHING_CHANGED),
+                    IDS_LOAD_FAILED_CAPTION);
         return;
     }
 
-    // A value the pages would show otherwise than the device sent it (a
-    // number with more after it, say) is not shown at all: nor is any other.
-    if (const QStringList unshowable = UnshowableRows(); !unshowable.isEmpty()) {
-        ShowPrompt(this, {LoadResourceString(IDS_LOAD_UNSHOWABLE).arg(unshowable.join(", ")) +
-                              "\n\n" + LoadResourceString(IDS_LOAD_NOTHING_CHANGED),
-                          LoadResourceString(IDS_LOAD_FAILED_CAPTION), PromptIcon::Error,
-                          PromptButtons::Ok});
-        return;
-    }
+    // A value the pages show otherwise than the device sent it (a number
+    // with more after it, say) is shown as near as the field can, marked,
+    // and named after the success text.
+    const std::vector<ParamRow> unshowable = UnshowableRows();
     CopyTableToPages(PageSet());
     for (Dialog* page : m_pages)
         page->UpdateData(false);
@@ -43,6 +39,24 @@ void CTolvoConfigDlg::LoadConfiguration()
     EnablePageControls(true);
     m_loadedFrom = address;
     KeepPageValuesAsSaved();
-    ShowPrompt(this, {LoadResourceString(IDS_LOAD_DONE), LoadResourceString(IDS_SUCCESS_CAPTION),
-                      PromptIcon::Exclamation, PromptButtons::Ok});
+    QString text = LoadResourceString(IDS_LOAD_DONE);
+    if (const QStringList lines = MarkDeviceValues(unshowable); !lines.isEmpty())
+        text += "\n\n" + LoadResourceString(IDS_LOAD_SHOWN_OTHERWISE).arg(lines.join('\n'));
+    ShowPrompt(this, {text, LoadResourceString(IDS_SUCCESS_CAPTION), PromptIcon::Exclamation,
+                      PromptButtons::Ok});
+}
+
+QStringList CTolvoConfigDlg::MarkDeviceValues(const std::vector<ParamRow>& rows)
+{
+    m_marks->ClearDeviceValues();
+    m_deviceValueRows.clear();
+    QStringList lines;
+    for (const ParamRow row : rows) {
+        QWidget* field = RowControl(PageSet(), row);
+        const QString held = EscapedBytes(RowText(row));
+        m_marks->SetDeviceValue(field, held);
+        m_deviceValueRows.push_back({row, ControlValue(field)});
+        lines << LoadResourceString(IDS_LOAD_DEVICE_HOLDS).arg(RowName(PageSet(), row), held);
+    }
+    return lines;
 }

@@ -1,6 +1,7 @@
 #include "PageTable.h"
 
 #include "ConfigTable.h"
+#include "IpAddressCtrl.h"
 #include "ListControl.h"
 #include "ParamRules.h"
 #include "TolvoInfo.h"
@@ -9,6 +10,7 @@
 #include "TolvoWiFi.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 
 #ifdef _WIN32
 #include <winsock2.h>
@@ -130,14 +132,62 @@ bool IsShowable(const ConfigParam& row)
 
 } // namespace
 
-QStringList UnshowableRows()
+std::vector<ParamRow> UnshowableRows()
 {
-    QStringList keys;
-    for (const ConfigGroup& group : ConfigTable)
-        for (const ConfigParam& row : group.rows)
-            if (row.value && !IsShowable(row))
-                keys << QString::fromLatin1(row.key);
-    return keys;
+    std::vector<ParamRow> rows;
+    for (int group = 0; group < static_cast<int>(ConfigTable.size()); ++group)
+        for (int index = 0; index < ConfigTable[group].count(); ++index)
+            if (const ConfigParam& row = ConfigTable[group].rows[index];
+                row.value && !IsShowable(row))
+                rows.push_back({group, index});
+    return rows;
+}
+
+QString RowName(Pages pages, ParamRow row)
+{
+    const QString name = RowControl(pages, row)->accessibleName();
+    return name.isEmpty() ? QString::fromLatin1(FindParam(row.group, row.index)->label) : name;
+}
+
+std::vector<ParamRow> WritableRows()
+{
+    std::vector<ParamRow> rows;
+    for (int group = 0; group < static_cast<int>(ConfigTable.size()); ++group)
+        for (int index = 0; index < ConfigTable[group].count(); ++index)
+            if ((ConfigTable[group].rows[index].flags & PARAM_WRITE) != 0)
+                rows.push_back({group, index});
+    return rows;
+}
+
+QWidget* RowControl(Pages pages, ParamRow row)
+{
+    const TolvoWiFi& wifi = pages.wifi;
+    const TolvoPortSettings& ports = pages.portSettings;
+    switch (row.group) {
+    case GROUP_INFO:
+        return pages.info.Control(row.index == ROW_SERIAL_NUMBER.index
+                                      ? TolvoInfo::IDC_SERIAL_NUMBER
+                                      : TolvoInfo::IDC_FIRMWARE_VERSION);
+    case GROUP_WIFI: {
+        QWidget* const fields[] = {
+            wifi.m_ssidEdit,         wifi.m_passwordEdit,   wifi.m_ipAddressCtrl,
+            wifi.m_ipMaskCtrl,       wifi.m_dhcpCombo,      wifi.m_channelEdit,
+            wifi.m_networkTypeCombo, wifi.m_transPowerEdit, wifi.m_deviceNameEdit};
+        return fields[row.index];
+    }
+    case GROUP_PORTS: {
+        QWidget* const lists[] = {ports.m_rs232BaudCombo,      ports.m_rs232DataBitsCombo,
+                                  ports.m_rs232StopBitsCombo,  ports.m_rs232ParityCombo,
+                                  ports.m_directBaudCombo,     ports.m_directDataBitsCombo,
+                                  ports.m_directStopBitsCombo, ports.m_directParityCombo};
+        return lists[row.index];
+    }
+    case GROUP_ROUTING:
+        if (row.index % 2 == 0)
+            return pages.portRouting.m_connectCombo[row.index / 2];
+        return pages.portRouting.m_tcpPortEdit[row.index / 2];
+    }
+    return nullptr;
 }
 
 void CopyTableToPages(Pages pages)

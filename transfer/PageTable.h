@@ -8,9 +8,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 struct ParamRow;
 class Dialog;
+class QWidget;
 class TolvoInfo;
 class TolvoPortRouting;
 class TolvoPortSettings;
@@ -34,11 +36,22 @@ int32_t DeviceInteger(const std::string& text);
 // that is no IPv4 address gives 0xFFFFFFFF.
 uint32_t DeviceAddress(const std::string& text);
 
-// The keys of the rows whose value the pages cannot show as it stands: for
-// a number, list position or address, anything but the number or address
-// written plainly ("6", "192.168.1.50"); for a text, one with a zero byte.
-// A load that brought any of them shows none.
-QStringList UnshowableRows();
+// The rows whose value the pages cannot show as it stands: for a number,
+// list position or address, anything but the number or address written
+// plainly ("6", "192.168.1.50"); for a text, one with a zero byte. A load
+// shows them as near as it can and says so.
+std::vector<ParamRow> UnshowableRows();
+
+// The control that shows row: a field or list of a page, or for the two
+// device-information rows, their labels.
+QWidget* RowControl(Pages pages, ParamRow row);
+
+// The row's name as the user knows it: its field's accessible name (from the
+// label beside it), else the table's label.
+QString RowName(Pages pages, ParamRow row);
+
+// The 23 rows that a save writes, in table order.
+std::vector<ParamRow> WritableRows();
 
 // Copies every row into the page members and list selections, in the order
 // of the load. Members first; the caller refreshes the controls.

@@ -1,7 +1,9 @@
 #include "CTolvoConfigDlg.h"
 
 #include "ConfigTable.h"
+#include "ControlValue.h"
 #include "DialogTemplate.h"
+#include "FieldMarks.h"
 #include "PageTable.h"
 #include "Prompts.h"
 #include "StringIds.h"
@@ -10,13 +12,32 @@
 
 namespace {
 
-// The success text, and which settings the device kept because the pages
-// had no value for them.
-QString SavedText(const QStringList& leftOut)
+// The names of the rows the push sent whose value differs from before.
+QStringList ChangedRows(const DeviceSettings& before, const std::function<QString(ParamRow)>& name)
 {
-    QString text = LoadResourceString(IDS_SAVE_DONE);
+    QStringList names;
+    for (int group = 0; group < static_cast<int>(ConfigTable.size()); ++group) {
+        for (int index = 0; index < ConfigTable[group].count(); ++index) {
+            const ConfigParam& row = ConfigTable[group].rows[index];
+            if ((row.flags & PARAM_MODIFIED) != 0 && row.value != before[group].rows[index].value)
+                names << name({group, index});
+        }
+    }
+    return names;
+}
+
+// The success text: what changed, and which settings the device kept
+// because the pages had no value for them or showed them otherwise.
+QString SavedText(const QStringList& changed, const QStringList& leftOut, const QStringList& kept)
+{
+    QString text =
+        LoadResourceString(IDS_SAVE_DONE) + "\n\n" +
+        (changed.isEmpty() ? LoadResourceString(IDS_SAVE_NONE_CHANGED)
+                           : LoadResourceString(IDS_SAVE_CHANGED).arg(changed.join(", ")));
     if (!leftOut.isEmpty())
         text += "\n\n" + LoadResourceString(IDS_SAVE_LEFT_OUT).arg(leftOut.join(", "));
+    if (!kept.isEmpty())
+        text += "\n\n" + LoadResourceString(IDS_SAVE_KEPT_DEVICE_VALUE).arg(kept.join(", "));
     return text;
 }
 
@@ -36,6 +57,7 @@ void CTolvoConfigDlg::SaveConfiguration()
     WaitCursor wait;
     if (!ReadPagesForSave())
         return; // the page has said what to mend; nothing was written or sent
+    const DeviceSettings before = ConfigTable; // what the device held, as far as known
     const std::optional<QStringList> leftOut = CopyPagesToTable(PageSet());
     if (!leftOut) {
         ShowPrompt(this, {LoadResourceString(IDS_SAVE_TEXT_NOT_STORED),
@@ -43,6 +65,7 @@ void CTolvoConfigDlg::SaveConfiguration()
                           PromptButtons::Ok});
         return;
     }
+    const QStringList kept = KeepUneditedDeviceValues();
     // What the device holds after the apply, read back on the same connection.
     DeviceSettings readBack;
     const std::optional<DeviceRun> pushed = RunOnDevice(
@@ -56,32 +79,32 @@ void CTolvoConfigDlg::SaveConfiguration()
             QStringList keys;
             for (const std::string& key : notKept)
                 keys << QString::fromStdString(key);
-            ShowPrompt(this, {LoadResourceString(IDS_SAVE_NOT_KEPT).arg(keys.join(", ")),
-                              LoadResourceString(IDS_SAVE_FAILED_CAPTION), PromptIcon::Error,
-                              PromptButtons::Ok});
+            ShowFailure(LoadResourceString(IDS_SAVE_NOT_KEPT).arg(keys.join(", ")),
+                        IDS_SAVE_FAILED_CAPTION);
             return;
         }
     }
-    ShowSaveOutcome(*pushed, *leftOut);
+    const QStringList changed =
+        ChangedRows(before, [this](ParamRow row) { return RowName(PageSet(), row); });
+    ShowSaveOutcome(*pushed, SavedText(changed, *leftOut, kept));
 }
 
-void CTolvoConfigDlg::ShowSaveOutcome(const DeviceRun& pushed, const QStringList& leftOut)
+void CTolvoConfigDlg::ShowSaveOutcome(const DeviceRun& pushed, const QString& savedText)
 {
     switch (pushed.result) {
     case DEVICE_OK:
+        ForgetSentDeviceValues();
         KeepPageValuesAsSaved();
-        ShowPrompt(this, {SavedText(leftOut), LoadResourceString(IDS_SUCCESS_CAPTION),
+        ShowPrompt(this, {savedText, LoadResourceString(IDS_SUCCESS_CAPTION),
                           PromptIcon::Exclamation, PromptButtons::Ok});
         return;
     case DEVICE_APPLY_UNCONFIRMED:
-        ShowPrompt(this, {LoadResourceString(IDS_SAVE_APPLY_UNCONFIRMED),
-                          LoadResourceString(IDS_SAVE_NOT_CONFIRMED_CAPTION),
-                          PromptIcon::Exclamation, PromptButtons::Ok});
+        ShowFailure(LoadResourceString(IDS_SAVE_APPLY_UNCONFIRMED), IDS_SAVE_NOT_CONFIRMED_CAPTION,
+                    PromptIcon::Exclamation);
         return;
     case DEVICE_READ_BACK_FAILED:
-        ShowPrompt(this, {LoadResourceString(IDS_SAVE_READ_BACK_FAILED),
-                          LoadResourceString(IDS_SAVE_NOT_CONFIRMED_CAPTION),
-                          PromptIcon::Exclamation, PromptButtons::Ok});
+        ShowFailure(LoadResourceString(IDS_SAVE_READ_BACK_FAILED), IDS_SAVE_NOT_CONFIRMED_CAPTION,
+                    PromptIcon::Exclamation);
         return;
     case DEVICE_CANCELLED:
         ShowPrompt(this, {pushed.connected ? LoadResourceString(IDS_SAVE_CANCELLED_AFTER_SENDING)
@@ -107,9 +130,32 @@ void CTolvoConfigDlg::ShowSaveOutcome(const DeviceRun& pushed, const QStringList
 
 void CTolvoConfigDlg::ShowSaveFailure(const DeviceRun& pushed, const QString& state)
 {
-    ShowPrompt(this,
-               {DescribeDeviceFailure(pushed) + "\n\n" + state,
-                LoadResourceString(IDS_SAVE_FAILED_CAPTION), PromptIcon::Error, PromptButtons::Ok});
+    ShowFailure(DescribeDeviceFailure(pushed) + "\n\n" + state, IDS_SAVE_FAILED_CAPTION);
+}
+
+QStringList CTolvoConfigDlg::KeepUneditedDeviceValues()
+{
+    QStringList names;
+    for (const DeviceValueRow& held : m_deviceValueRows) {
+        const ConfigParam* row = FindParam(held.row.group, held.row.index);
+        if ((row->flags & PARAM_MODIFIED) == 0) // left out already (a list without a selection)
+            continue;
+        if (ControlValue(RowControl(PageSet(), held.row)) != held.shownAtLoad)
+            continue; // edited: the user's value goes out
+        ClearParamModified(held.row.index, held.row.group);
+        names << RowName(PageSet(), held.row);
+    }
+    return names;
+}
+
+void CTolvoConfigDlg::ForgetSentDeviceValues()
+{
+    std::erase_if(m_deviceValueRows, [this](const DeviceValueRow& held) {
+        const bool sent = (FindParam(held.row.group, held.row.index)->flags & PARAM_MODIFIED) != 0;
+        if (sent)
+            m_marks->SetDeviceValue(RowControl(PageSet(), held.row), {});
+        return sent;
+    });
 }
 
 // Sending one device's settings to another address may be intended (copying

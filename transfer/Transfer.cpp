@@ -15,6 +15,8 @@
 #include "TolvoWiFi.h"
 #include "WaitCursor.h"
 
+#include "ConfigTable.h"
+
 #include <QScopeGuard>
 
 namespace {
@@ -42,6 +44,8 @@ CTolvoConfigDlg::RunOnDevice(const QString& label,
     const uint32_t address = m_deviceAddress;
     m_socket = std::make_unique<DeviceConnection>(m_deviceTimeoutMs);
     DeviceConnection& link = *m_socket;
+    m_transcript.Clear();
+    link.SetTranscript(&m_transcript);
     const auto closeAtEnd = qScopeGuard([this] {
         m_socket.reset();
         WaitCursor::Restore();
@@ -61,14 +65,23 @@ CTolvoConfigDlg::RunOnDevice(const QString& label,
         if (connected == DEVICE_CANCELLED)
             return DeviceRun{DEVICE_CANCELLED, false, {}};
         const Prompt box{LoadResourceString(IDS_CONNECT_FAILED),
-                         LoadResourceString(IDS_CONNECT_FAILED_CAPTION), PromptIcon::Error,
-                         PromptButtons::RetryCancel, PromptAnswer::Retry};
+                         LoadResourceString(IDS_CONNECT_FAILED_CAPTION),
+                         PromptIcon::Error,
+                         PromptButtons::RetryCancel,
+                         PromptAnswer::Retry,
+                         m_transcript.text()};
         if (ShowPrompt(this, box) != PromptAnswer::Retry)
             return std::nullopt;
     }
     operation(link);
     const DeviceResult result = AwaitDevice(link, wait);
     return DeviceRun{result, true, link.errorText()};
+}
+
+void CTolvoConfigDlg::ShowFailure(const QString& text, int caption, PromptIcon icon)
+{
+    ShowPrompt(this, {text, LoadResourceString(caption), icon, PromptButtons::Ok, PromptAnswer::Ok,
+                      m_transcript.text()});
 }
 
 bool CTolvoConfigDlg::ReadPagesForSave()

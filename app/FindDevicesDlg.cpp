@@ -1,0 +1,217 @@
+#include "FindDevicesDlg.h"
+
+#include "AddressList.h"
+#include "CTolvoConfigDlg.h"
+#include "DeviceScan.h"
+#include "DialogTemplate.h"
+#include "Profile.h"
+#include "Prompts.h"
+#include "StringIds.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+
+const QString FindDevicesDlg::PROFILE_SECTION = QStringLiteral("FIND_DEVICES");
+const QString FindDevicesDlg::PROFILE_ENTRY = QStringLiteral("Range");
+
+namespace {
+
+enum Column { COLUMN_ADDRESS, COLUMN_SERIAL, COLUMN_FIRMWARE, COLUMNS };
+
+} // namespace
+
+QString ProposedRange()
+{
+    return GetProfileString(FindDevicesDlg::PROFILE_SECTION, FindDevicesDlg::PROFILE_ENTRY,
+                            LocalScanRanges().join(", "));
+}
+
+std::optional<std::vector<uint32_t>> ParseRanges(const QString& text, QString& error)
+{
+    std::vector<uint32_t> addresses;
+    for (const QString& part : text.split(',')) {
+        const QString range = part.trimmed();
+        if (!range.isEmpty() && !ParseRange(range, addresses, error))
+            return std::nullopt;
+    }
+    if (addresses.empty()) {
+        error = LoadResourceString(IDS_FIND_RANGE_EMPTY);
+        return std::nullopt;
+    }
+    return addresses;
+}
+
+FindDevicesDlg::FindDevicesDlg(QWidget* parent, quint16 port, int timeoutMs)
+    : QDialog(parent), m_rangeEdit(new QLineEdit(this)),
+      m_searchButton(new QPushButton(LoadResourceString(IDS_FIND_SEARCH), this)),
+      m_stopButton(new QPushButton(LoadResourceString(IDS_FIND_STOP), this)),
+      m_progress(new QProgressBar(this)), m_status(new QLabel(this)),
+      m_table(new QTableWidget(0, COLUMNS, this)), m_port(port), m_timeoutMs(timeoutMs)
+{
+    setWindowTitle(LoadResourceString(IDS_FIND_CAPTION));
+    auto* rangeLabel = new QLabel(LoadResourceString(IDS_FIND_RANGE_LABEL), this);
+    rangeLabel->setBuddy(m_rangeEdit);
+    m_rangeEdit->setAccessibleName(LoadResourceString(IDS_FIND_RANGE_NAME));
+    m_rangeEdit->setText(ProposedRange());
+    m_searchButton->setAutoDefault(false);
+    m_stopButton->setAutoDefault(false);
+    m_stopButton->setEnabled(false);
+    m_progress->setTextVisible(false);
+    m_progress->setRange(0, 1);
+    m_progress->setValue(0);
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_table->setHorizontalHeaderLabels({LoadResourceString(IDS_FIND_COLUMN_ADDRESS),
+                                        LoadResourceString(IDS_FIND_COLUMN_SERIAL),
+                                        LoadResourceString(IDS_FIND_COLUMN_FIRMWARE)});
+    m_table->setAccessibleName(LoadResourceString(IDS_FIND_TABLE_NAME));
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setTabKeyNavigation(false);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(rangeLabel, 0, 0);
+    layout->addWidget(m_rangeEdit, 0, 1);
+    layout->addWidget(m_searchButton, 0, 2);
+    layout->addWidget(m_stopButton, 0, 3);
+    layout->addWidget(m_progress, 1, 0, 1, 4);
+    layout->addWidget(m_status, 2, 0, 1, 4);
+    layout->addWidget(m_table, 3, 0, 1, 4);
+    layout->addWidget(buttons, 4, 0, 1, 4);
+    layout->setColumnStretch(1, 1);
+    resize(sizeHint().expandedTo(QSize(fontMetrics().averageCharWidth() * 70, 0)));
+
+    connect(m_searchButton, &QPushButton::clicked, this, &FindDevicesDlg::Search);
+    connect(m_stopButton, &QPushButton::clicked, this, &FindDevicesDlg::Stop);
+    connect(buttons, &QDialogButtonBox::rejected, this, &FindDevicesDlg::reject);
+    connect(m_table, &QTableWidget::cellActivated, this, [this](int row, int) { Choose(row); });
+    m_rangeEdit->setFocus(Qt::OtherFocusReason);
+}
+
+FindDevicesDlg::~FindDevicesDlg() = default;
+
+bool FindDevicesDlg::searching() const
+{
+    return m_scan && m_scan->running();
+}
+
+void FindDevicesDlg::Search()
+{
+    if (searching())
+        return;
+    QString error;
+    const std::optional<std::vector<uint32_t>> addresses = ParseRanges(m_rangeEdit->text(), error);
+    if (!addresses) {
+        SetStatus(error);
+        ShowPrompt(this, {error, LoadResourceString(IDS_FIND_CAPTION), PromptIcon::Exclamation});
+        m_rangeEdit->setFocus(Qt::OtherFocusReason);
+        m_rangeEdit->selectAll();
+        return;
+    }
+    WriteProfileString(PROFILE_SECTION, PROFILE_ENTRY, m_rangeEdit->text().trimmed());
+    m_table->setRowCount(0);
+    m_chosen.reset();
+    m_scan = std::make_unique<DeviceScan>(*addresses, m_port, m_timeoutMs);
+    connect(m_scan.get(), &DeviceScan::deviceFound, this, &FindDevicesDlg::AddDevice);
+    connect(m_scan.get(), &DeviceScan::progress, this, &FindDevicesDlg::ShowProgress);
+    connect(m_scan.get(), &DeviceScan::finished, this, &FindDevicesDlg::SearchEnded);
+    m_searchButton->setEnabled(false);
+    m_stopButton->setEnabled(true);
+    m_stopButton->setFocus(Qt::OtherFocusReason);
+    m_scan->Start();
+}
+
+void FindDevicesDlg::Stop()
+{
+    if (searching())
+        m_scan->Cancel();
+}
+
+void FindDevicesDlg::reject()
+{
+    Stop();
+    QDialog::reject();
+}
+
+void FindDevicesDlg::AddDevice(const FoundDevice& device)
+{
+    const int row = m_table->rowCount();
+    m_table->insertRow(row);
+    const QString texts[COLUMNS] = {DottedText(device.address), device.serialNumber,
+                                    device.firmwareVersion};
+    for (int column = 0; column < COLUMNS; ++column) {
+        auto* item = new QTableWidgetItem(texts[column]);
+        item->setData(Qt::UserRole, device.address);
+        m_table->setItem(row, column, item);
+    }
+    if (row == 0)
+        m_table->selectRow(0);
+}
+
+void FindDevicesDlg::ShowProgress(int done, int total)
+{
+    m_progress->setRange(0, std::max(total, 1));
+    m_progress->setValue(done);
+    SetStatus(LoadResourceString(IDS_FIND_PROGRESS).arg(total).arg(done).arg(m_table->rowCount()));
+}
+
+void FindDevicesDlg::SearchEnded()
+{
+    const int found = m_table->rowCount();
+    SetStatus(m_scan->cancelled()
+                  ? LoadResourceString(IDS_FIND_STOPPED).arg(found).arg(m_progress->value())
+                  : LoadResourceString(IDS_FIND_DONE).arg(found).arg(m_scan->total()));
+    m_searchButton->setEnabled(true);
+    m_stopButton->setEnabled(false);
+    if (found > 0)
+        m_table->setFocus(Qt::OtherFocusReason);
+    else
+        m_searchButton->setFocus(Qt::OtherFocusReason);
+}
+
+void FindDevicesDlg::Choose(int row)
+{
+    const QTableWidgetItem* item = m_table->item(row, COLUMN_ADDRESS);
+    if (item == nullptr)
+        return;
+    Stop();
+    m_chosen = item->data(Qt::UserRole).toUInt();
+    accept();
+}
+
+void FindDevicesDlg::SetStatus(const QString& text)
+{
+    m_status->setText(text);
+    m_status->setAccessibleDescription(text);
+}
+
+void FindDevicesDlg::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && focusWidget() == m_table) {
+        Choose(m_table->currentRow()); // the table may not have said so itself
+        return;
+    }
+    if (enter && focusWidget() == m_rangeEdit) {
+        Search();
+        return;
+    }
+    if (enter) { // a focused button takes Enter as a click; there is no default button
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

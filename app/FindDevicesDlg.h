@@ -1,0 +1,70 @@
+// The Find devices dialog: a range of addresses, prefilled from the
+// computer's own networks, searched for devices on the user's word, with
+// the devices listed as they answer. Choosing one ends the dialog with its
+// address; nothing is loaded.
+#pragma once
+
+#include <QDialog>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class DeviceScan;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+struct FoundDevice;
+
+class FindDevicesDlg : public QDialog {
+    Q_OBJECT
+public:
+    // The profile entry that keeps the range last searched.
+    static const QString PROFILE_SECTION;
+    static const QString PROFILE_ENTRY;
+
+    explicit FindDevicesDlg(QWidget* parent, quint16 port, int timeoutMs);
+    ~FindDevicesDlg() override;
+
+    // The address of the device chosen, once the dialog was accepted.
+    std::optional<uint32_t> chosen() const { return m_chosen; }
+    bool searching() const;
+
+    QLineEdit* m_rangeEdit;
+    QPushButton* m_searchButton;
+    QPushButton* m_stopButton;
+    QProgressBar* m_progress;
+    QLabel* m_status;
+    QTableWidget* m_table;
+
+public slots:
+    // Checks the range and searches it; a malformed range is named in a
+    // message and nothing is sent.
+    void Search();
+    void Stop();
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void AddDevice(const FoundDevice& device);
+    void ShowProgress(int done, int total);
+    void SearchEnded();
+    void Choose(int row);
+    void SetStatus(const QString& text);
+
+    const quint16 m_port;
+    const int m_timeoutMs;
+    std::unique_ptr<DeviceScan> m_scan;
+    std::optional<uint32_t> m_chosen;
+};
+
+// The ranges a search proposes: the one last searched, or the computer's
+// own networks.
+QString ProposedRange();
+// The addresses of "RANGE, RANGE...", or nothing with error saying what is wrong.
+std::optional<std::vector<uint32_t>> ParseRanges(const QString& text, QString& error);

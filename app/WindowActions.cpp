@@ -1,0 +1,83 @@
+// The main window's actions beyond Load and Save: Find devices, Import and
+// Export. Each is a button of the window, a shortcut, and an item of the
+// window's context menu.
+#include "CTolvoConfigDlg.h"
+
+#include "DeviceScan.h"
+#include "DialogTemplate.h"
+#include "FindDevicesDlg.h"
+#include "Profile.h"
+#include "StringIds.h"
+
+#include <QAction>
+#include <QPushButton>
+
+namespace {
+
+struct WindowAction {
+    int button;
+    StringId name;
+    QKeySequence::StandardKey fallback;
+    Qt::Key key;
+};
+
+constexpr WindowAction WINDOW_ACTIONS[] = {
+    {CTolvoConfigDlg::IDC_FIND_DEVICES, IDS_ACTION_FIND, QKeySequence::Find, Qt::Key_F},
+    {CTolvoConfigDlg::IDC_IMPORT, IDS_ACTION_IMPORT, QKeySequence::UnknownKey, Qt::Key_I},
+    {CTolvoConfigDlg::IDC_EXPORT, IDS_ACTION_EXPORT, QKeySequence::UnknownKey, Qt::Key_E},
+};
+
+} // namespace
+
+void CTolvoConfigDlg::AddWindowActions()
+{
+    // Tab reaches these buttons after the pages' fields, just before Exit:
+    // after the last widget that follows Save in the focus chain and takes focus.
+    QList<QWidget*> buttons;
+    for (const WindowAction& entry : WINDOW_ACTIONS)
+        buttons << Control(entry.button);
+    QWidget* previous = Control(IDC_SAVE);
+    for (QWidget* next = previous->nextInFocusChain(); next != Control(IDCANCEL) && next != this;
+         next = next->nextInFocusChain()) {
+        if (!buttons.contains(next) && next->focusPolicy() != Qt::NoFocus)
+            previous = next; // (Qt orders only widgets that take focus)
+    }
+    for (const WindowAction& entry : WINDOW_ACTIONS) {
+        QWidget::setTabOrder(previous, Control(entry.button));
+        previous = Control(entry.button);
+    }
+    for (const WindowAction& entry : WINDOW_ACTIONS) {
+        QWidget* button = Control(entry.button);
+        const QKeySequence shortcut(Qt::CTRL | entry.key);
+        const QString name = LoadResourceString(entry.name);
+        button->setAccessibleName(name);
+        button->setToolTip(
+            QString("%1 (%2)").arg(name, shortcut.toString(QKeySequence::NativeText)));
+        auto* action = new QAction(qobject_cast<QPushButton*>(button)->text(), this);
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, id = entry.button] { OnCommand(id); });
+        addAction(action);
+    }
+}
+
+void CTolvoConfigDlg::FindDevices()
+{
+    if (m_findDevices == nullptr) {
+        m_findDevices = new FindDevicesDlg(this, DEVICE_COMMAND_PORT, SCAN_TIMEOUT_MS);
+        connect(m_findDevices, &QDialog::accepted, this, &CTolvoConfigDlg::UseFoundDevice);
+    }
+    m_findDevices->setWindowModality(Qt::WindowModal);
+    m_findDevices->open();
+}
+
+void CTolvoConfigDlg::UseFoundDevice()
+{
+    const std::optional<uint32_t> address = m_findDevices->chosen();
+    if (!address)
+        return;
+    m_deviceAddress = *address;
+    UpdateData(false);
+    WriteProfileInt(PROFILE_SECTION, PROFILE_ENTRY, static_cast<int32_t>(m_deviceAddress));
+    Control(IDC_LOAD)->setFocus(Qt::OtherFocusReason);
+}
