@@ -10,8 +10,10 @@
 
 namespace {
 
-// A pale ground under the bold text of a changed field.
+// Pale grounds under a changed field's bold text, and under a device
+// value's italics.
 const QColor CHANGED_GROUND(255, 244, 194);
+const QColor DEVICE_VALUE_GROUND(222, 236, 255);
 
 // The field and the parts of it that a screen reader stops on.
 QList<QWidget*> AccessibleParts(QWidget* field)
@@ -30,7 +32,7 @@ QList<QWidget*> AccessibleParts(QWidget* field)
 
 void FieldMarks::Track(QWidget* field)
 {
-    m_tracked.insert(field, {ControlValue(field), field->palette()});
+    m_tracked.insert(field, {ControlValue(field), field->palette(), false, false});
     const auto update = [this, field] { Update(field); };
     if (auto* address = qobject_cast<IpAddressCtrl*>(field)) {
         for (int i = 0; i < 4; ++i)
@@ -54,6 +56,8 @@ void FieldMarks::TakeBaseline()
 
 void FieldMarks::SetDeviceValue(QWidget* field, const QString& deviceValue)
 {
+    if (!m_tracked.contains(field)) // a label, say: noted, never changed
+        Track(field);
     if (deviceValue.isEmpty())
         m_deviceValues.remove(field);
     else
@@ -80,14 +84,20 @@ void FieldMarks::Update(QWidget* field)
     const bool changed = IsChanged(field);
     const auto device = m_deviceValues.find(field);
     const bool noted = device != m_deviceValues.end();
+    Tracked& tracked = m_tracked[field];
+    // Restyling is not free (fonts, palettes, layouts): only when a mark comes or goes.
+    if (changed == tracked.changedShown && noted == tracked.deviceValueShown && !noted)
+        return;
+    tracked.changedShown = changed;
+    tracked.deviceValueShown = noted;
 
     QFont font = field->font();
     font.setBold(changed);
     font.setItalic(noted);
     field->setFont(font);
-    QPalette palette = m_tracked.value(field).palette;
-    if (changed)
-        palette.setColor(QPalette::Base, CHANGED_GROUND);
+    QPalette palette = tracked.palette;
+    if (changed || noted)
+        palette.setColor(QPalette::Base, changed ? CHANGED_GROUND : DEVICE_VALUE_GROUND);
     field->setPalette(palette);
 
     QStringList marks;

@@ -1,8 +1,8 @@
 // The marks on the page fields. A field is marked changed while its value
 // differs from what the last load or save left there, and marked when it
 // shows a device value otherwise than the device holds it. A changed field
-// is drawn in bold on a tinted ground, a device value in italics with the
-// device's value as its tool tip; both marks are told to screen readers as
+// is drawn in bold on a yellow ground, a device value in italics on a blue
+// one with the device's value as its tool tip; both marks are told to screen readers as
 // the field's accessible description.
 #pragma once
 
@@ -34,6 +34,8 @@ private:
     struct Tracked {
         QString baseline;
         QPalette palette; // the field's own, for when the mark goes
+        bool changedShown = false;
+        bool deviceValueShown = false;
     };
     void Update(QWidget* field);
 
