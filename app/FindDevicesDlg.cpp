@@ -51,7 +51,7 @@ std::optional<std::vector<uint32_t>> ParseRanges(const QString& text, QString& e
 FindDevicesDlg::FindDevicesDlg(QWidget* parent, quint16 port, int timeoutMs)
     : QDialog(parent), m_rangeEdit(new QLineEdit(this)),
       m_searchButton(new QPushButton(LoadResourceString(IDS_FIND_SEARCH), this)),
-      m_stopButton(new QPushButton(LoadResourceString(IDS_FIND_STOP), this)),
+      m_cancelButton(new QPushButton(LoadResourceString(IDS_FIND_CANCEL), this)),
       m_progress(new QProgressBar(this)), m_status(new QLabel(this)),
       m_table(new QTableWidget(0, COLUMNS, this)), m_port(port), m_timeoutMs(timeoutMs)
 {
@@ -61,8 +61,8 @@ FindDevicesDlg::FindDevicesDlg(QWidget* parent, quint16 port, int timeoutMs)
     m_rangeEdit->setAccessibleName(LoadResourceString(IDS_FIND_RANGE_NAME));
     m_rangeEdit->setText(ProposedRange());
     m_searchButton->setAutoDefault(false);
-    m_stopButton->setAutoDefault(false);
-    m_stopButton->setEnabled(false);
+    m_cancelButton->setAutoDefault(false);
+    m_cancelButton->setEnabled(false);
     m_progress->setTextVisible(false);
     m_progress->setRange(0, 1);
     m_progress->setValue(0);
@@ -85,7 +85,7 @@ FindDevicesDlg::FindDevicesDlg(QWidget* parent, quint16 port, int timeoutMs)
     layout->addWidget(rangeLabel, 0, 0);
     layout->addWidget(m_rangeEdit, 0, 1);
     layout->addWidget(m_searchButton, 0, 2);
-    layout->addWidget(m_stopButton, 0, 3);
+    layout->addWidget(m_cancelButton, 0, 3);
     layout->addWidget(m_progress, 1, 0, 1, 4);
     layout->addWidget(m_status, 2, 0, 1, 4);
     layout->addWidget(m_table, 3, 0, 1, 4);
@@ -94,7 +94,7 @@ FindDevicesDlg::FindDevicesDlg(QWidget* parent, quint16 port, int timeoutMs)
     resize(sizeHint().expandedTo(QSize(fontMetrics().averageCharWidth() * 70, 0)));
 
     connect(m_searchButton, &QPushButton::clicked, this, &FindDevicesDlg::Search);
-    connect(m_stopButton, &QPushButton::clicked, this, &FindDevicesDlg::Stop);
+    connect(m_cancelButton, &QPushButton::clicked, this, &FindDevicesDlg::Stop);
     connect(buttons, &QDialogButtonBox::rejected, this, &FindDevicesDlg::reject);
     connect(m_table, &QTableWidget::cellActivated, this, [this](int row, int) { Choose(row); });
     m_rangeEdit->setFocus(Qt::OtherFocusReason);
@@ -128,8 +128,8 @@ void FindDevicesDlg::Search()
     connect(m_scan.get(), &DeviceScan::progress, this, &FindDevicesDlg::ShowProgress);
     connect(m_scan.get(), &DeviceScan::finished, this, &FindDevicesDlg::SearchEnded);
     m_searchButton->setEnabled(false);
-    m_stopButton->setEnabled(true);
-    m_stopButton->setFocus(Qt::OtherFocusReason);
+    m_cancelButton->setEnabled(true);
+    m_cancelButton->setFocus(Qt::OtherFocusReason);
     m_scan->Start();
 }
 
@@ -174,7 +174,7 @@ void FindDevicesDlg::SearchEnded()
                   ? LoadResourceString(IDS_FIND_STOPPED).arg(found).arg(m_progress->value())
                   : LoadResourceString(IDS_FIND_DONE).arg(found).arg(m_scan->total()));
     m_searchButton->setEnabled(true);
-    m_stopButton->setEnabled(false);
+    m_cancelButton->setEnabled(false);
     if (found > 0)
         m_table->setFocus(Qt::OtherFocusReason);
     else

@@ -35,7 +35,7 @@ public:
 
     QLineEdit* m_rangeEdit;
     QPushButton* m_searchButton;
-    QPushButton* m_stopButton;
+    QPushButton* m_cancelButton;
     QProgressBar* m_progress;
     QLabel* m_status;
     QTableWidget* m_table;

@@ -18,6 +18,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QProgressBar>
@@ -186,6 +187,22 @@ private slots:
                  qPrintable(script.shown().first().text));
         QVERIFY(!find.searching());
         QCOMPARE(find.m_progress->value(), 0);
+    }
+
+    void cancelStopsASearchAtOnce()
+    {
+        auto sim = StartSim(m_address, {"--silent"});
+        QVERIFY(sim);
+        FindDevicesDlg find(nullptr, DEVICE_COMMAND_PORT, 30000);
+        find.m_rangeEdit->setText(Dotted(m_address) + "/32");
+        find.Search();
+        QTRY_VERIFY_WITH_TIMEOUT(!sim->Commands().isEmpty(), 10000); // asked, never answered
+        QVERIFY(find.searching());
+        QTest::mouseClick(find.m_cancelButton, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!find.searching(), 10000); // well before the 30 s bound
+        QVERIFY(find.m_status->text().startsWith("The search was stopped: 0 found"));
+        QCOMPARE(find.m_table->rowCount(), 0);
+        QCOMPARE(sim->Commands().size(), 1);
     }
 
     void exportThenRestoreGivesAnotherDeviceTheSameValues()
