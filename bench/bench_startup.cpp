@@ -1,7 +1,8 @@
-// Start-up of a window program under X: the time from exec to its first
+// Start-up of window programs under X: the time from exec to the first
 // top-level window being mapped, and the peak resident set size by then.
-//   bench_startup RUNS PROGRAM [ARGUMENTS...]   (DISPLAY names the X server)
-// Prints the median of each over the runs.
+//   bench_startup RUNS PROGRAM...   (DISPLAY names the X server)
+// The programs take turns, so that a machine's slow moments fall on all of
+// them alike; prints the median of each figure for each program.
 #include <xcb/xcb.h>
 
 #include <poll.h>
@@ -45,8 +46,9 @@ bool AwaitMap(xcb_connection_t* connection)
     return false;
 }
 
-bool RunOnce(xcb_connection_t* connection, char** command, Sample& sample)
+bool RunOnce(xcb_connection_t* connection, char* program, Sample& sample)
 {
+    char* command[] = {program, nullptr};
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = fork();
     if (child == 0) {
@@ -75,7 +77,7 @@ template <class T> T Median(std::vector<T> values)
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: bench_startup RUNS PROGRAM [ARGUMENTS...]\n");
+        std::fprintf(stderr, "usage: bench_startup RUNS PROGRAM...\n");
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));
@@ -89,19 +91,30 @@ int main(int argc, char** argv)
     xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(connection);
 
-    std::vector<double> times;
-    std::vector<long> sizes;
+    const int programs = argc - 2;
+    std::vector<std::vector<double>> times(programs);
+    std::vector<std::vector<long>> sizes(programs);
     for (int i = 0; i < runs; ++i) {
-        Sample sample{};
-        if (!RunOnce(connection, argv + 2, sample)) {
-            std::fprintf(stderr, "bench_startup: %s mapped no window\n", argv[2]);
-            return 1;
+        for (int p = 0; p < programs; ++p) {
+            Sample sample{};
+            if (!RunOnce(connection, argv[2 + p], sample)) {
+                std::fprintf(stderr, "bench_startup: %s mapped no window\n", argv[2 + p]);
+                return 1;
+            }
+            times[p].push_back(sample.ms);
+            sizes[p].push_back(sample.maxRssKb);
         }
-        times.push_back(sample.ms);
-        sizes.push_back(sample.maxRssKb);
     }
-    std::printf("%-40s runs %d  start-up %.1f ms  peak RSS %ld KiB (medians)\n", argv[2], runs,
-                Median(times), Median(sizes));
+    for (int p = 0; p < programs; ++p) {
+        const double ms = Median(times[p]);
+        const long kb = Median(sizes[p]);
+        std::printf("%-40s runs %d  start-up %6.1f ms  peak RSS %6ld KiB", argv[2 + p], runs, ms,
+                    kb);
+        if (p > 0)
+            std::printf("  (x%.2f time, x%.3f memory of the first)", ms / Median(times[0]),
+                        double(kb) / double(Median(sizes[0])));
+        std::printf("\n");
+    }
     xcb_disconnect(connection);
     return 0;
 }
