@@ -26,6 +26,9 @@ QTextStream& Out();
 QTextStream& Err();
 
 constexpr int DEFAULT_JOBS = 16;
+// The version of the --json output's schema (docs/json/): raised by any change
+// that a reader of an earlier version could trip on.
+constexpr int JSON_SCHEMA_VERSION = 1;
 
 struct Invocation;
 
@@ -83,6 +86,7 @@ struct Invocation {
     {
         const int total = static_cast<int>(addresses.size());
         if (json) {
+            extra.insert("schemaVersion", JSON_SCHEMA_VERSION);
             extra.insert("command", QLatin1String(command->name));
             extra.insert("devices", devices);
             extra.insert("succeeded", succeeded);

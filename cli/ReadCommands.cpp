@@ -149,7 +149,8 @@ int Check(Invocation& run)
     QStringList problems;
     const std::optional<SettingsFile> file = LoadSettingsFile(path, problems);
     if (run.json) {
-        Out() << QJsonDocument(QJsonObject{{"command", "check"},
+        Out() << QJsonDocument(QJsonObject{{"schemaVersion", JSON_SCHEMA_VERSION},
+                                           {"command", "check"},
                                            {"file", path},
                                            {"valid", file.has_value()},
                                            {"problems", QJsonArray::fromStringList(problems)}})

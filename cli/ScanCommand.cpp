@@ -45,8 +45,10 @@ int Scan(Invocation& run)
                   << Qt::endl;
     }
     if (run.json) {
-        Out() << QJsonDocument(
-                     QJsonObject{{"command", "scan"}, {"tried", scan.total()}, {"devices", found}})
+        Out() << QJsonDocument(QJsonObject{{"schemaVersion", JSON_SCHEMA_VERSION},
+                                           {"command", "scan"},
+                                           {"tried", scan.total()},
+                                           {"devices", found}})
                      .toJson(QJsonDocument::Indented);
     } else {
         Out() << Tr(MSG_ADDRESSES_ANSWERED).arg(found.size()).arg(scan.total()) << Qt::endl;

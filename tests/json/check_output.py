@@ -1,0 +1,103 @@
+#!/usr/bin/env python3
+"""Checks the --json output of every tolvoctl command against the schema of
+its version (docs/json/), on a simulator of two devices on loopback, and that
+no released schema has changed since it was released.
+
+usage: check_output.py TOLVOCTL TOLVO_SIM SCHEMA_FOLDER
+"""
+import hashlib
+import json
+import pathlib
+import subprocess
+import sys
+import tempfile
+
+import jsonschema
+
+# Each released schema's SHA-256. A released schema never changes: a change
+# that breaks it is a new version, with a file and a line of its own here.
+RELEASED = {
+    1: "2efea4b4b3e984e9eb24fba31b2989e8e75f486a0b6ab3b4e700f1e985ae336f",
+}
+FIRST = "127.0.4.1"
+SECOND = "127.0.4.2"
+SILENT_ADDRESS = "127.0.4.9"  # nothing listens there
+
+
+def start_simulator(sim):
+    process = subprocess.Popen([sim, "--address", FIRST, "--devices", "2"],
+                               stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+    for line in process.stdout:
+        if "listening on" in line:
+            return process
+    raise SystemExit("tolvo-sim did not start")
+
+
+def main():
+    tolvoctl, sim, folder = sys.argv[1], sys.argv[2], pathlib.Path(sys.argv[3])
+    failures = []
+    changed_schemas = 0
+    for version, digest in RELEASED.items():
+        schema_file = folder / f"tolvoctl-output-v{version}.schema.json"
+        if hashlib.sha256(schema_file.read_bytes()).hexdigest() != digest:
+            changed_schemas += 1
+            failures.append(f"{schema_file.name} changed after its release: "
+                            f"a change of the output needs schema version {max(RELEASED) + 1}")
+    current = max(RELEASED)
+    schema = json.loads((folder / f"tolvoctl-output-v{current}.schema.json").read_text())
+    validator = jsonschema.Draft202012Validator(schema)
+
+    work = pathlib.Path(tempfile.mkdtemp())
+    (work / "bad.json").write_text('{"format": "tolvo-s-settings", "version": 1, '
+                                   '"settings": {"CHANNEL": "15", "NOPE": "1"}}')
+    one = str(work / "one.json")
+    runs = [
+        (["get", FIRST, SECOND], {0}),
+        (["get", SILENT_ADDRESS, "--timeout", "500"], {3}),
+        (["backup", FIRST, "-o", one], {0}),
+        (["backup", FIRST, SECOND, "-o", str(work / "folder")], {0}),
+        (["check", one], {0}),
+        (["check", str(work / "bad.json")], {2}),
+        (["diff", SECOND, one], {0, 1}),
+        (["restore", SECOND, one, "--dry-run"], {0}),
+        (["restore", SECOND, one, "--only-changed"], {0}),
+        (["set", FIRST, SILENT_ADDRESS, "CHANNEL=5", "--timeout", "500"], {3}),
+        (["scan", "127.0.4.0/29"], {0}),
+    ]
+    failed_runs = 0
+    simulator = start_simulator(sim)
+    try:
+        for arguments, statuses in runs:
+            before = len(failures)
+            run = subprocess.run([tolvoctl, *arguments, "--json"], capture_output=True, text=True,
+                                 timeout=120)
+            name = " ".join(arguments)
+            try:
+                document = json.loads(run.stdout)
+            except json.JSONDecodeError as error:
+                failures.append(f"{name}: no JSON on stdout ({error}): {run.stderr}")
+                failed_runs += 1
+                continue
+            problems = [f"{'/'.join(map(str, e.absolute_path))}: {e.message}"
+                        for e in validator.iter_errors(document)]
+            if problems:
+                failures.append(f"{name}: " + "; ".join(problems))
+            if run.returncode not in statuses:
+                failures.append(f"{name}: exit status {run.returncode}, not {sorted(statuses)}")
+            if "exitStatus" in document and document["exitStatus"] != run.returncode:
+                failures.append(f"{name}: exitStatus {document['exitStatus']}, "
+                                f"exit status {run.returncode}")
+            failed_runs += len(failures) > before
+            print(f"{'ok' if len(failures) == before else 'FAIL'}: {name}")
+    finally:
+        simulator.kill()
+        simulator.wait()
+    for failure in failures:
+        print("FAIL:", failure)
+    failed = failed_runs + changed_schemas
+    print(f"{len(runs) + len(RELEASED) - failed} passed, {failed} failed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
