@@ -125,5 +125,15 @@ int Diff(Invocation& run);
 int Restore(Invocation& run);
 int Set(Invocation& run);
 int Scan(Invocation& run);
+int History(Invocation& run);
+// diff of two versions (files, or SERIAL@VERSION), without a device.
+int DiffVersions(Invocation& run);
+// A settings file, or SERIAL@VERSION of the folder of --dir.
+std::optional<SettingsFile> LoadVersion(const Invocation& run, const QString& name,
+                                        QStringList& problems);
+
+// A device's file name in a folder of backups: from its serial number, with
+// what could be read as a path made "_".
+QString SerialFileName(const QString& serial);
 
 } // namespace cli

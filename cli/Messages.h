@@ -25,8 +25,11 @@ inline constexpr const char* MSG_HELP_BACKUP = QT_TRANSLATE_NOOP(
 inline constexpr const char* MSG_HELP_CHECK =
     QT_TRANSLATE_NOOP("tolvoctl", "Checks a settings file without any device.");
 inline constexpr const char* MSG_HELP_DIFF = QT_TRANSLATE_NOOP(
-    "tolvoctl", "Reads the device and prints each setting that differs from the file. Exit "
-                "status 0 when nothing differs, 1 when something does.");
+    "tolvoctl", "Reads the device and prints each setting that differs from the file; or "
+                "compares two files. A file may be SERIAL@VERSION: that device's file at a "
+                "version (a commit, or HEAD~1 and the like) of a folder kept by \"backup "
+                "--history\" (see --dir). Exit status 0 when nothing differs, 1 when something "
+                "does.");
 inline constexpr const char* MSG_HELP_RESTORE = QT_TRANSLATE_NOOP(
     "tolvoctl", "Checks the file, reads each device, sends the file's settings and the apply "
                 "command, reads every setting back and reports each one the device did not "
@@ -38,6 +41,15 @@ inline constexpr const char* MSG_HELP_SCAN = QT_TRANSLATE_NOOP(
     "tolvoctl", "Tries the command service on every address of the ranges (A.B.C.D/N or "
                 "FIRST-LAST, at most 4096 in all) and prints the serial number and firmware "
                 "version of each device that answers.");
+inline constexpr const char* MSG_HELP_HISTORY = QT_TRANSLATE_NOOP(
+    "tolvoctl", "Lists the versions of one device's file in a folder kept by \"backup "
+                "--history\": commit, time and the settings that changed.");
+inline constexpr const char* MSG_OPTION_HISTORY = QT_TRANSLATE_NOOP(
+    "tolvoctl", "Keeps PATH as a folder under version control (git): one file per serial "
+                "number, and a commit for each backup that changed something.");
+inline constexpr const char* MSG_OPTION_DIR = QT_TRANSLATE_NOOP(
+    "tolvoctl", "The folder kept by \"backup --history\" where SERIAL@VERSION is read "
+                "(default: the current folder).");
 inline constexpr const char* MSG_OPTION_JSON =
     QT_TRANSLATE_NOOP("tolvoctl", "Machine output: one JSON document on stdout.");
 inline constexpr const char* MSG_OPTION_TIMEOUT =
@@ -81,7 +93,8 @@ inline constexpr const char* MSG_CANNOT_MAKE_FOLDER =
 inline constexpr const char* MSG_CHECK_ARGUMENTS =
     QT_TRANSLATE_NOOP("tolvoctl", "check takes one FILE.");
 inline constexpr const char* MSG_DIFF_ARGUMENTS =
-    QT_TRANSLATE_NOOP("tolvoctl", "diff takes ADDRESS and FILE.");
+    QT_TRANSLATE_NOOP("tolvoctl", "diff takes ADDRESS and FILE, or two FILEs (a FILE may be "
+                                  "SERIAL@VERSION).");
 inline constexpr const char* MSG_DIFF_ONE_DEVICE =
     QT_TRANSLATE_NOOP("tolvoctl", "diff compares one device with a file.");
 inline constexpr const char* MSG_RESTORE_ARGUMENTS =
@@ -130,6 +143,20 @@ inline constexpr const char* MSG_NOT_OVERWRITTEN =
 inline constexpr const char* MSG_SAVED = QT_TRANSLATE_NOOP("tolvoctl", "saved %1 to %2");
 inline constexpr const char* MSG_FILE_VALID =
     QT_TRANSLATE_NOOP("tolvoctl", "%1: valid, %2 settings.");
+inline constexpr const char* MSG_VERSIONS_DIFFER_LINE =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1: \"%2\" in %3, \"%4\" in %5");
+inline constexpr const char* MSG_NO_GIT =
+    QT_TRANSLATE_NOOP("tolvoctl", "A history needs the git program, and none was found.");
+inline constexpr const char* MSG_GIT_FAILED = QT_TRANSLATE_NOOP("tolvoctl", "git %1 failed: %2");
+inline constexpr const char* MSG_HISTORY_COMMITTED =
+    QT_TRANSLATE_NOOP("tolvoctl", "History: commit %1 (%2).");
+inline constexpr const char* MSG_HISTORY_UNCHANGED =
+    QT_TRANSLATE_NOOP("tolvoctl", "History: nothing changed, no commit.");
+inline constexpr const char* MSG_HISTORY_NEW = QT_TRANSLATE_NOOP("tolvoctl", "new");
+inline constexpr const char* MSG_HISTORY_ARGUMENTS =
+    QT_TRANSLATE_NOOP("tolvoctl", "history takes DIR and SERIAL.");
+inline constexpr const char* MSG_NO_VERSIONS =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1 has no versions of %2.");
 inline constexpr const char* MSG_DIFFERS_LINE =
     QT_TRANSLATE_NOOP("tolvoctl", "%1: device \"%2\", file \"%3\"");
 inline constexpr const char* MSG_ONE_DIFFERS = QT_TRANSLATE_NOOP("tolvoctl", "%1 differs");

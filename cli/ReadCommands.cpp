@@ -1,8 +1,12 @@
 // tolvoctl's commands that only read: get, backup, check and diff.
+#include "AddressList.h"
 #include "BackupFiles.h"
+#include "History.h"
 #include "Invocation.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace cli {
@@ -81,6 +85,20 @@ QString SerialFileName(const QString& serial)
     return name + ".json";
 }
 
+namespace {
+
+// What a device's first file in a history is said to have changed (in the
+// commit message and the JSON output, neither of which is translated).
+const QString NEW_FILE = QStringLiteral("new");
+
+// "SERIAL (ADDRESS): KEY, KEY" for each device whose file changed.
+QString HistoryMessage(const QStringList& lines)
+{
+    return QString("Backup: %1 device(s) changed\n\n%2\n").arg(lines.size()).arg(lines.join('\n'));
+}
+
+} // namespace
+
 int Backup(Invocation& run)
 {
     QString error;
@@ -89,25 +107,42 @@ int Backup(Invocation& run)
     if (!run.Given("output"))
         return Usage(Tr(MSG_BACKUP_NEEDS_OUTPUT));
     const QString path = run.parser.value("output");
-    const bool intoFolder = run.addresses.size() > 1;
+    const bool history = run.Given("history");
+    const bool intoFolder = history || run.addresses.size() > 1;
+    HistoryFolder folder(path);
+    if (history && !folder.Prepare(error))
+        return Usage(error);
     if (intoFolder && !QDir().mkpath(path))
         return Usage(Tr(MSG_CANNOT_MAKE_FOLDER).arg(path));
     DeviceTasks tasks = run.MakeTasks();
     std::vector<SettingsFile> files(tasks.size());
     std::vector<QString> targets(tasks.size());
+    std::vector<QStringList> changed(tasks.size());
     const auto decideFile = [&](std::size_t i) {
         files[i] = FileFromDevice(tasks[i]->before, tasks[i]->addressText(),
                                   QDateTime::currentDateTimeUtc());
         targets[i] = intoFolder ? QDir(path).filePath(SerialFileName(files[i].serialNumber)) : path;
     };
+    // With a history, a device whose settings are as its last file holds
+    // them keeps that file as it is, so that only a change makes a commit.
+    const auto fileBytes = [&](std::size_t i) {
+        QByteArray bytes = SettingsFileJson(files[i]);
+        if (!history)
+            return bytes;
+        QFile previous(targets[i]);
+        const QByteArray before =
+            previous.open(QIODevice::ReadOnly) ? previous.readAll() : QByteArray();
+        changed[i] = before.isEmpty() ? QStringList{NEW_FILE} : ChangedKeys(before, bytes);
+        return SameSettings(before, bytes) ? before : bytes;
+    };
     // Each file is written while the other devices are still being read.
-    BackupFiles writes(tasks.size(), !intoFolder || run.Given("force"));
+    BackupFiles writes(tasks.size(), !intoFolder || run.Given("force") || history);
     for (std::size_t i = 0; i < tasks.size(); ++i) {
         tasks[i]->ConnectAndRead(tasks[i]->before);
         QObject::connect(tasks[i].get(), &DeviceTask::done, tasks[i].get(), [&, i] {
             decideFile(i);
             if (tasks[i]->ok())
-                writes.Read(i, targets[i], files[i].serialNumber, SettingsFileJson(files[i]));
+                writes.Read(i, targets[i], files[i].serialNumber, fileBytes(i));
             else
                 writes.Failed(i);
         });
@@ -116,6 +151,8 @@ int Backup(Invocation& run)
     const std::vector<QString> problems = writes.Finish();
 
     int status = EXIT_OK;
+    QStringList written;
+    QStringList changes;
     for (std::size_t i = 0; i < tasks.size(); ++i) {
         const DeviceTask& task = *tasks[i];
         if (!task.ok() || !problems[i].isEmpty())
@@ -136,9 +173,28 @@ int Backup(Invocation& run)
                 Out() << task.addressText() << ": " << problems[i] << Qt::endl;
             continue;
         }
+        if (history && task.ok()) {
+            written << QFileInfo(targets[i]).fileName();
+            object.insert("changedKeys", QJsonArray::fromStringList(changed[i]));
+            if (!changed[i].isEmpty())
+                changes << QString("%1 (%2): %3")
+                               .arg(files[i].serialNumber, task.addressText(),
+                                    changed[i].join(", "));
+        }
         run.Result(task, Tr(MSG_SAVED).arg(Settings(files[i].values.size()), targets[i]), object);
     }
-    return run.Finish(status);
+    if (!history)
+        return run.Finish(status);
+    const std::optional<QString> commit = folder.Commit(written, HistoryMessage(changes), error);
+    if (!error.isEmpty()) {
+        Err() << "tolvoctl: " << error << Qt::endl;
+        status = EXIT_DEVICE_ERROR;
+    } else if (!run.json) {
+        Out() << (commit ? Tr(MSG_HISTORY_COMMITTED).arg(*commit, changes.join("; "))
+                         : Tr(MSG_HISTORY_UNCHANGED))
+              << Qt::endl;
+    }
+    return run.Finish(status, QJsonObject{{"commit", commit ? QJsonValue(*commit) : QJsonValue()}});
 }
 
 int Check(Invocation& run)
@@ -169,14 +225,17 @@ int Diff(Invocation& run)
 {
     if (run.positional.size() != 2)
         return Usage(Tr(MSG_DIFF_ARGUMENTS));
-    const QString path = run.positional.takeLast();
+    uint32_t first = 0;
     QString error;
+    if (!ParseAddressArgument(run.positional.first(), first, error))
+        return DiffVersions(run); // two versions, no device
+    const QString path = run.positional.takeLast();
     if (!TakeAddresses(run, true, error))
         return Usage(error);
     if (run.addresses.size() != 1)
         return Usage(Tr(MSG_DIFF_ONE_DEVICE));
     QStringList problems;
-    const std::optional<SettingsFile> file = LoadSettingsFile(path, problems);
+    const std::optional<SettingsFile> file = LoadVersion(run, path, problems);
     if (!file)
         return ReportFileProblems(path, problems);
     DeviceTasks tasks = run.MakeTasks();

@@ -7,9 +7,10 @@ namespace {
 
 const Command COMMANDS[] = {
     {"get", "get ADDRESS... [KEY...]", MSG_HELP_GET, Get},
-    {"backup", "backup ADDRESS... -o PATH", MSG_HELP_BACKUP, Backup},
+    {"backup", "backup ADDRESS... -o PATH [--history]", MSG_HELP_BACKUP, Backup},
     {"check", "check FILE", MSG_HELP_CHECK, Check},
-    {"diff", "diff ADDRESS FILE", MSG_HELP_DIFF, Diff},
+    {"diff", "diff ADDRESS FILE | diff FILE FILE   (FILE or SERIAL@VERSION)", MSG_HELP_DIFF, Diff},
+    {"history", "history DIR SERIAL", MSG_HELP_HISTORY, History},
     {"restore", "restore ADDRESS... FILE [--dry-run] [--only-changed]", MSG_HELP_RESTORE, Restore},
     {"set", "set ADDRESS... KEY=VALUE...", MSG_HELP_SET, Set},
     {"scan", "scan RANGE...", MSG_HELP_SCAN, Scan},
@@ -55,19 +56,22 @@ void AddOptions(Invocation& run)
     parser.addHelpOption();
     const QString name = QLatin1String(run.command->name);
     parser.addOption({"json", Tr(MSG_OPTION_JSON)});
-    if (name != "check") {
+    if (name != "check" && name != "history") {
         parser.addOption({"timeout", Tr(MSG_OPTION_TIMEOUT), "MS"});
         parser.addOption({"jobs", Tr(MSG_OPTION_JOBS), "N"});
         parser.addOption({"port", Tr(MSG_OPTION_PORT), "PORT"});
     }
-    if (name != "check" && name != "scan") {
+    if (name != "check" && name != "scan" && name != "history") {
         parser.addOption({"hosts", Tr(MSG_OPTION_HOSTS), "FILE"});
         parser.addOption({"trace", Tr(MSG_OPTION_TRACE)});
     }
     if (name == "backup") {
         parser.addOption({{"o", "output"}, Tr(MSG_OPTION_OUTPUT), "PATH"});
         parser.addOption({"force", Tr(MSG_OPTION_FORCE)});
+        parser.addOption({"history", Tr(MSG_OPTION_HISTORY)});
     }
+    if (name == "diff")
+        parser.addOption({"dir", Tr(MSG_OPTION_DIR), "DIR"});
     if (name == "restore") {
         parser.addOption({"dry-run", Tr(MSG_OPTION_DRY_RUN)});
         parser.addOption({"only-changed", Tr(MSG_OPTION_ONLY_CHANGED)});

