@@ -72,7 +72,9 @@ def results(report):
 
 
 def main():
-    tolvoctl, sim, collections = sys.argv[1], sys.argv[2], pathlib.Path(sys.argv[3]).resolve()
+    # The modules run in a folder of their own: the programs by absolute paths.
+    tolvoctl, sim = (str(pathlib.Path(arg).resolve()) for arg in sys.argv[1:3])
+    collections = pathlib.Path(sys.argv[3]).resolve()
     work = pathlib.Path(tempfile.mkdtemp())
     hosts = {"unit%02d" % n: {"ansible_host": address(n), "device_name": "Unit-%02d" % n,
                               "device_ip": "192.168.7.%d" % n} for n in range(1, HOSTS + 1)}

@@ -14,23 +14,8 @@ description:
   - Reads every setting of the module with C(tolvoctl get) on the control node and returns them,
     also as the fact C(tolvo_settings). Read-only; never reports C(changed).
   - Run it on the control node (C(delegate_to) set to C(localhost), or C(connection) set to C(local)).
-options:
-  address:
-    description:
-      - The module's IPv4 address. Defaults to C(ansible_host), else the inventory name.
-    type: str
-  port:
-    description: The module's command service port.
-    type: int
-    default: 4070
-  timeout:
-    description: Bound on each wait for the module, in milliseconds.
-    type: int
-    default: 5000
-  tolvoctl:
-    description: The C(tolvoctl) program on the control node.
-    type: path
-    default: tolvoctl
+extends_documentation_fragment:
+  - halvane.tolvo.tolvoctl
 notes:
   - Supports check mode (it reads in check mode too).
   - The password is returned as the module holds it.

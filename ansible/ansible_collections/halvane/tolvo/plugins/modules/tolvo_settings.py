@@ -21,10 +21,6 @@ description:
   - Run it on the control node (C(delegate_to) set to C(localhost), or C(connection) set to C(local)); the
     C(tolvoctl) program must be there.
 options:
-  address:
-    description:
-      - The module's IPv4 address. Defaults to C(ansible_host), else the inventory name.
-    type: str
   settings:
     description:
       - The settings, each KEY with its VALUE, the keys as the module names them (C(CHANNEL),
@@ -35,18 +31,8 @@ options:
     description:
       - A settings file (the format of C(tolvoctl backup)) on the control node.
     type: path
-  port:
-    description: The module's command service port.
-    type: int
-    default: 4070
-  timeout:
-    description: Bound on each wait for the module, in milliseconds.
-    type: int
-    default: 5000
-  tolvoctl:
-    description: The C(tolvoctl) program on the control node.
-    type: path
-    default: tolvoctl
+extends_documentation_fragment:
+  - halvane.tolvo.tolvoctl
 notes:
   - Supports check mode (nothing is sent; the changes that would be made are reported) and diff
     mode (before and after of each changed key; the password is shown as asterisks).
