@@ -17,14 +17,13 @@ namespace {
 struct WindowAction {
     int button;
     StringId name;
-    QKeySequence::StandardKey fallback;
-    Qt::Key key;
+    Qt::Key key; // with Ctrl
 };
 
 constexpr WindowAction WINDOW_ACTIONS[] = {
-    {CTolvoConfigDlg::IDC_FIND_DEVICES, IDS_ACTION_FIND, QKeySequence::Find, Qt::Key_F},
-    {CTolvoConfigDlg::IDC_IMPORT, IDS_ACTION_IMPORT, QKeySequence::UnknownKey, Qt::Key_I},
-    {CTolvoConfigDlg::IDC_EXPORT, IDS_ACTION_EXPORT, QKeySequence::UnknownKey, Qt::Key_E},
+    {CTolvoConfigDlg::IDC_FIND_DEVICES, IDS_ACTION_FIND, Qt::Key_F},
+    {CTolvoConfigDlg::IDC_IMPORT, IDS_ACTION_IMPORT, Qt::Key_I},
+    {CTolvoConfigDlg::IDC_EXPORT, IDS_ACTION_EXPORT, Qt::Key_E},
 };
 
 } // namespace

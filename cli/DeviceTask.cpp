@@ -61,6 +61,11 @@ void DeviceTask::Next()
         this, [this, step = m_next++] { m_steps[step].second(m_link); }, Qt::QueuedConnection);
 }
 
+void ShowProgress(std::size_t done, std::size_t total)
+{
+    std::fprintf(stderr, "\r%s", qPrintable(Tr(MSG_PROGRESS).arg(done).arg(total)));
+}
+
 void RunTasks(DeviceTasks& tasks, int jobs, bool showProgress)
 {
     QEventLoop loop;
@@ -68,8 +73,7 @@ void RunTasks(DeviceTasks& tasks, int jobs, bool showProgress)
     std::size_t finished = 0;
     const auto report = [&] {
         if (showProgress)
-            std::fprintf(stderr, "\r%s",
-                         qPrintable(Tr(MSG_PROGRESS).arg(finished).arg(tasks.size())));
+            ShowProgress(finished, tasks.size());
     };
     const auto startNext = [&] {
         if (started < tasks.size())

@@ -62,6 +62,9 @@ private:
 
 using DeviceTasks = std::vector<std::unique_ptr<DeviceTask>>;
 
+// "n of m devices" over the last such line on stderr.
+void ShowProgress(std::size_t done, std::size_t total);
+
 // Runs every task, at most jobs at once, in one thread, until all are done.
 // When showProgress, "n of m devices" is kept up to date on stderr.
 void RunTasks(DeviceTasks& tasks, int jobs, bool showProgress);

@@ -17,9 +17,8 @@ int Scan(Invocation& run)
     DeviceScan scan(run.addresses, run.port, run.Given("timeout") ? run.timeoutMs : SCAN_TIMEOUT_MS,
                     run.Given("jobs") ? run.jobs : SCAN_JOBS);
     if (IsConsole(stderr)) {
-        QObject::connect(&scan, &DeviceScan::progress, [](int done, int total) {
-            std::fprintf(stderr, "\r%s", qPrintable(Tr(MSG_PROGRESS).arg(done).arg(total)));
-        });
+        QObject::connect(&scan, &DeviceScan::progress,
+                         [](int done, int total) { ShowProgress(done, total); });
     }
     scan.Run();
     if (IsConsole(stderr))

@@ -92,9 +92,8 @@ void CTolvoConfigDlg::ImportSettings()
         const QString key = QString::fromLatin1(FindParam(row.group, row.index)->key);
         const bool inFile = std::any_of(file->values.begin(), file->values.end(),
                                         [&key](const auto& entry) { return entry.first == key; });
-        if (!inFile)
-            untouched.append(
-                {RowControl(PageSet(), row), ControlValue(RowControl(PageSet(), row))});
+        if (QWidget* field = RowControl(PageSet(), row); !inFile)
+            untouched.append({field, ControlValue(field)});
     }
     {
         const auto restore = KeepTable();
