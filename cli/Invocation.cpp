@@ -41,6 +41,7 @@ QString DeviceFailure(const DeviceTask& task)
     case DEVICE_NO_DATA:
     case DEVICE_SOCKET_ERROR: why = Tr(MSG_WHY_SEND); break;
     case DEVICE_CANCELLED: why = Tr(MSG_WHY_CANCELLED); break;
+    case DEVICE_OUT_OF_STEP: why = Tr(MSG_WHY_OUT_OF_STEP); break;
     }
     return Tr(MSG_FAILED_WHILE).arg(Tr(task.failedDoing()), why);
 }
@@ -140,7 +141,9 @@ QStringList RuleBreaks(const DeviceSettings& values, const std::vector<const Con
     for (const ConfigParam* row : rows) {
         const QString value = Value(values, *row);
         if (const QString problem = ValueProblem(*row, value); !problem.isEmpty())
-            breaks << Tr(MSG_RULE_BROKEN).arg(QLatin1String(row->key), value, problem);
+            breaks << Tr(MSG_RULE_BROKEN)
+                          .arg(QLatin1String(row->key), ShownValue(QLatin1String(row->key), value),
+                               problem);
     }
     return breaks;
 }

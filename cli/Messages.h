@@ -130,6 +130,9 @@ inline constexpr const char* MSG_WHY_COMMAND_TOO_LONG =
 inline constexpr const char* MSG_WHY_SEND =
     QT_TRANSLATE_NOOP("tolvoctl", "sending to the device failed");
 inline constexpr const char* MSG_WHY_CANCELLED = QT_TRANSLATE_NOOP("tolvoctl", "cancelled");
+inline constexpr const char* MSG_WHY_OUT_OF_STEP = QT_TRANSLATE_NOOP(
+    "tolvoctl", "the device sent more reply lines than it was asked for; its replies cannot be "
+                "matched to the settings");
 inline constexpr const char* MSG_ONE_SETTING = QT_TRANSLATE_NOOP("tolvoctl", "1 setting");
 inline constexpr const char* MSG_SETTINGS = QT_TRANSLATE_NOOP("tolvoctl", "%1 settings");
 inline constexpr const char* MSG_DEVICES_SUCCEEDED =

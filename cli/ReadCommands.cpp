@@ -249,10 +249,11 @@ int Diff(Invocation& run)
     QJsonArray rows;
     const auto differ = Differences(file->values, task.before);
     for (const auto& [key, value] : differ) {
-        const QString device = HeldValue(task.before, key);
-        rows.append(QJsonObject{{"key", key}, {"device", device}, {"file", value}});
+        const QString device = ShownValue(key, HeldValue(task.before, key));
+        const QString file = ShownValue(key, value);
+        rows.append(QJsonObject{{"key", key}, {"device", device}, {"file", file}});
         if (!run.json)
-            Out() << Tr(MSG_DIFFERS_LINE).arg(key, device, value) << Qt::endl;
+            Out() << Tr(MSG_DIFFERS_LINE).arg(key, device, file) << Qt::endl;
     }
     run.Result(
         task,

@@ -48,8 +48,8 @@ int SendAndVerify(Invocation& run, const QList<QPair<QString, QString>>& wanted)
                 for (const ConfigParam& row : group.rows) {
                     if ((row.flags & PARAM_MODIFIED) == 0)
                         continue;
-                    const std::string bytes =
-                        std::string("set ") + row.key + ' ' + *row.value + '\r' + '\0';
+                    const std::string bytes = MaskedCommand(std::string("set ") + row.key + ' ' +
+                                                            *row.value + '\r' + '\0');
                     commands.append(EscapedBytes(bytes));
                     if (task->ok() && !run.json)
                         Out() << "  " << EscapedBytes(bytes) << Qt::endl;
@@ -79,9 +79,10 @@ int SendAndVerify(Invocation& run, const QList<QPair<QString, QString>>& wanted)
         QJsonArray rows;
         QStringList lines;
         for (const auto& [key, value] : notKept) {
-            const QString kept = HeldValue(task->after, key);
-            rows.append(QJsonObject{{"key", key}, {"sent", value}, {"device", kept}});
-            lines << Tr(MSG_NOT_KEPT_LINE).arg(key, value, kept);
+            const QString sent = ShownValue(key, value);
+            const QString kept = ShownValue(key, HeldValue(task->after, key));
+            rows.append(QJsonObject{{"key", key}, {"sent", sent}, {"device", kept}});
+            lines << Tr(MSG_NOT_KEPT_LINE).arg(key, sent, kept);
         }
         QString line = Tr(MSG_ALL_KEPT).arg(Settings(sentRows.size()));
         if (!notKept.isEmpty()) {

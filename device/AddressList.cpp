@@ -97,9 +97,6 @@ bool ParseAssignment(const QString& text, Assignment& out, QString& error)
         error = Tr(MSG_NOT_WRITABLE).arg(out.key);
         return false;
     }
-    if (const QString problem = ValueProblem(*row, out.value); !problem.isEmpty()) {
-        error = Tr(MSG_VALUE_INVALID).arg(out.key, out.value, problem);
-        return false;
-    }
-    return true;
+    error = InvalidValue(*row, out.value);
+    return error.isEmpty();
 }

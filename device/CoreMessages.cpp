@@ -1,6 +1,7 @@
 #include "CoreMessages.h"
 
 #include "ParamRules.h"
+#include "PasswordMask.h"
 
 #include <QStringList>
 
@@ -31,4 +32,12 @@ QString AllowedValues(const ConfigParam& row)
 QString ValueProblem(const ConfigParam& row, const QString& value)
 {
     return IsValidValue(row, value) ? QString() : Tr(MSG_ALLOWED).arg(AllowedValues(row));
+}
+
+QString InvalidValue(const ConfigParam& row, const QString& value)
+{
+    const QString key = QLatin1String(row.key);
+    const QString problem = ValueProblem(row, value);
+    return problem.isEmpty() ? problem
+                             : Tr(MSG_VALUE_INVALID).arg(key, ShownValue(key, value), problem);
 }

@@ -60,3 +60,6 @@ QString AllowedValues(const ConfigParam& row);
 // Why value is no valid value of row, naming what is allowed; empty when it
 // is valid.
 QString ValueProblem(const ConfigParam& row, const QString& value);
+// "KEY: value "VALUE" is not valid; allowed: ..." with the password's value
+// masked; empty when value is valid.
+QString InvalidValue(const ConfigParam& row, const QString& value);

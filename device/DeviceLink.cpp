@@ -164,7 +164,7 @@ void DeviceConnection::NextExchange()
     }
     const std::string& command = m_commands[m_next];
     if (command.empty()) {
-        Enter(Phase::Reading);
+        Enter(Phase::Reading, false);
         return;
     }
     Enter(Phase::Sending);
@@ -183,7 +183,7 @@ void DeviceConnection::NextExchange()
     OnBytesWritten();
 }
 
-void DeviceConnection::Enter(Phase phase)
+void DeviceConnection::Enter(Phase phase, bool commandSent)
 {
     m_phase = phase;
     m_deadline.start(m_timeoutMs);
@@ -191,7 +191,13 @@ void DeviceConnection::Enter(Phase phase)
         return;
     m_line.clear();
     m_skipLineFeed = m_lastReplyEndedInCr;
-    TakeReplyBytes(); // bytes that came before the reading began
+    // Bytes that came before the reading began. After a command, only the
+    // line feed of a CR LF may be among them: anything else is a line the
+    // device sent unasked, and every reply from then on would be taken as
+    // that of the command before it.
+    m_replyBeforeCommand = commandSent;
+    TakeReplyBytes();
+    m_replyBeforeCommand = false;
 }
 
 void DeviceConnection::OnBytesWritten()
@@ -199,7 +205,7 @@ void DeviceConnection::OnBytesWritten()
     if (m_phase != Phase::Sending || m_socket.bytesToWrite() > 0)
         return;
     if (m_readReplies) {
-        Enter(Phase::Reading);
+        Enter(Phase::Reading, true);
         return;
     }
     ExchangeDone();
@@ -216,6 +222,11 @@ void DeviceConnection::TakeReplyBytes()
             m_skipLineFeed = false;
             if (c == '\n')
                 continue;
+        }
+        if (m_replyBeforeCommand) {
+            // Not recorded: it may be the reply to any command, the password's too.
+            ReplyRead({DEVICE_OUT_OF_STEP, {}});
+            return;
         }
         if (c == '\r' || c == '\n') {
             m_lastReplyEndedInCr = (c == '\r');

@@ -36,6 +36,10 @@ enum DeviceResult : int {
     DEVICE_COMMAND_TOO_LONG = -8,  // a command over MAX_COMMAND_LENGTH bytes
     DEVICE_CONNECT_FAILED = -9,    // no connection could be made
     DEVICE_CANCELLED = -10,        // the user cancelled; the connection was closed
+    // A reply came before its command was sent: the device gave more lines
+    // than it was asked for, so no later reply can be told apart from the
+    // one before it.
+    DEVICE_OUT_OF_STEP = -11,
     // Every set was answered and the apply command sent, but the device did
     // not answer it: whether it applied the settings is not known. Neither
     // success nor a failure of the exchange, so it stands apart from both.
@@ -119,7 +123,7 @@ private:
     void Run(std::vector<std::string> commands, bool readReplies, ReplyHandler onReply,
              std::size_t lateFrom = NO_LATE_PART);
     void NextExchange();
-    void Enter(Phase phase);
+    void Enter(Phase phase, bool commandSent = false);
     void TakeReplyBytes();
     void ReplyRead(Reply reply);
     void ExchangeDone();
@@ -158,6 +162,7 @@ private:
     // empty reply of its own.
     std::string m_line;
     bool m_skipLineFeed = false;
+    bool m_replyBeforeCommand = false; // bytes taken now came before the command went out
     bool m_lastReplyEndedInCr = false;
     Reply m_lastReply;
 };

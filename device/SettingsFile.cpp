@@ -95,8 +95,8 @@ std::optional<SettingsFile> ReadSettingsFile(const QByteArray& json, QStringList
             if (!value.isString() || (row.flags & PARAM_WRITE) == 0)
                 continue;
             const QString text = value.toString();
-            if (const QString problem = ValueProblem(row, text); !problem.isEmpty())
-                problems << Tr(MSG_VALUE_INVALID).arg(QLatin1String(row.key), text, problem);
+            if (const QString problem = InvalidValue(row, text); !problem.isEmpty())
+                problems << problem;
             file.values.append({QString::fromLatin1(row.key), text});
         }
     }

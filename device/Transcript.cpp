@@ -2,27 +2,24 @@
 
 #include <QDateTime>
 
+#include <string_view>
+
 namespace {
 
-const std::string& PasswordKey()
+const std::string LINE_ENDS("\r\n\0", 3);
+
+// A reply's value: its bytes before the line end.
+std::string ValueOf(const std::string& bytes)
 {
-    static const std::string key =
-        DeviceSettings().Find(ROW_PASSWORD.group, ROW_PASSWORD.index)->key;
-    return key;
+    return bytes.substr(0, bytes.find_first_of(LINE_ENDS));
 }
 
-bool StartsWith(const std::string& text, const std::string& prefix)
+// A reply with its value masked, its line end kept.
+std::string MaskedReply(const std::string& bytes)
 {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-// A value's bytes replaced by the mask, its line end and zero byte kept.
-std::string Masked(const std::string& head, const std::string& bytes)
-{
-    const std::size_t end = bytes.find_first_of(std::string("\r\n\0", 3), head.size());
-    const std::string tail = end == std::string::npos ? std::string() : bytes.substr(end);
-    const bool empty = end == head.size() || bytes.size() == head.size();
-    return head + (empty ? std::string() : MASKED_VALUE.toStdString()) + tail;
+    const std::string value = ValueOf(bytes);
+    return (value.empty() ? std::string() : MASKED_VALUE.toStdString()) +
+           bytes.substr(value.size());
 }
 
 } // namespace
@@ -48,17 +45,16 @@ QString EscapedBytes(const std::string& bytes)
     return out;
 }
 
-void Transcript::Add(const char* tag, const QString& text)
+void Transcript::Add(const char* tag, std::string bytes, QString text, bool password)
 {
-    m_lines << QString("%1 %2 %3")
-                   .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs),
-                        QLatin1String(tag), text);
+    m_entries.append(
+        {QDateTime::currentDateTimeUtc(), tag, std::move(bytes), std::move(text), password});
 }
 
 void Transcript::Connecting(const QString& address, quint16 port)
 {
     m_maskReply = false;
-    Add("CONNECT", QString("%1:%2").arg(address).arg(port));
+    Add("CONNECT", {}, QString("%1:%2").arg(address).arg(port));
 }
 
 void Transcript::Connected()
@@ -68,20 +64,25 @@ void Transcript::Connected()
 
 void Transcript::Sent(const std::string& bytes)
 {
+    const std::string getPassword = "get " + PasswordKey() + '\r';
+    m_maskReply = bytes.compare(0, getPassword.size(), getPassword) == 0;
     const std::string setPassword = "set " + PasswordKey() + ' ';
-    m_maskReply = StartsWith(bytes, "get " + PasswordKey() + '\r');
-    Add("SEND", EscapedBytes(StartsWith(bytes, setPassword) ? Masked(setPassword, bytes) : bytes));
+    if (bytes.compare(0, setPassword.size(), setPassword) == 0 && bytes.size() > setPassword.size())
+        m_passwords.insert(ValueOf(bytes.substr(setPassword.size())));
+    Add("SEND", bytes);
 }
 
 void Transcript::Received(const std::string& bytes)
 {
-    Add("RECV", EscapedBytes(m_maskReply ? Masked({}, bytes) : bytes));
+    if (m_maskReply && !ValueOf(bytes).empty())
+        m_passwords.insert(ValueOf(bytes));
+    Add("RECV", bytes, {}, m_maskReply);
     m_maskReply = false;
 }
 
 void Transcript::Unfinished(const std::string& bytes)
 {
-    Add("PART", EscapedBytes(m_maskReply ? Masked({}, bytes) : bytes));
+    Add("PART", bytes, {}, m_maskReply);
 }
 
 void Transcript::Ended(DeviceResult result, const QString& socketError)
@@ -89,12 +90,36 @@ void Transcript::Ended(DeviceResult result, const QString& socketError)
     QString text = QString("%1 (%2)").arg(QLatin1String(ResultName(result))).arg(int(result));
     if (result == DEVICE_SOCKET_ERROR || result == DEVICE_CONNECT_FAILED)
         text += ": " + socketError;
-    Add("END", text);
+    Add("END", {}, text);
+}
+
+QString Transcript::Shown(const Entry& entry) const
+{
+    if (!entry.text.isEmpty() || entry.bytes.empty())
+        return entry.text;
+    if (std::string_view(entry.tag) == "SEND")
+        return EscapedBytes(MaskedCommand(entry.bytes));
+    // A reply: masked when it answered the password's command, or when it
+    // holds a value the password is known to have (a device whose replies
+    // are out of step gives it as the reply to another command).
+    const bool secret = entry.password || m_passwords.count(ValueOf(entry.bytes)) != 0;
+    return EscapedBytes(secret ? MaskedReply(entry.bytes) : entry.bytes);
+}
+
+QStringList Transcript::lines() const
+{
+    QStringList lines;
+    for (const Entry& entry : m_entries)
+        lines << QString("%1 %2 %3")
+                     .arg(entry.time.toString(Qt::ISODateWithMs), QLatin1String(entry.tag),
+                          Shown(entry));
+    return lines;
 }
 
 void Transcript::Clear()
 {
-    m_lines.clear();
+    m_entries.clear();
+    m_passwords.clear();
     m_maskReply = false;
 }
 
@@ -112,6 +137,7 @@ const char* ResultName(DeviceResult result)
     case DEVICE_COMMAND_TOO_LONG: return "DEVICE_COMMAND_TOO_LONG";
     case DEVICE_CONNECT_FAILED: return "DEVICE_CONNECT_FAILED";
     case DEVICE_CANCELLED: return "DEVICE_CANCELLED";
+    case DEVICE_OUT_OF_STEP: return "DEVICE_OUT_OF_STEP";
     case DEVICE_APPLY_UNCONFIRMED: return "DEVICE_APPLY_UNCONFIRMED";
     case DEVICE_READ_BACK_FAILED: return "DEVICE_READ_BACK_FAILED";
     }

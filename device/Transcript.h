@@ -1,22 +1,25 @@
 // The transcript of one exchange with a device, for support: each line
 // stamped with its time, what was sent and what came back with its bytes
 // escaped, and how it ended. The password's value never appears in it, since
-// transcripts get pasted into tickets.
+// transcripts get pasted into tickets: the lines are made when asked for,
+// from everything recorded, so that a value learnt late (the password sent,
+// or read back) is masked wherever it stands.
 #pragma once
 
 #include "DeviceLink.h"
+#include "PasswordMask.h"
 
+#include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <set>
 #include <string>
 
 // Bytes as the simulator logs them: CR, LF, NUL, backslash and the other
 // control bytes escaped (\r \n \0 \\ \xNN); the rest one character a byte.
 QString EscapedBytes(const std::string& bytes);
-
-// What stands in a transcript for the password's value.
-inline const QString MASKED_VALUE = QStringLiteral("********");
 
 class Transcript {
 public:
@@ -30,15 +33,24 @@ public:
     void Unfinished(const std::string& bytes);
     void Ended(DeviceResult result, const QString& socketError);
 
-    const QStringList& lines() const { return m_lines; }
-    QString text() const { return m_lines.join('\n'); }
+    QStringList lines() const;
+    QString text() const { return lines().join('\n'); }
     void Clear();
 
 private:
-    void Add(const char* tag, const QString& text);
+    struct Entry {
+        QDateTime time;
+        const char* tag;
+        std::string bytes; // what went out or came in, unescaped
+        QString text;      // or what the line says
+        bool password;     // a reply to the password's command
+    };
+    void Add(const char* tag, std::string bytes, QString text = {}, bool password = false);
+    QString Shown(const Entry& entry) const;
 
-    QStringList m_lines;
-    bool m_maskReply = false; // the reply to the last command holds the password
+    QList<Entry> m_entries;
+    std::set<std::string> m_passwords; // the password's values sent or read
+    bool m_maskReply = false;          // the reply to the last command holds the password
 };
 
 // The name of a result code, as a transcript gives it ("DEVICE_TIMED_OUT").

@@ -65,6 +65,7 @@ enum StringId {
     IDS_FAILURE_CONNECT = 280,
     IDS_FAILURE_CANCELLED = 281,
     IDS_FAILURE_UNKNOWN = 282,
+    IDS_FAILURE_OUT_OF_STEP = 283,
 
     // Find devices.
     IDS_FIND_CAPTION = 500,

@@ -207,6 +207,20 @@ private slots:
         QTest::newRow("an empty password")
             << QByteArrayList{"get PASSWORD\r" + nul} << QByteArrayList{"\r"}
             << QByteArray("SEND get PASSWORD\\r\\0|RECV \\r");
+        // Replies out of step: the password read or sent comes back as the
+        // reply to another command, before or after it is known.
+        QTest::newRow("the password sent, then read back as another key's")
+            << QByteArrayList{"get IPADDRESS\r" + nul, "set PASSWORD s3cret\r" + nul,
+                              "get IPADDRESS\r" + nul}
+            << QByteArrayList{"s3cret\r", "OK\r", "s3cret\r"}
+            << QByteArray("SEND get IPADDRESS\\r\\0|RECV ********\\r|"
+                          "SEND set PASSWORD ********\\r\\0|RECV OK\\r|"
+                          "SEND get IPADDRESS\\r\\0|RECV ********\\r");
+        QTest::newRow("the password read, and again as another key's")
+            << QByteArrayList{"get SSID\r" + nul, "get PASSWORD\r" + nul, "get DEVICEID\r" + nul}
+            << QByteArrayList{"s3cret\r", "s3cret\r", "-s3cret"}
+            << QByteArray("SEND get SSID\\r\\0|RECV ********\\r|SEND get PASSWORD\\r\\0|"
+                          "RECV ********\\r|SEND get DEVICEID\\r\\0|PART ********");
     }
 
     void transcriptsEscapeBytesAndMaskThePassword()

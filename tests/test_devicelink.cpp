@@ -150,6 +150,10 @@ private slots:
             << QStringList{"--silent"} << int(DEVICE_TIMED_OUT) << 0 << 1;
         QTest::newRow("over-long reply")
             << QStringList{"--long-reply", "FWVERSION"} << int(DEVICE_REPLY_TOO_LONG) << 1 << 2;
+        // Two lines to "get SSID": the second is there before "get PASSWORD"
+        // goes out, so it cannot be the reply to it.
+        QTest::newRow("two lines to one command")
+            << QStringList{"--set", "SSID=Net\r"} << int(DEVICE_OUT_OF_STEP) << 3 << 4;
     }
 
     void fetchStopsAtTheFirstUnreadReply()

@@ -53,7 +53,8 @@ QStringList CTolvoConfigDlg::MarkDeviceValues(const std::vector<ParamRow>& rows)
     QStringList lines;
     for (const ParamRow row : rows) {
         QWidget* field = RowControl(PageSet(), row);
-        const QString held = EscapedBytes(RowText(row));
+        const QString held = ShownValue(QLatin1String(FindParam(row.group, row.index)->key),
+                                        EscapedBytes(RowText(row)));
         m_marks->SetDeviceValue(field, held);
         m_deviceValueRows.push_back({row, ControlValue(field)});
         lines << LoadResourceString(IDS_LOAD_DEVICE_HOLDS).arg(RowName(PageSet(), row), held);

@@ -123,6 +123,7 @@ void CTolvoConfigDlg::ShowSaveOutcome(const DeviceRun& pushed, const QString& sa
     case DEVICE_CONNECTION_CLOSED:
     case DEVICE_REPLY_TOO_LONG:
     case DEVICE_CONNECT_FAILED:
+    case DEVICE_OUT_OF_STEP:
         ShowSaveFailure(pushed, LoadResourceString(IDS_SAVE_NOT_APPLIED));
         return;
     }

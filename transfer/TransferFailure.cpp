@@ -21,6 +21,7 @@ QString DescribeDeviceFailure(const DeviceRun& run)
         return LoadResourceString(IDS_FAILURE_COMMAND_TOO_LONG).arg(MAX_COMMAND_LENGTH);
     case DEVICE_CONNECT_FAILED: return LoadResourceString(IDS_FAILURE_CONNECT);
     case DEVICE_CANCELLED: return LoadResourceString(IDS_FAILURE_CANCELLED);
+    case DEVICE_OUT_OF_STEP: return LoadResourceString(IDS_FAILURE_OUT_OF_STEP);
     }
     return LoadResourceString(IDS_FAILURE_UNKNOWN).arg(int(run.result));
 }
