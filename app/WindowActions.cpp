@@ -3,6 +3,7 @@
 // window's context menu.
 #include "CTolvoConfigDlg.h"
 
+#include "ActionKeysFirst.h"
 #include "DeviceScan.h"
 #include "DialogTemplate.h"
 #include "FindDevicesDlg.h"
@@ -58,6 +59,7 @@ void CTolvoConfigDlg::AddWindowActions()
         connect(action, &QAction::triggered, this, [this, id = entry.button] { OnCommand(id); });
         addAction(action);
     }
+    new ActionKeysFirst(this);
 }
 
 void CTolvoConfigDlg::FindDevices()

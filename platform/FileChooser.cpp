@@ -1,6 +1,7 @@
 #include "FileChooser.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace {
 
@@ -8,12 +9,22 @@ FileChoiceScript* activeScript = nullptr;
 
 } // namespace
 
-QString ChooseFile(QWidget* owner, FileChoice kind, const QString& caption, const QString& filter)
+QString ChooseFile(QWidget* owner, FileChoice kind, const QString& caption, const QString& filter,
+                   const QString& defaultSuffix)
 {
-    if (activeScript != nullptr)
-        return activeScript->Next(caption);
-    return kind == FileChoice::Open ? QFileDialog::getOpenFileName(owner, caption, {}, filter)
-                                    : QFileDialog::getSaveFileName(owner, caption, {}, filter);
+    if (activeScript != nullptr) {
+        const QString path = activeScript->Next(caption);
+        const bool addSuffix = !path.isEmpty() && QFileInfo(path).suffix().isEmpty();
+        return addSuffix && !defaultSuffix.isEmpty() ? path + '.' + defaultSuffix : path;
+    }
+    QFileDialog dialog(owner, caption, {}, filter);
+    dialog.setAcceptMode(kind == FileChoice::Open ? QFileDialog::AcceptOpen
+                                                  : QFileDialog::AcceptSave);
+    dialog.setFileMode(kind == FileChoice::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
 }
 
 FileChoiceScript::FileChoiceScript()

@@ -9,11 +9,15 @@ class QWidget;
 
 enum class FileChoice { Open, Save };
 
-// The path chosen; empty when the user cancelled.
-QString ChooseFile(QWidget* owner, FileChoice kind, const QString& caption, const QString& filter);
+// The path chosen; empty when the user cancelled. A name chosen without a
+// suffix gets defaultSuffix from the dialog itself, before it asks whether
+// to replace a file, so that the question is about the file written.
+QString ChooseFile(QWidget* owner, FileChoice kind, const QString& caption, const QString& filter,
+                   const QString& defaultSuffix = {});
 
-// Answers ChooseFile with the next path (an empty one cancels) and records
-// the captions it was asked with.
+// Answers ChooseFile with the next path (an empty one cancels; one without
+// a suffix gets the default suffix, as from the dialog) and records the
+// captions it was asked with.
 class FileChoiceScript {
 public:
     FileChoiceScript();

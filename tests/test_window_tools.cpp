@@ -12,20 +12,25 @@
 #include "Profile.h"
 #include "Prompts.h"
 #include "SimProcess.h"
+#include "TabControl.h"
 #include "TolvoPortRouting.h"
 #include "TolvoPortSettings.h"
 #include "TolvoWiFi.h"
+#include "Transcript.h"
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <memory>
 
@@ -344,6 +349,94 @@ private slots:
         QVERIFY(!marked());
     }
 
+    // Every key of the window's actions works wherever the focus is in the
+    // window (a text field takes Ctrl+E as "end of line" on X11).
+    void actionKeysWorkWhereverTheFocusIs_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("caption"); // of the file chooser the key opens
+        QTest::addColumn<int>("page");        // shown, -1 for the window's own controls
+        QTest::addColumn<QString>("field");
+        for (const auto& [key, caption] :
+             {std::pair{int(Qt::Key_E), "Export Settings"}, {int(Qt::Key_I), "Import Settings"}}) {
+            const QString keyName = QKeySequence(key).toString();
+            QTest::addRow("Ctrl+%s from the SSID", qPrintable(keyName))
+                << key << caption << 1 << "SSID";
+            QTest::addRow("Ctrl+%s from the address", qPrintable(keyName))
+                << key << caption << -1 << "address";
+            QTest::addRow("Ctrl+%s from a list's edit field", qPrintable(keyName))
+                << key << caption << 2 << "list";
+            QTest::addRow("Ctrl+%s from Exit", qPrintable(keyName))
+                << key << caption << -1 << "Exit";
+        }
+    }
+
+    void actionKeysWorkWhereverTheFocusIs()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, caption);
+        QFETCH(int, page);
+        QFETCH(QString, field);
+        Loaded loaded = LoadFrom();
+        QVERIFY(loaded.sim);
+        CTolvoConfigDlg& dlg = *loaded.dlg;
+        QVERIFY(ShowActive(&dlg));
+        if (page >= 0) {
+            dlg.m_tab->setCurrentIndex(page);
+            dlg.ShowSelectedPage();
+        }
+        const QMap<QString, QWidget*> fields{
+            {"SSID", dlg.m_pWiFi->m_ssidEdit},
+            {"address",
+             qobject_cast<IpAddressCtrl*>(dlg.Control(CTolvoConfigDlg::IDC_DEVICE_ADDRESS))
+                 ->field(1)},
+            {"list", dlg.m_pPortSettings->m_rs232BaudCombo}, // its edit field has the keys
+            {"Exit", dlg.Control(IDCANCEL)}};
+        QWidget* focus = fields.value(field);
+        focus->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), focus);
+        FileChoiceScript files; // answers "cancel"
+        PromptScript script;
+        QTest::keyClick(focus, Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(files.asked(), QList<QString>{caption});
+    }
+
+    // Export's file chooser adds the suffix itself, so that its question
+    // whether to replace a file is about the file that is written.
+    void exportAsksBeforeReplacingTheFileItWrites()
+    {
+        Loaded loaded = LoadFrom();
+        QVERIFY(loaded.sim);
+        const QString named = m_dir->filePath("site");
+        QFile existing(named + ".json");
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write("kept");
+        existing.close();
+        QVERIFY(ShowActive(loaded.dlg.get()));
+        bool asked = false;
+        // The real file dialog: type the name without its suffix, then
+        // answer the question that follows with No.
+        QTimer::singleShot(0, this, [&] {
+            auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(chooser != nullptr);
+            QTimer::singleShot(0, this, [&] {
+                auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                asked = question != nullptr;
+                if (question)
+                    question->button(QMessageBox::No)->click();
+                chooser->reject();
+            });
+            chooser->selectFile(named);
+            QMetaObject::invokeMethod(chooser, "accept"); // as Save does
+        });
+        PromptScript script;
+        loaded.dlg->ExportSettings();
+        QVERIFY(asked);
+        QVERIFY(existing.open(QIODevice::ReadOnly));
+        QCOMPARE(existing.readAll(), QByteArray("kept"));
+        QVERIFY(!QFile::exists(named));
+    }
+
     void transcriptOfAFailedLoadHoldsTheExchangeAndNoPassword()
     {
         auto sim = StartSim(m_address, {"--close-after", "6"});
@@ -368,6 +461,61 @@ private slots:
         QVERIFY(err.contains(" RECV ********\\r"));
         QVERIFY(err.contains(" END DEVICE_OK (0)"));
         QVERIFY(!err.contains("tolvo1234"));
+    }
+
+    // The password in no box the window shows, nor in any box's details,
+    // whatever the device does; data: the simulator's options, the action
+    // (load, save of a new password, import of a file) and the password.
+    void noBoxShowsThePassword_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("password");
+        const QString probe = "Zq9-Leak-Probe";
+        const QString held = "--set=PASSWORD=" + probe;
+        QTest::newRow("a load cut short")
+            << QStringList{held, "--close-after", "6"} << "load" << probe;
+        QTest::newRow("a load out of step")
+            << QStringList{held, "--set", "SSID=Net\r"} << "load" << probe;
+        QTest::newRow("a save the device does not keep")
+            << QStringList{"--ignore-set", "PASSWORD"} << "save" << probe;
+        QTest::newRow("a save whose apply is unanswered")
+            << QStringList{"--apply-unanswered", "silent"} << "save" << probe;
+        QTest::newRow("an import of an invalid password") << QStringList{} << "import"
+                                                          << "Site\u20acSecret-2024";
+    }
+
+    void noBoxShowsThePassword()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, action);
+        QFETCH(QString, password);
+        auto sim = StartSim(m_address, options);
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow(m_address);
+        dlg->m_deviceTimeoutMs = 2000;
+        PromptScript script;
+        dlg->LoadConfiguration();
+        if (action == "save") {
+            dlg->m_pWiFi->m_passwordEdit->setText(password);
+            dlg->SaveConfiguration();
+        } else if (action == "import") {
+            QFile file(m_dir->filePath("in.json"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(SettingsJson(QString(R"("PASSWORD": "%1")").arg(password)));
+            file.close();
+            FileChoiceScript files;
+            files.Answer(file.fileName());
+            dlg->ImportSettings();
+        }
+        QVERIFY(!script.shown().isEmpty());
+        const QByteArray utf8 = password.toUtf8();
+        for (const Prompt& shown : script.shown()) {
+            const QString all = shown.text + '\n' + shown.details;
+            QVERIFY2(!all.contains(password) && !all.toUtf8().contains(utf8) &&
+                         !all.contains(EscapedBytes(password.toStdString())),
+                     qPrintable(all));
+        }
     }
 
     void oddDeviceValuesAreShownMarkedAndKept_data()

@@ -14,7 +14,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QScopeGuard>
 
 namespace {
@@ -51,12 +50,10 @@ void CTolvoConfigDlg::ExportSettings()
     }
     const SettingsFile file =
         FileOfModifiedRows(ConfigTable, DottedText(*m_loadedFrom), QDateTime::currentDateTimeUtc());
-    QString path = ChooseFile(this, FileChoice::Save, LoadResourceString(IDS_EXPORT_CAPTION),
-                              LoadResourceString(IDS_FILE_FILTER));
+    const QString path = ChooseFile(this, FileChoice::Save, LoadResourceString(IDS_EXPORT_CAPTION),
+                                    LoadResourceString(IDS_FILE_FILTER), FILE_SUFFIX);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += '.' + FILE_SUFFIX;
     QString error;
     if (!SaveFileAtomically(path, SettingsFileJson(file), error)) {
         ShowPrompt(this, {error, LoadResourceString(IDS_EXPORT_FAILED_CAPTION), PromptIcon::Error});
