@@ -10,6 +10,8 @@ import json
 import os
 import tempfile
 
+from ansible.module_utils.six import string_types
+
 # The --json schema versions these modules read (docs/json-output.md).
 SCHEMA_VERSIONS = (1,)
 SETTINGS_FORMAT = 'tolvo-s-settings'
@@ -22,6 +24,12 @@ COMMON_ARGUMENTS = dict(
     timeout=dict(type='int', default=5000),
     tolvoctl=dict(type='path', default='tolvoctl'),
 )
+
+
+def setting_text(value):
+    """A setting's value as the module takes it: text as it is, anything else
+    as JSON writes it (11, true)."""
+    return value if isinstance(value, string_types) else json.dumps(value).strip('"')
 
 
 def masked(values):
