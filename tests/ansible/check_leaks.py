@@ -180,8 +180,10 @@ def main():
         shown = playbook(collections, inventory, work / "shown.json", "-e", variables, "--tags", "shown",
                          playbook_file="leaks.yml", environment={"HOME": str(work / "shown-home")})
         results = shown.task("Read, the password asked for")
-        check("tolvo_info with show_password returns the password as the module holds it",
-              all(results.get(h, {}).get("settings", {}).get("PASSWORD") == held(int(h[-2:]))
+        check("tolvo_info with show_password returns the password as the module holds it, "
+              "the fact masked",
+              all(results.get(h, {}).get("settings", {}).get("PASSWORD") == held(int(h[-2:])) and
+                  results[h]["ansible_facts"]["tolvo_settings"]["PASSWORD"] == MASK
                   for h in HOSTS), shown.output[-2000:])
     finally:
         sims.stop_all()
