@@ -83,12 +83,23 @@ def settings_file(path, settings):
                                            "settings": settings}, ensure_ascii=False))
 
 
+def cut_short(folder, tolvoctl):
+    """A tolvoctl whose output of get ends after the password, as when it is
+    killed; its path."""
+    path = folder / "tolvoctl-cut-short"
+    path.write_text('#!/bin/sh\nif [ "$1" = get ]; then "%s" "$@" | sed /PASSWORD/q; exit 1; fi\n'
+                    'exec "%s" "$@"\n' % (tolvoctl, tolvoctl))
+    path.chmod(0o700)
+    return str(path)
+
+
 def prepare(work, tolvoctl):
     """The inventory and the extra-vars file, which hold the passwords as a
     user's own files do: outside the folder searched."""
     given = work / "given"
     given.mkdir(mode=0o700)
-    variables = {"tolvoctl": tolvoctl, "given_password": GIVEN, "invalid_password": INVALID_GIVEN,
+    variables = {"tolvoctl": tolvoctl, "cut_short_tolvoctl": cut_short(given, tolvoctl),
+                 "given_password": GIVEN, "invalid_password": INVALID_GIVEN,
                  "src_file": settings_file(given / "site.json", {"PASSWORD": FILED, "SSID": "LeakNet"}),
                  "invalid_src_file": settings_file(given / "invalid.json", {"PASSWORD": INVALID_FILED})}
     inventory = write_private(given / "inventory.json", json.dumps({"tolvo": {"hosts": HOSTS}}))
@@ -142,6 +153,9 @@ def check_results(check, run, searched, held):
     check("a module that does not keep the password fails naming the key alone",
           each(given, ["unit03"], lambda r: r.get("not_kept") == ["PASSWORD"] and MASK in r["msg"]),
           given.get("unit03", {}).get("msg"))
+    cut = run.task("Output cut short")
+    check("tolvoctl's output cut short fails the task, naming the command",
+          each(cut, HOSTS, lambda r: r.get("failed") and "tolvoctl get" in r.get("msg", "")), "")
     for task in ("Invalid in settings", "Invalid in a src file"):
         results = run.task(task)
         check("%s: the task fails, naming PASSWORD" % task,
