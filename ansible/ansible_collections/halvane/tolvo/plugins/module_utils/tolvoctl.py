@@ -57,7 +57,9 @@ class Tolvoctl(object):
         try:
             document = json.loads(out)
         except ValueError:
-            self.module.fail_json(msg='tolvoctl %s: %s' % (arguments[0], err.strip() or out.strip()),
+            # Not stdout: a document cut short may hold the password.
+            self.module.fail_json(msg='tolvoctl %s: %s' % (arguments[0], err.strip() or
+                                                           'no --json document (exit status %d)' % rc),
                                   rc=rc)
         if document.get('schemaVersion') not in SCHEMA_VERSIONS:
             self.module.fail_json(msg='tolvoctl speaks --json schema version %s; this collection '
