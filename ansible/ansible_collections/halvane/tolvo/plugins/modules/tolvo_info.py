@@ -24,6 +24,7 @@ options:
         on disk.
     type: bool
     default: false
+    version_added: 1.1.0
 extends_documentation_fragment:
   - halvane.tolvo.tolvoctl
 notes:

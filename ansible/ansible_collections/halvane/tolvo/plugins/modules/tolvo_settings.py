@@ -35,6 +35,7 @@ options:
         its value (C(no_log)), and masks it wherever it appears in the result.
       - A C(PASSWORD) in I(settings) replaces this value; this value replaces one in I(src).
     type: str
+    version_added: 1.1.0
   src:
     description:
       - A settings file (the format of C(tolvoctl backup)) on the control node.
