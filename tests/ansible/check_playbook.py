@@ -7,6 +7,7 @@ usage: check_playbook.py TOLVOCTL TOLVO_SIM COLLECTIONS_FOLDER
 """
 import json
 import pathlib
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -108,6 +109,10 @@ def main():
               unreachable.stats["unit20"]["failures"] == 1, json.dumps(unreachable.results()))
     finally:
         sims.stop_all()
+    if check.failed:
+        print("The run's files are kept in", work)
+    else:
+        shutil.rmtree(work)
     return check.finish()
 
 
