@@ -1,15 +1,24 @@
 # -*- coding: utf-8 -*-
-# A stdout callback for the tests: at the end of the run, one JSON document
-# with each task's result per host and the run's statistics per host.
+# A callback for the tests: at the end of the run, one JSON document with each
+# task's result per host and the run's statistics per host, written to a file;
+# the output stays the default one, as a user sees it.
 
 from __future__ import absolute_import, division, print_function
 __metaclass__ = type
 
 DOCUMENTATION = '''
 name: report
-type: stdout
-short_description: The run as one JSON document, for tests
-description: Each task's result per host and the statistics per host, printed at the end.
+type: aggregate
+short_description: The run as one JSON document in a file, for tests
+description: Each task's result per host and the statistics per host, written at the end.
+requirements:
+  - enabled in callbacks_enabled
+options:
+  path:
+    description: The file the document is written to.
+    required: true
+    env:
+      - name: TOLVO_ANSIBLE_REPORT
 '''
 
 import json
@@ -19,8 +28,9 @@ from ansible.plugins.callback import CallbackBase
 
 class CallbackModule(CallbackBase):
     CALLBACK_VERSION = 2.0
-    CALLBACK_TYPE = 'stdout'
+    CALLBACK_TYPE = 'aggregate'
     CALLBACK_NAME = 'report'
+    CALLBACK_NEEDS_ENABLED = True
 
     def __init__(self):
         super(CallbackModule, self).__init__()
@@ -42,7 +52,11 @@ class CallbackModule(CallbackBase):
     def v2_runner_on_unreachable(self, result):
         self._record(result, unreachable=True)
 
+    def v2_runner_on_skipped(self, result):
+        self._record(result, skipped=True)
+
     def v2_playbook_on_stats(self, stats):
         hosts = sorted(stats.processed.keys())
         summary = dict((host, stats.summarize(host)) for host in hosts)
-        self._display.display(json.dumps({'tasks': self.tasks, 'stats': summary}, default=str))
+        with open(self.get_option('path'), 'w') as stream:
+            json.dump({'tasks': self.tasks, 'stats': summary}, stream, default=str)

@@ -12,7 +12,8 @@ class ModuleDocFragment(object):
 options:
   address:
     description:
-      - The module's IPv4 address. Defaults to C(ansible_host), else the inventory name.
+      - The module's IPv4 address. Defaults to the host's C(ansible_host), rendered (it may be a
+        template such as C({{ dev_ip }})), else the inventory name.
     type: str
   port:
     description: The module's command service port.

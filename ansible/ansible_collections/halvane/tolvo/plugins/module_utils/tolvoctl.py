@@ -10,6 +10,8 @@ import json
 import os
 import tempfile
 
+from ansible.module_utils.six import string_types
+
 # The --json schema versions these modules read (docs/json-output.md).
 SCHEMA_VERSIONS = (1,)
 SETTINGS_FORMAT = 'tolvo-s-settings'
@@ -22,6 +24,12 @@ COMMON_ARGUMENTS = dict(
     timeout=dict(type='int', default=5000),
     tolvoctl=dict(type='path', default='tolvoctl'),
 )
+
+
+def setting_text(value):
+    """A setting's value as the module takes it: text as it is, anything else
+    as JSON writes it (11, true)."""
+    return value if isinstance(value, string_types) else json.dumps(value).strip('"')
 
 
 def masked(values):
@@ -49,7 +57,9 @@ class Tolvoctl(object):
         try:
             document = json.loads(out)
         except ValueError:
-            self.module.fail_json(msg='tolvoctl %s: %s' % (arguments[0], err.strip() or out.strip()),
+            # Not stdout: a document cut short may hold the password.
+            self.module.fail_json(msg='tolvoctl %s: %s' % (arguments[0], err.strip() or
+                                                           'no --json document (exit status %d)' % rc),
                                   rc=rc)
         if document.get('schemaVersion') not in SCHEMA_VERSIONS:
             self.module.fail_json(msg='tolvoctl speaks --json schema version %s; this collection '

@@ -14,11 +14,22 @@ description:
   - Reads every setting of the module with C(tolvoctl get) on the control node and returns them,
     also as the fact C(tolvo_settings). Read-only; never reports C(changed).
   - Run it on the control node (C(delegate_to) set to C(localhost), or C(connection) set to C(local)).
+options:
+  show_password:
+    description:
+      - Return the setting C(PASSWORD) in I(settings) as the module holds it. By default it is
+        returned as asterisks (C(********)), so that C(-v) output and registered results do not
+        hold it.
+      - The fact C(tolvo_settings) has it as asterisks either way, since a fact cache keeps facts
+        on disk.
+    type: bool
+    default: false
+    version_added: 1.1.0
 extends_documentation_fragment:
   - halvane.tolvo.tolvoctl
 notes:
   - Supports check mode (it reads in check mode too).
-  - The password is returned as the module holds it.
+  - The password is returned as asterisks unless I(show_password) is set; in the fact, always.
 seealso:
   - module: halvane.tolvo.tolvo_settings
 author:
@@ -33,11 +44,20 @@ EXAMPLES = r'''
 
 - ansible.builtin.debug:
     msg: "{{ inventory_hostname }} is on channel {{ tolvo_settings.CHANNEL }}"
+
+- name: Read a module's settings, the password too
+  halvane.tolvo.tolvo_info:
+    show_password: true
+  delegate_to: localhost
+  register: with_password
+  no_log: true
 '''
 
 RETURN = r'''
 settings:
-  description: The 25 settings, KEY to value, as the module holds them.
+  description:
+    - The 25 settings, KEY to value, as the module holds them; C(PASSWORD) as C(********) unless
+      I(show_password) is set.
   returned: success
   type: dict
   sample: {"SERIALN": "TS-240117-0042", "CHANNEL": "6", "SSID": "TolvoNet"}
@@ -47,19 +67,21 @@ ansible_facts:
   type: dict
   contains:
     tolvo_settings:
-      description: The 25 settings.
+      description: The 25 settings, C(PASSWORD) as asterisks.
       type: dict
 '''
 
 from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.halvane.tolvo.plugins.module_utils.tolvoctl import (
-    COMMON_ARGUMENTS, Tolvoctl)
+    COMMON_ARGUMENTS, Tolvoctl, masked)
 
 
 def main():
-    module = AnsibleModule(argument_spec=dict(COMMON_ARGUMENTS), supports_check_mode=True)
-    settings = Tolvoctl(module).read()
-    module.exit_json(changed=False, settings=settings, ansible_facts=dict(tolvo_settings=settings))
+    arguments = dict(COMMON_ARGUMENTS, show_password=dict(type='bool', default=False))
+    module = AnsibleModule(argument_spec=arguments, supports_check_mode=True)
+    held = Tolvoctl(module).read()
+    settings = held if module.params['show_password'] else masked(held)
+    module.exit_json(changed=False, settings=settings, ansible_facts=dict(tolvo_settings=masked(held)))
 
 
 if __name__ == '__main__':

@@ -26,7 +26,16 @@ options:
       - The settings, each KEY with its VALUE, the keys as the module names them (C(CHANNEL),
         C(SSID), C(RS232 baudrate), ...). Values are taken as text.
       - Where a key is also in I(src), this value wins.
+      - A C(PASSWORD) given here is moved to I(password) before the module runs, so that Ansible
+        never logs its value; the other values are logged as given.
     type: dict
+  password:
+    description:
+      - The setting C(PASSWORD), the module's Wi-Fi password. Ansible neither logs nor returns
+        its value (C(no_log)), and masks it wherever it appears in the result.
+      - A C(PASSWORD) in I(settings) replaces this value; this value replaces one in I(src).
+    type: str
+    version_added: 1.1.0
   src:
     description:
       - A settings file (the format of C(tolvoctl backup)) on the control node.
@@ -36,7 +45,8 @@ extends_documentation_fragment:
 notes:
   - Supports check mode (nothing is sent; the changes that would be made are reported) and diff
     mode (before and after of each changed key; the password is shown as asterisks).
-  - One of I(settings) and I(src) is required.
+  - One of I(settings), I(src) and I(password) is required.
+  - The password is shown as asterisks in every result, message and diff.
 seealso:
   - module: halvane.tolvo.tolvo_info
 author:
@@ -76,13 +86,14 @@ applied:
 
 from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.halvane.tolvo.plugins.module_utils.tolvoctl import (
-    COMMON_ARGUMENTS, Tolvoctl, masked)
+    COMMON_ARGUMENTS, PASSWORD_KEY, Tolvoctl, masked, setting_text)
 
 import json
 
 
 def wanted_settings(module):
-    """The settings to hold: src's, then settings' over them, all as text."""
+    """The settings to hold: src's, then password and settings over them, all
+    as text."""
     wanted = {}
     if module.params['src']:
         try:
@@ -90,15 +101,18 @@ def wanted_settings(module):
                 wanted.update(json.load(stream).get('settings', {}))
         except (IOError, OSError, ValueError, AttributeError) as error:
             module.fail_json(msg='%s: %s' % (module.params['src'], error))
+    if module.params['password'] is not None:
+        wanted[PASSWORD_KEY] = module.params['password']
     for key, value in (module.params['settings'] or {}).items():
-        wanted[key] = value if isinstance(value, str) else json.dumps(value).strip('"')
+        wanted[key] = setting_text(value)
     return wanted
 
 
 def main():
-    arguments = dict(COMMON_ARGUMENTS, settings=dict(type='dict'), src=dict(type='path'))
+    arguments = dict(COMMON_ARGUMENTS, settings=dict(type='dict'), src=dict(type='path'),
+                     password=dict(type='str', no_log=True))
     module = AnsibleModule(argument_spec=arguments, supports_check_mode=True,
-                           required_one_of=[('settings', 'src')])
+                           required_one_of=[('settings', 'src', 'password')])
     tool = Tolvoctl(module)
     wanted = wanted_settings(module)
 

@@ -1,0 +1,212 @@
+#!/usr/bin/env python3
+"""The Wi-Fi password through the Ansible collection: the playbook leaks.yml
+with -vvv over three simulated modules that hold a distinctive password,
+then a search of everything the run wrote for that password and for the
+ones the tasks give: the whole output, what the modules sent to syslog and
+the journal (recorded by log_seam/sitecustomize.py), Ansible's log, the fact
+cache and every file left in the run's home and temporary folders, except
+owner-only settings files. The tasks' results are checked too, so that a
+clean search means the password went through, not that nothing ran.
+
+usage: check_leaks.py TOLVOCTL TOLVO_SIM COLLECTIONS_FOLDER
+"""
+import json
+import pathlib
+import re
+import shutil
+import stat
+import subprocess
+import sys
+import tempfile
+
+from harness import HERE, Checks, Simulators, address, playbook
+
+MASK = "********"
+# Each password by what carries it. The modules start with HELD, which is not
+# Latin-1: they keep "?" for the euro sign.
+HELD = "Site€Secret-2024"
+GIVEN = "Dict-Pässword-7731"  # in settings:
+FILED = "Src-Pässword-5519"  # in a src: file
+INVALID_GIVEN = "Dict€Invalid-4409"  # not Latin-1, in settings:
+INVALID_FILED = "Src€Invalid-3307"  # not Latin-1, in a src: file
+SECRETS = {"the modules' password": HELD, "the password in settings:": GIVEN,
+           "the password in a src: file": FILED, "an invalid password in settings:": INVALID_GIVEN,
+           "an invalid password in a src: file": INVALID_FILED}
+HOSTS = {"unit01": {"ansible_host": address(1)},
+         "unit02": {"ansible_host": "{{ sim_ip }}", "sim_ip": address(2)},  # templated
+         "unit03": {"ansible_host": address(3)}}  # does not keep a new password
+KEEPING = ("unit01", "unit02")
+
+
+def forms(secret):
+    """The ways a program may write the secret: its UTF-8 bytes, JSON's and
+    Python's escapes, as a Latin-1 device holds it, and its longest ASCII
+    part, which any other escape leaves as it is."""
+    yield "UTF-8", secret.encode()
+    yield "JSON escape", json.dumps(secret)[1:-1].encode()
+    yield "Python escape", repr(secret.encode())[2:-1].encode()
+    yield "Latin-1", secret.encode("latin-1", "replace")
+    yield "ASCII part", max(re.findall("[ -~]+", secret), key=len).encode()
+
+
+def owner_only_settings_file(path):
+    if stat.S_IMODE(path.stat().st_mode) & 0o077:
+        return False
+    try:
+        return json.loads(path.read_bytes()).get("format") == "tolvo-s-settings"
+    except (ValueError, AttributeError):
+        return False
+
+
+def leaks(folder):
+    """(secret's description, form, file) of each secret found in a file
+    under folder."""
+    found = []
+    for path in sorted(p for p in folder.rglob("*") if p.is_file() and not p.is_symlink()):
+        if owner_only_settings_file(path):
+            continue
+        data = path.read_bytes()
+        for description, secret in SECRETS.items():
+            found += [(description, form, str(path.relative_to(folder)))
+                      for form, written in forms(secret) if written in data]
+    return found
+
+
+def write_private(path, text):
+    path.touch(mode=0o600)
+    path.write_text(text, encoding="utf-8")
+    return str(path)
+
+
+def settings_file(path, settings):
+    return write_private(path, json.dumps({"format": "tolvo-s-settings", "version": 1,
+                                           "settings": settings}, ensure_ascii=False))
+
+
+def cut_short(folder, tolvoctl):
+    """A tolvoctl whose output of get ends after the password, as when it is
+    killed; its path."""
+    path = folder / "tolvoctl-cut-short"
+    path.write_text('#!/bin/sh\nif [ "$1" = get ]; then "%s" "$@" | sed /PASSWORD/q; exit 1; fi\n'
+                    'exec "%s" "$@"\n' % (tolvoctl, tolvoctl))
+    path.chmod(0o700)
+    return str(path)
+
+
+def prepare(work, tolvoctl):
+    """The inventory and the extra-vars file, which hold the passwords as a
+    user's own files do: outside the folder searched."""
+    given = work / "given"
+    given.mkdir(mode=0o700)
+    variables = {"tolvoctl": tolvoctl, "cut_short_tolvoctl": cut_short(given, tolvoctl),
+                 "given_password": GIVEN, "invalid_password": INVALID_GIVEN,
+                 "src_file": settings_file(given / "site.json", {"PASSWORD": FILED, "SSID": "LeakNet"}),
+                 "invalid_src_file": settings_file(given / "invalid.json", {"PASSWORD": INVALID_FILED})}
+    inventory = write_private(given / "inventory.json", json.dumps({"tolvo": {"hosts": HOSTS}}))
+    return inventory, "@" + write_private(given / "vars.json", json.dumps(variables))
+
+
+def searched_run(collections, inventory, variables, searched):
+    """The playbook with -vvv, everything it writes kept in searched."""
+    for folder in ("home", "tmp", "facts"):
+        (searched / folder).mkdir(parents=True)
+    environment = {"HOME": str(searched / "home"), "TMPDIR": str(searched / "tmp"),
+                   "ANSIBLE_LOG_PATH": str(searched / "ansible.log"),
+                   "ANSIBLE_CACHE_PLUGIN": "jsonfile",
+                   "ANSIBLE_CACHE_PLUGIN_CONNECTION": str(searched / "facts"),
+                   "PYTHONPATH": str(HERE / "log_seam"),
+                   "TOLVO_LOG_RECORD": str(searched / "syslog-and-journal.jsonl")}
+    run = playbook(collections, inventory, searched / "report.json", "-vvv", "-e", variables,
+                   playbook_file="leaks.yml", environment=environment)
+    (searched / "output.txt").write_text(run.output, encoding="utf-8", errors="backslashreplace")
+    return run
+
+
+def each(results, hosts, holds):
+    """Whether every one of hosts has a result of which holds is true."""
+    return all(h in results and holds(results[h]) for h in hosts)
+
+
+def check_results(check, run, searched, held):
+    """The tasks did what the search relies on: each password went through."""
+    read = run.task("Read")
+    check("tolvo_info reads every module, one reached through a templated ansible_host",
+          each(read, HOSTS, lambda r: not r.get("failed")), json.dumps(read, ensure_ascii=False)[:3000])
+    check("tolvo_info returns the password masked, in settings and in the fact",
+          each(read, HOSTS, lambda r: r.get("settings", {}).get("PASSWORD") == MASK and
+               r.get("ansible_facts", {}).get("tolvo_settings", {}).get("PASSWORD") == MASK), "")
+    cached = [json.loads(p.read_text()).get("tolvo_settings", {}).get("PASSWORD")
+              for p in sorted((searched / "facts").iterdir())]
+    check("the fact cache holds the fact of each module, the password masked",
+          cached == [MASK] * len(HOSTS), str(len(cached)) + " facts")
+    dry = run.task("Dry run")
+    check("a dry run with diff reports the password masked, before and after",
+          each(dry, HOSTS, lambda r: r.get("changed") and
+               r.get("diff", {}).get("before", {}).get("PASSWORD") == MASK and
+               r["diff"].get("after", {}).get("PASSWORD") == MASK),
+          json.dumps(dry, ensure_ascii=False)[:3000])
+    given, filed = run.task("From settings"), run.task("From a src file")
+    check("the password in settings: and then the one in a src: file are set",
+          each(given, KEEPING, lambda r: r.get("changed")) and
+          each(filed, KEEPING, lambda r: r.get("changed")) and
+          held(1) == FILED, "%s %s" % (json.dumps(given, ensure_ascii=False)[:2000], held(1)))
+    check("a module that does not keep the password fails naming the key alone",
+          each(given, ["unit03"], lambda r: r.get("not_kept") == ["PASSWORD"] and MASK in r["msg"]),
+          given.get("unit03", {}).get("msg"))
+    cut = run.task("Output cut short")
+    check("tolvoctl's output cut short fails the task, naming the command",
+          each(cut, HOSTS, lambda r: r.get("failed") and "tolvoctl get" in r.get("msg", "")), "")
+    for task in ("Invalid in settings", "Invalid in a src file"):
+        results = run.task(task)
+        check("%s: the task fails, naming PASSWORD" % task,
+              each(results, HOSTS, lambda r: r.get("failed") and "PASSWORD" in r.get("msg", "")), "")
+    record = (searched / "syslog-and-journal.jsonl").read_text()
+    check("the log seam recorded both modules' invocations",
+          "halvane.tolvo.tolvo_info" in record and "halvane.tolvo.tolvo_settings" in record, record[:500])
+
+
+def main():
+    tolvoctl, sim = (str(pathlib.Path(arg).resolve()) for arg in sys.argv[1:3])
+    collections = pathlib.Path(sys.argv[3]).resolve()
+    work = pathlib.Path(tempfile.mkdtemp())
+    inventory, variables = prepare(work, tolvoctl)
+    (work / "sims").mkdir()
+    sims = Simulators(sim, work / "sims")
+    sims.start("pair", 1, 2, "--set", "PASSWORD=" + HELD)
+    sims.start("keeper", 3, 1, "--set", "PASSWORD=" + HELD, "--ignore-set", "PASSWORD")
+    check = Checks()
+
+    def held(n):
+        out = subprocess.run([tolvoctl, "get", address(n), "PASSWORD", "--json"],
+                             capture_output=True, text=True).stdout
+        return json.loads(out)["devices"][0]["values"]["PASSWORD"]
+
+    try:
+        searched = work / "searched"
+        run = searched_run(collections, inventory, variables, searched)
+        check_results(check, run, searched, held)
+        found = leaks(searched)
+        for description in SECRETS:
+            where = ["%s in %s" % (form, path) for d, form, path in found if d == description]
+            check("%s appears in no output, log or file" % description, not where, "; ".join(where))
+
+        # Asked for by name, the password is returned as the module holds it.
+        shown = playbook(collections, inventory, work / "shown.json", "-e", variables, "--tags", "shown",
+                         playbook_file="leaks.yml", environment={"HOME": str(work / "shown-home")})
+        results = shown.task("Read, the password asked for")
+        check("tolvo_info with show_password returns the password as the module holds it, "
+              "the fact masked",
+              all(results.get(h, {}).get("settings", {}).get("PASSWORD") == held(int(h[-2:])) and
+                  results[h]["ansible_facts"]["tolvo_settings"]["PASSWORD"] == MASK
+                  for h in HOSTS), shown.output[-2000:])
+    finally:
+        sims.stop_all()
+    if check.failed:
+        print("The run's files are kept in", work)
+    else:
+        shutil.rmtree(work)
+    return check.finish()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
