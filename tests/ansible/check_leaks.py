@@ -12,14 +12,15 @@ usage: check_leaks.py TOLVOCTL TOLVO_SIM COLLECTIONS_FOLDER
 """
 import json
 import pathlib
-import re
 import shutil
-import stat
 import subprocess
 import sys
 import tempfile
 
 from harness import HERE, Checks, Simulators, address, playbook
+
+sys.path.insert(0, str(HERE.parent / "leaks"))
+import search  # noqa: E402 (the leak tests' own search, beside this folder)
 
 MASK = "********"
 # Each password by what carries it. The modules start with HELD, which is not
@@ -38,38 +39,10 @@ HOSTS = {"unit01": {"ansible_host": address(1)},
 KEEPING = ("unit01", "unit02")
 
 
-def forms(secret):
-    """The ways a program may write the secret: its UTF-8 bytes, JSON's and
-    Python's escapes, as a Latin-1 device holds it, and its longest ASCII
-    part, which any other escape leaves as it is."""
-    yield "UTF-8", secret.encode()
-    yield "JSON escape", json.dumps(secret)[1:-1].encode()
-    yield "Python escape", repr(secret.encode())[2:-1].encode()
-    yield "Latin-1", secret.encode("latin-1", "replace")
-    yield "ASCII part", max(re.findall("[ -~]+", secret), key=len).encode()
-
-
-def owner_only_settings_file(path):
-    if stat.S_IMODE(path.stat().st_mode) & 0o077:
-        return False
-    try:
-        return json.loads(path.read_bytes()).get("format") == "tolvo-s-settings"
-    except (ValueError, AttributeError):
-        return False
-
-
 def leaks(folder):
     """(secret's description, form, file) of each secret found in a file
     under folder."""
-    found = []
-    for path in sorted(p for p in folder.rglob("*") if p.is_file() and not p.is_symlink()):
-        if owner_only_settings_file(path):
-            continue
-        data = path.read_bytes()
-        for description, secret in SECRETS.items():
-            found += [(description, form, str(path.relative_to(folder)))
-                      for form, written in forms(secret) if written in data]
-    return found
+    return search.leaks(folder, SECRETS)
 
 
 def write_private(path, text):
