@@ -88,6 +88,7 @@ from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.halvane.tolvo.plugins.module_utils.tolvoctl import (
     COMMON_ARGUMENTS, PASSWORD_KEY, Tolvoctl, masked, setting_text)
 
+import io
 import json
 
 
@@ -97,7 +98,7 @@ def wanted_settings(module):
     wanted = {}
     if module.params['src']:
         try:
-            with open(module.params['src']) as stream:
+            with io.open(module.params['src'], encoding='utf-8') as stream:
                 wanted.update(json.load(stream).get('settings', {}))
         except (IOError, OSError, ValueError, AttributeError) as error:
             module.fail_json(msg='%s: %s' % (module.params['src'], error))
