@@ -12,7 +12,6 @@ usage: check_leaks.py TOLVOCTL TOLVO_SIM COLLECTIONS_FOLDER
 """
 import json
 import pathlib
-import shutil
 import subprocess
 import sys
 import tempfile
@@ -174,11 +173,7 @@ def main():
                   for h in HOSTS), shown.output[-2000:])
     finally:
         sims.stop_all()
-    if check.failed:
-        print("The run's files are kept in", work)
-    else:
-        shutil.rmtree(work)
-    return check.finish()
+    return check.finish(work)
 
 
 if __name__ == "__main__":

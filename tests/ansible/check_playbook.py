@@ -7,7 +7,6 @@ usage: check_playbook.py TOLVOCTL TOLVO_SIM COLLECTIONS_FOLDER
 """
 import json
 import pathlib
-import shutil
 import subprocess
 import sys
 import tempfile
@@ -109,11 +108,7 @@ def main():
               unreachable.stats["unit20"]["failures"] == 1, json.dumps(unreachable.results()))
     finally:
         sims.stop_all()
-    if check.failed:
-        print("The run's files are kept in", work)
-    else:
-        shutil.rmtree(work)
-    return check.finish()
+    return check.finish(work)
 
 
 if __name__ == "__main__":

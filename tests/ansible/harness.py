@@ -3,6 +3,7 @@ ansible-playbook run as a user runs it, with the collection of this tree."""
 import json
 import os
 import pathlib
+import shutil
 import subprocess
 
 HERE = pathlib.Path(__file__).resolve().parent
@@ -101,6 +102,12 @@ class Checks:
               flush=True)
         return holds
 
-    def finish(self):
+    def finish(self, work=None):
+        """The exit status; the folder work is kept for a look when a check
+        failed, removed otherwise."""
+        if work is not None and self.failed:
+            print("The run's files are kept in", work)
+        elif work is not None:
+            shutil.rmtree(work)
         print("%d passed, %d failed" % (self.passed, self.failed))
         return 1 if self.failed else 0

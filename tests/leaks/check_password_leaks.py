@@ -10,7 +10,6 @@ usage: check_password_leaks.py TOLVOCTL TOLVO_SIM TEST_WINDOW_TOOLS COLLECTIONS_
 """
 import os
 import pathlib
-import shutil
 import subprocess
 import sys
 import tempfile
@@ -40,11 +39,7 @@ def main():
     passed(checks, "the window: the password in no box and no box's details",
            [window_test, "noBoxShowsThePassword"],
            dict(os.environ, QT_QPA_PLATFORM="offscreen"))
-    if checks.failed:
-        print("tolvoctl's files are kept in", work)
-    else:
-        shutil.rmtree(work)
-    return checks.finish()
+    return checks.finish(work)
 
 
 if __name__ == "__main__":
