@@ -1,5 +1,6 @@
 #include "AddressList.h"
 #include "BackupFiles.h"
+#include "CliRun.h"
 #include "Console.h"
 #include "DeviceLink.h"
 #include "DeviceScan.h"
@@ -20,42 +21,9 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
-#include <sys/resource.h>
 #endif
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-// Runs tolvoctl to its end and collects what it printed; with fileLimit,
-// it may hold at most that many files and sockets open at once (where the
-// system has such a limit: not on Windows).
-CliRun Tolvoctl(const QStringList& arguments, int fileLimit = 0)
-{
-    QProcess process;
-#ifdef Q_OS_UNIX
-    if (fileLimit > 0)
-        process.setChildProcessModifier([fileLimit] {
-            const rlimit limit{rlim_t(fileLimit), rlim_t(fileLimit)};
-            setrlimit(RLIMIT_NOFILE, &limit);
-        });
-#else
-    Q_UNUSED(fileLimit);
-#endif
-    process.start(TOLVOCTL_PATH, arguments);
-    CliRun run;
-    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000))
-        return run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    // A Windows console program ends its lines with CR LF.
-    run.out = QString::fromUtf8(process.readAllStandardOutput()).replace("\r\n", "\n");
-    run.err = QString::fromUtf8(process.readAllStandardError()).replace("\r\n", "\n");
-    return run;
-}
 
 // A stream of the kind named: a regular file, the null device, or a console
 // (a new pseudo-terminal; on Windows a console of the test's own).
@@ -100,17 +68,9 @@ QJsonObject Values(const QString& address, const QString& extra = {})
         .toObject();
 }
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void Write(const QString& path, const QByteArray& bytes)
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    QVERIFY(WriteFile(path, bytes));
 }
 
 QByteArray SettingsJson(const QByteArray& settings)
