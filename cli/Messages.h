@@ -140,6 +140,8 @@ inline constexpr const char* MSG_SAME_SERIAL = QT_TRANSLATE_NOOP(
     "tolvoctl", "another device has the serial number \"%1\"; %2 was not written");
 inline constexpr const char* MSG_NOT_OVERWRITTEN =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 exists; not overwritten (--force overwrites)");
+inline constexpr const char* MSG_OTHER_DEVICES_FILE = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1 holds the backup of another device (serial number \"%2\"); not overwritten");
 inline constexpr const char* MSG_SAVED = QT_TRANSLATE_NOOP("tolvoctl", "saved %1 to %2");
 inline constexpr const char* MSG_FILE_VALID =
     QT_TRANSLATE_NOOP("tolvoctl", "%1: valid, %2 settings.");

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace cli {
 
@@ -75,16 +74,6 @@ int Get(Invocation& run)
     return run.Finish(status);
 }
 
-// A file name from a serial number: what could be read as a path becomes "_".
-QString SerialFileName(const QString& serial)
-{
-    QString name = serial;
-    name.replace(QRegularExpression("[^A-Za-z0-9._-]"), "_");
-    if (name.isEmpty() || name.startsWith('.'))
-        name.prepend("device");
-    return name + ".json";
-}
-
 namespace {
 
 // What a device's first file in a history is said to have changed (in the
@@ -136,7 +125,11 @@ int Backup(Invocation& run)
         return SameSettings(before, bytes) ? before : bytes;
     };
     // Each file is written while the other devices are still being read.
-    BackupFiles writes(tasks.size(), !intoFolder || run.Given("force") || history);
+    const BackupFiles::Replace replace = !intoFolder ? BackupFiles::Replace::Anything
+                                         : run.Given("force") || history
+                                             ? BackupFiles::Replace::SameDevice
+                                             : BackupFiles::Replace::Nothing;
+    BackupFiles writes(tasks.size(), replace);
     for (std::size_t i = 0; i < tasks.size(); ++i) {
         tasks[i]->ConnectAndRead(tasks[i]->before);
         QObject::connect(tasks[i].get(), &DeviceTask::done, tasks[i].get(), [&, i] {

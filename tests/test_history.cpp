@@ -1,0 +1,157 @@
+// The backup history (backup --history, history, diff of versions), and the
+// names and comparisons of backup files, through tolvoctl against tolvo-sim.
+#include "CliRun.h"
+#include "DeviceLink.h"
+#include "SerialFileName.h"
+#include "SimProcess.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString SERIAL = QStringLiteral("TS-240117-0042");
+const QString SERIAL_FILE = SERIAL + ".json";
+
+} // namespace
+
+class TestHistory : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    int m_folders = 0;
+
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+    // A folder of its own for each run of a data-driven test.
+    QString NewFolder() { return Path(QString("folder%1").arg(++m_folders)); }
+
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable("git").isEmpty())
+            QSKIP("no git program here");
+    }
+
+    // The names of ordinary serial numbers are kept; others are made
+    // distinct where case is ignored, and safe on Windows.
+    void serialFileNames_data()
+    {
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("ordinary") << SERIAL << SERIAL_FILE;
+        QTest::newRow("underscore and dot") << "TS_0042.B"
+                                            << "TS_0042.B.json";
+        QTest::newRow("small letters") << "ts-0042"
+                                       << "%74%73-0042.json";
+        QTest::newRow("CON") << "CON"
+                             << "%43ON.json";
+        QTest::newRow("CON with an extension") << "CON.json"
+                                               << "%43ON.%6A%73%6F%6E.json";
+        QTest::newRow("COM1") << "COM1"
+                              << "%43OM1.json";
+        QTest::newRow("not reserved") << "CONSOLE"
+                                      << "CONSOLE.json";
+        QTest::newRow("a path") << "../X"
+                                << "%2E.%2FX.json";
+        QTest::newRow("an option") << "-X"
+                                   << "%2DX.json";
+        QTest::newRow("beyond ASCII") << "\u00c9T\u00c9"
+                                      << "%C3%89T%C3%89.json";
+        QTest::newRow("none") << ""
+                              << "%.json";
+    }
+
+    void serialFileNames()
+    {
+        QFETCH(QString, serial);
+        QFETCH(QString, name);
+        QCOMPARE(cli::SerialFileName(serial), name);
+    }
+
+    // With --force or --history, each device keeps a file of its own, also
+    // where file names ignore case or some names are devices (Windows).
+    void eachDeviceKeepsAFileOfItsOwn_data()
+    {
+        QTest::addColumn<QStringList>("serials");
+        QTest::addColumn<QString>("mode");
+        for (const QString& mode : {QStringLiteral("--force"), QStringLiteral("--history")}) {
+            QTest::addRow("differing in case only, %s", qPrintable(mode))
+                << QStringList{"ts-240117-0042", SERIAL} << mode;
+            QTest::addRow("devices' names, %s", qPrintable(mode))
+                << QStringList{"CON", "nul"} << mode;
+            QTest::addRow("devices' names with extensions, %s", qPrintable(mode))
+                << QStringList{"COM1.json", "LPT1"} << mode;
+        }
+    }
+
+    void eachDeviceKeepsAFileOfItsOwn()
+    {
+        QFETCH(QStringList, serials);
+        QFETCH(QString, mode);
+        SimProcess first({"--set", "SERIALN=" + serials[0]}, "127.0.24.30", DEVICE_COMMAND_PORT);
+        SimProcess second({"--set", "SERIALN=" + serials[1]}, "127.0.24.31", DEVICE_COMMAND_PORT);
+        QVERIFY(first.Start() && second.Start());
+        const QString dir = NewFolder();
+        const QStringList backup{"backup", "127.0.24.30", "127.0.24.31", "-o", dir, mode};
+        for (int run = 0; run < 2; ++run) {
+            const CliRun backed = Tolvoctl(backup);
+            QVERIFY2(backed.status == 0, qPrintable(backed.out + backed.err));
+            QCOMPARE(backed.out.count(": saved 23 settings to "), 2);
+        }
+        static const QRegularExpression reserved("^(CON|PRN|AUX|NUL|COM[0-9]|LPT[0-9])$",
+                                                 QRegularExpression::CaseInsensitiveOption);
+        QStringList held;
+        QSet<QString> folded;
+        for (const QString& name : QDir(dir).entryList({"*.json"}, QDir::Files)) {
+            QVERIFY2(!reserved.match(name.section('.', 0, 0)).hasMatch(), qPrintable(name));
+            folded.insert(name.toLower());
+            held << QJsonDocument::fromJson(ReadAll(dir + "/" + name))["device"]["serialNumber"]
+                        .toString();
+        }
+        QCOMPARE(folded.size(), 2);
+        held.sort();
+        serials.sort();
+        QCOMPARE(held, serials);
+        if (mode == "--history")
+            for (const QString& serial : serials)
+                QCOMPARE(Tolvoctl({"history", dir, serial}).status, 0);
+    }
+
+    // A file of the folder that holds another device's backup (named so by
+    // an earlier version, or one name where case is ignored) stays as it is.
+    void anotherDevicesFileIsNeverReplaced_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("--force") << "--force";
+        QTest::newRow("--history") << "--history";
+    }
+
+    void anotherDevicesFileIsNeverReplaced()
+    {
+        QFETCH(QString, mode);
+        SimProcess other({"--set", "SERIALN=ts-240117-0042"}, "127.0.24.40", DEVICE_COMMAND_PORT);
+        SimProcess device({}, "127.0.24.41", DEVICE_COMMAND_PORT);
+        QVERIFY(other.Start() && device.Start());
+        const QString dir = NewFolder();
+        QVERIFY(QDir().mkpath(dir));
+        const QString path = dir + "/" + SERIAL_FILE;
+        QCOMPARE(Tolvoctl({"backup", "127.0.24.40", "-o", path}).status, 0);
+        const QByteArray theirs = ReadAll(path);
+        const CliRun run = Tolvoctl({"backup", "127.0.24.40", "127.0.24.41", "-o", dir, mode});
+        QCOMPARE(run.status, 3);
+        QVERIFY2(run.out.contains(
+                     "holds the backup of another device (serial number \"ts-240117-0042\")"),
+                 qPrintable(run.out));
+        QCOMPARE(ReadAll(path), theirs);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHistory)
+#include "test_history.moc"
