@@ -147,6 +147,10 @@ inline constexpr const char* MSG_FILE_VALID =
     QT_TRANSLATE_NOOP("tolvoctl", "%1: valid, %2 settings.");
 inline constexpr const char* MSG_VERSIONS_DIFFER_LINE =
     QT_TRANSLATE_NOOP("tolvoctl", "%1: \"%2\" in %3, \"%4\" in %5");
+inline constexpr const char* MSG_VERSIONS_ONLY_FROM_LINE =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1: \"%2\" in %3, not in %4");
+inline constexpr const char* MSG_VERSIONS_ONLY_TO_LINE =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1: not in %2, \"%3\" in %4");
 inline constexpr const char* MSG_NO_GIT =
     QT_TRANSLATE_NOOP("tolvoctl", "A history needs the git program, and none was found.");
 inline constexpr const char* MSG_GIT_FAILED = QT_TRANSLATE_NOOP("tolvoctl", "git %1 failed: %2");

@@ -20,6 +20,16 @@ namespace {
 const QString SERIAL = QStringLiteral("TS-240117-0042");
 const QString SERIAL_FILE = SERIAL + ".json";
 
+QJsonObject Json(const CliRun& run)
+{
+    return QJsonDocument::fromJson(run.out.toUtf8()).object();
+}
+
+QByteArray SettingsJson(const QByteArray& settings)
+{
+    return R"({"format": "tolvo-s-settings", "version": 1, "settings": )" + settings + "}";
+}
+
 } // namespace
 
 class TestHistory : public QObject {
@@ -37,6 +47,58 @@ private slots:
     {
         if (QStandardPaths::findExecutable("git").isEmpty())
             QSKIP("no git program here");
+    }
+
+    // diff FILE FILE: a key that one file holds and the other lacks is a
+    // difference too, said as such.
+    void diffOfTwoFilesCountsAKeyOnlyOneHolds_data()
+    {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<QStringList>("lines"); // A and B: the files' paths
+        QTest::addColumn<QStringList>("missingIn");
+        QTest::addColumn<int>("status");
+        const QByteArray fuller = R"({"SSID": "Lab", "CHANNEL": "3", "DEVICEID": "Unit"})";
+        const QByteArray channel = R"({"CHANNEL": "3"})";
+        QTest::newRow("a fuller file against one holding only CHANNEL")
+            << fuller << channel
+            << QStringList{R"(SSID: "Lab" in A, not in B)", R"(DEVICEID: "Unit" in A, not in B)",
+                           "2 settings differ"}
+            << QStringList{"to", "to"} << 1;
+        QTest::newRow("and the other way round")
+            << channel << fuller
+            << QStringList{R"(SSID: not in A, "Lab" in B)", R"(DEVICEID: not in A, "Unit" in B)",
+                           "2 settings differ"}
+            << QStringList{"from", "from"} << 1;
+        QTest::newRow("a value differs, a key is lacking")
+            << fuller << QByteArray(R"({"CHANNEL": "9", "SSID": "Lab"})")
+            << QStringList{R"(CHANNEL: "3" in A, "9" in B)", R"(DEVICEID: "Unit" in A, not in B)",
+                           "2 settings differ"}
+            << QStringList{"", "to"} << 1;
+        QTest::newRow("the same settings")
+            << fuller << fuller << QStringList{"0 settings differ"} << QStringList() << 0;
+    }
+
+    void diffOfTwoFilesCountsAKeyOnlyOneHolds()
+    {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, missingIn);
+        QFETCH(int, status);
+        const QString a = Path("a.json");
+        const QString b = Path("b.json");
+        QVERIFY(WriteFile(a, SettingsJson(from)) && WriteFile(b, SettingsJson(to)));
+        const CliRun text = Tolvoctl({"diff", a, b});
+        QCOMPARE(text.status, status);
+        lines.replaceInStrings(" A,", " " + a + ",").replaceInStrings(" B", " " + b);
+        QCOMPARE(text.out.trimmed().split('\n'), lines);
+        const CliRun json = Tolvoctl({"diff", a, b, "--json"});
+        QCOMPARE(json.status, status);
+        QStringList found;
+        for (const QJsonValue row : Json(json)["differences"].toArray())
+            found << row["missingIn"].toString();
+        QCOMPARE(found, missingIn);
     }
 
     // The names of ordinary serial numbers are kept; others are made
