@@ -12,6 +12,8 @@ namespace cli {
 namespace {
 
 constexpr int GIT_TIMEOUT_MS = 60000;
+const QString TOLVOCTL_NAME = QStringLiteral("tolvoctl");
+const QString TOLVOCTL_EMAIL = QStringLiteral("tolvoctl@localhost");
 
 QJsonObject Settings(const QByteArray& text)
 {
@@ -51,24 +53,43 @@ bool SameSettings(const QByteArray& before, const QByteArray& after)
            Device(before) == Device(after);
 }
 
-std::optional<QByteArray> HistoryFolder::Git(const QStringList& arguments, QString& error) const
+HistoryFolder::HistoryFolder(QString folder)
+    : m_folder(std::move(folder)), m_environment(QProcessEnvironment::systemEnvironment())
+{
+    // File names are names, never patterns.
+    m_environment.insert("GIT_LITERAL_PATHSPECS", "1");
+}
+
+std::optional<QByteArray> HistoryFolder::Git(const QStringList& arguments, QString& error,
+                                             Output output, const QByteArray& input) const
 {
     QProcess git;
-    git.setProcessChannelMode(QProcess::SeparateChannels);
+    git.setProcessEnvironment(m_environment);
     git.start("git", QStringList{"-C", m_folder} + arguments);
     if (!git.waitForStarted()) {
         error = Tr(MSG_NO_GIT);
         return std::nullopt;
     }
+    git.write(input);
     git.closeWriteChannel();
-    if (!git.waitForFinished(GIT_TIMEOUT_MS) || git.exitStatus() != QProcess::NormalExit ||
-        git.exitCode() != 0) {
-        error = Tr(MSG_GIT_FAILED)
-                    .arg(arguments.first(),
-                         QString::fromLocal8Bit(git.readAllStandardError()).trimmed());
+    if (!git.waitForFinished(GIT_TIMEOUT_MS)) {
+        git.kill();
+        git.waitForFinished();
+        error = Tr(MSG_GIT_TIMED_OUT).arg(arguments.first()).arg(GIT_TIMEOUT_MS / 1000);
         return std::nullopt;
     }
-    return git.readAllStandardOutput();
+    const QByteArray printed = git.readAllStandardOutput();
+    if (git.exitStatus() == QProcess::NormalExit && git.exitCode() == 0)
+        return printed;
+    // Git gives its reason on stderr, or for some commands on stdout.
+    QByteArray reason = git.readAllStandardError();
+    if (output == Output::Report)
+        reason += '\n' + printed;
+    QString said = QString::fromLocal8Bit(reason).trimmed();
+    if (said.isEmpty())
+        said = Tr(MSG_GIT_EXIT_STATUS).arg(git.exitCode());
+    error = Tr(MSG_GIT_FAILED).arg(arguments.first(), said);
+    return std::nullopt;
 }
 
 bool HistoryFolder::Prepare(QString& error)
@@ -94,38 +115,77 @@ std::optional<QString> HistoryFolder::Commit(const QStringList& files, const QSt
     if (Git({"diff", "--cached", "--quiet"}, unused))
         return std::nullopt; // nothing staged differs
     // A commit needs a name; where the user has set none, tolvoctl's own.
-    QStringList identity;
-    if (Git({"config", "user.email"}, unused).value_or(QByteArray()).trimmed().isEmpty())
-        identity = {"-c", "user.name=tolvoctl", "-c", "user.email=tolvoctl@localhost"};
-    if (!Git(identity + QStringList{"commit", "-q", "-m", message}, error))
+    if (Git({"config", "user.email"}, unused).value_or(QByteArray()).trimmed().isEmpty()) {
+        for (const QString& who : {QStringLiteral("AUTHOR"), QStringLiteral("COMMITTER")}) {
+            m_environment.insert("GIT_" + who + "_NAME", TOLVOCTL_NAME);
+            m_environment.insert("GIT_" + who + "_EMAIL", TOLVOCTL_EMAIL);
+        }
+    }
+    if (!Git({"commit", "-q", "-m", message}, error))
         return std::nullopt;
     const auto id = Git({"rev-parse", "--short", "HEAD"}, error);
     return id ? std::optional(QString::fromLatin1(id->trimmed())) : std::nullopt;
 }
 
+std::optional<QByteArray> HistoryFolder::Blob(const QString& commit, const QString& file,
+                                              QString& error)
+{
+    return Git({"cat-file", "blob", commit + ":" + file}, error, Output::FileText);
+}
+
 std::optional<QByteArray> HistoryFolder::Show(const QString& version, const QString& file,
                                               QString& error)
 {
-    return Git({"show", version + ":" + file}, error);
+    if (!Git({"rev-parse", "--git-dir"}, error))
+        return std::nullopt; // no repository there
+    // A version is a revision: one that starts with "-" would be read as an
+    // option, so none may, and it must name a commit.
+    QString unknown;
+    const auto commit =
+        version.startsWith('-')
+            ? std::nullopt
+            : Git({"rev-parse", "--verify", "--quiet", version + "^{commit}"}, unknown);
+    if (!commit) {
+        error = Tr(MSG_NO_SUCH_VERSION).arg(version, m_folder);
+        return std::nullopt;
+    }
+    return Blob(QString::fromLatin1(commit->trimmed()), file, error);
 }
 
 std::optional<QList<FileVersion>> HistoryFolder::Versions(const QString& file, QString& error)
 {
-    const auto log = Git({"log", "--reverse", "--format=%h%x09%cI", "--", file}, error);
+    // Each commit that touched the file, oldest first: a line "\1ID<tab>TIME",
+    // then its status line ("D<tab>NAME" where the file was removed).
+    const auto log = Git(
+        {"log", "--reverse", "--no-renames", "--name-status", "--format=%x01%h%x09%cI", "--", file},
+        error);
     if (!log)
         return std::nullopt;
-    QList<FileVersion> versions;
-    QByteArray previous;
+    struct Touch {
+        QString commit;
+        QString time;
+        bool removed = false;
+    };
+    QList<Touch> touches;
     for (const QByteArray& line : log->split('\n')) {
         const QList<QByteArray> fields = line.split('\t');
-        if (fields.size() != 2)
+        if (line.startsWith('\1') && fields.size() == 2)
+            touches.append({QString::fromLatin1(fields[0].mid(1)), QString::fromLatin1(fields[1])});
+        else if (line.startsWith('D') && !touches.isEmpty())
+            touches.last().removed = true;
+    }
+    QList<FileVersion> versions;
+    std::optional<QByteArray> previous; // none before the first, or after a removal
+    for (const Touch& touch : touches) {
+        if (touch.removed) {
+            previous.reset();
             continue;
-        const QString commit = QString::fromLatin1(fields[0]);
-        const auto text = Show(commit, file, error);
+        }
+        const auto text = Blob(touch.commit, file, error);
         if (!text)
             return std::nullopt;
-        versions.prepend({commit, QString::fromLatin1(fields[1]), ChangedKeys(previous, *text),
-                          previous.isEmpty()});
+        versions.prepend(
+            {touch.commit, touch.time, ChangedKeys(previous.value_or(""), *text), !previous});
         previous = *text;
     }
     return versions;

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -24,28 +25,38 @@ struct FileVersion {
     QString commit;
     QString time;            // ISO 8601, the commit's
     QStringList changedKeys; // against the version before; all keys for the first
-    bool first = false;
+    bool first = false;      // the first, or the first after the file was removed
 };
 
 class HistoryFolder {
 public:
-    explicit HistoryFolder(QString folder) : m_folder(std::move(folder)) {}
+    explicit HistoryFolder(QString folder);
 
-    // Makes the folder (its owner's only) and its repository where missing.
+    // Makes the folder its owner's only, and its repository where missing.
     bool Prepare(QString& error);
     // Commits the files (paths inside the folder) with message: the commit's
     // id, or nothing, with error empty, when no file changed.
     std::optional<QString> Commit(const QStringList& files, const QString& message, QString& error);
     // The versions of one file, newest first.
     std::optional<QList<FileVersion>> Versions(const QString& file, QString& error);
-    // The file's text at version (a commit, or any revision git knows).
+    // The file's text at version: a revision that names a commit (its id,
+    // HEAD~1, a tag), never an option.
     std::optional<QByteArray> Show(const QString& version, const QString& file, QString& error);
 
 private:
-    // Runs git in the folder: its output, or nothing with error set.
-    std::optional<QByteArray> Git(const QStringList& arguments, QString& error) const;
+    // What git prints on stdout: a report, or a file's text, which holds the
+    // password and so is never quoted in an error.
+    enum class Output { Report, FileText };
+
+    // Runs git in the folder, with input on its stdin: its output, or nothing
+    // with error set to the git command and all that git said.
+    std::optional<QByteArray> Git(const QStringList& arguments, QString& error,
+                                  Output output = Output::Report,
+                                  const QByteArray& input = {}) const;
+    std::optional<QByteArray> Blob(const QString& commit, const QString& file, QString& error);
 
     QString m_folder;
+    QProcessEnvironment m_environment;
 };
 
 } // namespace cli

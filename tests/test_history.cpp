@@ -20,6 +20,20 @@ namespace {
 const QString SERIAL = QStringLiteral("TS-240117-0042");
 const QString SERIAL_FILE = SERIAL + ".json";
 
+// Runs git in dir: what it printed on stdout, trimmed.
+QString Git(const QString& dir, const QStringList& arguments)
+{
+    QProcess git;
+    git.start("git", QStringList{"-C", dir} + arguments);
+    git.waitForFinished();
+    return QString::fromUtf8(git.readAllStandardOutput()).trimmed();
+}
+
+int Commits(const QString& dir)
+{
+    return Git(dir, {"rev-list", "--count", "HEAD"}).toInt();
+}
+
 QJsonObject Json(const CliRun& run)
 {
     return QJsonDocument::fromJson(run.out.toUtf8()).object();
@@ -28,6 +42,13 @@ QJsonObject Json(const CliRun& run)
 QByteArray SettingsJson(const QByteArray& settings)
 {
     return R"({"format": "tolvo-s-settings", "version": 1, "settings": )" + settings + "}";
+}
+
+// Makes path an executable shell script.
+bool WriteScript(const QString& path, const QByteArray& text)
+{
+    return WriteFile(path, "#!/bin/sh\n" + text) &&
+           QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 } // namespace
@@ -47,6 +68,116 @@ private slots:
     {
         if (QStandardPaths::findExecutable("git").isEmpty())
             QSKIP("no git program here");
+    }
+
+    // A failed git command is named (not its options), with all it said,
+    // on stderr or stdout. No name is configured for commits here.
+    void aGitFailureNamesTheCommandAndAllItSaid_data()
+    {
+        QTest::addColumn<QString>("hook");        // a pre-commit hook's script
+        QTest::addColumn<QString>("fakeCommit");  // what "git commit" does instead
+        QTest::addColumn<QStringList>("reasons"); // each in the error
+        QTest::newRow("a hook refuses, on stderr") << "echo 'not tonight' >&2; exit 1"
+                                                   << "" << QStringList{"not tonight"};
+        QTest::newRow("git tells why on stdout and stderr")
+            << ""
+            << "echo 'why, on stdout'; echo 'and on stderr' >&2; exit 1"
+            << QStringList{"why, on stdout", "and on stderr"};
+    }
+
+    void aGitFailureNamesTheCommandAndAllItSaid()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("the hook and the git in between are shell scripts");
+#endif
+        QFETCH(QString, hook);
+        QFETCH(QString, fakeCommit);
+        QFETCH(QStringList, reasons);
+        SimProcess sim({}, "127.0.24.12", DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        const QString dir = NewFolder();
+        QTemporaryDir home;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home.path());
+        environment.insert("XDG_CONFIG_HOME", home.path());
+        environment.insert("GIT_CONFIG_NOSYSTEM", "1");
+        if (!fakeCommit.isEmpty()) {
+            // A git that fails its commit, and is the real one otherwise.
+            const QString real = QStandardPaths::findExecutable("git");
+            QVERIFY(
+                WriteScript(home.filePath("git"), "for a in \"$@\"; do [ \"$a\" = commit ] && { " +
+                                                      fakeCommit.toUtf8() + "; }; done\nexec '" +
+                                                      real.toUtf8() + "' \"$@\"\n"));
+            environment.insert("PATH", home.path() + ":" + environment.value("PATH"));
+        }
+        QVERIFY(QDir().mkpath(dir + "/.git/hooks"));
+        Git(dir, {"init", "-q"});
+        if (!hook.isEmpty())
+            QVERIFY(WriteScript(dir + "/.git/hooks/pre-commit", hook.toUtf8()));
+        const CliRun run =
+            Tolvoctl({"backup", "127.0.24.12", "-o", dir, "--history"}, 0, environment);
+        QCOMPARE(run.status, 3);
+        QVERIFY2(run.err.contains("tolvoctl: git commit failed: "), qPrintable(run.err));
+        for (const QString& reason : reasons)
+            QVERIFY2(run.err.contains(reason), qPrintable(run.err));
+    }
+
+    // SERIAL@VERSION reads a revision that names a commit, and nothing else:
+    // never an option of git's (a file is written nowhere).
+    void aVersionIsNeverAnOption_data()
+    {
+        QTest::addColumn<QString>("version"); // @LEAK: a path in the test's folder
+        QTest::addColumn<int>("status");
+        QTest::newRow("an option that writes a file") << "--output=@LEAK" << 2;
+        QTest::newRow("an option, short") << "-p" << 2;
+        QTest::newRow("a file, not a commit") << "HEAD:" + SERIAL_FILE << 2;
+        QTest::newRow("the version before") << "HEAD~1" << 1;
+    }
+
+    void aVersionIsNeverAnOption()
+    {
+        QFETCH(QString, version);
+        QFETCH(int, status);
+        const QString dir = Path("versions");
+        if (!QFile::exists(dir)) {
+            SimProcess sim({}, "127.0.24.15", DEVICE_COMMAND_PORT);
+            QVERIFY(sim.Start());
+            const QStringList backup{"backup", "127.0.24.15", "-o", dir, "--history"};
+            QCOMPARE(Tolvoctl(backup).status, 0);
+            QCOMPARE(Tolvoctl({"set", "127.0.24.15", "CHANNEL=9"}).status, 0);
+            QCOMPARE(Tolvoctl(backup).status, 0);
+        }
+        version.replace("@LEAK", Path("leak"));
+        const CliRun run =
+            Tolvoctl({"diff", "--dir", dir, SERIAL + "@" + version, SERIAL + "@HEAD"});
+        QVERIFY2(run.status == status, qPrintable(run.out + run.err));
+        if (status == 2)
+            QVERIFY2(run.err.contains("is no version of"), qPrintable(run.err));
+        QCOMPARE(QDir(m_dir.path()).entryList({"leak*"}), QStringList());
+    }
+
+    void historyListsAFileRemovedAndAddedAgain()
+    {
+        SimProcess sim({}, "127.0.24.20", DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        const QString dir = Path("again");
+        const QStringList backup{"backup", "127.0.24.20", "-o", dir, "--history"};
+        QCOMPARE(Tolvoctl(backup).status, 0);
+        Git(dir, {"rm", "-q", SERIAL_FILE});
+        Git(dir, {"-c", "user.name=Test", "-c", "user.email=test@localhost", "commit", "-q", "-m",
+                  "the device left"});
+        QCOMPARE(Tolvoctl({"set", "127.0.24.20", "CHANNEL=9"}).status, 0);
+        QCOMPARE(Tolvoctl(backup).status, 0);
+        QCOMPARE(Tolvoctl({"set", "127.0.24.20", "CHANNEL=4"}).status, 0);
+        QCOMPARE(Tolvoctl(backup).status, 0);
+        QCOMPARE(Commits(dir), 4);
+        const CliRun history = Tolvoctl({"history", dir, SERIAL});
+        QVERIFY2(history.status == 0, qPrintable(history.err));
+        const QStringList lines = history.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines[0].endsWith("  CHANNEL"));
+        QVERIFY(lines[1].endsWith("  new")); // added again
+        QVERIFY(lines[2].endsWith("  new"));
     }
 
     // diff FILE FILE: a key that one file holds and the other lacks is a
