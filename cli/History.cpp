@@ -12,6 +12,12 @@ namespace cli {
 namespace {
 
 constexpr int GIT_TIMEOUT_MS = 60000;
+const QString SETTINGS_FILES = QStringLiteral("*.json");
+const QByteArray SETTINGS_FILE_SUFFIX = ".json";
+// The message of the commit of the files from before the history (commit
+// messages are not translated).
+const QString EARLIER_FILES_MESSAGE =
+    QStringLiteral("Backup: the files that were in the folder before its history\n\n%1\n");
 const QString TOLVOCTL_NAME = QStringLiteral("tolvoctl");
 const QString TOLVOCTL_EMAIL = QStringLiteral("tolvoctl@localhost");
 
@@ -105,6 +111,60 @@ bool HistoryFolder::Prepare(QString& error)
     return Git({"init", "-q"}, error).has_value();
 }
 
+bool HistoryFolder::HasCommit() const
+{
+    QString unborn;
+    return Git({"rev-parse", "--verify", "--quiet", "HEAD"}, unborn).has_value();
+}
+
+std::optional<QString> HistoryFolder::CommitEarlierFiles(QString& error)
+{
+    error.clear();
+    if (HasCommit())
+        return std::nullopt;
+    const QStringList files = QDir(m_folder).entryList({SETTINGS_FILES}, QDir::Files);
+    return Commit(files, EARLIER_FILES_MESSAGE.arg(files.join('\n')), error);
+}
+
+std::optional<QHash<QString, QByteArray>> HistoryFolder::CommittedFiles(QString& error)
+{
+    QHash<QString, QByteArray> files;
+    if (!HasCommit())
+        return files;
+    const auto tree = Git({"ls-tree", "-z", "HEAD"}, error);
+    if (!tree)
+        return std::nullopt;
+    // Each entry "MODE TYPE OBJECT<tab>NAME": the blobs' contents, in one go.
+    QStringList names;
+    QByteArray objects;
+    for (const QByteArray& entry : tree->split('\0')) {
+        const qsizetype tab = entry.indexOf('\t');
+        const QList<QByteArray> fields = entry.left(tab).split(' ');
+        if (tab < 0 || fields.size() != 3 || fields[1] != "blob" ||
+            !entry.endsWith(SETTINGS_FILE_SUFFIX))
+            continue;
+        names << QString::fromUtf8(entry.mid(tab + 1));
+        objects += fields[2] + '\n';
+    }
+    const auto contents = Git({"cat-file", "--batch"}, error, Output::FileText, objects);
+    if (!contents)
+        return std::nullopt;
+    // Each object as "OBJECT TYPE SIZE<newline>CONTENT<newline>".
+    qsizetype at = 0;
+    for (const QString& name : names) {
+        const qsizetype end = contents->indexOf('\n', at);
+        const QList<QByteArray> header = contents->mid(at, end - at).split(' ');
+        if (end < 0 || header.size() != 3) {
+            error = Tr(MSG_GIT_UNREADABLE).arg(QStringLiteral("cat-file"), name);
+            return std::nullopt;
+        }
+        const qsizetype size = header[2].toLongLong();
+        files.insert(name, contents->mid(end + 1, size));
+        at = end + 1 + size + 1;
+    }
+    return files;
+}
+
 std::optional<QString> HistoryFolder::Commit(const QStringList& files, const QString& message,
                                              QString& error)
 {
@@ -112,8 +172,8 @@ std::optional<QString> HistoryFolder::Commit(const QStringList& files, const QSt
     if (files.isEmpty() || !Git(QStringList{"add", "--"} + files, error))
         return std::nullopt;
     QString unused;
-    if (Git({"diff", "--cached", "--quiet"}, unused))
-        return std::nullopt; // nothing staged differs
+    if (Git(QStringList{"diff", "--cached", "--quiet", "--"} + files, unused))
+        return std::nullopt; // none of them differs from the last commit
     // A commit needs a name; where the user has set none, tolvoctl's own.
     if (Git({"config", "user.email"}, unused).value_or(QByteArray()).trimmed().isEmpty()) {
         for (const QString& who : {QStringLiteral("AUTHOR"), QStringLiteral("COMMITTER")}) {
@@ -121,7 +181,8 @@ std::optional<QString> HistoryFolder::Commit(const QStringList& files, const QSt
             m_environment.insert("GIT_" + who + "_EMAIL", TOLVOCTL_EMAIL);
         }
     }
-    if (!Git({"commit", "-q", "-m", message}, error))
+    // Only these files: whatever else the user has staged stays staged.
+    if (!Git(QStringList{"commit", "-q", "--only", "-m", message, "--"} + files, error))
         return std::nullopt;
     const auto id = Git({"rev-parse", "--short", "HEAD"}, error);
     return id ? std::optional(QString::fromLatin1(id->trimmed())) : std::nullopt;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QProcessEnvironment>
 #include <QString>
@@ -34,8 +35,15 @@ public:
 
     // Makes the folder its owner's only, and its repository where missing.
     bool Prepare(QString& error);
-    // Commits the files (paths inside the folder) with message: the commit's
-    // id, or nothing, with error empty, when no file changed.
+    // Where the repository has no commit yet, commits the settings files
+    // already in the folder (backups made before the history was kept): the
+    // commit's id, or nothing, with error empty, when there were none.
+    std::optional<QString> CommitEarlierFiles(QString& error);
+    // The last commit's text of each settings file, by name.
+    std::optional<QHash<QString, QByteArray>> CommittedFiles(QString& error);
+    // Commits the files (names inside the folder), and nothing else that may
+    // be staged, with message: the commit's id, or nothing, with error empty,
+    // when no file changed.
     std::optional<QString> Commit(const QStringList& files, const QString& message, QString& error);
     // The versions of one file, newest first.
     std::optional<QList<FileVersion>> Versions(const QString& file, QString& error);
@@ -53,6 +61,7 @@ private:
     std::optional<QByteArray> Git(const QStringList& arguments, QString& error,
                                   Output output = Output::Report,
                                   const QByteArray& input = {}) const;
+    bool HasCommit() const;
     std::optional<QByteArray> Blob(const QString& commit, const QString& file, QString& error);
 
     QString m_folder;

@@ -155,10 +155,14 @@ inline constexpr const char* MSG_NO_GIT =
     QT_TRANSLATE_NOOP("tolvoctl", "A history needs the git program, and none was found.");
 inline constexpr const char* MSG_GIT_FAILED = QT_TRANSLATE_NOOP("tolvoctl", "git %1 failed: %2");
 inline constexpr const char* MSG_GIT_EXIT_STATUS = QT_TRANSLATE_NOOP("tolvoctl", "exit status %1");
+inline constexpr const char* MSG_GIT_UNREADABLE =
+    QT_TRANSLATE_NOOP("tolvoctl", "git %1 gave output that could not be read, for %2.");
 inline constexpr const char* MSG_GIT_TIMED_OUT =
     QT_TRANSLATE_NOOP("tolvoctl", "git %1 did not finish within %2 seconds.");
 inline constexpr const char* MSG_NO_SUCH_VERSION = QT_TRANSLATE_NOOP(
     "tolvoctl", "\"%1\" is no version of %2: give a commit, or HEAD~1 and the like.");
+inline constexpr const char* MSG_HISTORY_EARLIER = QT_TRANSLATE_NOOP(
+    "tolvoctl", "History: the files already in the folder, committed first as %1.");
 inline constexpr const char* MSG_HISTORY_COMMITTED =
     QT_TRANSLATE_NOOP("tolvoctl", "History: commit %1 (%2).");
 inline constexpr const char* MSG_HISTORY_UNCHANGED =

@@ -5,7 +5,6 @@
 #include "Invocation.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace cli {
@@ -86,6 +85,25 @@ QString HistoryMessage(const QStringList& lines)
     return QString("Backup: %1 device(s) changed\n\n%2\n").arg(lines.size()).arg(lines.join('\n'));
 }
 
+// Prepares the folder of a backup with history, commits the files that were
+// there before its history, and reads its last commit's files, to which the
+// devices compare.
+bool OpenHistory(const Invocation& run, HistoryFolder& folder,
+                 QHash<QString, QByteArray>& committed, QString& error)
+{
+    if (!folder.Prepare(error))
+        return false;
+    const std::optional<QString> earlier = folder.CommitEarlierFiles(error);
+    if (!error.isEmpty())
+        return false;
+    if (earlier && !run.json)
+        Out() << Tr(MSG_HISTORY_EARLIER).arg(*earlier) << Qt::endl;
+    const auto files = folder.CommittedFiles(error);
+    if (files)
+        committed = *files;
+    return files.has_value();
+}
+
 } // namespace
 
 int Backup(Invocation& run)
@@ -99,7 +117,8 @@ int Backup(Invocation& run)
     const bool history = run.Given("history");
     const bool intoFolder = history || run.addresses.size() > 1;
     HistoryFolder folder(path);
-    if (history && !folder.Prepare(error))
+    QHash<QString, QByteArray> committed; // with a history: its last commit's files
+    if (history && !OpenHistory(run, folder, committed, error))
         return Usage(error);
     if (intoFolder && !QDir().mkpath(path))
         return Usage(Tr(MSG_CANNOT_MAKE_FOLDER).arg(path));
@@ -112,15 +131,15 @@ int Backup(Invocation& run)
                                   QDateTime::currentDateTimeUtc());
         targets[i] = intoFolder ? QDir(path).filePath(SerialFileName(files[i].serialNumber)) : path;
     };
-    // With a history, a device whose settings are as its last file holds
-    // them keeps that file as it is, so that only a change makes a commit.
+    // With a history, a device whose settings are as its last committed file
+    // holds them keeps that file as it is, so that only a change makes a
+    // commit; and what changed is told against that commit, whatever the
+    // folder holds (a run whose commit failed left its files there).
     const auto fileBytes = [&](std::size_t i) {
         QByteArray bytes = SettingsFileJson(files[i]);
         if (!history)
             return bytes;
-        QFile previous(targets[i]);
-        const QByteArray before =
-            previous.open(QIODevice::ReadOnly) ? previous.readAll() : QByteArray();
+        const QByteArray before = committed.value(QFileInfo(targets[i]).fileName());
         changed[i] = before.isEmpty() ? QStringList{NEW_FILE} : ChangedKeys(before, bytes);
         return SameSettings(before, bytes) ? before : bytes;
     };

@@ -39,6 +39,14 @@ QJsonObject Json(const CliRun& run)
     return QJsonDocument::fromJson(run.out.toUtf8()).object();
 }
 
+QStringList ChangedKeys(const CliRun& backup, int device)
+{
+    QStringList keys;
+    for (const QJsonValue key : Json(backup)["devices"][device]["changedKeys"].toArray())
+        keys << key.toString();
+    return keys;
+}
+
 QByteArray SettingsJson(const QByteArray& settings)
 {
     return R"({"format": "tolvo-s-settings", "version": 1, "settings": )" + settings + "}";
@@ -68,6 +76,71 @@ private slots:
     {
         if (QStandardPaths::findExecutable("git").isEmpty())
             QSKIP("no git program here");
+    }
+
+    // Backups made before a folder had a history are its first version.
+    void theFirstHistoryKeepsTheBackupsAlreadyThere()
+    {
+        SimProcess sims({"--devices", "2", "--set", "CHANNEL=3"}, "127.0.24.1",
+                        DEVICE_COMMAND_PORT);
+        QVERIFY(sims.Start());
+        const QString dir = Path("earlier");
+        QCOMPARE(Tolvoctl({"backup", "127.0.24.1", "127.0.24.2", "-o", dir}).status, 0);
+        QCOMPARE(Tolvoctl({"set", "127.0.24.1", "CHANNEL=9"}).status, 0);
+        const CliRun run =
+            Tolvoctl({"backup", "127.0.24.1", "127.0.24.2", "-o", dir, "--history", "--json"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(Commits(dir), 2);
+        QVERIFY(Git(dir, {"show", "HEAD~1:" + SERIAL_FILE}).contains(R"("CHANNEL": "3")"));
+        QVERIFY(Git(dir, {"show", "HEAD:" + SERIAL_FILE}).contains(R"("CHANNEL": "9")"));
+        const QString message = Git(dir, {"log", "-1", "--format=%B"});
+        QVERIFY2(message.contains(SERIAL + " (127.0.24.1): CHANNEL") &&
+                     !message.contains("TS-240117-0043"),
+                 qPrintable(message));
+        QCOMPARE(ChangedKeys(run, 0), QStringList{"CHANNEL"});
+        QCOMPARE(ChangedKeys(run, 1), QStringList());
+    }
+
+    // What the user has staged in the folder's repository stays staged.
+    void aBackupCommitsOnlyTheFilesItWrote()
+    {
+        SimProcess sim({}, "127.0.24.5", DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        const QString dir = Path("staged");
+        const QStringList backup{"backup", "127.0.24.5", "-o", dir, "--history"};
+        QCOMPARE(Tolvoctl(backup).status, 0);
+        QVERIFY(WriteFile(dir + "/notes.txt", "the user's own"));
+        Git(dir, {"add", "notes.txt"});
+        QCOMPARE(Tolvoctl({"set", "127.0.24.5", "CHANNEL=9"}).status, 0);
+        QCOMPARE(Tolvoctl(backup).status, 0);
+        QCOMPARE(Commits(dir), 2);
+        QCOMPARE(Git(dir, {"show", "--format=", "--name-only", "HEAD"}), SERIAL_FILE);
+        QCOMPARE(Git(dir, {"diff", "--cached", "--name-only"}), QString("notes.txt"));
+    }
+
+    // A run whose commit failed left its file in the folder; the next run
+    // still tells and commits the change against the last commit.
+    void afterAFailedCommitTheChangeIsStillReported()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("the refusing hook is a shell script");
+#endif
+        SimProcess sim({}, "127.0.24.6", DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        const QString dir = Path("failed");
+        const QStringList backup{"backup", "127.0.24.6", "-o", dir, "--history", "--json"};
+        QCOMPARE(Tolvoctl(backup).status, 0);
+        QCOMPARE(Tolvoctl({"set", "127.0.24.6", "CHANNEL=9"}).status, 0);
+        const QString hook = dir + "/.git/hooks/pre-commit";
+        QVERIFY(WriteScript(hook, "exit 1\n"));
+        QCOMPARE(Tolvoctl(backup).status, 3);
+        QVERIFY(QFile::remove(hook));
+        const CliRun again = Tolvoctl(backup);
+        QCOMPARE(again.status, 0);
+        QCOMPARE(ChangedKeys(again, 0), QStringList{"CHANNEL"});
+        QVERIFY(Json(again)["commit"].isString());
+        QCOMPARE(Commits(dir), 2);
+        QVERIFY(Git(dir, {"log", "-1", "--format=%B"}).contains("(127.0.24.6): CHANNEL"));
     }
 
     // A failed git command is named (not its options), with all it said,
