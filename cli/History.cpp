@@ -12,6 +12,8 @@ namespace cli {
 namespace {
 
 constexpr int GIT_TIMEOUT_MS = 60000;
+// Held by the run that backs up into the folder; hidden, and never committed.
+const QString LOCK_FILE = QStringLiteral(".tolvoctl.lock");
 const QString SETTINGS_FILES = QStringLiteral("*.json");
 const QByteArray SETTINGS_FILE_SUFFIX = ".json";
 // The message of the commit of the files from before the history (commit
@@ -96,6 +98,36 @@ std::optional<QByteArray> HistoryFolder::Git(const QStringList& arguments, QStri
         said = Tr(MSG_GIT_EXIT_STATUS).arg(git.exitCode());
     error = Tr(MSG_GIT_FAILED).arg(arguments.first(), said);
     return std::nullopt;
+}
+
+bool HistoryFolder::Lock(std::chrono::milliseconds wait, QString& error)
+{
+    if (!QDir().mkpath(m_folder)) {
+        error = Tr(MSG_CANNOT_MAKE_FOLDER).arg(m_folder);
+        return false;
+    }
+    if (!m_lock) {
+        m_lock = std::make_unique<QLockFile>(QDir(m_folder).filePath(LOCK_FILE));
+        // A run may take long: only a lock whose process has ended is stale.
+        m_lock->setStaleLockTime(0);
+    }
+    if (m_lock->tryLock(wait))
+        return true;
+    if (!HeldByAnother()) {
+        error = Tr(MSG_CANNOT_LOCK).arg(m_lock->fileName());
+        return false;
+    }
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    m_lock->getLockInfo(&pid, &host, &application);
+    error = Tr(MSG_FOLDER_IN_USE).arg(m_folder, Tr(MSG_LOCK_HOLDER).arg(pid).arg(host));
+    return false;
+}
+
+bool HistoryFolder::HeldByAnother() const
+{
+    return m_lock && m_lock->error() == QLockFile::LockFailedError;
 }
 
 bool HistoryFolder::Prepare(QString& error)

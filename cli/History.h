@@ -6,10 +6,13 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QLockFile>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
+#include <memory>
 #include <optional>
 
 namespace cli {
@@ -33,6 +36,11 @@ class HistoryFolder {
 public:
     explicit HistoryFolder(QString folder);
 
+    // Makes the folder where missing and takes it for this run against other
+    // runs of tolvoctl, waiting at most wait, until the object ends.
+    bool Lock(std::chrono::milliseconds wait, QString& error);
+    // Whether the last Lock failed because another run holds the folder.
+    bool HeldByAnother() const;
     // Makes the folder its owner's only, and its repository where missing.
     bool Prepare(QString& error);
     // Where the repository has no commit yet, commits the settings files
@@ -66,6 +74,7 @@ private:
 
     QString m_folder;
     QProcessEnvironment m_environment;
+    std::unique_ptr<QLockFile> m_lock;
 };
 
 } // namespace cli

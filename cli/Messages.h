@@ -161,6 +161,13 @@ inline constexpr const char* MSG_GIT_TIMED_OUT =
     QT_TRANSLATE_NOOP("tolvoctl", "git %1 did not finish within %2 seconds.");
 inline constexpr const char* MSG_NO_SUCH_VERSION = QT_TRANSLATE_NOOP(
     "tolvoctl", "\"%1\" is no version of %2: give a commit, or HEAD~1 and the like.");
+inline constexpr const char* MSG_CANNOT_LOCK =
+    QT_TRANSLATE_NOOP("tolvoctl", "Cannot make the lock file %1.");
+inline constexpr const char* MSG_LOCK_HOLDER = QT_TRANSLATE_NOOP("tolvoctl", "process %1 on %2");
+inline constexpr const char* MSG_FOLDER_IN_USE = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1 is in use by another backup (%2); nothing was read or written.");
+inline constexpr const char* MSG_WAITING_FOR_FOLDER = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1 is in use by another backup; waiting for it to end (at most %2 minutes).");
 inline constexpr const char* MSG_HISTORY_EARLIER = QT_TRANSLATE_NOOP(
     "tolvoctl", "History: the files already in the folder, committed first as %1.");
 inline constexpr const char* MSG_HISTORY_COMMITTED =

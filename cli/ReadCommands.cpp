@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <chrono>
+
 namespace cli {
 
 int Get(Invocation& run)
@@ -85,12 +87,24 @@ QString HistoryMessage(const QStringList& lines)
     return QString("Backup: %1 device(s) changed\n\n%2\n").arg(lines.size()).arg(lines.join('\n'));
 }
 
-// Prepares the folder of a backup with history, commits the files that were
-// there before its history, and reads its last commit's files, to which the
-// devices compare.
+// How long a backup with history waits for another run that holds its folder.
+constexpr std::chrono::minutes FOLDER_WAIT{10};
+
+// Takes the folder of a backup with history for this run (after another run
+// that holds it, if need be), commits the files that were there before its
+// history, and reads its last commit's files, to which the devices compare.
 bool OpenHistory(const Invocation& run, HistoryFolder& folder,
                  QHash<QString, QByteArray>& committed, QString& error)
 {
+    if (!folder.Lock(std::chrono::milliseconds(0), error)) {
+        if (!folder.HeldByAnother())
+            return false;
+        Err() << "tolvoctl: "
+              << Tr(MSG_WAITING_FOR_FOLDER).arg(run.parser.value("output")).arg(FOLDER_WAIT.count())
+              << Qt::endl;
+        if (!folder.Lock(FOLDER_WAIT, error))
+            return false;
+    }
     if (!folder.Prepare(error))
         return false;
     const std::optional<QString> earlier = folder.CommitEarlierFiles(error);

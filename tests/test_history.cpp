@@ -143,6 +143,55 @@ private slots:
         QVERIFY(Git(dir, {"log", "-1", "--format=%B"}).contains("(127.0.24.6): CHANNEL"));
     }
 
+    // Two runs into one folder at once, each of one device: one waits for
+    // the other, and each commit holds its own device's file under its own
+    // message. In a new folder, or in one with a history where both devices
+    // changed.
+    void twoRunsIntoOneFolderCommitEachTheirOwn_data()
+    {
+        QTest::addColumn<bool>("kept"); // the folder has a history already
+        QTest::newRow("a new folder") << false;
+        QTest::newRow("a folder with a history") << true;
+    }
+
+    void twoRunsIntoOneFolderCommitEachTheirOwn()
+    {
+        QFETCH(bool, kept);
+        const QStringList serials{"TS-FIRST", "TS-SECOND"};
+        const QStringList addresses{"127.0.24.10", "127.0.24.11"};
+        SimProcess first({"--set", "SERIALN=" + serials[0]}, addresses[0], DEVICE_COMMAND_PORT);
+        SimProcess second({"--set", "SERIALN=" + serials[1]}, addresses[1], DEVICE_COMMAND_PORT);
+        QVERIFY(first.Start() && second.Start());
+        constexpr int ROUNDS = 6;
+        QString dir = NewFolder();
+        if (kept)
+            QCOMPARE(Tolvoctl(QStringList{"backup", "-o", dir, "--history"} + addresses).status, 0);
+        for (int round = 0; round < ROUNDS; ++round) {
+            if (kept) {
+                const QString channel = QString("CHANNEL=%1").arg(round + 1);
+                QCOMPARE(Tolvoctl(QStringList{"set", channel} + addresses).status, 0);
+            } else {
+                dir = NewFolder();
+            }
+            QProcess runs[2];
+            for (int i = 0; i < 2; ++i)
+                runs[i].start(TOLVOCTL_PATH, {"backup", addresses[i], "-o", dir, "--history"});
+            for (QProcess& run : runs) {
+                QVERIFY(run.waitForFinished(60000));
+                QVERIFY2(run.exitCode() == 0, run.readAllStandardError().constData());
+            }
+            QCOMPARE(Commits(dir), kept ? 1 + 2 * (round + 1) : 2);
+            for (const QString& commit : Git(dir, {"log", "-2", "--format=%H"}).split('\n')) {
+                const QString file = Git(dir, {"show", "--format=", "--name-only", commit});
+                const QString message = Git(dir, {"log", "-1", "--format=%B", commit});
+                const qsizetype own = serials.indexOf(file.section('.', 0, 0));
+                QVERIFY2(own >= 0 && message.contains(serials[own] + " (") &&
+                             !message.contains(serials[1 - own]),
+                         qPrintable(QString("round %1: %2 in\n%3").arg(round).arg(file, message)));
+            }
+        }
+    }
+
     // A failed git command is named (not its options), with all it said,
     // on stderr or stdout. No name is configured for commits here.
     void aGitFailureNamesTheCommandAndAllItSaid_data()
