@@ -2,7 +2,10 @@
 
 #include "Messages.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace {
 
@@ -12,10 +15,21 @@ constexpr int FILE_WRITERS = 4;
 // when it does, so that a long list of devices never runs out of handles.
 constexpr std::size_t MAX_STAGED_FILES = 64;
 
+// The serial number that the settings file at path says it holds; empty when
+// it says none, or is no settings file.
+QString HeldSerialNumber(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QJsonObject settings = QJsonDocument::fromJson(file.readAll()).object();
+    return settings.value("device").toObject().value("serialNumber").toString();
+}
+
 } // namespace
 
-BackupFiles::BackupFiles(std::size_t devices, bool overwrite)
-    : m_entries(devices), m_overwrite(overwrite)
+BackupFiles::BackupFiles(std::size_t devices, Replace replace)
+    : m_entries(devices), m_replace(replace)
 {
     m_writers.setMaxThreadCount(FILE_WRITERS);
 }
@@ -55,12 +69,26 @@ void BackupFiles::Settle(Entry& entry)
         return;
     if (!m_taken.insert(entry.path).second)
         entry.problem = Tr(MSG_SAME_SERIAL).arg(entry.serialNumber, entry.path);
-    else if (!m_overwrite && QFileInfo::exists(entry.path))
-        entry.problem = Tr(MSG_NOT_OVERWRITTEN).arg(entry.path);
+    else
+        entry.problem = KeptFile(entry);
     const bool keep = entry.problem.isEmpty();
     if (entry.stagedEarly)
         --m_staging;
     m_writers.start([file = entry.file.get(), keep] { file->Settle(keep); });
+}
+
+QString BackupFiles::KeptFile(const Entry& entry) const
+{
+    if (m_replace == Replace::Anything || !QFileInfo::exists(entry.path))
+        return {};
+    if (m_replace == Replace::Nothing)
+        return Tr(MSG_NOT_OVERWRITTEN).arg(entry.path);
+    // Where names ignore case, or were made by an earlier version, another
+    // device's backup may have this name: it stays.
+    const QString held = HeldSerialNumber(entry.path);
+    if (!held.isEmpty() && held != entry.serialNumber)
+        return Tr(MSG_OTHER_DEVICES_FILE).arg(entry.path, held);
+    return {};
 }
 
 std::vector<QString> BackupFiles::Finish()

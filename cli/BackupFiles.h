@@ -1,7 +1,7 @@
 // The files of one backup. Each is staged as soon as its device is read, and
 // settled in the order the devices were given, as soon as every device
 // before it is done: committed, or refused when an earlier device took its
-// path or, unless overwriting, a file is there already. So what is written
+// path or a file is there already that may not be replaced. So what is written
 // never depends on which device answered first, and the disk works while
 // other devices are still being read.
 #pragma once
@@ -17,7 +17,14 @@
 
 class BackupFiles {
 public:
-    BackupFiles(std::size_t devices, bool overwrite);
+    // What a file already at a device's path may be replaced by.
+    enum class Replace {
+        Nothing,
+        SameDevice, // only a backup of the device whose serial number it holds
+        Anything,
+    };
+
+    BackupFiles(std::size_t devices, Replace replace);
     ~BackupFiles() { m_writers.waitForDone(); }
     BackupFiles(const BackupFiles&) = delete;
     BackupFiles& operator=(const BackupFiles&) = delete;
@@ -41,11 +48,13 @@ private:
     };
     void SettleReady();
     void Settle(Entry& entry);
+    // Why the file at entry's path may not be replaced; empty when it may.
+    QString KeptFile(const Entry& entry) const;
 
     std::vector<Entry> m_entries;
     std::size_t m_settled = 0; // every device before this one is settled
     std::size_t m_staging = 0; // files staged and not yet settled
     std::set<QString> m_taken;
-    bool m_overwrite;
+    Replace m_replace;
     QThreadPool m_writers;
 };

@@ -5,6 +5,7 @@
 #include "Invocation.h"
 
 #include <QDir>
+#include <QSet>
 
 namespace cli {
 
@@ -25,6 +26,65 @@ std::optional<SettingsFile> LoadVersion(const Invocation& run, const QString& na
     return ReadSettingsFile(*text, problems);
 }
 
+namespace {
+
+// One difference between two versions: a value in each, or a key that one
+// of them lacks (a file may hold only some settings).
+struct VersionDifference {
+    QString key;
+    std::optional<QString> from;
+    std::optional<QString> to;
+};
+
+// The keys whose values differ, or that only one file holds: in the order of
+// the second file, then those that only the first holds.
+QList<VersionDifference> VersionDifferences(const SettingsFile& from, const SettingsFile& to)
+{
+    QHash<QString, QString> fromValues;
+    for (const auto& [key, value] : from.values)
+        fromValues.insert(key, value);
+    QList<VersionDifference> differences;
+    QSet<QString> toKeys;
+    for (const auto& [key, value] : to.values) {
+        toKeys.insert(key);
+        const auto held = fromValues.constFind(key);
+        if (held == fromValues.cend())
+            differences.append({key, std::nullopt, value});
+        else if (*held != value)
+            differences.append({key, *held, value});
+    }
+    for (const auto& [key, value] : from.values)
+        if (!toKeys.contains(key))
+            differences.append({key, value, std::nullopt});
+    return differences;
+}
+
+QString DifferenceLine(const VersionDifference& difference, const QString& fromName,
+                       const QString& toName)
+{
+    if (!difference.from)
+        return Tr(MSG_VERSIONS_ONLY_TO_LINE).arg(difference.key, fromName, *difference.to, toName);
+    if (!difference.to)
+        return Tr(MSG_VERSIONS_ONLY_FROM_LINE)
+            .arg(difference.key, *difference.from, fromName, toName);
+    return Tr(MSG_VERSIONS_DIFFER_LINE)
+        .arg(difference.key, *difference.from, fromName, *difference.to, toName);
+}
+
+// A difference for --json: "from" and "to" are strings, "" where a file
+// lacks the key, and then "missingIn" says which ("from" or "to").
+QJsonObject DifferenceObject(const VersionDifference& difference)
+{
+    QJsonObject object{{"key", difference.key},
+                       {"from", difference.from.value_or(QString())},
+                       {"to", difference.to.value_or(QString())}};
+    if (!difference.from || !difference.to)
+        object.insert("missingIn", difference.from ? "to" : "from");
+    return object;
+}
+
+} // namespace
+
 int DiffVersions(Invocation& run)
 {
     const QString fromName = run.positional[0];
@@ -36,18 +96,11 @@ int DiffVersions(Invocation& run)
     const std::optional<SettingsFile> to = LoadVersion(run, toName, problems);
     if (!to)
         return ReportFileProblems(toName, problems);
-    QHash<QString, QString> fromValues;
-    for (const auto& [key, value] : from->values)
-        fromValues.insert(key, value);
     QJsonArray rows;
-    for (const auto& [key, value] : to->values) {
-        if (fromValues.value(key) == value && fromValues.contains(key))
-            continue;
-        rows.append(QJsonObject{{"key", key}, {"from", fromValues.value(key)}, {"to", value}});
+    for (const VersionDifference& difference : VersionDifferences(*from, *to)) {
+        rows.append(DifferenceObject(difference));
         if (!run.json)
-            Out() << Tr(MSG_VERSIONS_DIFFER_LINE)
-                         .arg(key, fromValues.value(key), fromName, value, toName)
-                  << Qt::endl;
+            Out() << DifferenceLine(difference, fromName, toName) << Qt::endl;
     }
     const int status = rows.isEmpty() ? EXIT_OK : EXIT_DIFFERENT;
     if (run.json)

@@ -6,6 +6,7 @@
 #include "Console.h"
 #include "DeviceTask.h"
 #include "Messages.h"
+#include "SerialFileName.h"
 #include "SettingsFile.h"
 #include "Tolvoctl.h"
 #include "Transcript.h"
@@ -131,9 +132,5 @@ int DiffVersions(Invocation& run);
 // A settings file, or SERIAL@VERSION of the folder of --dir.
 std::optional<SettingsFile> LoadVersion(const Invocation& run, const QString& name,
                                         QStringList& problems);
-
-// A device's file name in a folder of backups: from its serial number, with
-// what could be read as a path made "_".
-QString SerialFileName(const QString& serial);
 
 } // namespace cli

@@ -143,14 +143,36 @@ inline constexpr const char* MSG_SAME_SERIAL = QT_TRANSLATE_NOOP(
     "tolvoctl", "another device has the serial number \"%1\"; %2 was not written");
 inline constexpr const char* MSG_NOT_OVERWRITTEN =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 exists; not overwritten (--force overwrites)");
+inline constexpr const char* MSG_OTHER_DEVICES_FILE = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1 holds the backup of another device (serial number \"%2\"); not overwritten");
 inline constexpr const char* MSG_SAVED = QT_TRANSLATE_NOOP("tolvoctl", "saved %1 to %2");
 inline constexpr const char* MSG_FILE_VALID =
     QT_TRANSLATE_NOOP("tolvoctl", "%1: valid, %2 settings.");
 inline constexpr const char* MSG_VERSIONS_DIFFER_LINE =
     QT_TRANSLATE_NOOP("tolvoctl", "%1: \"%2\" in %3, \"%4\" in %5");
+inline constexpr const char* MSG_VERSIONS_ONLY_FROM_LINE =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1: \"%2\" in %3, not in %4");
+inline constexpr const char* MSG_VERSIONS_ONLY_TO_LINE =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1: not in %2, \"%3\" in %4");
 inline constexpr const char* MSG_NO_GIT =
     QT_TRANSLATE_NOOP("tolvoctl", "A history needs the git program, and none was found.");
 inline constexpr const char* MSG_GIT_FAILED = QT_TRANSLATE_NOOP("tolvoctl", "git %1 failed: %2");
+inline constexpr const char* MSG_GIT_EXIT_STATUS = QT_TRANSLATE_NOOP("tolvoctl", "exit status %1");
+inline constexpr const char* MSG_GIT_UNREADABLE =
+    QT_TRANSLATE_NOOP("tolvoctl", "git %1 gave output that could not be read, for %2.");
+inline constexpr const char* MSG_GIT_TIMED_OUT =
+    QT_TRANSLATE_NOOP("tolvoctl", "git %1 did not finish within %2 seconds.");
+inline constexpr const char* MSG_NO_SUCH_VERSION = QT_TRANSLATE_NOOP(
+    "tolvoctl", "\"%1\" is no version of %2: give a commit, or HEAD~1 and the like.");
+inline constexpr const char* MSG_CANNOT_LOCK =
+    QT_TRANSLATE_NOOP("tolvoctl", "Cannot make the lock file %1.");
+inline constexpr const char* MSG_LOCK_HOLDER = QT_TRANSLATE_NOOP("tolvoctl", "process %1 on %2");
+inline constexpr const char* MSG_FOLDER_IN_USE = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1 is in use by another backup (%2); nothing was read or written.");
+inline constexpr const char* MSG_WAITING_FOR_FOLDER = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1 is in use by another backup; waiting for it to end (at most %2 minutes).");
+inline constexpr const char* MSG_HISTORY_EARLIER = QT_TRANSLATE_NOOP(
+    "tolvoctl", "History: the files already in the folder, committed first as %1.");
 inline constexpr const char* MSG_HISTORY_COMMITTED =
     QT_TRANSLATE_NOOP("tolvoctl", "History: commit %1 (%2).");
 inline constexpr const char* MSG_HISTORY_UNCHANGED =

@@ -5,9 +5,9 @@
 #include "Invocation.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
+
+#include <chrono>
 
 namespace cli {
 
@@ -75,16 +75,6 @@ int Get(Invocation& run)
     return run.Finish(status);
 }
 
-// A file name from a serial number: what could be read as a path becomes "_".
-QString SerialFileName(const QString& serial)
-{
-    QString name = serial;
-    name.replace(QRegularExpression("[^A-Za-z0-9._-]"), "_");
-    if (name.isEmpty() || name.startsWith('.'))
-        name.prepend("device");
-    return name + ".json";
-}
-
 namespace {
 
 // What a device's first file in a history is said to have changed (in the
@@ -95,6 +85,37 @@ const QString NEW_FILE = QStringLiteral("new");
 QString HistoryMessage(const QStringList& lines)
 {
     return QString("Backup: %1 device(s) changed\n\n%2\n").arg(lines.size()).arg(lines.join('\n'));
+}
+
+// How long a backup with history waits for another run that holds its folder.
+constexpr std::chrono::minutes FOLDER_WAIT{10};
+
+// Takes the folder of a backup with history for this run (after another run
+// that holds it, if need be), commits the files that were there before its
+// history, and reads its last commit's files, to which the devices compare.
+bool OpenHistory(const Invocation& run, HistoryFolder& folder,
+                 QHash<QString, QByteArray>& committed, QString& error)
+{
+    if (!folder.Lock(std::chrono::milliseconds(0), error)) {
+        if (!folder.HeldByAnother())
+            return false;
+        Err() << "tolvoctl: "
+              << Tr(MSG_WAITING_FOR_FOLDER).arg(run.parser.value("output")).arg(FOLDER_WAIT.count())
+              << Qt::endl;
+        if (!folder.Lock(FOLDER_WAIT, error))
+            return false;
+    }
+    if (!folder.Prepare(error))
+        return false;
+    const std::optional<QString> earlier = folder.CommitEarlierFiles(error);
+    if (!error.isEmpty())
+        return false;
+    if (earlier && !run.json)
+        Out() << Tr(MSG_HISTORY_EARLIER).arg(*earlier) << Qt::endl;
+    const auto files = folder.CommittedFiles(error);
+    if (files)
+        committed = *files;
+    return files.has_value();
 }
 
 } // namespace
@@ -110,7 +131,8 @@ int Backup(Invocation& run)
     const bool history = run.Given("history");
     const bool intoFolder = history || run.addresses.size() > 1;
     HistoryFolder folder(path);
-    if (history && !folder.Prepare(error))
+    QHash<QString, QByteArray> committed; // with a history: its last commit's files
+    if (history && !OpenHistory(run, folder, committed, error))
         return Usage(error);
     if (intoFolder && !QDir().mkpath(path))
         return Usage(Tr(MSG_CANNOT_MAKE_FOLDER).arg(path));
@@ -123,20 +145,24 @@ int Backup(Invocation& run)
                                   QDateTime::currentDateTimeUtc());
         targets[i] = intoFolder ? QDir(path).filePath(SerialFileName(files[i].serialNumber)) : path;
     };
-    // With a history, a device whose settings are as its last file holds
-    // them keeps that file as it is, so that only a change makes a commit.
+    // With a history, a device whose settings are as its last committed file
+    // holds them keeps that file as it is, so that only a change makes a
+    // commit; and what changed is told against that commit, whatever the
+    // folder holds (a run whose commit failed left its files there).
     const auto fileBytes = [&](std::size_t i) {
         QByteArray bytes = SettingsFileJson(files[i]);
         if (!history)
             return bytes;
-        QFile previous(targets[i]);
-        const QByteArray before =
-            previous.open(QIODevice::ReadOnly) ? previous.readAll() : QByteArray();
+        const QByteArray before = committed.value(QFileInfo(targets[i]).fileName());
         changed[i] = before.isEmpty() ? QStringList{NEW_FILE} : ChangedKeys(before, bytes);
         return SameSettings(before, bytes) ? before : bytes;
     };
     // Each file is written while the other devices are still being read.
-    BackupFiles writes(tasks.size(), !intoFolder || run.Given("force") || history);
+    const BackupFiles::Replace replace = !intoFolder ? BackupFiles::Replace::Anything
+                                         : run.Given("force") || history
+                                             ? BackupFiles::Replace::SameDevice
+                                             : BackupFiles::Replace::Nothing;
+    BackupFiles writes(tasks.size(), replace);
     for (std::size_t i = 0; i < tasks.size(); ++i) {
         tasks[i]->ConnectAndRead(tasks[i]->before);
         QObject::connect(tasks[i].get(), &DeviceTask::done, tasks[i].get(), [&, i] {

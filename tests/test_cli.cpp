@@ -1,5 +1,6 @@
 #include "AddressList.h"
 #include "BackupFiles.h"
+#include "CliRun.h"
 #include "Console.h"
 #include "DeviceLink.h"
 #include "DeviceScan.h"
@@ -20,42 +21,9 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
-#include <sys/resource.h>
 #endif
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-// Runs tolvoctl to its end and collects what it printed; with fileLimit,
-// it may hold at most that many files and sockets open at once (where the
-// system has such a limit: not on Windows).
-CliRun Tolvoctl(const QStringList& arguments, int fileLimit = 0)
-{
-    QProcess process;
-#ifdef Q_OS_UNIX
-    if (fileLimit > 0)
-        process.setChildProcessModifier([fileLimit] {
-            const rlimit limit{rlim_t(fileLimit), rlim_t(fileLimit)};
-            setrlimit(RLIMIT_NOFILE, &limit);
-        });
-#else
-    Q_UNUSED(fileLimit);
-#endif
-    process.start(TOLVOCTL_PATH, arguments);
-    CliRun run;
-    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000))
-        return run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    // A Windows console program ends its lines with CR LF.
-    run.out = QString::fromUtf8(process.readAllStandardOutput()).replace("\r\n", "\n");
-    run.err = QString::fromUtf8(process.readAllStandardError()).replace("\r\n", "\n");
-    return run;
-}
 
 // A stream of the kind named: a regular file, the null device, or a console
 // (a new pseudo-terminal; on Windows a console of the test's own).
@@ -100,17 +68,9 @@ QJsonObject Values(const QString& address, const QString& extra = {})
         .toObject();
 }
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void Write(const QString& path, const QByteArray& bytes)
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    QVERIFY(WriteFile(path, bytes));
 }
 
 QByteArray SettingsJson(const QByteArray& settings)
@@ -118,7 +78,14 @@ QByteArray SettingsJson(const QByteArray& settings)
     return R"({"format": "tolvo-s-settings", "version": 1, "settings": )" + settings + "}";
 }
 
+constexpr auto NOTHING = BackupFiles::Replace::Nothing;
+constexpr auto SAME_DEVICE = BackupFiles::Replace::SameDevice;
+// The backup of another device, already in the folder.
+const QString THEIRS = QStringLiteral(R"({"device": {"serialNumber": "S9"}})");
+
 } // namespace
+
+Q_DECLARE_METATYPE(BackupFiles::Replace)
 
 class TestCli : public QObject {
     Q_OBJECT
@@ -514,29 +481,38 @@ private slots:
 
     // What a backup writes depends on the order the devices were given, not
     // on the order they answered. Each device's file holds "device N"; a
-    // path of "" marks a device that failed.
+    // path of "" marks a device that failed. The folder holds "old" and the
+    // backup of another device, "theirs".
+
     void backupFilesAreDecidedInTheOrderGiven_data()
     {
         QTest::addColumn<QStringList>("paths");  // each device's file
         QTest::addColumn<QList<int>>("answers"); // devices, in the order they answered
-        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<BackupFiles::Replace>("replace");
         QTest::addColumn<QStringList>("problems"); // a part of each device's problem
         QTest::addColumn<QStringList>("contents"); // each path's text at the end
         QTest::newRow("the first given keeps a path, though it answered last")
-            << QStringList{"a", "a", "b"} << QList<int>{2, 1, 0} << false
+            << QStringList{"a", "a", "b"} << QList<int>{2, 1, 0} << NOTHING
             << QStringList{"", "another device has the serial number \"S1\"", ""}
             << QStringList{"a=device 0", "b=device 2"};
         QTest::newRow("a failed device holds none back")
-            << QStringList{"", "c"} << QList<int>{1, 0} << false << QStringList{"", ""}
+            << QStringList{"", "c"} << QList<int>{1, 0} << NOTHING << QStringList{"", ""}
             << QStringList{"c=device 1"};
         QTest::newRow("an earlier file is kept")
-            << QStringList{"old"} << QList<int>{0} << false
+            << QStringList{"old"} << QList<int>{0} << NOTHING
             << QStringList{"old exists; not overwritten"} << QStringList{"old=from before"};
         QTest::newRow("or overwritten when asked")
-            << QStringList{"old"} << QList<int>{0} << true << QStringList{""}
+            << QStringList{"old"} << QList<int>{0} << SAME_DEVICE << QStringList{""}
             << QStringList{"old=device 0"};
+        QTest::newRow("another device's backup is kept, though asked")
+            << QStringList{"theirs"} << QList<int>{0} << SAME_DEVICE
+            << QStringList{"theirs holds the backup of another device (serial number \"S9\")"}
+            << QStringList{"theirs=" + THEIRS};
+        QTest::newRow("a file named by the user is replaced, whatever it holds")
+            << QStringList{"theirs"} << QList<int>{0} << BackupFiles::Replace::Anything
+            << QStringList{""} << QStringList{"theirs=device 0"};
         QTest::newRow("a path that cannot be written")
-            << QStringList{"no/such/folder", "d"} << QList<int>{0, 1} << false
+            << QStringList{"no/such/folder", "d"} << QList<int>{0, 1} << NOTHING
             << QStringList{"Cannot write", ""} << QStringList{"d=device 1"};
         // More than are ever staged at once, answering last first: the
         // rest are written when their turn comes.
@@ -549,21 +525,22 @@ private slots:
             written << QString("m%1=device %1").arg(i);
         }
         QTest::newRow("more than are staged at once")
-            << many << lastFirst << false << QStringList(many.size(), QString()) << written;
+            << many << lastFirst << NOTHING << QStringList(many.size(), QString()) << written;
     }
 
     void backupFilesAreDecidedInTheOrderGiven()
     {
         QFETCH(QStringList, paths);
         QFETCH(QList<int>, answers);
-        QFETCH(bool, overwrite);
+        QFETCH(BackupFiles::Replace, replace);
         QFETCH(QStringList, problems);
         QFETCH(QStringList, contents);
         QTemporaryDir dir;
         Write(dir.filePath("old"), "from before");
+        Write(dir.filePath("theirs"), THEIRS.toLatin1());
         std::vector<QString> found;
         {
-            BackupFiles files(std::size_t(paths.size()), overwrite);
+            BackupFiles files(std::size_t(paths.size()), replace);
             for (const int i : answers) {
                 if (paths[i].isEmpty())
                     files.Failed(std::size_t(i));
@@ -577,7 +554,7 @@ private slots:
         for (int i = 0; i < problems.size(); ++i)
             QVERIFY2(problems[i].isEmpty() ? found[i].isEmpty() : found[i].contains(problems[i]),
                      qPrintable(QString("device %1: %2").arg(i).arg(found[i])));
-        QStringList names{"old"}; // and no other file, temporary ones included
+        QStringList names{"old", "theirs"}; // and no other file, temporary ones included
         for (const QString& content : contents) {
             const QStringList parts = content.split('=');
             QCOMPARE(ReadAll(dir.filePath(parts[0])), parts[1].toLatin1());

@@ -50,6 +50,8 @@ def main():
     work = pathlib.Path(tempfile.mkdtemp())
     (work / "bad.json").write_text('{"format": "tolvo-s-settings", "version": 1, '
                                    '"settings": {"CHANNEL": "15", "NOPE": "1"}}')
+    (work / "channel.json").write_text('{"format": "tolvo-s-settings", "version": 1, '
+                                       '"settings": {"CHANNEL": "6"}}')
     one = str(work / "one.json")
     runs = [
         (["get", FIRST, SECOND], {0}),
@@ -59,6 +61,7 @@ def main():
         (["check", one], {0}),
         (["check", str(work / "bad.json")], {2}),
         (["diff", SECOND, one], {0, 1}),
+        (["diff", one, str(work / "channel.json")], {1}),
         (["restore", SECOND, one, "--dry-run"], {0}),
         (["restore", SECOND, one, "--only-changed"], {0}),
         (["set", FIRST, SILENT_ADDRESS, "CHANNEL=5", "--timeout", "500"], {3}),
