@@ -59,16 +59,22 @@ QList<VersionDifference> VersionDifferences(const SettingsFile& from, const Sett
     return differences;
 }
 
+// A value as a difference shows it: the password's masked.
+QString Shown(const VersionDifference& difference, const std::optional<QString>& value)
+{
+    return ShownValue(difference.key, value.value_or(QString()));
+}
+
 QString DifferenceLine(const VersionDifference& difference, const QString& fromName,
                        const QString& toName)
 {
+    const QString from = Shown(difference, difference.from);
+    const QString to = Shown(difference, difference.to);
     if (!difference.from)
-        return Tr(MSG_VERSIONS_ONLY_TO_LINE).arg(difference.key, fromName, *difference.to, toName);
+        return Tr(MSG_VERSIONS_ONLY_TO_LINE).arg(difference.key, fromName, to, toName);
     if (!difference.to)
-        return Tr(MSG_VERSIONS_ONLY_FROM_LINE)
-            .arg(difference.key, *difference.from, fromName, toName);
-    return Tr(MSG_VERSIONS_DIFFER_LINE)
-        .arg(difference.key, *difference.from, fromName, *difference.to, toName);
+        return Tr(MSG_VERSIONS_ONLY_FROM_LINE).arg(difference.key, from, fromName, toName);
+    return Tr(MSG_VERSIONS_DIFFER_LINE).arg(difference.key, from, fromName, to, toName);
 }
 
 // A difference for --json: "from" and "to" are strings, "" where a file
@@ -76,8 +82,8 @@ QString DifferenceLine(const VersionDifference& difference, const QString& fromN
 QJsonObject DifferenceObject(const VersionDifference& difference)
 {
     QJsonObject object{{"key", difference.key},
-                       {"from", difference.from.value_or(QString())},
-                       {"to", difference.to.value_or(QString())}};
+                       {"from", Shown(difference, difference.from)},
+                       {"to", Shown(difference, difference.to)}};
     if (!difference.from || !difference.to)
         object.insert("missingIn", difference.from ? "to" : "from");
     return object;
