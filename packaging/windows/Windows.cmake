@@ -19,6 +19,7 @@ endforeach()
 # them; on this machine's file system case counts, so the lookup goes through
 # a folder of links named in lower case.
 set(dll_index ${CMAKE_CURRENT_BINARY_DIR}/dll-index)
+set(TOLVO_DLL_INDEX ${dll_index} CACHE INTERNAL "Links in lower case to the DLLs to ship")
 file(REMOVE_RECURSE ${dll_index})
 file(MAKE_DIRECTORY ${dll_index})
 foreach(dir IN LISTS runtime_dirs)
@@ -32,7 +33,8 @@ foreach(dir IN LISTS runtime_dirs)
   endforeach()
 endforeach()
 # Windows' own DLLs are not shipped; a DLL found neither in the folders above
-# nor among them fails the install. Wine's copies stand for Windows' here.
+# nor among them fails the install. Wine's copies (Debian's wine64) stand for
+# Windows' here.
 set(TOLVO_WINDOWS_DLLS /usr/lib/x86_64-linux-gnu/wine/x86_64-windows
     CACHE PATH "A folder holding Windows' own DLLs, to tell them from missing ones")
 
