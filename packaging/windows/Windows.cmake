@@ -98,6 +98,9 @@ set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Tolvo-S Configuration")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Tolvo-S Configuration Utility")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/windows/license.txt)
 set(CPACK_PACKAGE_EXECUTABLES TolvoSConfig "Tolvo-S Configuration")
+# The Start-menu entry's target: CPack's NSIS generator looks for the programs
+# in bin\ unless told where they are installed (the folder's top).
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY ${TOLVO_BIN_DESTINATION})
 set(CPACK_COMPONENT_CONFIG_DISPLAY_NAME "Tolvo-S Configuration Utility")
 set(CPACK_COMPONENT_CONFIG_REQUIRED ON)
 set(CPACK_COMPONENT_SIM_DISPLAY_NAME "Tolvo-S simulator")
