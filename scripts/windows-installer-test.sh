@@ -2,15 +2,16 @@
 # Tries the Windows installer (made by scripts/windows.sh) as a person would,
 # under Wine with an X display, in a Wine prefix made anew: installs it
 # silently, runs the installed tolvoctl against the simulator from its own
-# zip on 127.0.0.1, types that address into the installed program, starts it
-# again, presses Load and takes a screenshot (installed-main-window.png),
-# then uninstalls and checks that nothing of it is left.
+# zip on 127.0.0.1, starts the installed program from its Start-menu entry,
+# types that address into it, starts it again from there, presses Load and
+# takes a screenshot (installed-main-window.png), then uninstalls and checks
+# that nothing of it is left.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build-windows}
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
 
-bash scripts/deps.sh wine64 xvfb xdotool imagemagick unzip iproute2
+bash scripts/deps.sh wine64 xvfb xdotool imagemagick unzip iproute2 procps liblnk-utils
 wine_prefix=$PWD/$build_dir/wine-installer
 [ -n "${TOLVO_ISOLATED:-}" ] || rm -rf "$wine_prefix"
 source scripts/wine-env.sh
@@ -32,7 +33,11 @@ timeout 120 "$WINESERVER" -w || true
 check "the programs are in Program Files" \
   test -f "$installed/TolvoSConfig.exe" -a -f "$installed/tolvoctl.exe"
 check "the simulator is not installed" test ! -e "$installed/tolvo-sim.exe"
-check "a Start-menu entry opens the program" test -f "$start_menu/Tolvo-S Configuration.lnk"
+shortcut="$start_menu/Tolvo-S Configuration.lnk"
+check "the Start-menu entry is there" test -f "$shortcut"
+target=$(lnkinfo "$shortcut" 2>/dev/null | sed -n 's/^\s*Local path\s*: //p')
+check "the Start-menu entry points at the installed program (it points at $target)" \
+  test "$target" = 'C:\Program Files\Tolvo-S Configuration\TolvoSConfig.exe'
 check "the uninstaller is registered" \
   bash -c '"$WINE" reg query "$1" /v UninstallString | grep -q Uninstall.exe' _ "$uninstall_key"
 check "tolvoctl --version" \
@@ -54,17 +59,23 @@ done
 check "the installed tolvoctl reads the simulator" \
   bash -c 'run_windows "$1" get 127.0.0.1 SERIALN | grep -q "^SERIALN=TS-"' _ "$installed/tolvoctl.exe"
 
-# The window program: the address typed, kept in the registry, read back at
-# the next start, and Load. It runs in a Wine desktop window of its own, so
-# that the screenshot shows its frame, and with Qt's FreeType font engine:
-# under Wine, Qt's default (GDI) engine draws no text in edit fields
-# (docs/windows.md). Keys go to it as a person's would.
+# The window program, started as a person starts it: its Start-menu entry,
+# opened by Wine's start as Windows' shell opens it. The address typed, kept
+# in the registry, read back at the next start, and Load. It runs in a Wine
+# desktop window of its own, so that the screenshot shows its frame, and
+# with Qt's FreeType font engine: under Wine, Qt's default (GDI) engine draws
+# no text in edit fields (docs/windows.md). The shortcut takes no arguments,
+# and Wine passes no QT_ variable from this side: the engine is chosen in the
+# user's environment in the registry, as on Windows. Keys go to the program
+# as a person's would.
+"$WINE" reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /d windows:fontengine=freetype /f >/dev/null
 program='^C:.Program Files.Tolvo-S Configuration.TolvoSConfig\.exe'
-start_program() { # true once it runs
-  "$WINE" explorer /desktop=Tolvo,900x640 'C:\Program Files\Tolvo-S Configuration\TolvoSConfig.exe' \
-    -platform windows:fontengine=freetype &
+window_title='^Tolvo-S Configuration - Halvane - version: '
+start_program() { # true once the installed program runs and its window shows
+  "$WINE" explorer /desktop=Tolvo,900x640 start /unix "$shortcut" &
   for _ in $(seq 150); do
-    pgrep -f "$program" >/dev/null && sleep 3 && return 0 # and its window shows
+    pgrep -f "$program" >/dev/null && xdotool search --onlyvisible --name "$window_title" >/dev/null &&
+      sleep 1 && return 0 # and it takes keys
     sleep 0.2
   done
   return 1
@@ -78,7 +89,7 @@ program_ended() { # waits up to 30 s; false if it had to be stopped
   return 1
 }
 export program
-check "the installed program starts" start_program
+check "the installed program starts from its Start-menu entry and shows its window" start_program
 # The focus starts on Exit; Tab reaches the address, whose fields a dot ends.
 xdotool key --delay 150 Tab
 xdotool type --delay 150 "127.0.0.1"

@@ -9,7 +9,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/deps.sh g++-mingw-w64-x86-64-posix ninja-build nsis zip qt6-translations-l10n
+# Wine: its copies of Windows' DLLs tell those from missing ones when the
+# programs' DLLs are gathered, and it runs the tests (the cross-compiling
+# emulator).
+bash scripts/deps.sh g++-mingw-w64-x86-64-posix ninja-build nsis zip qt6-translations-l10n wine64
 qt_dir=$(bash scripts/windows-qt.sh)
 build_dir=${BUILD_DIR:-build-windows}
 tools_dir=${build_dir}-tools

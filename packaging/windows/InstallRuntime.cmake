@@ -3,9 +3,17 @@
 # each other, found in TOLVO_DLL_INDEX (links in lower case to the DLLs to
 # ship). A DLL found there is shipped under its own name; one that Windows
 # provides (an API set, or present in TOLVO_WINDOWS_DLLS) is not; any other
-# is missing and fails the install. Then strips every program and DLL of the
+# is missing and fails the install; so does a TOLVO_WINDOWS_DLLS without
+# kernel32.dll, saying so. Then strips every program and DLL of the
 # install of what only a debugger needs (TOLVO_STRIP).
 set(prefix "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+# Without Windows' DLLs to compare with, every system DLL would look missing.
+if(NOT EXISTS "${TOLVO_WINDOWS_DLLS}/kernel32.dll")
+  message(FATAL_ERROR "Wine's copies of Windows' DLLs are not in ${TOLVO_WINDOWS_DLLS} (no "
+    "kernel32.dll there), so Windows' own DLLs cannot be told from missing ones: install Wine "
+    "(Debian's wine64; scripts/windows.sh does), or set TOLVO_WINDOWS_DLLS to a folder of "
+    "Windows' DLLs")
+endif()
 set(executables "")
 set(libraries "")
 foreach(file IN LISTS TOLVO_FILES)

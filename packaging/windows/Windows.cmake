@@ -19,6 +19,7 @@ endforeach()
 # them; on this machine's file system case counts, so the lookup goes through
 # a folder of links named in lower case.
 set(dll_index ${CMAKE_CURRENT_BINARY_DIR}/dll-index)
+set(TOLVO_DLL_INDEX ${dll_index} CACHE INTERNAL "Links in lower case to the DLLs to ship")
 file(REMOVE_RECURSE ${dll_index})
 file(MAKE_DIRECTORY ${dll_index})
 foreach(dir IN LISTS runtime_dirs)
@@ -32,7 +33,8 @@ foreach(dir IN LISTS runtime_dirs)
   endforeach()
 endforeach()
 # Windows' own DLLs are not shipped; a DLL found neither in the folders above
-# nor among them fails the install. Wine's copies stand for Windows' here.
+# nor among them fails the install. Wine's copies (Debian's wine64) stand for
+# Windows' here.
 set(TOLVO_WINDOWS_DLLS /usr/lib/x86_64-linux-gnu/wine/x86_64-windows
     CACHE PATH "A folder holding Windows' own DLLs, to tell them from missing ones")
 
@@ -96,6 +98,9 @@ set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Tolvo-S Configuration")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Tolvo-S Configuration Utility")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/windows/license.txt)
 set(CPACK_PACKAGE_EXECUTABLES TolvoSConfig "Tolvo-S Configuration")
+# The Start-menu entry's target: CPack's NSIS generator looks for the programs
+# in bin\ unless told where they are installed (the folder's top).
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY ${TOLVO_BIN_DESTINATION})
 set(CPACK_COMPONENT_CONFIG_DISPLAY_NAME "Tolvo-S Configuration Utility")
 set(CPACK_COMPONENT_CONFIG_REQUIRED ON)
 set(CPACK_COMPONENT_SIM_DISPLAY_NAME "Tolvo-S simulator")
