@@ -159,7 +159,10 @@ void DeviceConnection::Run(std::vector<std::string> commands, bool readReplies,
 void DeviceConnection::NextExchange()
 {
     if (m_next == m_commands.size()) {
-        Complete(m_resultAtEnd);
+        // More after the last reply: the device gave more lines than it was
+        // asked for (as far as they have come by now).
+        const bool stray = m_readReplies && m_resultAtEnd == DEVICE_OK && StrayBytesWaiting();
+        Complete(stray ? DEVICE_OUT_OF_STEP : m_resultAtEnd);
         return;
     }
     const std::string& command = m_commands[m_next];
@@ -191,13 +194,26 @@ void DeviceConnection::Enter(Phase phase, bool commandSent)
         return;
     m_line.clear();
     m_skipLineFeed = m_lastReplyEndedInCr;
-    // Bytes that came before the reading began. After a command, only the
-    // line feed of a CR LF may be among them: anything else is a line the
-    // device sent unasked, and every reply from then on would be taken as
-    // that of the command before it.
-    m_replyBeforeCommand = commandSent;
-    TakeReplyBytes();
-    m_replyBeforeCommand = false;
+    // A reply there before its command went out is a line the device sent
+    // unasked: every reply from then on would be taken as that of the
+    // command before it.
+    if (commandSent && StrayBytesWaiting()) {
+        ReplyRead({DEVICE_OUT_OF_STEP, {}});
+        return;
+    }
+    TakeReplyBytes(); // bytes that came before the reading began
+}
+
+bool DeviceConnection::StrayBytesWaiting()
+{
+    QByteArray waiting = m_socket.peek(m_socket.bytesAvailable());
+    if (m_lastReplyEndedInCr && waiting.startsWith('\n'))
+        waiting.remove(0, 1); // the rest of a CR LF
+    if (waiting.isEmpty())
+        return false;
+    if (m_transcript != nullptr)
+        m_transcript->Stray(waiting.toStdString());
+    return true;
 }
 
 void DeviceConnection::OnBytesWritten()
@@ -222,11 +238,6 @@ void DeviceConnection::TakeReplyBytes()
             m_skipLineFeed = false;
             if (c == '\n')
                 continue;
-        }
-        if (m_replyBeforeCommand) {
-            // Not recorded: it may be the reply to any command, the password's too.
-            ReplyRead({DEVICE_OUT_OF_STEP, {}});
-            return;
         }
         if (c == '\r' || c == '\n') {
             m_lastReplyEndedInCr = (c == '\r');

@@ -36,9 +36,9 @@ enum DeviceResult : int {
     DEVICE_COMMAND_TOO_LONG = -8,  // a command over MAX_COMMAND_LENGTH bytes
     DEVICE_CONNECT_FAILED = -9,    // no connection could be made
     DEVICE_CANCELLED = -10,        // the user cancelled; the connection was closed
-    // A reply came before its command was sent: the device gave more lines
-    // than it was asked for, so no later reply can be told apart from the
-    // one before it.
+    // A reply came before its command was sent, or after the last reply:
+    // the device gave more lines than it was asked for, so its replies
+    // cannot be told apart.
     DEVICE_OUT_OF_STEP = -11,
     // Every set was answered and the apply command sent, but the device did
     // not answer it: whether it applied the settings is not known. Neither
@@ -124,6 +124,8 @@ private:
              std::size_t lateFrom = NO_LATE_PART);
     void NextExchange();
     void Enter(Phase phase, bool commandSent = false);
+    // Whether bytes wait that no command asked for (recorded, masked).
+    bool StrayBytesWaiting();
     void TakeReplyBytes();
     void ReplyRead(Reply reply);
     void ExchangeDone();
@@ -162,7 +164,6 @@ private:
     // empty reply of its own.
     std::string m_line;
     bool m_skipLineFeed = false;
-    bool m_replyBeforeCommand = false; // bytes taken now came before the command went out
     bool m_lastReplyEndedInCr = false;
     Reply m_lastReply;
 };

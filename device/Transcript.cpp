@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -20,6 +21,21 @@ std::string MaskedReply(const std::string& bytes)
     const std::string value = ValueOf(bytes);
     return (value.empty() ? std::string() : MASKED_VALUE.toStdString()) +
            bytes.substr(value.size());
+}
+
+// Every line's text masked, the line ends kept.
+std::string MaskedLines(const std::string& bytes)
+{
+    std::string masked;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t end = std::min(bytes.find_first_of(LINE_ENDS, at), bytes.size());
+        if (end > at)
+            masked += MASKED_VALUE.toStdString();
+        const std::size_t next = bytes.find_first_not_of(LINE_ENDS, end);
+        masked += bytes.substr(end, std::min(next, bytes.size()) - end);
+        at = std::min(next, bytes.size());
+    }
+    return masked;
 }
 
 } // namespace
@@ -85,6 +101,11 @@ void Transcript::Unfinished(const std::string& bytes)
     Add("PART", bytes, {}, m_maskReply);
 }
 
+void Transcript::Stray(const std::string& bytes)
+{
+    Add("STRAY", bytes);
+}
+
 void Transcript::Ended(DeviceResult result, const QString& socketError)
 {
     QString text = QString("%1 (%2)").arg(QLatin1String(ResultName(result))).arg(int(result));
@@ -99,6 +120,8 @@ QString Transcript::Shown(const Entry& entry) const
         return entry.text;
     if (std::string_view(entry.tag) == "SEND")
         return EscapedBytes(MaskedCommand(entry.bytes));
+    if (std::string_view(entry.tag) == "STRAY")
+        return EscapedBytes(MaskedLines(entry.bytes));
     // A reply: masked when it answered the password's command, or when it
     // holds a value the password is known to have (a device whose replies
     // are out of step gives it as the reply to another command).

@@ -31,6 +31,9 @@ public:
     void Received(const std::string& bytes);
     // Bytes of a reply that was not ended when the exchange stopped.
     void Unfinished(const std::string& bytes);
+    // Bytes that no command asked for: shown with every line's text masked,
+    // since they may be any reply, the password's too.
+    void Stray(const std::string& bytes);
     void Ended(DeviceResult result, const QString& socketError);
 
     QStringList lines() const;

@@ -188,6 +188,9 @@ private slots:
             << QByteArrayList{"s3cret\r", "s3cret\r", "-s3cret"}
             << QByteArray("SEND get SSID\\r\\0|RECV ********\\r|SEND get PASSWORD\\r\\0|"
                           "RECV ********\\r|SEND get DEVICEID\\r\\0|PART ********");
+        QTest::newRow("lines no command asked for")
+            << QByteArrayList{"get PASSWORD\r" + nul} << QByteArrayList{"!s3c\r\rret\r\n"}
+            << QByteArray("SEND get PASSWORD\\r\\0|STRAY ********\\r\\r********\\r\\n");
     }
 
     void transcriptsEscapeBytesAndMaskThePassword()
@@ -200,6 +203,8 @@ private slots:
             transcript.Sent(sent[i].toStdString());
             if (received[i].startsWith('-'))
                 transcript.Unfinished(received[i].mid(1).toStdString());
+            else if (received[i].startsWith('!'))
+                transcript.Stray(received[i].mid(1).toStdString());
             else
                 transcript.Received(received[i].toStdString());
         }
