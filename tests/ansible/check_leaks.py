@@ -29,9 +29,11 @@ GIVEN = "Dict-Pässword-7731"  # in settings:
 FILED = "Src-Pässword-5519"  # in a src: file
 INVALID_GIVEN = "Dict€Invalid-4409"  # not Latin-1, in settings:
 INVALID_FILED = "Src€Invalid-3307"  # not Latin-1, in a src: file
+LOWER_KEY = "Lower-Key-Pässword-6620"  # in settings:, as "password"
 SECRETS = {"the modules' password": HELD, "the password in settings:": GIVEN,
            "the password in a src: file": FILED, "an invalid password in settings:": INVALID_GIVEN,
-           "an invalid password in a src: file": INVALID_FILED}
+           "an invalid password in a src: file": INVALID_FILED,
+           "a password under a lower-case key": LOWER_KEY}
 HOSTS = {"unit01": {"ansible_host": address(1)},
          "unit02": {"ansible_host": "{{ sim_ip }}", "sim_ip": address(2)},  # templated
          "unit03": {"ansible_host": address(3)}}  # does not keep a new password
@@ -72,6 +74,7 @@ def prepare(work, tolvoctl):
     given.mkdir(mode=0o700)
     variables = {"tolvoctl": tolvoctl, "cut_short_tolvoctl": cut_short(given, tolvoctl),
                  "given_password": GIVEN, "invalid_password": INVALID_GIVEN,
+                 "lower_key_password": LOWER_KEY,
                  "src_file": settings_file(given / "site.json", {"PASSWORD": FILED, "SSID": "LeakNet"}),
                  "invalid_src_file": settings_file(given / "invalid.json", {"PASSWORD": INVALID_FILED})}
     inventory = write_private(given / "inventory.json", json.dumps({"tolvo": {"hosts": HOSTS}}))
@@ -132,6 +135,12 @@ def check_results(check, run, searched, held):
         results = run.task(task)
         check("%s: the task fails, naming PASSWORD" % task,
               each(results, HOSTS, lambda r: r.get("failed") and "PASSWORD" in r.get("msg", "")), "")
+    lower = run.task("The password's key in lower case")
+    check("the password's key in lower case fails the task, naming the key PASSWORD",
+          each(lower, HOSTS, lambda r: r.get("failed") and "PASSWORD" in r.get("msg", "")),
+          json.dumps(lower, ensure_ascii=False)[:2000])
+    check("no task warns of an option that might hold a secret",
+          "did not set no_log" not in run.output, "")
     record = (searched / "syslog-and-journal.jsonl").read_text()
     check("the log seam recorded both modules' invocations",
           "halvane.tolvo.tolvo_info" in record and "halvane.tolvo.tolvo_settings" in record, record[:500])

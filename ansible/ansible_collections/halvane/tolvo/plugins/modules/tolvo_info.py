@@ -77,7 +77,7 @@ from ansible_collections.halvane.tolvo.plugins.module_utils.tolvoctl import (
 
 
 def main():
-    arguments = dict(COMMON_ARGUMENTS, show_password=dict(type='bool', default=False))
+    arguments = dict(COMMON_ARGUMENTS, show_password=dict(type='bool', default=False, no_log=False))
     module = AnsibleModule(argument_spec=arguments, supports_check_mode=True)
     held = Tolvoctl(module).read()
     settings = held if module.params['show_password'] else masked(held)
