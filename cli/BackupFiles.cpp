@@ -26,6 +26,14 @@ QString HeldSerialNumber(const QString& path)
     return settings.value("device").toObject().value("serialNumber").toString();
 }
 
+// Whether the file at path holds exactly bytes: it is then left untouched
+// (a history's unchanged device keeps its file, time stamp and all).
+bool FileHolds(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.size() == bytes.size() && file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
+}
+
 } // namespace
 
 BackupFiles::BackupFiles(std::size_t devices, Replace replace)
@@ -38,11 +46,12 @@ void BackupFiles::Read(std::size_t i, const QString& path, const QString& serial
                        QByteArray bytes)
 {
     Entry& entry = m_entries[i];
+    entry.unchanged = FileHolds(path, bytes);
     entry.file = std::make_unique<StagedFile>(path, std::move(bytes));
     entry.path = path;
     entry.serialNumber = serialNumber;
     entry.done = true;
-    if (m_staging < MAX_STAGED_FILES) {
+    if (!entry.unchanged && m_staging < MAX_STAGED_FILES) {
         ++m_staging;
         entry.stagedEarly = true;
         entry.file->ExpectStage();
@@ -71,7 +80,7 @@ void BackupFiles::Settle(Entry& entry)
         entry.problem = Tr(MSG_SAME_SERIAL).arg(entry.serialNumber, entry.path);
     else
         entry.problem = KeptFile(entry);
-    const bool keep = entry.problem.isEmpty();
+    const bool keep = entry.problem.isEmpty() && !entry.unchanged;
     if (entry.stagedEarly)
         --m_staging;
     m_writers.start([file = entry.file.get(), keep] { file->Settle(keep); });

@@ -44,6 +44,7 @@ private:
         QString serialNumber;
         bool done = false;
         bool stagedEarly = false;
+        bool unchanged = false; // the file at path holds these bytes already
         QString problem;
     };
     void SettleReady();

@@ -68,8 +68,8 @@ inline constexpr const char* MSG_OPTION_OUTPUT =
 inline constexpr const char* MSG_OPTION_FORCE =
     QT_TRANSLATE_NOOP("tolvoctl", "Overwrite files that exist in the folder.");
 inline constexpr const char* MSG_OPTION_DRY_RUN = QT_TRANSLATE_NOOP(
-    "tolvoctl", "Print what would be sent, byte for byte; send nothing (with --only-changed "
-                "the devices are read).");
+    "tolvoctl", "Print what would be sent, byte for byte but for the password's value, which "
+                "shows as asterisks; send nothing (with --only-changed the devices are read).");
 inline constexpr const char* MSG_OPTION_ONLY_CHANGED =
     QT_TRANSLATE_NOOP("tolvoctl", "Send only the settings that differ on the device.");
 inline constexpr const char* MSG_ARGUMENTS =

@@ -212,15 +212,17 @@ int Backup(Invocation& run)
     if (!history)
         return run.Finish(status);
     const std::optional<QString> commit = folder.Commit(written, HistoryMessage(changes), error);
+    QJsonObject result{{"commit", commit ? QJsonValue(*commit) : QJsonValue()}};
     if (!error.isEmpty()) {
         Err() << "tolvoctl: " << error << Qt::endl;
+        result.insert("commitError", error); // so that a null commit is not "nothing changed"
         status = EXIT_DEVICE_ERROR;
     } else if (!run.json) {
         Out() << (commit ? Tr(MSG_HISTORY_COMMITTED).arg(*commit, changes.join("; "))
                          : Tr(MSG_HISTORY_UNCHANGED))
               << Qt::endl;
     }
-    return run.Finish(status, QJsonObject{{"commit", commit ? QJsonValue(*commit) : QJsonValue()}});
+    return run.Finish(status, result);
 }
 
 int Check(Invocation& run)

@@ -132,8 +132,12 @@ private slots:
         QCOMPARE(Tolvoctl(backup).status, 0);
         QCOMPARE(Tolvoctl({"set", "127.0.24.6", "CHANNEL=9"}).status, 0);
         const QString hook = dir + "/.git/hooks/pre-commit";
-        QVERIFY(WriteScript(hook, "exit 1\n"));
-        QCOMPARE(Tolvoctl(backup).status, 3);
+        QVERIFY(WriteScript(hook, "echo commits are frozen today; exit 1\n"));
+        const CliRun failed = Tolvoctl(backup);
+        QCOMPARE(failed.status, 3);
+        QVERIFY(Json(failed)["commit"].isNull());
+        QVERIFY2(Json(failed)["commitError"].toString().contains("commits are frozen today"),
+                 qPrintable(failed.out));
         QVERIFY(QFile::remove(hook));
         const CliRun again = Tolvoctl(backup);
         QCOMPARE(again.status, 0);
@@ -141,6 +145,27 @@ private slots:
         QVERIFY(Json(again)["commit"].isString());
         QCOMPARE(Commits(dir), 2);
         QVERIFY(Git(dir, {"log", "-1", "--format=%B"}).contains("(127.0.24.6): CHANNEL"));
+    }
+
+    // A run in which nothing changed leaves every file as it was, its time
+    // stamp too.
+    void anUnchangedDevicesFileIsLeftUntouched()
+    {
+        SimProcess sim({}, "127.0.24.7", DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        const QString dir = Path("untouched");
+        const QStringList backup{"backup", "127.0.24.7", "-o", dir, "--history"};
+        QCOMPARE(Tolvoctl(backup).status, 0);
+        QFile file(dir + "/" + SERIAL_FILE);
+        const QDateTime past = QDateTime::currentDateTimeUtc().addDays(-1);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
+        file.close();
+        const CliRun again = Tolvoctl(backup);
+        QCOMPARE(again.status, 0);
+        QVERIFY(again.out.contains("nothing changed"));
+        QCOMPARE(QFileInfo(file).lastModified().toUTC().toSecsSinceEpoch(),
+                 past.toSecsSinceEpoch());
     }
 
     // Two runs into one folder at once, each of one device: one waits for
