@@ -19,9 +19,9 @@ inline constexpr const char* MSG_HELP_GET = QT_TRANSLATE_NOOP(
                 "line \"# ADDRESS\" before each device's when there are several). Values that "
                 "break a rule are shown as they are, and said so on stderr.");
 inline constexpr const char* MSG_HELP_BACKUP = QT_TRANSLATE_NOOP(
-    "tolvoctl", "Saves the 23 writable settings to a file. With one address PATH is the file; "
-                "with several it is a folder, with one file per device named by its serial "
-                "number.");
+    "tolvoctl", "Saves the 23 writable settings to a file. With one address PATH is the file, "
+                "unless it is a folder or ends with a slash; with several, or with --history, it "
+                "is a folder, with one file per device named by its serial number.");
 inline constexpr const char* MSG_HELP_CHECK =
     QT_TRANSLATE_NOOP("tolvoctl", "Checks a settings file without any device.");
 inline constexpr const char* MSG_HELP_DIFF = QT_TRANSLATE_NOOP(
@@ -64,7 +64,8 @@ inline constexpr const char* MSG_OPTION_PORT =
 inline constexpr const char* MSG_OPTION_HOSTS =
     QT_TRANSLATE_NOOP("tolvoctl", "Also the addresses in FILE, one a line; # starts a comment.");
 inline constexpr const char* MSG_OPTION_OUTPUT =
-    QT_TRANSLATE_NOOP("tolvoctl", "The file, or with several devices the folder.");
+    QT_TRANSLATE_NOOP("tolvoctl", "The file, or the folder (with several devices, with --history, "
+                                  "or when PATH is a folder or ends with a slash).");
 inline constexpr const char* MSG_OPTION_FORCE =
     QT_TRANSLATE_NOOP("tolvoctl", "Overwrite files that exist in the folder.");
 inline constexpr const char* MSG_OPTION_DRY_RUN = QT_TRANSLATE_NOOP(

@@ -129,7 +129,10 @@ int Backup(Invocation& run)
         return Usage(Tr(MSG_BACKUP_NEEDS_OUTPUT));
     const QString path = run.parser.value("output");
     const bool history = run.Given("history");
-    const bool intoFolder = history || run.addresses.size() > 1;
+    // A folder is asked for by its name as well ("old/", or one that exists).
+    const bool namesFolder =
+        path.endsWith('/') || path.endsWith(QDir::separator()) || QFileInfo(path).isDir();
+    const bool intoFolder = history || run.addresses.size() > 1 || namesFolder;
     HistoryFolder folder(path);
     QHash<QString, QByteArray> committed; // with a history: its last commit's files
     if (history && !OpenHistory(run, folder, committed, error))

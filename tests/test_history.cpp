@@ -147,6 +147,28 @@ private slots:
         QVERIFY(Git(dir, {"log", "-1", "--format=%B"}).contains("(127.0.24.6): CHANNEL"));
     }
 
+    // One device's backup into a folder named as one: a file named by its
+    // serial number there.
+    void aFolderGivenForOneDeviceTakesItsFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("ending with a slash") << "slash/" << false;
+        QTest::newRow("a folder that exists") << "there" << true;
+    }
+
+    void aFolderGivenForOneDeviceTakesItsFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, exists);
+        SimProcess sim({}, "127.0.24.8", DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        const QString folder = NewFolder();
+        QVERIFY(!exists || QDir().mkpath(folder + "/" + name));
+        QCOMPARE(Tolvoctl({"backup", "127.0.24.8", "-o", folder + "/" + name}).status, 0);
+        QVERIFY(QFile::exists(folder + "/" + name + "/" + SERIAL_FILE));
+    }
+
     // A run in which nothing changed leaves every file as it was, its time
     // stamp too.
     void anUnchangedDevicesFileIsLeftUntouched()
