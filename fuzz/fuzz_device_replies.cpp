@@ -1,7 +1,9 @@
 // The reply reader, inside a whole fetch or a verified push, fed an
-// arbitrary byte stream by a device on the other end of a socket pair: the
-// device's bytes are all there, followed by the end of its stream, before
-// the exchange starts, so that nothing depends on timing.
+// arbitrary byte stream by a device on the other end of a socket pair. The
+// stream is cut after each line end (with the LF of a CR LF); the device
+// writes the next piece as each command comes in, the rest of the stream
+// with the last command's, then ends its stream; so a reply never comes
+// before its command, and nothing depends on timing.
 //
 // The first byte chooses the operation; the rest is what the device sends.
 // Whatever comes, the exchange ends, every value it stores is a whole reply
@@ -10,6 +12,7 @@
 #include "FuzzCheck.h"
 
 #include <QCoreApplication>
+#include <QSocketNotifier>
 
 #include <sys/socket.h>
 #include <unistd.h>
@@ -68,6 +71,66 @@ void ExpectLines(const std::vector<const ConfigParam*>& rows, const std::vector<
     }
 }
 
+// The stream cut after each line end, the LF of a CR LF with its CR; the
+// piece for the last command holds the rest of the stream.
+std::vector<std::string> Pieces(const std::string& stream, std::size_t commands)
+{
+    std::vector<std::string> pieces;
+    std::size_t at = 0;
+    while (at < stream.size() && pieces.size() + 1 < commands) {
+        std::size_t end = stream.find_first_of("\r\n", at);
+        if (end == std::string::npos)
+            break;
+        if (stream[end] == '\r' && end + 1 < stream.size() && stream[end + 1] == '\n')
+            ++end;
+        pieces.push_back(stream.substr(at, end + 1 - at));
+        at = end + 1;
+    }
+    if (at < stream.size())
+        pieces.push_back(stream.substr(at));
+    return pieces;
+}
+
+// The device's end of the socket pair: a piece for each command that comes
+// in (each ends with a zero byte), its stream ended once every piece is out.
+class PieceByPiece {
+public:
+    PieceByPiece(int fd, std::vector<std::string> pieces)
+        : m_fd(fd), m_pieces(std::move(pieces)), m_notifier(fd, QSocketNotifier::Read)
+    {
+        QObject::connect(&m_notifier, &QSocketNotifier::activated, [this] { OnCommand(); });
+        EndWhenDone();
+    }
+
+private:
+    void OnCommand()
+    {
+        char buffer[256];
+        const ssize_t got = read(m_fd, buffer, sizeof buffer);
+        if (got <= 0) {
+            m_notifier.setEnabled(false);
+            return;
+        }
+        for (ssize_t i = 0; i < got; ++i) {
+            if (buffer[i] != '\0' || m_next == m_pieces.size())
+                continue;
+            const std::string& piece = m_pieces[m_next++];
+            FUZZ_EXPECT(write(m_fd, piece.data(), piece.size()) == ssize_t(piece.size()));
+        }
+        EndWhenDone();
+    }
+    void EndWhenDone()
+    {
+        if (m_next == m_pieces.size())
+            shutdown(m_fd, SHUT_WR);
+    }
+
+    int m_fd;
+    std::vector<std::string> m_pieces;
+    std::size_t m_next = 0;
+    QSocketNotifier m_notifier;
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
@@ -85,23 +148,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int fds[2];
     if (socketpair(AF_UNIX, SOCK_STREAM, 0, fds) != 0)
         return 0;
-    FUZZ_EXPECT(write(fds[1], stream.data(), stream.size()) == ssize_t(stream.size()));
-    shutdown(fds[1], SHUT_WR);
-
     DeviceConnection link;
     FUZZ_EXPECT(link.socket().setSocketDescriptor(fds[0]));
     DeviceSettings settings;
     DeviceSettings readBack;
+    std::size_t commands = Rows(settings).size(); // a get each
     if (push) {
         for (ConfigGroup& group : settings)
             for (ConfigParam& row : group.rows)
                 if (row.flags & PARAM_WRITE)
                     FUZZ_EXPECT(settings.SetByKey(row.key, "1"));
+        commands = 2 * (commands - 2) + 1; // the sets, the apply, the gets of the read-back
         link.StartPush(settings, &readBack);
     } else {
         link.StartFetch(settings);
     }
-    const DeviceResult result = link.Wait();
+    DeviceResult result;
+    {
+        PieceByPiece device(fds[1], Pieces(stream, commands));
+        result = link.Wait();
+    }
     close(fds[1]);
 
     const std::vector<std::string> lines = ReplyLines(stream);
