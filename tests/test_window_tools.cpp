@@ -27,6 +27,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -413,6 +414,11 @@ private slots:
         existing.write("kept");
         existing.close();
         QVERIFY(ShowActive(loaded.dlg.get()));
+        // Qt's own dialog, which the test can answer: Windows' own (with
+        // its default extension) is the platform's, not run here.
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        const auto native =
+            qScopeGuard([] { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs, false); });
         bool asked = false;
         // The real file dialog: type the name without its suffix, then
         // answer the question that follows with No.
