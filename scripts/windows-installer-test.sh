@@ -38,6 +38,10 @@ check "the Start-menu entry is there" test -f "$shortcut"
 target=$(lnkinfo "$shortcut" 2>/dev/null | sed -n 's/^\s*Local path\s*: //p')
 check "the Start-menu entry points at the installed program (it points at $target)" \
   test "$target" = 'C:\Program Files\Tolvo-S Configuration\TolvoSConfig.exe'
+# The shell's own list of the target's parts, which Windows may go by first.
+items=$(lnkinfo "$shortcut" 2>/dev/null | sed -n 's/^\s*Name\s*: //p' | paste -sd '\\')
+check "the entry's list of path parts names the installed program (it names $items)" \
+  test "$items" = 'Program Files\Tolvo-S Configuration\TolvoSConfig.exe'
 check "the uninstaller is registered" \
   bash -c '"$WINE" reg query "$1" /v UninstallString | grep -q Uninstall.exe' _ "$uninstall_key"
 check "tolvoctl --version" \

@@ -97,10 +97,12 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY "Tolvo-S Configuration")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Tolvo-S Configuration")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Tolvo-S Configuration Utility")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/windows/license.txt)
-set(CPACK_PACKAGE_EXECUTABLES TolvoSConfig "Tolvo-S Configuration")
-# The Start-menu entry's target: CPack's NSIS generator looks for the programs
-# in bin\ unless told where they are installed (the folder's top).
-set(CPACK_NSIS_EXECUTABLES_DIRECTORY ${TOLVO_BIN_DESTINATION})
+# The Start-menu entry, made here rather than from CPACK_PACKAGE_EXECUTABLES:
+# CPack's NSIS generator points those into bin\, or with the folder's top
+# named "." at "$INSTDIR\.\", a path the shell keeps as it is.
+set(CPACK_NSIS_CREATE_ICONS_EXTRA
+    "CreateShortCut '$SMPROGRAMS\\$STARTMENU_FOLDER\\Tolvo-S Configuration.lnk' '$INSTDIR\\TolvoSConfig.exe'")
+set(CPACK_NSIS_DELETE_ICONS_EXTRA "Delete '$SMPROGRAMS\\$MUI_TEMP\\Tolvo-S Configuration.lnk'")
 set(CPACK_COMPONENT_CONFIG_DISPLAY_NAME "Tolvo-S Configuration Utility")
 set(CPACK_COMPONENT_CONFIG_REQUIRED ON)
 set(CPACK_COMPONENT_SIM_DISPLAY_NAME "Tolvo-S simulator")
