@@ -9,6 +9,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build-windows}
+if ! ls "$build_dir"/tolvo-s-config-*-win64.exe >/dev/null 2>&1; then
+  echo "No installer in $build_dir/: make it first with bash scripts/windows.sh" >&2
+  exit 2
+fi
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
 
 bash scripts/deps.sh wine64 xvfb xdotool imagemagick unzip iproute2 procps liblnk-utils
