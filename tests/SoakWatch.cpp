@@ -49,7 +49,7 @@ bool SoakWatch::Settle(int made)
             const bool noneOpen = m_opened == m_closed;
             if (noneOpen && m_lastClosed < last && !lagging.isValid())
                 lagging.start();
-            return noneOpen;
+            return noneOpen && m_lastClosed >= last;
         },
         SETTLE_BOUND_MS);
     if (lagging.isValid()) {

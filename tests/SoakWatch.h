@@ -27,9 +27,8 @@ public:
     // An action begins: its connections are those the simulator numbers
     // after the last one logged so far, and the lines from now on are its.
     void BeginAction();
-    // Waits until the simulator has no connection open; false after the
-    // bound. (Counts it when the made connections of the action are not
-    // yet logged then.)
+    // Waits until the simulator has logged the end of the made connections
+    // of the action and has no connection open; false after the bound.
     bool Settle(int made);
 
     const Values& holds() const { return m_holds; }
