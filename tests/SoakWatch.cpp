@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 // "KEY=VALUE" of a log line's rest, the value unescaped.
