@@ -28,8 +28,8 @@ for seed in $(seq "$first" $((first + runs - 1))); do
   report=$build_dir/soak/seed-$seed.txt
   start=$SECONDS
   status=0
-  TOLVO_SOAK_SEED=$seed "$WINE" "$build_dir/tests/test_soak.exe" \
-    "noFaultPutsAWrongValueOnAPageOrADevice:the log as it comes" -o "$report,txt" || status=$?
+  TOLVO_SOAK_SEED=$seed "$WINE" "$PWD/$build_dir/test_soak.exe" \
+    "noFaultPutsAWrongValueOnAPageOrADevice:the log as it comes" -o "$PWD/$report,txt" || status=$?
   [ "$status" -eq 0 ] || failed=$((failed + 1))
   echo "seed $seed: exit $status, $(grep -m1 '^violations:' "$report" || echo 'no report'), log" \
     "lagging: $(grep -m1 -o "action's own: .*" "$report" | cut -c15-), $((SECONDS - start)) s"
