@@ -31,6 +31,9 @@ public:
     // of the action and has no connection open; false after the bound.
     bool Settle(int made);
 
+    // The connections the simulator has logged for the action so far.
+    int ConnectionsOfAction() const { return m_lastNumber - m_firstOfAction + 1; }
+
     const Values& holds() const { return m_holds; }
     const Values& sent() const { return m_sent; }
     const QByteArrayList& struck() const { return m_struck; }
