@@ -28,5 +28,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     std::printf("%s", qPrintable(figures.Report()));
+    for (const QString& evidence : figures.evidence)
+        std::printf("%s", qPrintable(evidence));
     return figures.violations.isEmpty() ? 0 : 1;
 }

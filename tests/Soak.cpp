@@ -6,6 +6,7 @@
 #include "Prompts.h"
 #include "SettingsFile.h"
 #include "SimProcess.h"
+#include "SoakWatch.h"
 #include "StagedFile.h"
 #include "TolvoInfo.h"
 #include "TolvoPortRouting.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -30,8 +32,6 @@
 #include <optional>
 
 namespace {
-
-using Values = std::map<QByteArray, QByteArray>; // key -> the device's bytes
 
 // How a page shows a row.
 enum class Shown { Label, Text, Number, Address, ListText, ListIndex };
@@ -158,79 +158,16 @@ QString Printable(const std::optional<QByteArray>& bytes)
                  : QStringLiteral("(none)");
 }
 
-// "KEY=VALUE" of a log line's rest, the value unescaped.
-QPair<QByteArray, QByteArray> KeyValue(const QByteArray& text)
+QByteArray Held(const Values& values, const QByteArray& key)
 {
-    const qsizetype eq = text.indexOf('=');
-    return {text.left(eq), Unescape(text.mid(eq + 1))};
+    const auto it = values.find(key);
+    return it == values.end() ? QByteArray() : it->second;
 }
-
-// The simulator's log, followed action by action.
-struct SimWatch {
-    SimProcess& sim;
-    SoakFigures& figures;
-    int opened = 0;
-    int closed = 0;
-    Values holds;          // what the device holds, as last logged
-    Values sent;           // the get replies of the action's last connection
-    QByteArrayList struck; // the faults that struck during the action
-
-    void Take(const QByteArrayList& lines)
-    {
-        static const QRegularExpression plan("^# chaos \\d+: (\\S+)");
-        for (const QByteArray& line : lines) {
-            if (line.startsWith("# connection ") && line.endsWith(" opened")) {
-                ++opened;
-                sent.clear();
-            } else if (line.startsWith("# connection ") && line.endsWith(" closed")) {
-                ++closed;
-            } else if (line.startsWith("# holds ")) {
-                holds.clear();
-                for (const QByteArray& pair : line.mid(8).split('\t'))
-                    holds.insert(KeyValue(pair));
-            } else if (line.startsWith("# sent ")) {
-                sent.insert(KeyValue(line.mid(7)));
-            } else if (const auto match = plan.match(QString::fromLatin1(line)); match.hasMatch()) {
-                ++figures.faultsPlanned[match.captured(1)];
-            } else if (line.startsWith("# chaos: ") || line.startsWith("# ignored set")) {
-                struck << line;
-                ++figures.faultsStruck[StruckKind(line)];
-            }
-        }
-    }
-    static QString StruckKind(const QByteArray& line)
-    {
-        static const std::pair<const char*, const char*> kinds[] = {
-            {"# chaos: reset", "reset"},
-            {"# chaos: silent", "silent-after"},
-            {"# chaos: closed after", "close-at-byte"},
-            {"# chaos: long reply", "long-reply"},
-            {"# chaos: bad byte", "bad-byte"},
-            {"# chaos: stray bytes", "stray-bytes"},
-            {"# chaos: waits", "delay past the bound"},
-            {"# ignored set", "ignore-set"},
-        };
-        for (const auto& [prefix, kind] : kinds)
-            if (line.startsWith(prefix))
-                return QLatin1String(kind);
-        return QStringLiteral("other");
-    }
-    // Waits until the simulator has seen every connection end.
-    bool Settle()
-    {
-        return QTest::qWaitFor(
-            [this] {
-                Take(sim.NewLogLines());
-                return opened == closed;
-            },
-            10000);
-    }
-};
 
 class Soak {
 public:
     Soak(const SoakOptions& options, SoakFigures& figures, SimProcess& sim)
-        : m_options(options), m_figures(figures), m_watch{sim, figures, 0, 0, {}, {}, {}},
+        : m_options(options), m_figures(figures), m_watch(sim, figures, options.logLagMs),
           m_random(options.seed)
     {
         m_dlg.m_version = "1.0.0.1";
@@ -244,7 +181,8 @@ public:
     {
         // Connections of one command each until the simulator has said
         // what it holds (it does so as each connection ends).
-        for (int attempt = 0; attempt < 10 && m_watch.holds.empty(); ++attempt) {
+        for (int attempt = 0; attempt < 10 && m_watch.holds().empty(); ++attempt) {
+            m_watch.BeginAction();
             QTcpSocket socket;
             socket.connectToHost(m_options.address, DEVICE_COMMAND_PORT);
             if (!socket.waitForConnected(5000))
@@ -254,17 +192,18 @@ public:
             socket.disconnectFromHost();
             if (socket.state() != QAbstractSocket::UnconnectedState)
                 socket.waitForDisconnected(m_options.timeoutMs);
-            if (!m_watch.Settle())
+            if (!m_watch.Settle(1))
                 return false;
         }
-        return !m_watch.holds.empty();
+        return !m_watch.holds().empty();
     }
 
     void Act(int number)
     {
         const int draw = m_random.bounded(10);
-        m_watch.struck.clear();
-        m_watch.sent.clear();
+        m_watch.BeginAction();
+        m_client.clear();
+        const qsizetype violationsBefore = m_figures.violations.size();
         QElapsedTimer timer;
         timer.start();
         QString kind;
@@ -297,16 +236,39 @@ public:
             m_figures.longestMs = ms;
             m_figures.longestAction = QString("%1 (action %2)").arg(kind).arg(number);
         }
+        if (m_figures.violations.size() > violationsBefore &&
+            m_figures.evidence.size() < MAX_EVIDENCE)
+            m_figures.evidence << Evidence(number, kind, violationsBefore);
     }
 
 private:
     static constexpr qint64 BOUND_ALLOWANCE_MS = 3000;
+    static constexpr qsizetype MAX_EVIDENCE = 3;
+    static constexpr int TOLVOCTL_BOUND_MS = 120000;
+    static constexpr int START_ATTEMPTS = 3;
+
+    // The action's violations, what its client said and what the simulator
+    // logged meanwhile.
+    QString Evidence(int number, const QString& kind, qsizetype violationsBefore) const
+    {
+        QString text =
+            QString("== action %1 (seed %2): %3\n").arg(number).arg(m_options.seed).arg(kind);
+        for (qsizetype i = violationsBefore; i < m_figures.violations.size(); ++i)
+            text += "  " + m_figures.violations[i] + "\n";
+        text += "-- the client:\n" + m_client;
+        if (!m_client.endsWith('\n'))
+            text += '\n';
+        text += "-- the simulator's log while it ran:\n";
+        for (const QByteArray& line : m_watch.actionLines())
+            text += QString::fromLatin1(line) + '\n';
+        return text;
+    }
 
     void Check(const char* property, bool holds, const QString& violation)
     {
         ++m_figures.checks[QLatin1String(property)];
         if (!holds) {
-            QString faults = QString::fromLatin1(m_watch.struck.join("; "));
+            QString faults = QString::fromLatin1(m_watch.struck().join("; "));
             m_figures.violations << QString("%1 (seed %2, faults: %3)")
                                         .arg(violation)
                                         .arg(m_options.seed)
@@ -314,10 +276,15 @@ private:
         }
     }
 
-    bool Settle()
+    // Waits for the simulator to log the end of the connections that the
+    // client's transcript says it made.
+    bool Settle(const QStringList& transcript)
     {
-        const bool settled = m_watch.Settle();
-        Check("the device side ends", settled, "the simulator still had a connection open");
+        const int made = ConnectionsMade(transcript);
+        const bool settled = m_watch.Settle(made);
+        Check(
+            "the device side ends", settled,
+            QString("the simulator did not log the end of the action's %1 connections").arg(made));
         return settled;
     }
 
@@ -331,8 +298,10 @@ private:
     {
         const QStringList before = Snapshot(m_dlg);
         PromptScript script;
+        m_dlg.m_transcript.Clear(); // what is left in it is of this action only
         m_dlg.LoadConfiguration();
-        if (!Settle())
+        m_client = m_dlg.transcript().text();
+        if (!Settle(m_dlg.transcript().lines()))
             return;
         const QString outcome = Outcome(script);
         ++m_figures.outcomes["window load: " + outcome];
@@ -345,8 +314,8 @@ private:
             return;
         }
         for (const Field& field : Fields()) {
-            const auto sent = m_watch.sent.find(field.key);
-            if (sent == m_watch.sent.end()) {
+            const auto sent = m_watch.sent().find(field.key);
+            if (sent == m_watch.sent().end()) {
                 Check("a load shows what was sent", false,
                       QString("a load said Success! without a reply for %1")
                           .arg(QLatin1String(field.key)));
@@ -401,10 +370,12 @@ private:
     void Save()
     {
         EditPages();
-        const Values before = m_watch.holds;
+        const Values before = m_watch.holds();
         PromptScript script;
+        m_dlg.m_transcript.Clear(); // what is left in it is of this action only
         m_dlg.SaveConfiguration();
-        if (!Settle())
+        m_client = m_dlg.transcript().text();
+        if (!Settle(m_dlg.transcript().lines()))
             return;
         const QString outcome = Outcome(script);
         ++m_figures.outcomes["window save: " + outcome];
@@ -421,7 +392,7 @@ private:
                 const auto shown = ShownBytes(m_dlg, field);
                 if (field.how == Shown::Label || !shown || kept.contains(FieldName(m_dlg, field)))
                     continue;
-                const QByteArray held = m_watch.holds[field.key];
+                const QByteArray held = Held(m_watch.holds(), field.key);
                 Check("a saved value is applied", held == *shown,
                       QString("a save said Success! but the device holds %1=%2, the page shows %3")
                           .arg(QLatin1String(field.key), Printable(held), Printable(shown)));
@@ -431,14 +402,14 @@ private:
         if (outcome == DefaultPromptCaption() && !m_dlg.m_deviceValueRows.empty()) {
             // A field showing a device value its page's check refuses stops
             // the save until it is edited, as any invalid value does.
-            Check("a save stopped by a check sends nothing", m_watch.holds == before,
+            Check("a save stopped by a check sends nothing", m_watch.holds() == before,
                   "a save stopped by a check changed the device: " + text);
             return;
         }
         Check("a failed save says so", outcome == "Save Failed" || outcome == "Save Not Confirmed",
               "a save ended with " + outcome + ": " + text);
         if (text.contains("has not applied") || text.contains("the device keeps its settings"))
-            Check("a save that says nothing was applied applied nothing", m_watch.holds == before,
+            Check("a save that says nothing was applied applied nothing", m_watch.holds() == before,
                   "a save said nothing was applied, but the device's values changed: " + text);
         // Rows said to read back otherwise: their read-back reply differs.
         const QString marker = "reading them back gave other values for: ";
@@ -448,9 +419,9 @@ private:
                 const auto field =
                     std::find_if(Fields().begin(), Fields().end(),
                                  [&](const Field& f) { return key == QLatin1String(f.key); });
-                const auto readBack = m_watch.sent.find(key.toLatin1());
+                const auto readBack = m_watch.sent().find(key.toLatin1());
                 Check("a row said to read back otherwise did",
-                      field != Fields().end() && readBack != m_watch.sent.end() &&
+                      field != Fields().end() && readBack != m_watch.sent().end() &&
                           readBack->second != ShownBytes(m_dlg, *field),
                       "a save said " + key + " read back otherwise, but it did not");
             }
@@ -460,24 +431,61 @@ private:
     struct Run {
         int exitCode = -1;
         bool crashed = false;
-        QString output;
+        QString output;    // stdout and stderr
+        QStringList trace; // the lines of stderr, where --trace puts the transcript
     };
 
     Run Tolvoctl(QStringList arguments)
     {
         arguments << "--port" << QString::number(DEVICE_COMMAND_PORT) << "--timeout"
-                  << QString::number(m_options.timeoutMs);
+                  << QString::number(m_options.timeoutMs) << "--trace";
         QProcess process;
-        process.start(m_options.tolvoctl, arguments);
-        process.waitForFinished(-1);
+        const bool started = StartTolvoctl(process, arguments);
+        // An exit status only from a program that ran and ended: exitCode()
+        // is 0 too for one that never started, or after a wait that
+        // returned early.
+        const bool waited = started && process.waitForFinished(-1);
+        if (started && !waited && process.state() != QProcess::NotRunning) {
+            ++m_figures.outcomes["tolvoctl: the wait for its end returned early"];
+            (void)QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; },
+                                  TOLVOCTL_BOUND_MS);
+        }
         Run run;
-        run.exitCode = process.exitCode();
-        run.output = QString::fromLocal8Bit(process.readAllStandardError() +
-                                            process.readAllStandardOutput());
-        run.crashed = process.exitStatus() == QProcess::CrashExit ||
+        const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+        run.output = QString::fromLocal8Bit(process.readAllStandardOutput()) + errors;
+        run.trace = errors.split(QRegularExpression("\\r?\\n"));
+        const bool ended = started && process.state() == QProcess::NotRunning;
+        run.exitCode = ended ? process.exitCode() : -1;
+        m_client += QString("tolvoctl %1\nwaitForFinished: %2; %3; exit %4\n%5")
+                        .arg(arguments.join(' '), waited ? QString("true") : QString("false"),
+                             ended ? QString("ended") : "did not end: " + process.errorString())
+                        .arg(run.exitCode)
+                        .arg(run.output);
+        Check("tolvoctl runs and ends", ended,
+              "tolvoctl did not run to its end: " + process.errorString());
+        run.crashed = !ended || process.exitStatus() == QProcess::CrashExit ||
                       run.output.contains("Sanitizer") || run.output.contains("runtime error");
-        Check("tolvoctl does not crash", !run.crashed, "tolvoctl crashed: " + run.output);
+        if (ended)
+            Check("tolvoctl does not crash", !run.crashed, "tolvoctl crashed: " + run.output);
         return run;
+    }
+
+    // Starts tolvoctl, again when the start fails (under Wine a process
+    // start fails now and then): a program that never ran reached no
+    // device, as the simulator's log must show. False when no start did.
+    bool StartTolvoctl(QProcess& process, const QStringList& arguments)
+    {
+        for (int attempt = 1; attempt <= START_ATTEMPTS; ++attempt) {
+            process.start(m_options.tolvoctl, arguments);
+            if (process.waitForStarted(-1))
+                return true;
+            ++m_figures.outcomes["tolvoctl: a start that failed"];
+            m_client += QString("start %1 failed: %2\n").arg(attempt).arg(process.errorString());
+            Check("a tolvoctl that did not start reached no device",
+                  m_watch.Settle(0) && m_watch.ConnectionsOfAction() == 0,
+                  "tolvoctl did not start, but the simulator logged a connection");
+        }
+        return false;
     }
 
     void Backup()
@@ -485,7 +493,7 @@ private:
         const QString path = m_dir.filePath("backup.json");
         QFile::remove(path);
         const Run run = Tolvoctl({"backup", m_options.address, "-o", path});
-        if (!Settle() || run.crashed)
+        if (!Settle(run.trace) || run.crashed)
             return;
         ++m_figures.outcomes[QString("tolvoctl backup: exit %1").arg(run.exitCode)];
         Check("a backup exits 0 or 3", run.exitCode == 0 || run.exitCode == 3,
@@ -504,12 +512,12 @@ private:
             if (field.how == Shown::Label)
                 continue;
             const QByteArray saved = settings.value(QLatin1String(field.key)).toString().toLatin1();
-            const auto sent = m_watch.sent.find(field.key);
+            const auto sent = m_watch.sent().find(field.key);
             Check("a backup holds what was sent",
-                  sent != m_watch.sent.end() && sent->second == saved,
+                  sent != m_watch.sent().end() && sent->second == saved,
                   QString("a backup saved %1=%2, the device sent %3")
                       .arg(QLatin1String(field.key), Printable(saved),
-                           sent == m_watch.sent.end() ? "nothing" : Printable(sent->second)));
+                           sent == m_watch.sent().end() ? "nothing" : Printable(sent->second)));
         }
     }
 
@@ -540,7 +548,7 @@ private:
             if (field.how == Shown::Label)
                 continue;
             const QByteArray value =
-                m_random.bounded(2) == 0 ? m_watch.holds[field.key] : RandomValue(field);
+                m_random.bounded(2) == 0 ? Held(m_watch.holds(), field.key) : RandomValue(field);
             file.values.append({QLatin1String(field.key), QString::fromLatin1(value)});
         }
         const QString path = m_dir.filePath("restore.json");
@@ -548,7 +556,7 @@ private:
         if (!SaveFileAtomically(path, SettingsFileJson(file), error))
             qFatal("soak: %s", qPrintable(error));
         const Run run = Tolvoctl({"restore", m_options.address, path});
-        if (!Settle() || run.crashed)
+        if (!Settle(run.trace) || run.crashed)
             return;
         ++m_figures.outcomes[QString("tolvoctl restore: exit %1").arg(run.exitCode)];
         Check("a restore of a valid file exits 0, 1 or 3",
@@ -557,7 +565,7 @@ private:
         if (run.exitCode != 0)
             return;
         for (const auto& [key, value] : file.values) {
-            const QByteArray held = m_watch.holds[key.toLatin1()];
+            const QByteArray held = Held(m_watch.holds(), key.toLatin1());
             Check("a restore that exits 0 was applied", held == value.toLatin1(),
                   QString("a restore exited 0 but the device holds %1=%2, the file has %3")
                       .arg(key, Printable(held), Printable(value.toLatin1())));
@@ -566,7 +574,8 @@ private:
 
     const SoakOptions& m_options;
     SoakFigures& m_figures;
-    SimWatch m_watch;
+    SoakWatch m_watch;
+    QString m_client; // what the action's client said: its transcript or tolvoctl's output
     QRandomGenerator m_random;
     CTolvoConfigDlg m_dlg;
     QTemporaryDir m_dir;
@@ -599,6 +608,10 @@ QString SoakFigures::Report() const
     for (const QString& violation : violations)
         text += "  " + violation + "\n";
     text += QString("longest action: %1 ms, %2\n").arg(longestMs).arg(longestAction);
+    text += QString("the log showed no connection open before the action's own: %1 times "
+                    "(they came up to %2 ms later)\n")
+                .arg(lateLogs)
+                .arg(longestLateLogMs);
     return text;
 }
 

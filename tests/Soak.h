@@ -15,6 +15,7 @@ struct SoakOptions {
     int timeoutMs = 400;             // the client's bound on each wait
     QString address = "127.0.0.200"; // the simulator's, on the device's own port
     QString tolvoctl;                // the program to run for backups and restores
+    int logLagMs = 0; // the soak sees each line of the simulator's log this much later
 };
 
 struct SoakFigures {
@@ -24,6 +25,13 @@ struct SoakFigures {
     std::map<QString, int> faultsStruck;  // by kind, where one hit a reply or a set
     std::map<QString, int> checks;        // properties checked, by property
     QStringList violations;
+    // For the first actions with a violation: what the client and the
+    // simulator logged while it ran.
+    QStringList evidence;
+    // Settles where the log showed no connection open before it showed the
+    // action's own, and the longest further wait for them.
+    int lateLogs = 0;
+    qint64 longestLateLogMs = 0;
     qint64 longestMs = 0;
     QString longestAction;
 
