@@ -11,16 +11,12 @@ build_dir=${BUILD_DIR:-build-windows}
 first=${1:-1}
 runs=${2:-20}
 
-bash scripts/deps.sh wine64 xvfb python3 iproute2
+bash scripts/deps.sh wine64 xvfb python3 iproute2 g++-mingw-w64-x86-64-posix
 wine_prefix=$PWD/$build_dir/wine-tests
 source scripts/wine-env.sh
 
-# The DLLs, as scripts/windows-test.sh finds them.
-qt_dir=$(sed -n 's|^Qt6_DIR:PATH=\(.*\)/lib/cmake/Qt6$|\1|p' "$build_dir/CMakeCache.txt")
-gcc_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-pthread_runtime=$(dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")
-WINEPATH="$(windows_path "$qt_dir/bin");$(windows_path "$gcc_runtime");$(windows_path "$pthread_runtime")"
-export WINEPATH QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.qpa.*=false'
+use_build_dlls "$build_dir"
+export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.qpa.*=false'
 
 mkdir -p "$build_dir/soak"
 failed=0

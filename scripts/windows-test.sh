@@ -11,12 +11,7 @@ bash scripts/deps.sh wine64 xvfb icoutils python3 iproute2 g++-mingw-w64-x86-64-
 wine_prefix=$PWD/$build_dir/wine-tests
 source scripts/wine-env.sh
 
-# The DLLs: Qt's (the folder the build used) and the compiler's runtime.
-qt_dir=$(sed -n 's|^Qt6_DIR:PATH=\(.*\)/lib/cmake/Qt6$|\1|p' "$build_dir/CMakeCache.txt")
-gcc_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-pthread_runtime=$(dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")
-WINEPATH="$(windows_path "$qt_dir/bin");$(windows_path "$gcc_runtime");$(windows_path "$pthread_runtime")"
-export WINEPATH
+use_build_dlls "$build_dir"
 
 # Qt Test's reports are in files here (a program under Wine has no console):
 # those of failed tests are shown, all but their passes.

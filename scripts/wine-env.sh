@@ -44,3 +44,14 @@ trap stop_wine EXIT
 windows_path() {
   printf 'Z:%s' "${1//\//\\}"
 }
+
+# Puts the DLLs that the programs of a build folder need on Wine's search
+# path: Qt's (the folder the build used) and the MinGW compiler's runtime.
+use_build_dlls() { # build folder
+  local qt_dir gcc_runtime pthread_runtime
+  qt_dir=$(sed -n 's|^Qt6_DIR:PATH=\(.*\)/lib/cmake/Qt6$|\1|p' "$1/CMakeCache.txt")
+  gcc_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+  pthread_runtime=$(dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")
+  WINEPATH="$(windows_path "$qt_dir/bin");$(windows_path "$gcc_runtime");$(windows_path "$pthread_runtime")"
+  export WINEPATH
+}
