@@ -14,6 +14,11 @@
 
 namespace {
 
+// Bound on each half of a start: generous, since a start under Wine on a
+// loaded machine can take seconds; a start that works ends the wait early.
+constexpr int START_TIMEOUT_MS = 30000;
+constexpr int START_ATTEMPTS = 2;
+
 // What Sync sends: a get of a key no device has, answered with an error line.
 const QByteArray SYNC_COMMAND = "get #sync";
 
@@ -52,30 +57,60 @@ SimProcess::~SimProcess()
     Stop();
 }
 
+bool SimProcess::Start()
+{
+    // A simulator that did not come up is tried once more, after saying
+    // why: under Wine on a busy machine a start has been seen to fail once
+    // in many hundred.
+    for (int attempt = 1; attempt <= START_ATTEMPTS; ++attempt) {
+        if (Launch() && WaitUntilListening())
+            return true;
+        qWarning("tolvo-sim on %s, attempt %d of %d: %s", qPrintable(m_address), attempt,
+                 START_ATTEMPTS, qPrintable(StartFailure()));
+        Stop();
+    }
+    return false;
+}
+
 bool SimProcess::Launch()
 {
     QStringList args = m_options;
     args << "--address" << m_address << "--port" << QString::number(m_port) << "--log"
          << m_dir.filePath("sim.log");
+    m_output.clear();
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(TOLVO_SIM_PATH, args);
-    return QTest::qWaitFor([this] { return m_process.state() == QProcess::Running; }, 5000);
+    return QTest::qWaitFor([this] { return m_process.state() == QProcess::Running; },
+                           START_TIMEOUT_MS);
 }
 
 bool SimProcess::WaitUntilListening()
 {
     static const QRegularExpression listening("listening on .*:(\\d+)");
-    QByteArray output;
     const bool found = QTest::qWaitFor(
         [&] {
-            output += m_process.readAllStandardOutput();
-            const auto match = listening.match(QString::fromLatin1(output));
+            m_output += m_process.readAllStandardOutput();
+            const auto match = listening.match(QString::fromLatin1(m_output));
             if (match.hasMatch())
                 m_port = static_cast<quint16>(match.captured(1).toUInt());
             return match.hasMatch() || m_process.state() == QProcess::NotRunning;
         },
-        10000);
+        START_TIMEOUT_MS);
     return found && m_process.state() == QProcess::Running;
+}
+
+QString SimProcess::StartFailure() const
+{
+    QFile log(m_dir.filePath("sim.log"));
+    const QByteArray logged = log.open(QIODevice::ReadOnly) ? log.readAll().trimmed() : "";
+    const QString state = m_process.state() == QProcess::Running
+                              ? QString("still running, no listening line")
+                              : QString("process state %1, exit code %2, %3")
+                                    .arg(m_process.state())
+                                    .arg(m_process.exitCode())
+                                    .arg(m_process.errorString());
+    return QString("%1; printed \"%2\"; logged \"%3\"")
+        .arg(state, QString::fromLatin1(m_output.trimmed()), QString::fromLatin1(logged));
 }
 
 void SimProcess::Stop()

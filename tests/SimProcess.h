@@ -15,8 +15,10 @@ public:
     SimProcess(const SimProcess&) = delete;
     SimProcess& operator=(const SimProcess&) = delete;
 
-    // Starts the simulator and waits until it listens. False when it did not.
-    bool Start() { return Launch() && WaitUntilListening(); }
+    // Starts the simulator and waits until it listens, with one more try
+    // when it did not (the reason goes to the test's log). False when
+    // neither came up.
+    bool Start();
     // The two halves of Start, for a simulator that listens only later.
     bool Launch();
     bool WaitUntilListening();
@@ -38,12 +40,16 @@ public:
     QByteArrayList NewLogLines();
 
 private:
+    // Why the simulator is not listening, for the test's log.
+    QString StartFailure() const;
+
     QStringList m_options;
     QString m_address;
     quint16 m_port;
     QTemporaryDir m_dir;
     QProcess m_process;
     qint64 m_logRead = 0;
+    QByteArray m_output; // its standard output while starting
 };
 
 // Whether the tests run under Wine, whose sockets differ from Windows' in
