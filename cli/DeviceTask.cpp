@@ -9,10 +9,13 @@
 DeviceTask::DeviceTask(uint32_t address, quint16 port, int timeoutMs)
     : m_address(address), m_port(port), m_link(timeoutMs)
 {
+    connect(&m_link, &DeviceConnection::progress, this, [this] { m_answered = true; });
     connect(&m_link, &DeviceConnection::finished, this, [this](DeviceResult result) {
-        if (result == DEVICE_APPLY_UNCONFIRMED) // the read-back after it tells
-            m_applyUnconfirmed = true;
-        else if (result != DEVICE_OK) {
+        if (result == DEVICE_APPLY_UNCONFIRMED || result == DEVICE_READ_BACK_FAILED) {
+            // A read-back on a new connection tells what the device holds.
+            m_applyUnconfirmed = m_applyUnconfirmed || result == DEVICE_APPLY_UNCONFIRMED;
+            m_readBackCut = true;
+        } else if (result != DEVICE_OK) {
             m_failure = result;
             m_failedDoing = m_steps[m_next - 1].first;
             m_link.Close();
@@ -40,6 +43,30 @@ void DeviceTask::ConnectAndRead(DeviceSettings& into, const std::vector<ParamRow
         link.StartConnect(m_address, m_port);
     });
     Then(MSG_DOING_READING, [&into, only](DeviceConnection& link) { link.StartFetch(into, only); });
+}
+
+void DeviceTask::PushAndReadBack(std::function<const DeviceSettings&()> makePush)
+{
+    Then(MSG_DOING_SENDING, [this, makePush](DeviceConnection& link) {
+        const DeviceSettings& push = makePush();
+        after = before;
+        if (!PushesAnyRow(push)) {
+            Skip();
+            return;
+        }
+        m_pushed = true;
+        link.StartPush(push, &after);
+    });
+    Then(MSG_DOING_READING, [this](DeviceConnection&) {
+        if (m_readBackCut)
+            ConnectAndRead(after);
+        Skip();
+    });
+}
+
+void DeviceTask::Skip()
+{
+    QMetaObject::invokeMethod(this, &DeviceTask::Next, Qt::QueuedConnection);
 }
 
 void DeviceTask::Run()

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -24,6 +25,15 @@ public:
     void Then(const char* doing, Start start);
     // Adds the steps that connect and read the rows given (all when none).
     void ConnectAndRead(DeviceSettings& into, const std::vector<ParamRow>& only = {});
+    // Adds the steps that send what makePush gives (from the settings read
+    // before), then the apply command, and read the rows sent back into
+    // after, on the same connection; when the device left the apply or the
+    // read-back unanswered (it may restart on applying), every row is read
+    // on a new connection. When the push holds no row nothing is sent, not
+    // even the apply, and after is before.
+    void PushAndReadBack(std::function<const DeviceSettings&()> makePush);
+    // Ends the step under way without an operation: the next step follows.
+    void Skip();
     // Records the task's exchanges from now on (see transcript()).
     void KeepTranscript() { m_link.SetTranscript(&m_transcript); }
     const Transcript& transcript() const { return m_transcript; }
@@ -37,6 +47,11 @@ public:
     const char* failedDoing() const { return m_failedDoing; }
     // The apply command of a push was sent but not answered.
     bool applyUnconfirmed() const { return m_applyUnconfirmed; }
+    // Whether a push was sent (false when it held no row).
+    bool pushed() const { return m_pushed; }
+    // Whether the device answered anything: a failed task that never got a
+    // reply did not reach the device (refused, no route, silent).
+    bool answered() const { return m_answered; }
 
     // What the steps read and what a command concludes, kept with the task.
     DeviceSettings before;
@@ -53,11 +68,15 @@ private:
     quint16 m_port;
     Transcript m_transcript;
     DeviceConnection m_link;
-    std::vector<std::pair<const char*, Start>> m_steps;
+    // A deque: a step may add steps while it runs, which must not move it.
+    std::deque<std::pair<const char*, Start>> m_steps;
     std::size_t m_next = 0;
     DeviceResult m_failure = DEVICE_OK;
     const char* m_failedDoing = "";
     bool m_applyUnconfirmed = false;
+    bool m_readBackCut = false; // the push's read-back did not end
+    bool m_pushed = false;
+    bool m_answered = false;
 };
 
 using DeviceTasks = std::vector<std::unique_ptr<DeviceTask>>;

@@ -14,7 +14,7 @@ std::optional<SettingsFile> LoadVersion(const Invocation& run, const QString& na
 {
     const qsizetype at = name.lastIndexOf('@');
     if (at <= 0 || QFileInfo::exists(name))
-        return LoadSettingsFile(name, problems);
+        return LoadSettingsInput(name, problems);
     // SERIAL@VERSION
     HistoryFolder folder(run.Given("dir") ? run.parser.value("dir") : QDir::currentPath());
     QString error;

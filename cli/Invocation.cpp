@@ -46,6 +46,16 @@ QString DeviceFailure(const DeviceTask& task)
     return Tr(MSG_FAILED_WHILE).arg(Tr(task.failedDoing()), why);
 }
 
+void AddDeviceOutcome(QJsonObject& object, const DeviceTask& task)
+{
+    object.insert("address", task.addressText());
+    object.insert("ok", task.ok());
+    if (task.ok())
+        return;
+    object.insert("error", DeviceFailure(task));
+    object.insert("reached", task.answered());
+}
+
 QString HeldValue(const DeviceSettings& settings, const QString& key)
 {
     for (const ConfigGroup& group : settings)
@@ -127,11 +137,28 @@ bool TakeAddresses(Invocation& run, bool allPositional, QString& error)
     return true;
 }
 
+std::optional<SettingsFile> LoadSettingsInput(const QString& path, QStringList& problems)
+{
+    if (path != QLatin1String(STDIN_ARGUMENT))
+        return LoadSettingsFile(path, problems);
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly)) {
+        problems << Tr(MSG_CANNOT_READ).arg(Tr(MSG_STANDARD_INPUT), in.errorString());
+        return std::nullopt;
+    }
+    return ReadSettingsFile(in.readAll(), problems);
+}
+
+QString InputName(const QString& path)
+{
+    return path == QLatin1String(STDIN_ARGUMENT) ? Tr(MSG_STANDARD_INPUT) : path;
+}
+
 int ReportFileProblems(const QString& path, const QStringList& problems)
 {
     for (const QString& problem : problems)
-        Err() << path << ": " << problem << Qt::endl;
-    Err() << "tolvoctl: " << Tr(MSG_FILE_INVALID).arg(path) << Qt::endl;
+        Err() << InputName(path) << ": " << problem << Qt::endl;
+    Err() << "tolvoctl: " << Tr(MSG_FILE_INVALID).arg(InputName(path)) << Qt::endl;
     return EXIT_USAGE;
 }
 

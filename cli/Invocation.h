@@ -48,6 +48,10 @@ QString DeviceFailure(const DeviceTask& task);
 QString HeldValue(const DeviceSettings& settings, const QString& key);
 QString Value(const DeviceSettings& settings, const ConfigParam& row);
 
+// A device's address and outcome in its --json object: ok; when not, the
+// error and whether the device was reached at all.
+void AddDeviceOutcome(QJsonObject& object, const DeviceTask& task);
+
 struct Invocation {
     const Command* command = nullptr;
     QCommandLineParser parser;
@@ -73,10 +77,7 @@ struct Invocation {
     void Result(const DeviceTask& task, const QString& line, QJsonObject object = {})
     {
         succeeded += task.ok() ? 1 : 0;
-        object.insert("address", task.addressText());
-        object.insert("ok", task.ok());
-        if (!task.ok())
-            object.insert("error", DeviceFailure(task));
+        AddDeviceOutcome(object, task);
         if (json)
             devices.append(object);
         else
@@ -101,6 +102,14 @@ struct Invocation {
         return status;
     }
 };
+
+// What names standard input where a FILE is taken.
+inline constexpr const char* STDIN_ARGUMENT = "-";
+// A settings file, or with STDIN_ARGUMENT the settings document on standard
+// input: a caller's password then needs neither a command line nor a file.
+std::optional<SettingsFile> LoadSettingsInput(const QString& path, QStringList& problems);
+// The path as messages name it: "standard input" for STDIN_ARGUMENT.
+QString InputName(const QString& path);
 
 // A usage error on stderr; EXIT_USAGE.
 int Usage(const QString& error);

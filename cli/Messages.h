@@ -33,7 +33,8 @@ inline constexpr const char* MSG_HELP_DIFF = QT_TRANSLATE_NOOP(
 inline constexpr const char* MSG_HELP_RESTORE = QT_TRANSLATE_NOOP(
     "tolvoctl", "Checks the file, reads each device, sends the file's settings and the apply "
                 "command, reads every setting back and reports each one the device did not "
-                "keep.");
+                "keep. FILE \"-\" reads the settings document from standard input, so that a "
+                "password needs neither a command line nor a file.");
 inline constexpr const char* MSG_HELP_SET = QT_TRANSLATE_NOOP(
     "tolvoctl",
     "Sends the settings given and the apply command, and reads them back, as restore does.");
@@ -83,6 +84,7 @@ inline constexpr const char* MSG_NUMBER_OPTION =
     QT_TRANSLATE_NOOP("tolvoctl", "--%1 takes a whole number from %2 to %3.");
 inline constexpr const char* MSG_NO_ADDRESS = QT_TRANSLATE_NOOP(
     "tolvoctl", "No device address given (there is no default): give ADDRESS or --hosts FILE.");
+inline constexpr const char* MSG_STANDARD_INPUT = QT_TRANSLATE_NOOP("tolvoctl", "standard input");
 inline constexpr const char* MSG_FILE_INVALID =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 is not valid; nothing was sent.");
 inline constexpr const char* MSG_NEITHER_ADDRESS_NOR_KEY =
@@ -192,6 +194,8 @@ inline constexpr const char* MSG_DRY_RUN = QT_TRANSLATE_NOOP("tolvoctl", "nothin
 inline constexpr const char* MSG_NOT_KEPT_LINE =
     QT_TRANSLATE_NOOP("tolvoctl", "%1: sent \"%2\", the device holds \"%3\"");
 inline constexpr const char* MSG_ALL_KEPT = QT_TRANSLATE_NOOP("tolvoctl", "%1 sent, all kept");
+inline constexpr const char* MSG_NOTHING_DIFFERS =
+    QT_TRANSLATE_NOOP("tolvoctl", "nothing differs, nothing sent");
 inline constexpr const char* MSG_NOT_KEPT = QT_TRANSLATE_NOOP("tolvoctl", "%1 sent; NOT KEPT: %2");
 inline constexpr const char* MSG_APPLY_UNANSWERED =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 (the apply command was not answered)");

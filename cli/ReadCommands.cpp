@@ -60,12 +60,14 @@ int Get(Invocation& run)
         }
         if (task->ok())
             ++run.succeeded;
-        if (run.json)
-            run.devices.append(QJsonObject{{"address", task->addressText()},
-                                           {"ok", task->ok()},
-                                           {"error", DeviceFailure(*task)},
-                                           {"values", values},
-                                           {"ruleBreaks", QJsonArray::fromStringList(breaks)}});
+        if (run.json) {
+            // error stays in every device's object here, as it always was.
+            QJsonObject object{{"error", DeviceFailure(*task)},
+                               {"values", values},
+                               {"ruleBreaks", QJsonArray::fromStringList(breaks)}};
+            AddDeviceOutcome(object, *task);
+            run.devices.append(object);
+        }
     }
     const int status = run.succeeded == int(tasks.size()) ? EXIT_OK : EXIT_DEVICE_ERROR;
     if (!run.json) {
@@ -196,6 +198,7 @@ int Backup(Invocation& run)
             object.insert("fileError", problems[i]);
             object.insert("address", task.addressText());
             object.insert("ok", false);
+            object.insert("reached", task.answered());
             if (run.json)
                 run.devices.append(object);
             else
@@ -234,7 +237,7 @@ int Check(Invocation& run)
         return Usage(Tr(MSG_CHECK_ARGUMENTS));
     const QString path = run.positional.first();
     QStringList problems;
-    const std::optional<SettingsFile> file = LoadSettingsFile(path, problems);
+    const std::optional<SettingsFile> file = LoadSettingsInput(path, problems);
     if (run.json) {
         Out() << QJsonDocument(QJsonObject{{"schemaVersion", JSON_SCHEMA_VERSION},
                                            {"command", "check"},
@@ -246,10 +249,10 @@ int Check(Invocation& run)
     }
     if (!file) {
         for (const QString& problem : problems)
-            Err() << path << ": " << problem << Qt::endl;
+            Err() << InputName(path) << ": " << problem << Qt::endl;
         return EXIT_USAGE;
     }
-    Out() << Tr(MSG_FILE_VALID).arg(path).arg(file->values.size()) << Qt::endl;
+    Out() << Tr(MSG_FILE_VALID).arg(InputName(path)).arg(file->values.size()) << Qt::endl;
     return EXIT_OK;
 }
 int Diff(Invocation& run)

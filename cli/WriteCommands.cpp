@@ -6,12 +6,92 @@
 #include <map>
 
 namespace cli {
+namespace {
 
-int SendAndVerify(Invocation& run, const QList<QPair<QString, QString>>& wanted)
+using Rows = QList<QPair<QString, QString>>;
+
+// The wanted rows that differ from what the device held before, each with
+// both values (the password's as asterisks): what a caller shows as a diff.
+QJsonArray Changes(const Rows& wanted, const DeviceSettings& before)
+{
+    QJsonArray changes;
+    for (const auto& [key, value] : Differences(wanted, before))
+        changes.append(QJsonObject{{"key", key},
+                                   {"before", ShownValue(key, HeldValue(before, key))},
+                                   {"after", ShownValue(key, value)}});
+    return changes;
+}
+
+// What a push would send, byte for byte but for the password, printed
+// unless --json; with --only-changed, the changes too. The exit status.
+int DryRunResult(Invocation& run, const DeviceTask& task, const DeviceSettings& push,
+                 const Rows& wanted)
+{
+    QStringList commands;
+    for (const ConfigGroup& group : push)
+        for (const ConfigParam& row : group.rows)
+            if (IsPushed(row))
+                commands << EscapedBytes(
+                    MaskedCommand(std::string("set ") + row.key + ' ' + *row.value + '\r' + '\0'));
+    if (!commands.isEmpty())
+        commands << EscapedBytes(std::string("set CONFIGURE\r") + '\0');
+    if (task.ok() && !run.json) {
+        Out() << task.addressText() << ": " << Tr(MSG_WOULD_SEND) << Qt::endl;
+        for (const QString& command : commands)
+            Out() << "  " << command << Qt::endl;
+    }
+    QJsonObject object{{"wouldSend", QJsonArray::fromStringList(commands)}};
+    if (run.Given("only-changed") && task.ok())
+        object.insert("changes", Changes(wanted, task.before));
+    run.Result(task, Tr(MSG_DRY_RUN), object);
+    return task.ok() ? EXIT_OK : EXIT_DEVICE_ERROR;
+}
+
+// What was sent and whether the device kept it. The exit status.
+int WriteResult(Invocation& run, const DeviceTask& task, const Rows& wanted)
+{
+    if (!task.ok()) {
+        run.Result(task, {});
+        return EXIT_DEVICE_ERROR;
+    }
+    const QJsonArray changes = Changes(wanted, task.before);
+    const qsizetype sent =
+        task.pushed() ? (run.Given("only-changed") ? changes.size() : wanted.size()) : 0;
+    const auto notKept = Differences(wanted, task.after);
+    QJsonArray rows;
+    QStringList lines;
+    for (const auto& [key, value] : notKept) {
+        const QString shownSent = ShownValue(key, value);
+        const QString kept = ShownValue(key, HeldValue(task.after, key));
+        rows.append(QJsonObject{{"key", key}, {"sent", shownSent}, {"device", kept}});
+        lines << Tr(MSG_NOT_KEPT_LINE).arg(key, shownSent, kept);
+    }
+    QString line = task.pushed() ? Tr(MSG_ALL_KEPT).arg(Settings(sent)) : Tr(MSG_NOTHING_DIFFERS);
+    if (!notKept.isEmpty())
+        line = Tr(MSG_NOT_KEPT).arg(Settings(sent), lines.join("; "));
+    else if (task.applyUnconfirmed())
+        line = Tr(MSG_APPLY_UNANSWERED).arg(line);
+    run.Result(task, line,
+               QJsonObject{{"sent", int(sent)},
+                           {"changes", changes},
+                           {"notKept", rows},
+                           {"applyConfirmed", task.pushed() && !task.applyUnconfirmed()}});
+    if (notKept.isEmpty())
+        return EXIT_OK;
+    --run.succeeded; // reached, but not verified
+    return EXIT_DIFFERENT;
+}
+
+} // namespace
+
+// Each device is read (unless a dry run needs nothing from it), sent the
+// wanted rows (all, or with --only-changed those that differ) and the apply
+// command, and the rows sent are read back, all on one connection as far as
+// the device allows.
+int SendAndVerify(Invocation& run, const Rows& wanted)
 {
     const bool dryRun = run.Given("dry-run");
     const bool onlyChanged = run.Given("only-changed");
-    DeviceTasks tasks = run.MakeTasks();
     // What goes to one device: every wanted row, or those that differ.
     const auto pushFor = [&wanted, onlyChanged](const DeviceSettings& before) {
         DeviceSettings push;
@@ -20,83 +100,24 @@ int SendAndVerify(Invocation& run, const QList<QPair<QString, QString>>& wanted)
             push.SetByKey(key.toStdString(), value.toLatin1().toStdString());
         return push;
     };
-    std::map<DeviceTask*, std::unique_ptr<DeviceSettings>> pushes;
+    DeviceTasks tasks = run.MakeTasks();
+    std::map<DeviceTask*, DeviceSettings> pushes;
     for (auto& task : tasks) {
         DeviceTask* t = task.get();
-        auto& push = pushes[t];
-        push = std::make_unique<DeviceSettings>();
         if (dryRun && !onlyChanged)
             continue; // nothing to learn from the device
         t->ConnectAndRead(t->before);
-        if (dryRun)
-            continue;
-        t->Then(MSG_DOING_SENDING, [t, &push, pushFor](DeviceConnection& link) {
-            *push = pushFor(t->before);
-            link.StartPush(*push);
-        });
-        t->ConnectAndRead(t->after);
+        if (!dryRun)
+            t->PushAndReadBack([t, push = &pushes[t], pushFor]() -> const DeviceSettings& {
+                return *push = pushFor(t->before);
+            });
     }
     run.Run(tasks);
     int status = EXIT_OK;
     for (const auto& task : tasks) {
-        if (dryRun) {
-            const DeviceSettings push = pushFor(task->before);
-            QJsonArray commands;
-            if (task->ok() && !run.json)
-                Out() << task->addressText() << ": " << Tr(MSG_WOULD_SEND) << Qt::endl;
-            for (const ConfigGroup& group : push) {
-                for (const ConfigParam& row : group.rows) {
-                    if ((row.flags & PARAM_MODIFIED) == 0)
-                        continue;
-                    const std::string bytes = MaskedCommand(std::string("set ") + row.key + ' ' +
-                                                            *row.value + '\r' + '\0');
-                    commands.append(EscapedBytes(bytes));
-                    if (task->ok() && !run.json)
-                        Out() << "  " << EscapedBytes(bytes) << Qt::endl;
-                }
-            }
-            commands.append(EscapedBytes(std::string("set CONFIGURE\r") + '\0'));
-            if (task->ok() && !run.json)
-                Out() << "  " << EscapedBytes(std::string("set CONFIGURE\r") + '\0') << Qt::endl;
-            if (!task->ok())
-                status = EXIT_DEVICE_ERROR;
-            run.Result(*task, Tr(MSG_DRY_RUN), QJsonObject{{"wouldSend", commands}});
-            continue;
-        }
-        if (!task->ok()) {
-            status = EXIT_DEVICE_ERROR;
-            run.Result(*task, {});
-            continue;
-        }
-        const DeviceSettings& sent = *pushes[task.get()];
-        QList<QPair<QString, QString>> sentRows;
-        for (const auto& [key, value] : wanted) {
-            const ConfigParam* row = FindWritableRow(sent, key);
-            if (row && (row->flags & PARAM_MODIFIED))
-                sentRows.append({key, value});
-        }
-        const auto notKept = Differences(wanted, task->after);
-        QJsonArray rows;
-        QStringList lines;
-        for (const auto& [key, value] : notKept) {
-            const QString sent = ShownValue(key, value);
-            const QString kept = ShownValue(key, HeldValue(task->after, key));
-            rows.append(QJsonObject{{"key", key}, {"sent", sent}, {"device", kept}});
-            lines << Tr(MSG_NOT_KEPT_LINE).arg(key, sent, kept);
-        }
-        QString line = Tr(MSG_ALL_KEPT).arg(Settings(sentRows.size()));
-        if (!notKept.isEmpty()) {
-            status = std::max(status, EXIT_DIFFERENT);
-            line = Tr(MSG_NOT_KEPT).arg(Settings(sentRows.size()), lines.join("; "));
-        } else if (task->applyUnconfirmed()) {
-            line = Tr(MSG_APPLY_UNANSWERED).arg(line);
-        }
-        run.Result(*task, line,
-                   QJsonObject{{"sent", int(sentRows.size())},
-                               {"notKept", rows},
-                               {"applyConfirmed", !task->applyUnconfirmed()}});
-        if (!notKept.isEmpty())
-            --run.succeeded; // reached, but not verified
+        const int outcome = dryRun ? DryRunResult(run, *task, pushFor(task->before), wanted)
+                                   : WriteResult(run, *task, wanted);
+        status = std::max(status, outcome);
     }
     return run.Finish(status);
 }
@@ -107,7 +128,7 @@ int Restore(Invocation& run)
         return Usage(Tr(MSG_RESTORE_ARGUMENTS));
     const QString path = run.positional.takeLast();
     QStringList problems;
-    const std::optional<SettingsFile> file = LoadSettingsFile(path, problems);
+    const std::optional<SettingsFile> file = LoadSettingsInput(path, problems);
     if (!file)
         return ReportFileProblems(path, problems);
     QString error;

@@ -19,11 +19,6 @@ std::string SetCommand(const ConfigParam& row)
 
 const std::string APPLY_COMMAND = "set CONFIGURE\r";
 
-bool IsPushed(const ConfigParam& row)
-{
-    return (row.flags & PARAM_MODIFIED) != 0 && row.value.has_value();
-}
-
 // The zero byte that ends the text goes out with it.
 bool Fits(const std::string& command)
 {
@@ -386,6 +381,20 @@ DeviceResult DeviceConnection::SendErrorCode(QAbstractSocket::SocketError error)
     case QAbstractSocket::RemoteHostClosedError: return DEVICE_CONNECTION_CLOSED;
     default: return DEVICE_SOCKET_ERROR;
     }
+}
+
+bool IsPushed(const ConfigParam& row)
+{
+    return (row.flags & PARAM_MODIFIED) != 0 && row.value.has_value();
+}
+
+bool PushesAnyRow(const DeviceSettings& settings)
+{
+    for (const ConfigGroup& group : settings)
+        for (const ConfigParam& row : group.rows)
+            if (IsPushed(row))
+                return true;
+    return false;
 }
 
 std::vector<std::string> NotKept(const DeviceSettings& sent, const DeviceSettings& readBack)

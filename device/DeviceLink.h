@@ -168,6 +168,10 @@ private:
     Reply m_lastReply;
 };
 
+// Whether a push sends the row: it is modified and holds a value.
+bool IsPushed(const ConfigParam& row);
+// Whether a push of settings sends any row.
+bool PushesAnyRow(const DeviceSettings& settings);
 // The keys of the rows a push sent whose value, as read back, differs.
 std::vector<std::string> NotKept(const DeviceSettings& sent, const DeviceSettings& readBack);
 

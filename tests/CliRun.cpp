@@ -12,9 +12,8 @@ namespace {
 
 constexpr int RUN_TIMEOUT_MS = 60000;
 
-} // namespace
-
-CliRun Tolvoctl(const QStringList& arguments, int fileLimit, const QProcessEnvironment& environment)
+CliRun Run(const QStringList& arguments, int fileLimit, const QProcessEnvironment& environment,
+           const QByteArray& input)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -28,6 +27,8 @@ CliRun Tolvoctl(const QStringList& arguments, int fileLimit, const QProcessEnvir
     Q_UNUSED(fileLimit);
 #endif
     process.start(TOLVOCTL_PATH, arguments);
+    process.write(input);
+    process.closeWriteChannel();
     CliRun run;
     if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, RUN_TIMEOUT_MS))
         return run;
@@ -36,6 +37,18 @@ CliRun Tolvoctl(const QStringList& arguments, int fileLimit, const QProcessEnvir
     run.out = QString::fromUtf8(process.readAllStandardOutput()).replace("\r\n", "\n");
     run.err = QString::fromUtf8(process.readAllStandardError()).replace("\r\n", "\n");
     return run;
+}
+
+} // namespace
+
+CliRun Tolvoctl(const QStringList& arguments, int fileLimit, const QProcessEnvironment& environment)
+{
+    return Run(arguments, fileLimit, environment, {});
+}
+
+CliRun TolvoctlWithInput(const QStringList& arguments, const QByteArray& input)
+{
+    return Run(arguments, 0, QProcessEnvironment::systemEnvironment(), input);
 }
 
 QByteArray ReadAll(const QString& path)

@@ -18,6 +18,8 @@ struct CliRun {
 // system has such a limit: not on Windows); with environment, in that one.
 CliRun Tolvoctl(const QStringList& arguments, int fileLimit = 0,
                 const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+// Runs tolvoctl with input on its standard input.
+CliRun TolvoctlWithInput(const QStringList& arguments, const QByteArray& input);
 
 QByteArray ReadAll(const QString& path);
 // Writes bytes to path; false when it could not.

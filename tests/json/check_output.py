@@ -22,6 +22,7 @@ RELEASED = {
 FIRST = "127.0.9.1"
 SECOND = "127.0.9.2"
 SILENT_ADDRESS = "127.0.9.9"  # nothing listens there
+CHANNEL_3 = '{"format": "tolvo-s-settings", "version": 1, "settings": {"CHANNEL": "3"}}'
 
 
 def start_simulator(sim):
@@ -45,7 +46,11 @@ def main():
                             f"a change of the output needs schema version {max(RELEASED) + 1}")
     current = max(RELEASED)
     schema = json.loads((folder / f"tolvoctl-output-v{current}.schema.json").read_text())
-    validator = jsonschema.Draft202012Validator(schema)
+    validators = [jsonschema.Draft202012Validator(schema)]
+    # Members added within the version, described beside its released file.
+    additions = folder / f"tolvoctl-output-v{current}-additions.schema.json"
+    if additions.exists():
+        validators.append(jsonschema.Draft202012Validator(json.loads(additions.read_text())))
 
     work = pathlib.Path(tempfile.mkdtemp())
     (work / "bad.json").write_text('{"format": "tolvo-s-settings", "version": 1, '
@@ -64,6 +69,9 @@ def main():
         (["diff", one, str(work / "channel.json")], {1}),
         (["restore", SECOND, one, "--dry-run"], {0}),
         (["restore", SECOND, one, "--only-changed"], {0}),
+        (["restore", SECOND, "-", "--only-changed", "--dry-run"], {0}, CHANNEL_3),
+        (["restore", SECOND, "-", "--only-changed"], {0}, CHANNEL_3),
+        (["restore", SILENT_ADDRESS, "-", "--timeout", "500"], {3}, CHANNEL_3),
         (["set", FIRST, SILENT_ADDRESS, "CHANNEL=5", "--timeout", "500"], {3}),
         (["scan", "127.0.9.0/29"], {0}),
         (["backup", FIRST, SECOND, "-o", str(work / "history"), "--history"], {0}),
@@ -74,10 +82,10 @@ def main():
     failed_runs = 0
     simulator = start_simulator(sim)
     try:
-        for arguments, statuses in runs:
+        for arguments, statuses, *given in runs:
             before = len(failures)
             run = subprocess.run([tolvoctl, *arguments, "--json"], capture_output=True, text=True,
-                                 timeout=120)
+                                 input=given[0] if given else None, timeout=120)
             name = " ".join(arguments)
             try:
                 document = json.loads(run.stdout)
@@ -86,7 +94,7 @@ def main():
                 failed_runs += 1
                 continue
             problems = [f"{'/'.join(map(str, e.absolute_path))}: {e.message}"
-                        for e in validator.iter_errors(document)]
+                        for validator in validators for e in validator.iter_errors(document)]
             if problems:
                 failures.append(f"{name}: " + "; ".join(problems))
             if run.returncode not in statuses:
