@@ -2,8 +2,9 @@
 """The Wi-Fi password through the Ansible collection: the playbook leaks.yml
 with -vvv over three simulated modules that hold a distinctive password,
 then a search of everything the run wrote for that password and for the
-ones the tasks give: the whole output, what the modules sent to syslog and
-the journal (recorded by log_seam/sitecustomize.py), Ansible's log, the fact
+ones the tasks give: the whole output, what any program sent to syslog and
+the journal (recorded by log_seam/sitecustomize.py: a module would log its
+arguments there, and none may run), Ansible's log, the fact
 cache and every file left in the run's home and temporary folders, except
 owner-only settings files. The tasks' results are checked too, so that a
 clean search means the password went through, not that nothing ran.
@@ -141,9 +142,10 @@ def check_results(check, run, searched, held):
           json.dumps(lower, ensure_ascii=False)[:2000])
     check("no task warns of an option that might hold a secret",
           "did not set no_log" not in run.output, "")
-    record = (searched / "syslog-and-journal.jsonl").read_text()
-    check("the log seam recorded both modules' invocations",
-          "halvane.tolvo.tolvo_info" in record and "halvane.tolvo.tolvo_settings" in record, record[:500])
+    record = searched / "syslog-and-journal.jsonl"
+    logged = record.read_text() if record.exists() else ""
+    check("no module ran to log its arguments to syslog or the journal (the tasks run in the "
+          "worker)", "halvane.tolvo" not in logged, logged[:500])
 
 
 def main():

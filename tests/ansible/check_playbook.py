@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The Ansible collection against tolvo-sim: a playbook over 20 simulated
 modules on loopback, run as a user would, checked by Ansible's own JSON
-report and by what the simulators logged and hold.
+report, by what the simulators logged and hold, and by a log of each
+tolvoctl run (a task is one run, and no module is shipped).
 
 usage: check_playbook.py TOLVOCTL TOLVO_SIM COLLECTIONS_FOLDER
 """
@@ -29,14 +30,26 @@ def inventory_hosts():
     return hosts
 
 
+def logged(tolvoctl, folder, log):
+    """A tolvoctl that logs its arguments, a line a run; its path."""
+    path = folder / "tolvoctl"
+    path.write_text('#!/bin/sh\necho "$*" >>"%s"\nexec "%s" "$@"\n' % (log, tolvoctl))
+    path.chmod(0o700)
+    return str(path)
+
+
 def main():
     # The modules run in a folder of their own: the programs by absolute paths.
     tolvoctl, sim = (str(pathlib.Path(arg).resolve()) for arg in sys.argv[1:3])
     collections = pathlib.Path(sys.argv[3]).resolve()
     work = pathlib.Path(tempfile.mkdtemp())
     inventory = work / "inventory.json"
+    runs_log = work / "tolvoctl-runs.log"
     inventory.write_text(json.dumps({"tolvo": {"hosts": inventory_hosts(),
-                                               "vars": {"tolvoctl": tolvoctl}}}))
+                                               "vars": {"tolvoctl": logged(tolvoctl, work, runs_log)}}}))
+    # A module shipped to run would be kept here.
+    kept = {"ANSIBLE_KEEP_REMOTE_FILES": "1", "ANSIBLE_REMOTE_TMP": str(work / "remote-tmp"),
+            "ANSIBLE_LOCAL_TEMP": str(work / "local-tmp")}
     report = work / "report.json"
     sims = Simulators(sim, work)
     sims.start("main", 1, HOSTS - 1)
@@ -44,7 +57,7 @@ def main():
     check = Checks()
 
     def run(*arguments):
-        return playbook(collections, inventory, report, *arguments)
+        return playbook(collections, inventory, report, *arguments, environment=kept)
 
     def values(n):
         out = subprocess.run([tolvoctl, "get", address(n), "--json"], capture_output=True,
@@ -54,6 +67,12 @@ def main():
     try:
         first = run()
         stats = first.stats
+        runs = runs_log.read_text().splitlines()
+        check("each task is one tolvoctl run, its settings on standard input",
+              len(runs) == HOSTS and all(r.startswith("restore ") and
+                                         " - --only-changed" in r for r in runs), "\n".join(runs))
+        shipped = [str(p) for p in work.rglob("*") if "AnsiballZ" in p.name]
+        check("no module is shipped", not shipped, " ".join(shipped[:5]))
         check("the first run changes all 20, those with a templated ansible_host too",
               sum(s["changed"] for s in stats.values()) == HOSTS and
               all(s["failures"] == 0 for s in stats.values()),
@@ -81,8 +100,13 @@ def main():
 
         masked = run("--check", "--diff", "-e", json.dumps({"extra_settings": {"PASSWORD": "new-secret"}}))
         text = json.dumps(masked.results())
-        check("--diff shows the password as asterisks, and no result holds it",
-              "********" in text and "new-secret" not in text and "site-secret" not in text, text)
+        diff = masked.results()["unit07"].get("diff", {})
+        check("--check --diff shows the password's key with asterisks on both sides, and no "
+              "result holds it",
+              diff.get("before") == {"PASSWORD": "********"} and
+              diff.get("after") == {"PASSWORD": "********"} and
+              "new-secret" not in text + masked.output and "site-secret" not in text + masked.output,
+              text[:2000])
 
         # Module 20 answers a set of CHANNEL but keeps its value.
         sims.start("last", HOSTS, 1, "--ignore-set", "CHANNEL", "--set", "CHANNEL=1")
@@ -102,10 +126,15 @@ def main():
               len(sims.sets()) == sets_before and "CHANNEL" in message and "allowed" in message,
               message)
 
-        sims.stop("last")
-        unreachable = run("--limit", "unit20")
-        check("a module that cannot be reached fails its host",
-              unreachable.stats["unit20"]["failures"] == 1, json.dumps(unreachable.results()))
+        for why, options in (("nothing listens", None), ("it never answers", ["--silent"])):
+            if options:
+                sims.start("last", HOSTS, 1, *options)
+            else:
+                sims.stop("last")
+            unreachable = run("--limit", "unit20")
+            check("a module that cannot be reached (%s) is unreachable in the recap, not failed" % why,
+                  unreachable.stats["unit20"]["unreachable"] == 1 and
+                  unreachable.stats["unit20"]["failures"] == 0, json.dumps(unreachable.stats))
     finally:
         sims.stop_all()
     return check.finish(work)

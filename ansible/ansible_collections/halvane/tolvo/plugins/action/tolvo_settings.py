@@ -1,56 +1,85 @@
 # -*- coding: utf-8 -*-
 # GNU General Public License v3.0+ (see https://www.gnu.org/licenses/gpl-3.0.txt)
-# Prepares the module's arguments on the control node:
-# - The address defaults to the host's ansible_host, rendered (an inventory
-#   may give it as a template), else its inventory name: the module runs on
-#   the control node and cannot see the host's variables.
-# - A PASSWORD in settings moves to the option password, which is no_log:
-#   Ansible then neither logs its value nor returns it, while the other
-#   settings' values stay readable. The module puts it back. A key that is
-#   PASSWORD in other letters fails the task here, before the module (and
-#   its log of its arguments) sees the value.
+# tolvo_settings, done in the worker: the wanted settings (src's, then
+# password, then settings) go to one "tolvoctl restore ADDRESS -
+# --only-changed" on its standard input, which checks every value, reads the
+# device, sends what differs, applies and reads back; in check mode it only
+# reads. The result comes from its --json document.
 
 from __future__ import absolute_import, division, print_function
 __metaclass__ = type
 
-from ansible.module_utils.common.validation import check_type_dict
-from ansible.plugins.action import ActionBase
-from ansible_collections.halvane.tolvo.plugins.module_utils.tolvoctl import PASSWORD_KEY, setting_text
+import io
+import json
+
+from ansible_collections.halvane.tolvo.plugins.plugin_utils.tolvoctl import (
+    MASK, PASSWORD_KEY, SETTINGS_FORMAT, TaskFailed, TolvoctlAction, masked, names_password,
+    setting_text)
+
+# The lines tolvoctl gives for each problem of the settings it read.
+PROBLEM_PREFIX = 'standard input: '
 
 
-class ActionModule(ActionBase):
+class ActionModule(TolvoctlAction):
 
-    def run(self, tmp=None, task_vars=None):
-        task_vars = task_vars or {}
-        result = super(ActionModule, self).run(tmp, task_vars)
-        arguments = dict(self._task.args)
-        if not arguments.get('address'):
-            host = task_vars.get('ansible_host') or task_vars.get('inventory_hostname')
-            arguments['address'] = self._templar.template(host)
-        if arguments.get('settings') is not None:
-            error = move_password(arguments)
-            if error:
-                result.update(failed=True, msg=error)
-                return result
-        module = 'halvane.tolvo.' + self._task.action.split('.')[-1]
-        result.update(self._execute_module(module_name=module, module_args=arguments,
-                                           task_vars=task_vars))
+    ARGUMENT_SPEC = dict(settings=dict(type='dict'), src=dict(type='path'),
+                         password=dict(type='str', no_log=True))
+    REQUIRED_ONE_OF = [('settings', 'src', 'password')]
+
+    def work(self, params):
+        wanted = wanted_settings(params)
+        arguments = ['restore', params['address'], '-', '--only-changed']
+        if self._task.check_mode:
+            arguments.append('--dry-run')
+        document = json.dumps({'format': SETTINGS_FORMAT, 'version': 1, 'settings': wanted})
+        status, output, stderr = self.tolvoctl(params, arguments, stdin=document)
+        if status == 2:
+            raise TaskFailed(invalid_settings(stderr), rc=status)
+        result = dict(changed=False, changes=[], applied=False)
+        device = self.device('restore', status, output, stderr, **result)
+        changes = device.get('changes', [])
+        result.update(changed=bool(changes), changes=[row['key'] for row in changes],
+                      applied=device.get('applyConfirmed', False))
+        if self._task.diff and changes:
+            result['diff'] = dict(
+                before=masked(dict((row['key'], row['before']) for row in changes)),
+                after=masked(dict((row['key'], row['after']) for row in changes)))
+        not_kept = device.get('notKept', [])
+        if not_kept:
+            raise TaskFailed('The module did not keep: ' + ', '.join(
+                '%s (sent "%s", holds "%s")' % (row['key'], shown(row, 'sent'), shown(row, 'device'))
+                for row in not_kept), not_kept=[row['key'] for row in not_kept], rc=status, **result)
         return result
 
 
-def move_password(arguments):
-    """Moves settings' PASSWORD to the option password, as text; a sentence
-    when a key is the password's in another spelling, which would otherwise
-    reach the module, and its log, as an unknown setting."""
-    try:
-        settings = dict(check_type_dict(arguments['settings']))
-    except TypeError:
-        return None  # not a dict: the module says so
-    for key in settings:
-        if key != PASSWORD_KEY and str(key).strip().upper() == PASSWORD_KEY:
-            return ('settings: "%s" is no setting that can be written; the Wi-Fi password\'s key '
-                    'is %s. Nothing was sent (its value is not shown).' % (key, PASSWORD_KEY))
-    if PASSWORD_KEY in settings:
-        arguments['password'] = setting_text(settings.pop(PASSWORD_KEY))
-    arguments['settings'] = settings
-    return None
+def wanted_settings(params):
+    """The settings to hold, all as text: src's, then password and settings
+    over them. A key that is PASSWORD in other letters fails the task: the
+    device would refuse it, and its value is not shown."""
+    wanted = {}
+    if params['src']:
+        try:
+            with io.open(params['src'], encoding='utf-8') as stream:
+                wanted.update(json.load(stream).get('settings', {}))
+        except (IOError, OSError, ValueError, AttributeError) as error:
+            raise TaskFailed('%s: %s' % (params['src'], error))
+    if params['password'] is not None:
+        wanted[PASSWORD_KEY] = params['password']
+    for key, value in (params['settings'] or {}).items():
+        if key != PASSWORD_KEY and names_password(key):
+            raise TaskFailed('settings: "%s" is no setting that can be written; the Wi-Fi '
+                             'password\'s key is %s. Nothing was sent (its value is not shown).'
+                             % (key, PASSWORD_KEY))
+        wanted[key] = setting_text(value)
+    return wanted
+
+
+def invalid_settings(stderr):
+    """The sentence for settings that tolvoctl refused before sending."""
+    lines = stderr.splitlines()
+    problems = [line[len(PROBLEM_PREFIX):] for line in lines if line.startswith(PROBLEM_PREFIX)]
+    return 'Invalid settings, nothing was sent: ' + ' '.join(problems or lines)
+
+
+def shown(row, side):
+    return MASK if row['key'] == PASSWORD_KEY else row[side]

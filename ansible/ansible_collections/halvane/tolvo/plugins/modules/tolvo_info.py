@@ -1,6 +1,6 @@
-#!/usr/bin/python
 # -*- coding: utf-8 -*-
 # GNU General Public License v3.0+ (see https://www.gnu.org/licenses/gpl-3.0.txt)
+# The documentation of tolvo_info, which its action plugin carries out.
 
 from __future__ import absolute_import, division, print_function
 __metaclass__ = type
@@ -11,9 +11,12 @@ module: tolvo_info
 short_description: Read the 25 settings of a Tolvo-S module
 version_added: 1.0.0
 description:
-  - Reads every setting of the module with C(tolvoctl get) on the control node and returns them,
-    also as the fact C(tolvo_settings). Read-only; never reports C(changed).
-  - Run it on the control node (C(delegate_to) set to C(localhost), or C(connection) set to C(local)).
+  - Reads every setting of the module with one run of C(tolvoctl get) on the control node and
+    returns them, also as the fact C(tolvo_settings). Read-only; never reports C(changed).
+  - A module that cannot be reached at all makes its host B(unreachable); one that fails
+    later fails the task.
+  - The work is done by the action plugin in Ansible's worker on the control node; no module is
+    shipped, so neither C(delegate_to) nor C(connection) is needed.
 options:
   show_password:
     description:
@@ -39,7 +42,6 @@ author:
 EXAMPLES = r'''
 - name: Read a module's settings
   halvane.tolvo.tolvo_info:
-  delegate_to: localhost
   register: info
 
 - ansible.builtin.debug:
@@ -48,7 +50,6 @@ EXAMPLES = r'''
 - name: Read a module's settings, the password too
   halvane.tolvo.tolvo_info:
     show_password: true
-  delegate_to: localhost
   register: with_password
   no_log: true
 '''
@@ -70,19 +71,3 @@ ansible_facts:
       description: The 25 settings, C(PASSWORD) as asterisks.
       type: dict
 '''
-
-from ansible.module_utils.basic import AnsibleModule
-from ansible_collections.halvane.tolvo.plugins.module_utils.tolvoctl import (
-    COMMON_ARGUMENTS, Tolvoctl, masked)
-
-
-def main():
-    arguments = dict(COMMON_ARGUMENTS, show_password=dict(type='bool', default=False, no_log=False))
-    module = AnsibleModule(argument_spec=arguments, supports_check_mode=True)
-    held = Tolvoctl(module).read()
-    settings = held if module.params['show_password'] else masked(held)
-    module.exit_json(changed=False, settings=settings, ansible_facts=dict(tolvo_settings=masked(held)))
-
-
-if __name__ == '__main__':
-    main()
