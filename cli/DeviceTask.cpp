@@ -45,7 +45,8 @@ void DeviceTask::ConnectAndRead(DeviceSettings& into, const std::vector<ParamRow
     Then(MSG_DOING_READING, [&into, only](DeviceConnection& link) { link.StartFetch(into, only); });
 }
 
-void DeviceTask::PushAndReadBack(std::function<const DeviceSettings&()> makePush)
+void DeviceTask::PushAndReadBack(std::function<const DeviceSettings&()> makePush,
+                                 const std::vector<ParamRow>& only)
 {
     Then(MSG_DOING_SENDING, [this, makePush](DeviceConnection& link) {
         const DeviceSettings& push = makePush();
@@ -57,9 +58,9 @@ void DeviceTask::PushAndReadBack(std::function<const DeviceSettings&()> makePush
         m_pushed = true;
         link.StartPush(push, &after);
     });
-    Then(MSG_DOING_READING, [this](DeviceConnection&) {
+    Then(MSG_DOING_READING, [this, only](DeviceConnection&) {
         if (m_readBackCut)
-            ConnectAndRead(after);
+            ConnectAndRead(after, only);
         Skip();
     });
 }

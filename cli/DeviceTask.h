@@ -28,10 +28,11 @@ public:
     // Adds the steps that send what makePush gives (from the settings read
     // before), then the apply command, and read the rows sent back into
     // after, on the same connection; when the device left the apply or the
-    // read-back unanswered (it may restart on applying), every row is read
-    // on a new connection. When the push holds no row nothing is sent, not
-    // even the apply, and after is before.
-    void PushAndReadBack(std::function<const DeviceSettings&()> makePush);
+    // read-back unanswered (it may restart on applying), the rows given
+    // (all when none) are read on a new connection. When the push holds no
+    // row nothing is sent, not even the apply, and after is before.
+    void PushAndReadBack(std::function<const DeviceSettings&()> makePush,
+                         const std::vector<ParamRow>& only = {});
     // Ends the step under way without an operation: the next step follows.
     void Skip();
     // Records the task's exchanges from now on (see transcript()).

@@ -22,6 +22,19 @@ QJsonArray Changes(const Rows& wanted, const DeviceSettings& before)
     return changes;
 }
 
+// The rows of the wanted keys: all that a write needs to read of a device.
+std::vector<ParamRow> WantedRows(const Rows& wanted)
+{
+    const DeviceSettings table;
+    std::vector<ParamRow> rows;
+    for (int group = 0; group < int(table.size()); ++group)
+        for (int index = 0; index < table[group].count(); ++index)
+            for (const auto& entry : wanted)
+                if (entry.first == QLatin1String(table[group].rows[index].key))
+                    rows.push_back({group, index});
+    return rows;
+}
+
 // What a push would send, byte for byte but for the password, printed
 // unless --json; with --only-changed, the changes too. The exit status.
 int DryRunResult(Invocation& run, const DeviceTask& task, const DeviceSettings& push,
@@ -100,17 +113,21 @@ int SendAndVerify(Invocation& run, const Rows& wanted)
             push.SetByKey(key.toStdString(), value.toLatin1().toStdString());
         return push;
     };
+    // Only the wanted rows are read: the others are neither compared nor sent.
+    const std::vector<ParamRow> rows = WantedRows(wanted);
     DeviceTasks tasks = run.MakeTasks();
     std::map<DeviceTask*, DeviceSettings> pushes;
     for (auto& task : tasks) {
         DeviceTask* t = task.get();
         if (dryRun && !onlyChanged)
             continue; // nothing to learn from the device
-        t->ConnectAndRead(t->before);
+        t->ConnectAndRead(t->before, rows);
         if (!dryRun)
-            t->PushAndReadBack([t, push = &pushes[t], pushFor]() -> const DeviceSettings& {
-                return *push = pushFor(t->before);
-            });
+            t->PushAndReadBack(
+                [t, push = &pushes[t], pushFor]() -> const DeviceSettings& {
+                    return *push = pushFor(t->before);
+                },
+                rows);
     }
     run.Run(tasks);
     int status = EXIT_OK;

@@ -35,13 +35,13 @@ QStringList Keys(const QJsonArray& changes)
     return keys;
 }
 
-QList<QByteArray> Sets(const SimProcess& sim)
+QList<QByteArray> Commands(const SimProcess& sim, const QByteArray& verb)
 {
-    QList<QByteArray> sets;
+    QList<QByteArray> commands;
     for (const QByteArray& command : sim.Commands())
-        if (command.startsWith("set "))
-            sets << command;
-    return sets;
+        if (command.startsWith(verb + ' '))
+            commands << command;
+    return commands;
 }
 
 } // namespace
@@ -58,22 +58,24 @@ private slots:
         QTest::addColumn<QStringList>("changed");
         QTest::addColumn<QList<QByteArray>>("sets");
         QTest::addColumn<int>("connections");
+        // Only the keys given are read, and read back.
+        QTest::addColumn<int>("gets");
         const QByteArray channel = R"({"CHANNEL": "3", "SSID": "TolvoNet"})";
         const QList<QByteArray> sent{WireCommand("set CHANNEL 3"), WireCommand("set CONFIGURE")};
-        QTest::newRow("one differs")
-            << QStringList() << QStringList() << channel << QStringList{"CHANNEL"} << sent << 1;
+        QTest::newRow("one differs") << QStringList() << QStringList() << channel
+                                     << QStringList{"CHANNEL"} << sent << 1 << 3;
         QTest::newRow("nothing differs: not even the apply")
             << QStringList() << QStringList() << QByteArray(R"({"CHANNEL": "6"})") << QStringList()
-            << QList<QByteArray>() << 1;
+            << QList<QByteArray>() << 1 << 1;
         QTest::newRow("a dry run only reads")
             << QStringList() << QStringList{"--dry-run"} << channel << QStringList{"CHANNEL"}
-            << QList<QByteArray>() << 1;
+            << QList<QByteArray>() << 1 << 2;
         QTest::newRow("closed after the apply: read back anew")
             << QStringList{"--close-after-apply"} << QStringList() << channel
-            << QStringList{"CHANNEL"} << sent << 2;
+            << QStringList{"CHANNEL"} << sent << 2 << 4;
         QTest::newRow("apply unanswered: read back anew")
             << QStringList{"--apply-unanswered", "silent"} << QStringList{"--timeout", "1000"}
-            << channel << QStringList{"CHANNEL"} << sent << 2;
+            << channel << QStringList{"CHANNEL"} << sent << 2 << 4;
     }
 
     void onlyWhatDiffersIsSentOnOneConnection()
@@ -93,7 +95,8 @@ private slots:
         QVERIFY2(device["ok"].toBool(), qPrintable(run.out));
         QTEST(Keys(device["changes"].toArray()), "changed");
         QVERIFY(sim.Sync());
-        QTEST(Sets(sim), "sets");
+        QTEST(Commands(sim, "set"), "sets");
+        QTEST(int(Commands(sim, "get").size()), "gets");
         QTEST(int(sim.LogLines("# connection").filter("opened").size()), "connections");
     }
 
@@ -133,7 +136,7 @@ private slots:
         QTest::addColumn<bool>("reached");
         QTest::newRow("nothing listens") << QStringList() << false;
         QTest::newRow("connects, never answers") << QStringList{"--silent"} << false;
-        QTest::newRow("answers, then closes") << QStringList{"--close-after", "3"} << true;
+        QTest::newRow("answers, then closes") << QStringList{"--close-after", "1"} << true;
     }
 
     void aDeviceThatNeverAnsweredWasNotReached()
