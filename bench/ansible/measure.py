@@ -3,8 +3,9 @@
 wall time; the CPU time of the controller's main process and of all its
 workers together; each tolvoctl run's wall and CPU time (from the log of
 the tolvoctl wrapper, a line a run: start, end, then the shell's `times`);
-and the peak resident memory of the main process and of the whole process
-tree (sampled every 50 ms).
+and the peak memory of the main process (resident) and of the whole process
+tree (proportional set size, so that what the forks share counts once;
+sampled every 50 ms).
 
 usage: measure.py TOLVOCTL_LOG COMMAND...
 """
@@ -16,7 +17,6 @@ import sys
 import time
 
 TICK = os.sysconf("SC_CLK_TCK")
-PAGE_KB = os.sysconf("SC_PAGE_SIZE") // 1024
 
 
 def children_of():
@@ -33,15 +33,15 @@ def children_of():
     return tree
 
 
-def tree_rss_kb(root):
+def tree_pss_kb(root):
     tree, total, stack = children_of(), 0, [root]
     while stack:
         pid = stack.pop()
         stack.extend(tree.get(pid, []))
-        try:
-            with open("/proc/%d/statm" % pid) as stream:
-                total += int(stream.read().split()[1]) * PAGE_KB
-        except OSError:
+        try:  # proportional: pages the forks share count once in all
+            with open("/proc/%d/smaps_rollup" % pid) as stream:
+                total += next(int(line.split()[1]) for line in stream if line.startswith("Pss:"))
+        except (OSError, StopIteration):
             pass
     return total
 
@@ -78,7 +78,7 @@ def main():
     while process.poll() is None:
         try:
             main_cpu, main_hwm = own_cpu_and_hwm(process.pid)
-            tree_peak = max(tree_peak, tree_rss_kb(process.pid))
+            tree_peak = max(tree_peak, tree_pss_kb(process.pid))
         except (OSError, StopIteration):
             pass
         time.sleep(0.05)

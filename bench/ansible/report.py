@@ -9,7 +9,7 @@ rows = [json.loads(line) for line in open(sys.argv[1])]
 one = min(r["wall"] for r in rows if r["name"] == "tolvoctl restore, one module")
 print("%-38s %5s %5s %8s %9s | %8s %8s %13s | %9s %9s" % (
     "run", "hosts", "forks", "wall s", "s a host", "main CPU", "workers", "tolvoctl", "main MB",
-    "tree MB"))
+    "tree MB PSS"))
 for r in rows:
     if "mainCpu" not in r:
         print("%-38s %5d %5s %8.2f %9.3f" % (r["name"], r["hosts"], "-", r["wall"],

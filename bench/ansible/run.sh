@@ -5,8 +5,9 @@
 # simulated modules at 5 ms a reply, with 5 forks and with 50; one module's
 # "tolvoctl restore" and "tolvoctl restore --hosts" of all of them; then
 # 1,000 modules with 50 forks. Each playbook run starts from factory values,
-# so every module changes. For each run: where the time goes (the
-# controller's main process, its workers, tolvoctl) and peak memory.
+# so every module changes; a run with "throttle: 4" shows what a site behind
+# one gateway costs. For each run: where the time goes (the controller's
+# main process, its workers, tolvoctl) and peak memory.
 #   bash bench/ansible/run.sh [MODULES [MANY]]     (defaults 100 and 1000)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -81,6 +82,8 @@ for forks in 5 50; do
   measure debug "$modules" $forks "$bench/floor.yml"
   measure tolvo_settings "$modules" $forks tests/ansible/site.yml
 done
+start_sim "$modules"
+measure "tolvo_settings, throttle: 4" "$modules" 50 "$bench/throttled.yml"
 start_sim 1
 for _ in 1 2 3; do
   timed "tolvoctl restore, one module" 1 build/cli/tolvoctl restore 127.0.11.1 tests/ansible/site.json
