@@ -7,9 +7,12 @@ import sys
 
 rows = [json.loads(line) for line in open(sys.argv[1])]
 one = min(r["wall"] for r in rows if r["name"] == "tolvoctl restore, one module")
+print("CPU in seconds; tolvoctl: its runs and their wall times summed (runs overlap, so the sum\n"
+      "may exceed the playbook's wall time); memory: peak resident of the main process, peak\n"
+      "proportional set size of the main process and its workers together.")
 print("%-38s %5s %5s %8s %9s | %8s %8s %13s | %9s %9s" % (
     "run", "hosts", "forks", "wall s", "s a host", "main CPU", "workers", "tolvoctl", "main MB",
-    "tree MB PSS"))
+    "tree MB"))
 for r in rows:
     if "mainCpu" not in r:
         print("%-38s %5d %5s %8.2f %9.3f" % (r["name"], r["hosts"], "-", r["wall"],

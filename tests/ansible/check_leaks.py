@@ -119,7 +119,7 @@ def check_results(check, run, searched, held):
     check("a dry run with diff reports the password masked, before and after",
           each(dry, HOSTS, lambda r: r.get("changed") and
                r.get("diff", {}).get("before", {}).get("PASSWORD") == MASK and
-               r["diff"].get("after", {}).get("PASSWORD") == MASK),
+               r["diff"].get("after", {}).get("PASSWORD") == MASK + " (changed)"),
           json.dumps(dry, ensure_ascii=False)[:3000])
     given, filed = run.task("From settings"), run.task("From a src file")
     check("the password in settings: and then the one in a src: file are set",
@@ -140,6 +140,10 @@ def check_results(check, run, searched, held):
     check("the password's key in lower case fails the task, naming the key PASSWORD",
           each(lower, HOSTS, lambda r: r.get("failed") and "PASSWORD" in r.get("msg", "")),
           json.dumps(lower, ensure_ascii=False)[:2000])
+    misspelled = run.task("A misspelled option")
+    check("a misspelled option fails the task naming it, without a traceback",
+          each(misspelled, HOSTS, lambda r: r.get("failed") and "setings" in r.get("msg", "")) and
+          "NoneType" not in run.output, json.dumps(misspelled, ensure_ascii=False)[:2000])
     check("no task warns of an option that might hold a secret",
           "did not set no_log" not in run.output, "")
     record = searched / "syslog-and-journal.jsonl"

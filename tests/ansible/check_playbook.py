@@ -19,7 +19,8 @@ HOSTS = 20
 
 def inventory_hosts():
     """Each module's host: every second one reached through a templated
-    ansible_host, as an inventory that keeps addresses in variables has it."""
+    ansible_host, as an inventory that keeps addresses in variables has it,
+    and the first named by its address alone."""
     hosts = {}
     for n in range(1, HOSTS + 1):
         host = {"ansible_host": address(n), "device_name": "Unit-%02d" % n,
@@ -27,6 +28,8 @@ def inventory_hosts():
         if n % 2 == 0:
             host.update(ansible_host="{{ sim_ip }}", sim_ip=address(n))
         hosts["unit%02d" % n] = host
+    del hosts["unit01"]["ansible_host"]
+    hosts[address(1)] = hosts.pop("unit01")
     return hosts
 
 
@@ -86,6 +89,10 @@ def main():
         second = run()
         check("a second run changes nothing",
               sum(s["changed"] for s in second.stats.values()) == 0, json.dumps(second.stats))
+        delegated = run("-e", "delegate=localhost")
+        check("delegated to localhost, each task still reaches its own module",
+              all(s["ok"] == 1 and not s["failures"] for s in delegated.stats.values()) and
+              len(delegated.stats) == HOSTS, json.dumps(delegated.results())[:2000])
 
         sets_before = len(sims.sets())
         extra = ["-e", json.dumps({"extra_settings": {"CHANNEL": "3", "TRANSPOWER": "8"}})]
@@ -104,7 +111,7 @@ def main():
         check("--check --diff shows the password's key with asterisks on both sides, and no "
               "result holds it",
               diff.get("before") == {"PASSWORD": "********"} and
-              diff.get("after") == {"PASSWORD": "********"} and
+              diff.get("after") == {"PASSWORD": "******** (changed)"} and
               "new-secret" not in text + masked.output and "site-secret" not in text + masked.output,
               text[:2000])
 
@@ -120,7 +127,7 @@ def main():
 
         sets_before = len(sims.sets())
         invalid = run("-e", json.dumps({"extra_settings": {"CHANNEL": "15"}}))
-        message = invalid.results()["unit01"].get("msg", "")
+        message = invalid.results()["unit03"].get("msg", "")
         check("an invalid value fails before anything is sent, naming the key and what is allowed",
               all(s["failures"] for s in invalid.stats.values()) and
               len(sims.sets()) == sets_before and "CHANNEL" in message and "allowed" in message,

@@ -18,6 +18,9 @@ from ansible_collections.halvane.tolvo.plugins.plugin_utils.tolvoctl import (
 
 # The lines tolvoctl gives for each problem of the settings it read.
 PROBLEM_PREFIX = 'standard input: '
+# A changed password in a diff: asterisks on both sides, and a word on the
+# new side, so that the diff shows the line as changed.
+CHANGED_MASK = MASK + ' (changed)'
 
 
 class ActionModule(TolvoctlAction):
@@ -43,7 +46,8 @@ class ActionModule(TolvoctlAction):
         if self._task.diff and changes:
             result['diff'] = dict(
                 before=masked(dict((row['key'], row['before']) for row in changes)),
-                after=masked(dict((row['key'], row['after']) for row in changes)))
+                after=dict((row['key'], CHANGED_MASK if row['key'] == PASSWORD_KEY else row['after'])
+                           for row in changes))
         not_kept = device.get('notKept', [])
         if not_kept:
             raise TaskFailed('The module did not keep: ' + ', '.join(

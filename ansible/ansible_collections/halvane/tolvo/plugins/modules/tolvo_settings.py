@@ -19,8 +19,8 @@ description:
     changes nothing and sends nothing.
   - An invalid value fails the task before anything is sent. A module that answers but does
     not keep a value fails the task, naming the key. A module that cannot be reached at all
-    (refused, no route, no reply before the time-out) makes its host B(unreachable), so that
-    C(ignore_unreachable), retries and the recap count it as such.
+    (refused, no route, no reply before the time-out) makes its host B(unreachable), as a host
+    Ansible cannot log in to; C(ignore_unreachable) lets the play go on with it.
   - The work is done by the action plugin in Ansible's worker on the control node; no module is
     shipped and the host's connection is never used, so neither C(delegate_to) nor
     C(connection) is needed (both still work). The C(tolvoctl) program must be on the control
@@ -50,7 +50,7 @@ extends_documentation_fragment:
 notes:
   - Supports check mode (the module is read, nothing is sent; the changes that would be made are
     reported) and diff mode (before and after of each changed key only; the password as
-    asterisks on both sides).
+    asterisks on both sides, the new side marked C((changed))).
   - One of I(settings), I(src) and I(password) is required.
   - The password is shown as asterisks in every result, message and diff.
 seealso:

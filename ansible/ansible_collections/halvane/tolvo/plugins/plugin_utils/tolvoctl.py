@@ -12,7 +12,8 @@ __metaclass__ = type
 import json
 import subprocess
 
-from ansible.errors import AnsibleActionFail
+from ansible.module_utils.common.arg_spec import ArgumentSpecValidator
+from ansible.module_utils.errors import UnsupportedError
 from ansible.module_utils.six import string_types
 from ansible.plugins.action import ActionBase
 
@@ -88,20 +89,35 @@ class TolvoctlAction(ActionBase):
         task_vars = task_vars or {}
         spec = dict(COMMON_ARGUMENTS, **self.ARGUMENT_SPEC)
         try:
-            dummy, params = self.validate_argument_spec(argument_spec=spec,
-                                                        required_one_of=self.REQUIRED_ONE_OF)
-        except AnsibleActionFail as error:
-            result.update(error.result)
-            return result
-        if not params.get('address'):
-            host = task_vars.get('ansible_host') or task_vars.get('inventory_hostname')
-            params['address'] = self._templar.template(host)
-        result['invocation'] = dict(module_args=shown_arguments(params, spec))
-        try:
+            params = self.arguments(spec)
+            if not params.get('address'):
+                params['address'] = self.default_address(task_vars)
+            result['invocation'] = dict(module_args=shown_arguments(params, spec))
             result.update(self.work(params))
         except TaskFailed as failure:
             result.update(failure.result)
         return result
+
+    def arguments(self, spec):
+        """The task's arguments checked against spec, every problem named."""
+        validation = ArgumentSpecValidator(spec, required_one_of=self.REQUIRED_ONE_OF).validate(
+            self._task.args)
+        if validation.error_messages:
+            raise TaskFailed('%s: %s' % (self._task.action, '; '.join(
+                ('unsupported parameters: ' if isinstance(error, UnsupportedError) else '') +
+                error.msg for error in validation.errors)))
+        return validation.validated_parameters
+
+    def default_address(self, task_vars):
+        """The host's ansible_host, rendered, else its inventory name. The
+        task's own variables hold a delegate's ansible_host when the task is
+        delegated, so then the host's own variables are asked."""
+        host = task_vars.get('inventory_hostname')
+        if self._task.delegate_to:
+            address = task_vars.get('hostvars', {}).get(host, {}).get('ansible_host')
+        else:
+            address = task_vars.get('ansible_host')
+        return self._templar.template(address or host)
 
     def tolvoctl(self, params, arguments, stdin=None):
         """Runs tolvoctl ARGUMENTS for the task's device with --json: its exit
