@@ -4,7 +4,7 @@
 
 #include <QEventLoop>
 
-#include <cstdio>
+#include "Invocation.h"
 
 DeviceTask::DeviceTask(uint32_t address, quint16 port, int timeoutMs)
     : m_address(address), m_port(port), m_link(timeoutMs)
@@ -91,7 +91,7 @@ void DeviceTask::Next()
 
 void ShowProgress(std::size_t done, std::size_t total)
 {
-    std::fprintf(stderr, "\r%s", qPrintable(Tr(MSG_PROGRESS).arg(done).arg(total)));
+    cli::Err() << '\r' << Tr(MSG_PROGRESS).arg(done).arg(total) << Qt::flush;
 }
 
 void RunTasks(DeviceTasks& tasks, int jobs, bool showProgress)
@@ -124,5 +124,5 @@ void RunTasks(DeviceTasks& tasks, int jobs, bool showProgress)
         startNext();
     loop.exec();
     if (showProgress)
-        std::fprintf(stderr, "\n");
+        cli::Err() << Qt::endl;
 }

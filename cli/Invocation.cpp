@@ -9,13 +9,15 @@ namespace cli {
 
 QTextStream& Out()
 {
-    static QTextStream out(stdout);
+    static ConsoleWriter device(stdout);
+    static QTextStream out(&device);
     return out;
 }
 
 QTextStream& Err()
 {
-    static QTextStream err(stderr);
+    static ConsoleWriter device(stderr);
+    static QTextStream err(&device);
     return err;
 }
 

@@ -22,7 +22,7 @@ int Scan(Invocation& run)
     }
     scan.Run();
     if (IsConsole(stderr))
-        std::fprintf(stderr, "\n");
+        Err() << Qt::endl;
 
     QJsonArray found;
     if (!run.json)

@@ -592,6 +592,53 @@ private slots:
         std::fclose(stream);
     }
 
+    // Text beyond ASCII reaches a file as UTF-8, and a Windows console as
+    // the characters themselves whatever its code page (one of the usual
+    // OEM pages here), even when a write cuts a character in two.
+    void textReachesAFileAsUtf8AndAConsoleAsItsCharacters_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("file") << "file";
+#ifdef Q_OS_WIN
+        QTest::newRow("console, code page 850") << "console";
+#endif
+    }
+
+    void textReachesAFileAsUtf8AndAConsoleAsItsCharacters()
+    {
+        QFETCH(QString, kind);
+        const QString text = QString::fromUtf8("Caf\u00e9 \u2014 2\u00b0");
+        const QByteArray utf8 = text.toUtf8();
+        std::FILE* stream = OpenStream(kind, m_dir.path());
+        QVERIFY(stream != nullptr);
+#ifdef Q_OS_WIN
+        if (kind == "console")
+            SetConsoleOutputCP(850);
+#endif
+        {
+            ConsoleWriter writer(stream);
+            const qsizetype cut = utf8.indexOf('\xc3') + 1; // inside the e acute
+            QCOMPARE(writer.write(utf8.left(cut)), cut);
+            QCOMPARE(writer.write(utf8.mid(cut)), utf8.size() - cut);
+        }
+        if (kind == "file") {
+            std::fclose(stream);
+            QCOMPARE(ReadAll(m_dir.filePath("stream")), utf8);
+            return;
+        }
+#ifdef Q_OS_WIN
+        HANDLE console = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+        CONSOLE_SCREEN_BUFFER_INFO info{};
+        QVERIFY(GetConsoleScreenBufferInfo(console, &info));
+        std::vector<wchar_t> shown(std::size_t(text.size()));
+        DWORD read = 0;
+        QVERIFY(ReadConsoleOutputCharacterW(console, shown.data(), DWORD(shown.size()),
+                                            COORD{0, info.dwCursorPosition.Y}, &read));
+        QCOMPARE(QString::fromWCharArray(shown.data(), int(read)), text);
+        std::fclose(stream);
+#endif
+    }
+
     void historyCommitsOnlyChangesAndKeepsTheLastGoodFile()
     {
         if (QProcess::execute("git", {"--version"}) != 0)
