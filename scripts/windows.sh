@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Windows programs and their tests with MinGW-w64 against Qt for
 # Windows (built once by scripts/windows-qt.sh and cached outside the clone),
-# then the installer and the zips. Everything lands in build-windows/:
+# then the installers and the zips. Everything lands in build-windows/:
 #   tolvo-s-config-1.0.0.1-win64.exe           the installer
+#   tolvo-s-config-1.0.0.1-win64.msi           the same as an MSI (scripts/windows-msi.sh)
 #   tolvo-s-config-1.0.0.1-win64-portable.zip  the programs, ready to run
 #   tolvo-sim-1.0.0.1-win64.zip                the simulator (development, demos)
 #   BUILD_TESTING=OFF  leaves out the tests
@@ -12,7 +13,7 @@ cd "$(dirname "$0")/.."
 # Wine: its copies of Windows' DLLs tell those from missing ones when the
 # programs' DLLs are gathered, and it runs the tests (the cross-compiling
 # emulator).
-bash scripts/deps.sh g++-mingw-w64-x86-64-posix ninja-build nsis zip qt6-translations-l10n wine64
+bash scripts/deps.sh g++-mingw-w64-x86-64-posix ninja-build nsis zip qt6-translations-l10n wine64 wixl
 qt_dir=$(bash scripts/windows-qt.sh)
 build_dir=${BUILD_DIR:-build-windows}
 tools_dir=${build_dir}-tools
@@ -31,4 +32,5 @@ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DBUILD_TESTING="${BUILD_TESTING:-ON}" >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"
 (cd "$build_dir" && cpack -G NSIS >/dev/null && cpack -G ZIP >/dev/null)
-ls -l "$build_dir"/*.exe "$build_dir"/*.zip
+BUILD_DIR=$build_dir bash scripts/windows-msi.sh >/dev/null
+ls -l "$build_dir"/*.exe "$build_dir"/*.msi "$build_dir"/*.zip
