@@ -6,6 +6,8 @@
 #   tolvo-s-config-1.0.0.1-win64-portable.zip  the programs, ready to run
 #   tolvo-sim-1.0.0.1-win64.zip                the simulator (development, demos)
 #   BUILD_TESTING=OFF  leaves out the tests
+#   TOLVO_VERSION=1.0.0.0 builds that version instead of the release's (the
+#                         installer test upgrades from an older build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,7 +30,7 @@ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
   -DCMAKE_CROSSCOMPILING_EMULATOR=/usr/lib/wine/wine64 \
   -DTOLVO_HOST_TOOLS="$PWD/$tools_dir/tools" -DTOLVO_WERROR=ON \
-  -DBUILD_TESTING="${BUILD_TESTING:-ON}" >/dev/null
+  -DBUILD_TESTING="${BUILD_TESTING:-ON}" -DTOLVO_VERSION="${TOLVO_VERSION:-}" >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"
 (cd "$build_dir" && cpack -G NSIS >/dev/null && cpack -G ZIP >/dev/null)
 ls -l "$build_dir"/*.exe "$build_dir"/*.zip
