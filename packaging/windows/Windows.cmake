@@ -125,11 +125,15 @@ set(CPACK_NSIS_URL_INFO_ABOUT "https://halvane.example/tolvo-s")
 set(CPACK_NSIS_HELP_LINK "https://halvane.example/tolvo-s/support")
 set(CPACK_NSIS_CONTACT "support@halvane.example")
 set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "Call TolvoRegisterUninstall")
+# Every program and DLL is signed in cpack's staging folder, before it is
+# packed (scripts/windows-sign.sh: only when a certificate is given).
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/windows/SignStaged.cmake)
 # CMake's own NSIS template, with the target named first (a 64-bit
 # installer: Debian's nsis has the amd64 stubs; Wine64 runs no 32-bit
 # program), installer.nsh included, and its checks for running programs
 # called first when the installer and the uninstaller start.
 set(nsis_templates ${CMAKE_CURRENT_BINARY_DIR}/nsis-templates)
+set(TOLVO_SIGN_SCRIPT ${PROJECT_SOURCE_DIR}/scripts/windows-sign.sh)
 configure_file(windows/installer.nsh.in ${nsis_templates}/installer.nsh @ONLY)
 set(cmake_template ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in)
 file(READ ${cmake_template} byte_order_mark LIMIT 3 HEX)
