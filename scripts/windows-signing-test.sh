@@ -7,8 +7,9 @@
 # that the password shows in no output; that the signed installer installs
 # under Wine, where the installed programs, DLLs and uninstaller are signed
 # and tolvoctl runs; and that it uninstalls. Also: the build made without a
-# certificate is not signed, and a wrong password or an incomplete token
-# configuration fails, saying why.
+# certificate is not signed; the same key on a PKCS#11 token (SoftHSM) signs
+# a program; a wrong password or an incomplete token configuration fails,
+# saying why.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build-windows}
@@ -23,7 +24,8 @@ certificate=$work/certificate
 # The certificate and the signed packages, before the network is cut off
 # (scripts/windows.sh may install packages).
 if [ -z "${TOLVO_ISOLATED:-}" ]; then
-  bash scripts/deps.sh osslsigncode openssl unzip wine64 xvfb iproute2
+  bash scripts/deps.sh osslsigncode openssl unzip wine64 xvfb iproute2 softhsm2 \
+    libengine-pkcs11-openssl
   rm -rf "$work"
   mkdir -p "$certificate"
   chmod 700 "$certificate"
@@ -114,5 +116,23 @@ output=$(TOLVO_SIGN_PKCS11_MODULE=/usr/lib/none.so bash scripts/windows-sign.sh 
   status=0 || status=$?
 check "a token's module without its key fails (exit status $status), naming what is missing" \
   bash -c '[ "$1" -ne 0 ] && grep -qF "TOLVO_SIGN_PKCS11_KEY" <<<"$2"' _ "$status" "$output"
+
+# The same key on a token (SoftHSM's, in a folder of the test's own), through
+# PKCS#11, with its PIN as the password.
+export SOFTHSM2_CONF=$work/softhsm2.conf
+mkdir -p "$work/tokens"
+printf 'directories.tokendir = %s\nobjectstore.backend = file\n' "$work/tokens" >"$SOFTHSM2_CONF"
+pin=$(openssl rand -hex 4)
+softhsm2-util --init-token --free --label tolvo-signing-test --pin "$pin" --so-pin "$pin$pin" >/dev/null
+openssl pkcs8 -topk8 -nocrypt -in "$certificate/key.pem" -out "$certificate/key.p8"
+softhsm2-util --import "$certificate/key.p8" --token tolvo-signing-test --label signer --id 01 \
+  --pin "$pin" >/dev/null
+cp "$build_dir/tolvo-sim.exe" "$sample"
+output=$(TOLVO_SIGN_PKCS11_MODULE=/usr/lib/softhsm/libsofthsm2.so \
+  TOLVO_SIGN_PKCS11_KEY='pkcs11:token=tolvo-signing-test;object=signer;type=private' \
+  TOLVO_SIGN_CERTS=$certificate/certificate.pem TOLVO_SIGN_PASSWORD=$pin \
+  bash scripts/windows-sign.sh "$sample" 2>&1) && status=0 || status=$?
+check "a key on a PKCS#11 token signs (exit status $status)" signed_here "$sample"
+check "and the PIN shows in no output" bash -c '! grep -qF "$1" <<<"$2"' _ "$pin" "$output"
 
 checks_summary signing
