@@ -89,6 +89,9 @@ tolvo_install_runtime(config TolvoSConfig.exe tolvoctl.exe ${plugins})
 tolvo_install_runtime(sim tolvo-sim.exe)
 
 # The installer (NSIS, 64-bit) and the zips (one per component).
+# The values are written to CPackConfig.cmake as they are, NSIS's
+# backslashes included.
+set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_PACKAGE_NAME tolvo-s-config)
 set(CPACK_PACKAGE_VENDOR Halvane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -113,10 +116,25 @@ set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_MUI_ICON ${CMAKE_BINARY_DIR}/res/icons/tolvo-config.ico)
 set(CPACK_NSIS_MUI_UNIICON ${CMAKE_BINARY_DIR}/res/icons/tolvo-config.ico)
 set(CPACK_NSIS_INSTALLED_ICON_NAME TolvoSConfig.exe)
+set(CPACK_NSIS_UNINSTALL_NAME Uninstall)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-# A 64-bit installer (Debian's nsis has the amd64 stubs; Wine64 runs no
-# 32-bit program): CMake's own NSIS template with the target named first.
+# The uninstall entry, for the list of programs and for the tools that deploy
+# and remove software; its InstallLocation, QuietUninstallString and
+# EstimatedSize are written by installer.nsh.
+set(CPACK_NSIS_URL_INFO_ABOUT "https://halvane.example/tolvo-s")
+set(CPACK_NSIS_HELP_LINK "https://halvane.example/tolvo-s/support")
+set(CPACK_NSIS_CONTACT "support@halvane.example")
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "Call TolvoRegisterUninstall")
+# Every program and DLL is signed in cpack's staging folder, before it is
+# packed (scripts/windows-sign.sh: only when a certificate is given).
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/windows/SignStaged.cmake)
+# CMake's own NSIS template, with the target named first (a 64-bit
+# installer: Debian's nsis has the amd64 stubs; Wine64 runs no 32-bit
+# program), installer.nsh included, and its checks for running programs
+# called first when the installer and the uninstaller start.
 set(nsis_templates ${CMAKE_CURRENT_BINARY_DIR}/nsis-templates)
+set(TOLVO_SIGN_SCRIPT ${PROJECT_SOURCE_DIR}/scripts/windows-sign.sh)
+configure_file(windows/installer.nsh.in ${nsis_templates}/installer.nsh @ONLY)
 set(cmake_template ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in)
 file(READ ${cmake_template} byte_order_mark LIMIT 3 HEX)
 set(offset 0)
@@ -124,6 +142,18 @@ if(byte_order_mark STREQUAL "efbbbf")
   set(offset 3) # the mark must stay the file's first bytes, or go
 endif()
 file(READ ${cmake_template} nsis_template OFFSET ${offset})
+# Puts a line after the template's line anchor; fails when there is none.
+function(tolvo_nsis_template_add anchor line)
+  string(FIND "${nsis_template}" "${anchor}\n" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "No line \"${anchor}\" in ${cmake_template} to put \"${line}\" after")
+  endif()
+  string(REPLACE "${anchor}\n" "${anchor}\n${line}\n" nsis_template "${nsis_template}")
+  set(nsis_template "${nsis_template}" PARENT_SCOPE)
+endfunction()
+tolvo_nsis_template_add("@CPACK_NSIS_DEFINES@" "!include \"${nsis_templates}/installer.nsh\"")
+tolvo_nsis_template_add("Function .onInit" "  Call TolvoInstallerStart")
+tolvo_nsis_template_add("Function un.onInit" "  Call un.TolvoUninstallerStart")
 file(WRITE ${nsis_templates}/NSIS.template.in "Target amd64-unicode\n${nsis_template}")
 set(CPACK_MODULE_PATH ${nsis_templates})
 

@@ -1,9 +1,13 @@
 #!/usr/bin/env python3
-"""Checks the resources of the Windows program with wrestool (icoutils): icon
-128 with its six 32-bit sizes, the version record and the manifest, each
-exactly once, with the contents the program promises.
-    check_resources.py TolvoSConfig.exe VERSION
+"""Checks the resources of a Windows program or installer with wrestool
+(icoutils): the version record and the manifest, each exactly once, with the
+contents promised, and with --icon icon 128 with its six 32-bit sizes.
+    check_resources.py [--icon] [--name ORIGINAL] [--level LEVEL] FILE.exe VERSION
+ORIGINAL is the record's OriginalFilename (FILE's own name when not given),
+LEVEL the manifest's execution level (asInvoker when not given).
 Prints one line a check and "N passed, N failed"; exits 1 on any failure."""
+import argparse
+import os
 import re
 import struct
 import subprocess
@@ -12,6 +16,7 @@ import sys
 ICON_SIZES = [256, 128, 64, 48, 32, 16]
 RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 3, 14, 16, 24
 FIXED_INFO_SIGNATURE = 0xFEEF04BD
+WINDOWS_10_AND_11 = "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"
 
 
 def resources(exe):
@@ -53,8 +58,20 @@ def product_version(data):
     return split(fields[2], fields[3]), split(fields[4], fields[5])
 
 
+def arguments():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--icon", action="store_true", help="icon 128 is expected")
+    parser.add_argument("--name", help="the record's OriginalFilename")
+    parser.add_argument("--level", default="asInvoker", help="the manifest's execution level")
+    parser.add_argument("exe")
+    parser.add_argument("version")
+    return parser.parse_args()
+
+
 def main():
-    exe, version = sys.argv[1], sys.argv[2]
+    args = arguments()
+    exe, version = args.exe, args.version
+    name = args.name or os.path.basename(exe)
     expected = tuple(int(part) for part in version.split("."))
     found = resources(exe)
     of_type = lambda kind: [name for (k, name) in found if k == kind]
@@ -64,12 +81,15 @@ def main():
         results.append(ok)
         print(("ok: " if ok else "FAILED: ") + what + ("" if ok else f" ({detail})"))
 
-    check("one group icon, named 128", of_type(RT_GROUP_ICON) == ["128"], of_type(RT_GROUP_ICON))
-    entries = group_icon_entries(extract(exe, RT_GROUP_ICON, 128)) if of_type(RT_GROUP_ICON) else []
-    check("icon 128 holds 256, 128, 64, 48, 32 and 16 pixels at 32 bits",
-          entries == [(s, s, 32) for s in ICON_SIZES], entries)
-    check("as many icon images as the group names", len(of_type(RT_ICON)) == len(ICON_SIZES),
-          len(of_type(RT_ICON)))
+    if args.icon:
+        check("one group icon, named 128", of_type(RT_GROUP_ICON) == ["128"],
+              of_type(RT_GROUP_ICON))
+        entries = group_icon_entries(extract(exe, RT_GROUP_ICON, 128)) if of_type(
+            RT_GROUP_ICON) else []
+        check("icon 128 holds 256, 128, 64, 48, 32 and 16 pixels at 32 bits",
+              entries == [(s, s, 32) for s in ICON_SIZES], entries)
+        check("as many icon images as the group names", len(of_type(RT_ICON)) == len(ICON_SIZES),
+              len(of_type(RT_ICON)))
 
     check("one version record", len(of_type(RT_VERSION)) == 1, of_type(RT_VERSION))
     if of_type(RT_VERSION):
@@ -81,15 +101,17 @@ def main():
         for key in ("ProductVersion", "FileVersion"):
             check(f'"{key}" is "{version}"', re.search(key + r"\W+" + re.escape(version), strings)
                   is not None, key)
-        check('"OriginalFilename" is "TolvoSConfig.exe"',
-              re.search(r"OriginalFilename\W+TolvoSConfig\.exe", strings) is not None)
+        check(f'"OriginalFilename" is "{name}"',
+              re.search(r"OriginalFilename\W+" + re.escape(name), strings) is not None)
 
     check("one manifest", len(of_type(RT_MANIFEST)) == 1, of_type(RT_MANIFEST))
     if of_type(RT_MANIFEST):
         manifest = extract(exe, RT_MANIFEST, of_type(RT_MANIFEST)[0]).decode("utf-8", "replace")
-        check("the manifest runs as the invoking user", 'level="asInvoker"' in manifest)
+        check(f"the manifest asks for the level {args.level}", f'level="{args.level}"' in manifest)
         check("the manifest asks for Common Controls 6",
               "Microsoft.Windows.Common-Controls" in manifest and 'version="6.0.0.0"' in manifest)
+        check("the manifest names Windows 10 and 11 as supported",
+              f'supportedOS Id="{WINDOWS_10_AND_11}"' in manifest)
 
     passed = sum(results)
     print(f"{passed} passed, {len(results) - passed} failed")

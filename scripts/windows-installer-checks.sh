@@ -1,0 +1,193 @@
+# Sourced by scripts/windows-installer-test.sh once Wine is ready: reading
+# the registry and the programs' version records, and the checks of an
+# upgrade while the program runs, of the uninstall entry and of the quiet
+# uninstall. Uses the test's variables (installer, installed, install_dir,
+# uninstall_key, ...).
+
+# A value's data as reg query shows it (a DWORD as 0x...); empty when absent.
+registry_value() { # key, name
+  "$WINE" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 \+REG_[A-Z_]\+ \+//p"
+}
+
+# How many uninstall entries, in either registry view, carry the program's name.
+uninstall_entries() {
+  local view
+  for view in 'HKLM\Software' 'HKLM\Software\Wow6432Node'; do
+    "$WINE" reg query "$view\\Microsoft\\Windows\\CurrentVersion\\Uninstall" /s 2>/dev/null || true
+  done | tr -d '\r' | grep -Ec '^\s+DisplayName\s+REG_SZ\s+Tolvo-S Configuration Utility$' || true
+}
+
+# The version record and manifest of a file, through check_resources.py;
+# prints only what failed.
+resources_read_back() { # check_resources.py's arguments
+  local report
+  report=$(python3 tests/windows/check_resources.py "$@" 2>&1) && return 0
+  grep -v '^ok: ' <<<"$report"
+  return 1
+}
+check_version_record() { # what, file, version, check_resources.py options...
+  local what=$1 file=$2 expected=$3
+  shift 3
+  check "$what: version $expected in its version record, and its manifest" \
+    resources_read_back "$@" "$file" "$expected"
+}
+
+# The installed program's processes in this test's own Wine prefix (another
+# test on the machine may run one of its own).
+program_pids() {
+  local pid
+  for pid in $(pgrep -f "$program"); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+  done
+  return 0
+}
+program_ended() { # waits up to 30 s; false if it had to be stopped
+  for _ in $(seq 150); do
+    [ -n "$(program_pids)" ] || return 0
+    sleep 0.2
+  done
+  kill $(program_pids) 2>/dev/null || true
+  return 1
+}
+
+# A fingerprint of the installed files: names and contents.
+installed_files() {
+  (cd "$installed" && find . -type f -exec md5sum {} + | sort) | md5sum
+}
+
+# The installer started as a person starts it, not silent, with Wine's trace
+# of its message boxes (their texts) in box_log.
+start_installer_by_hand() {
+  box_log=$PWD/$build_dir/installer-boxes.log
+  WINEDEBUG=-all,+msgbox "$WINE" "$installer" >"$box_log" 2>&1 &
+  installer_pid=$!
+}
+boxes_shown() {
+  grep -c 'msgbox:MSGBOX_OnInit' "$box_log" || true
+}
+box_shown() { # count, text: true once count boxes have shown (up to 60 s), the last with text
+  for _ in $(seq 300); do
+    if [ "$(boxes_shown)" -ge "$1" ]; then
+      grep 'msgbox:MSGBOX_OnInit' "$box_log" | tail -1 | grep -qF "$2"
+      return
+    fi
+    sleep 0.2
+  done
+  return 1
+}
+# The exit status of the installer started by hand, once it ends (within 60
+# s; else it is stopped, and the status is 124).
+installer_status() {
+  for _ in $(seq 300); do
+    if ! kill -0 "$installer_pid" 2>/dev/null; then
+      wait "$installer_pid"
+      return
+    fi
+    sleep 0.2
+  done
+  kill "$installer_pid"
+  wait "$installer_pid" 2>/dev/null
+  return 124
+}
+# Presses a key in the installer's message box: the program's window may
+# have the keyboard.
+press_in_box() { # key
+  local box
+  box=$(xdotool search --name '^Tolvo-S Configuration Utility Setup$' | tail -1)
+  [ -n "$box" ] && timeout 10 xdotool windowfocus --sync "$box" || true
+  sleep 0.5 # the box takes keys
+  xdotool key "$1"
+}
+
+# Runs the registered quiet uninstall command as a deployment tool's script
+# would: with _?= and the folder after it, the uninstaller runs in place, so
+# that cmd waits for it and gets its exit status (without _?= it starts a
+# copy of itself and returns at once). _?= must come last and unquoted,
+# spaces and all: hence a batch file. Returns the uninstaller's exit status.
+quiet_uninstall() {
+  local quiet location
+  quiet=$(registry_value "$uninstall_key" QuietUninstallString)
+  location=$(registry_value "$uninstall_key" InstallLocation)
+  printf '@echo off\r\n%s _?=%s\r\nexit /b %%ERRORLEVEL%%\r\n' "$quiet" "$location" \
+    >"$WINEPREFIX/drive_c/tolvo-uninstall.cmd"
+  "$WINE" cmd /c 'C:\tolvo-uninstall.cmd' >/dev/null 2>&1
+}
+
+# With the program running: a silent upgrade and a silent uninstall end with
+# exit status 3 and change nothing; by hand, the installer asks to close it,
+# asks again on Retry while it runs, changes nothing on Cancel, and goes on
+# once it has ended. Ends the program.
+check_upgrade_while_running() {
+  local before status
+  before=$(installed_files)
+  status=0
+  "$WINE" "$installer" /S || status=$?
+  check "a silent upgrade while the program runs ends with exit status 3 (got $status)" \
+    test "$status" -eq 3
+  status=0
+  quiet_uninstall || status=$?
+  check "a silent uninstall while the program runs ends with exit status 3 (got $status)" \
+    test "$status" -eq 3
+  check "neither changed a file" test "$(installed_files)" = "$before"
+  check "the entry still says $older_version" \
+    test "$(registry_value "$uninstall_key" DisplayVersion)" = "$older_version"
+
+  start_installer_by_hand
+  check "the installer, started by hand, asks to close the program" \
+    box_shown 1 "is running (TolvoSConfig.exe)"
+  press_in_box Return # Retry, while it still runs
+  check "Retry while it runs asks again" box_shown 2 "is running (TolvoSConfig.exe)"
+  press_in_box Escape # Cancel
+  status=0
+  installer_status || status=$?
+  check "Cancel ends the installer with exit status 3 (got $status)" test "$status" -eq 3
+  check "and changed no file" test "$(installed_files)" = "$before"
+
+  start_installer_by_hand
+  box_shown 1 "is running" || true
+  kill $(program_pids) 2>/dev/null || true
+  program_ended || true
+  press_in_box Return # Retry, now that it has ended
+  check "Retry once the program has ended goes on (to CPack's question about the installed version)" \
+    box_shown 2 "is already installed"
+  press_in_box Escape # Cancel: the installer ends before the wizard
+  installer_status || true
+  check "and Cancel there changed no file" test "$(installed_files)" = "$before"
+}
+
+# The uninstall entry's values for deployment tools.
+check_uninstall_entry() {
+  local quiet location size files_kib url
+  quiet=$(registry_value "$uninstall_key" QuietUninstallString)
+  check "QuietUninstallString is the uninstaller with /S ($quiet)" \
+    test "$quiet" = "\"$install_dir\\Uninstall.exe\" /S"
+  location=$(registry_value "$uninstall_key" InstallLocation)
+  check "InstallLocation is the program's folder ($location)" test "$location" = "$install_dir"
+  size=$(registry_value "$uninstall_key" EstimatedSize)
+  files_kib=$(find "$installed" -type f -printf '%s\n' | awk '{ bytes += $1 } END { print int(bytes / 1024) }')
+  check "EstimatedSize is the installed files' size ($((size)) KiB, the files $files_kib KiB)" \
+    test $((size * 100 / files_kib)) -ge 98 -a $((size * 100 / files_kib)) -le 102
+  for url in URLInfoAbout HelpLink; do
+    check "$url is a web address" \
+      bash -c '[[ "$1" == https://?* ]]' _ "$(registry_value "$uninstall_key" "$url")"
+  done
+}
+
+# The quiet uninstall, its exit status, and what it leaves: running in place,
+# the uninstaller cannot remove itself or its folder; the caller does, as here.
+check_quiet_uninstall() {
+  local status left
+  status=0
+  quiet_uninstall || status=$?
+  echo "The quiet uninstall command, with _?=, ended with exit status $status"
+  check "the quiet uninstall ends with exit status 0 (got $status)" test "$status" -eq 0
+  left=$(cd "$installed" && find . -type f)
+  check "it leaves only itself in the folder (left: ${left//$'\n'/ })" test "$left" = ./Uninstall.exe
+  rm -f "$installed/Uninstall.exe"
+  rmdir "$installed" 2>/dev/null || true
+  check "the folder is gone" test ! -e "$installed"
+  check "the Start-menu entry is gone" test ! -e "$start_menu"
+  check "the uninstall entry is gone" bash -c '! "$WINE" reg query "$1" >/dev/null 2>&1' _ "$uninstall_key"
+  check "the user's profile stays" \
+    bash -c '"$WINE" reg query "$1" /v IPaddress >/dev/null 2>&1' _ "$profile_key"
+}
