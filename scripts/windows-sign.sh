@@ -8,8 +8,9 @@
 #   TOLVO_SIGN_TIMESTAMP_URL=URL        a time-stamping service, so that the
 #                                       signatures stay valid after the certificate expires
 #   bash scripts/windows-sign.sh FILE...     or, sourced: sign_windows_file FILE
-# The password reaches osslsigncode through a pipe: never on a command line,
-# in the environment of another program, or in any output.
+# The password reaches osslsigncode through a pipe, never on its command
+# line or in any output. (Exported, it is in the environment of the build's
+# other programs too, as any exported variable is.)
 
 windows_signing_configured() {
   [ -n "${TOLVO_SIGN_PKCS12:-}${TOLVO_SIGN_PKCS11_MODULE:-}" ]
