@@ -32,23 +32,6 @@ check_version_record() { # what, file, version, check_resources.py options...
     resources_read_back "$@" "$file" "$expected"
 }
 
-# The installed program's processes in this test's own Wine prefix (another
-# test on the machine may run one of its own).
-program_pids() {
-  local pid
-  for pid in $(pgrep -f "$program"); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
-  done
-  return 0
-}
-program_ended() { # waits up to 30 s; false if it had to be stopped
-  for _ in $(seq 150); do
-    [ -n "$(program_pids)" ] || return 0
-    sleep 0.2
-  done
-  kill $(program_pids) 2>/dev/null || true
-  return 1
-}
 
 # A fingerprint of the installed files: names and contents.
 installed_files() {

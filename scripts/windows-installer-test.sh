@@ -50,6 +50,7 @@ start_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Program
 installer=$build_dir/tolvo-s-config-$version-win64.exe
 older_installer=$older_dir/tolvo-s-config-$older_version-win64.exe
 source scripts/windows-installer-checks.sh
+source scripts/windows-program.sh
 
 # The older version, silently; the installer's own exit status.
 status=0
@@ -71,17 +72,7 @@ check_version_record "the installed TolvoSConfig.exe" "$installed/TolvoSConfig.e
 # as a person's would.
 shortcut="$start_menu/Tolvo-S Configuration.lnk"
 "$WINE" reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /d windows:fontengine=freetype /f >/dev/null
-program='^C:.Program Files.Tolvo-S Configuration.TolvoSConfig\.exe'
-window_title='^Tolvo-S Configuration - Halvane - version: '
-start_program() { # true once the installed program runs and its window shows
-  "$WINE" explorer /desktop=Tolvo,900x640 start /unix "$shortcut" &
-  for _ in $(seq 150); do
-    [ -n "$(program_pids)" ] && xdotool search --onlyvisible --name "$window_title" >/dev/null &&
-      sleep 1 && return 0 # and it takes keys
-    sleep 0.2
-  done
-  return 1
-}
+desktop=Tolvo
 check "the installed program starts from its Start-menu entry and shows its window" start_program
 # The focus starts on Exit; Tab reaches the address, whose fields a dot ends.
 xdotool key --delay 150 Tab

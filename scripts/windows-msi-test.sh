@@ -100,36 +100,8 @@ windows_to_unix() { # C:\x\y in the prefix
   printf '%s/drive_c/%s' "$WINEPREFIX" "${path#C:/}"
 }
 
-# The installed program among this prefix's processes (another Wine prefix
-# may run the same program at the same time).
-program='^C:.Program Files.Tolvo-S Configuration.TolvoSConfig\.exe'
-program_pids() {
-  local pid
-  for pid in $(pgrep -f "$program"); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
-  done
-  return 0
-}
-window_title='^Tolvo-S Configuration - Halvane - version: '
-start_program() { # true once the program started from the entry shows its window
-  "$WINE" explorer /desktop=TolvoMsi,900x640 start /unix "$shortcut" &
-  for _ in $(seq 150); do
-    [ -n "$(program_pids)" ] && xdotool search --onlyvisible --name "$window_title" >/dev/null &&
-      sleep 1 && return 0 # and it takes keys
-    sleep 0.2
-  done
-  return 1
-}
-program_ended() { # waits up to 30 s; false if it had to be stopped
-  local pids
-  for _ in $(seq 150); do
-    pids=$(program_pids)
-    [ -z "$pids" ] && return 0
-    sleep 0.2
-  done
-  kill $pids 2>/dev/null || true
-  return 1
-}
+desktop=TolvoMsi
+source scripts/windows-program.sh
 lnk_target() {
   lnkinfo "$shortcut" 2>/dev/null | sed -n 's/^\s*Local path\s*: //p'
 }
