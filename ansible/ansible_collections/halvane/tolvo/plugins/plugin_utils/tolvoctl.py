@@ -48,14 +48,14 @@ def masked(values):
     return dict((key, MASK if key == PASSWORD_KEY else value) for key, value in values.items())
 
 
-def shown_arguments(params, spec):
+def shown_arguments(params, options):
     """The arguments as a result shows them, as a module's invocation did:
     no_log options' values replaced, and the password in settings masked."""
     shown = dict(params)
     if isinstance(shown.get('settings'), dict):
         shown['settings'] = dict((key, MASK if names_password(key) else value)
                                  for key, value in shown['settings'].items())
-    for name, option in spec.items():
+    for name, option in options.items():
         if option.get('no_log') and shown.get(name) is not None:
             shown[name] = NO_LOG_SHOWN
     return shown
@@ -87,20 +87,20 @@ class TolvoctlAction(ActionBase):
     def run(self, tmp=None, task_vars=None):
         result = super(TolvoctlAction, self).run(tmp, task_vars)
         task_vars = task_vars or {}
-        spec = dict(COMMON_ARGUMENTS, **self.ARGUMENT_SPEC)
+        options = dict(COMMON_ARGUMENTS, **self.ARGUMENT_SPEC)
         try:
-            params = self.arguments(spec)
+            params = self.arguments(options)
             if not params.get('address'):
                 params['address'] = self.default_address(task_vars)
-            result['invocation'] = dict(module_args=shown_arguments(params, spec))
+            result['invocation'] = dict(module_args=shown_arguments(params, options))
             result.update(self.work(params))
         except TaskFailed as failure:
             result.update(failure.result)
         return result
 
-    def arguments(self, spec):
-        """The task's arguments checked against spec, every problem named."""
-        validation = ArgumentSpecValidator(spec, required_one_of=self.REQUIRED_ONE_OF).validate(
+    def arguments(self, options):
+        """The task's arguments checked against options, every problem named."""
+        validation = ArgumentSpecValidator(options, required_one_of=self.REQUIRED_ONE_OF).validate(
             self._task.args)
         if validation.error_messages:
             raise TaskFailed('%s: %s' % (self._task.action, '; '.join(
