@@ -28,7 +28,8 @@ if ! [[ $version =~ ^[0-9]+\.[0-9]+\.[0-9]+(\.[0-9]+)?$ ]] ||
 fi
 
 files=${2:-$build_dir/msi-files}
-files=${files%/}
+# wixl finds the files only by a path relative to the current folder.
+files=$(realpath -m --relative-to=. "$files")
 if [ -z "${2:-}" ]; then
   rm -rf "$files"
   cmake --install "$build_dir" --component config --prefix "$files" >/dev/null

@@ -47,8 +47,9 @@ package_dir=$(realpath -m "${PACKAGE_DIR:-$build_dir}")
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
 (cd "$build_dir" && cpack -G NSIS -B "$package_dir" >/dev/null && cpack -G ZIP -B "$package_dir" >/dev/null)
 sign_windows_file "$package_dir/tolvo-s-config-$version-win64.exe"
-# The MSI holds the installer's files, signed as cpack signs them.
-msi_files=$build_dir/msi-files
+# The MSI holds the installer's files, signed as cpack signs them, staged
+# beside the packages: a signed build's files stay apart from an unsigned one's.
+msi_files=$package_dir/msi-files
 rm -rf "$msi_files"
 cmake --install "$build_dir" --component config --prefix "$msi_files" >/dev/null
 while IFS= read -r -d '' file; do
