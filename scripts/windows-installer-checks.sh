@@ -83,15 +83,10 @@ press_in_box() { # key
 }
 
 # Runs the registered quiet uninstall command as a deployment tool's script
-# would: with _?= and the folder after it, the uninstaller runs in place, so
-# that cmd waits for it and gets its exit status (without _?= it starts a
-# copy of itself and returns at once). _?= must come last and unquoted,
-# spaces and all: hence a batch file. Returns the uninstaller's exit status.
+# would, from a batch file, as it stands: cmd must wait for the uninstaller
+# and get its exit status. Returns that status.
 quiet_uninstall() {
-  local quiet location
-  quiet=$(registry_value "$uninstall_key" QuietUninstallString)
-  location=$(registry_value "$uninstall_key" InstallLocation)
-  printf '@echo off\r\n%s _?=%s\r\nexit /b %%ERRORLEVEL%%\r\n' "$quiet" "$location" \
+  printf '@echo off\r\n%s\r\nexit /b %%ERRORLEVEL%%\r\n' "$(registry_value "$uninstall_key" QuietUninstallString)" \
     >"$WINEPREFIX/drive_c/tolvo-uninstall.cmd"
   "$WINE" cmd /c 'C:\tolvo-uninstall.cmd' >/dev/null 2>&1
 }
@@ -142,8 +137,8 @@ check_upgrade_while_running() {
 check_uninstall_entry() {
   local quiet location size files_kib url
   quiet=$(registry_value "$uninstall_key" QuietUninstallString)
-  check "QuietUninstallString is the uninstaller with /S ($quiet)" \
-    test "$quiet" = "\"$install_dir\\Uninstall.exe\" /S"
+  check "QuietUninstallString runs the uninstaller silently in place ($quiet)" \
+    test "$quiet" = "\"$install_dir\\Uninstall.exe\" /S /REMOVESELF _?=$install_dir"
   location=$(registry_value "$uninstall_key" InstallLocation)
   check "InstallLocation is the program's folder ($location)" test "$location" = "$install_dir"
   size=$(registry_value "$uninstall_key" EstimatedSize)
@@ -156,19 +151,26 @@ check_uninstall_entry() {
   done
 }
 
-# The quiet uninstall, its exit status, and what it leaves: running in place,
-# the uninstaller cannot remove itself or its folder; the caller does, as here.
+# True once the folder has gone (within 10 s).
+installed_folder_gone() {
+  for _ in $(seq 50); do
+    [ -e "$installed" ] || return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+# The quiet uninstall, its exit status, and what it leaves: when it has
+# ended, the copy of it that removes its own file does so, and the folder goes.
 check_quiet_uninstall() {
-  local status left
+  local status
   status=0
   quiet_uninstall || status=$?
-  echo "The quiet uninstall command, with _?=, ended with exit status $status"
+  echo "The quiet uninstall command ended with exit status $status"
   check "the quiet uninstall ends with exit status 0 (got $status)" test "$status" -eq 0
-  left=$(cd "$installed" && find . -type f)
-  check "it leaves only itself in the folder (left: ${left//$'\n'/ })" test "$left" = ./Uninstall.exe
-  rm -f "$installed/Uninstall.exe"
-  rmdir "$installed" 2>/dev/null || true
-  check "the folder is gone" test ! -e "$installed"
+  check "it removed every program file before it ended" \
+    bash -c '[ -z "$(find "$1" -type f ! -name Uninstall.exe 2>/dev/null)" ]' _ "$installed"
+  check "then the folder goes, the uninstaller with it" installed_folder_gone
   check "the Start-menu entry is gone" test ! -e "$start_menu"
   check "the uninstall entry is gone" bash -c '! "$WINE" reg query "$1" >/dev/null 2>&1' _ "$uninstall_key"
   check "the user's profile stays" \
