@@ -173,6 +173,7 @@ check_quiet_uninstall() {
   check "then the folder goes, the uninstaller with it" installed_folder_gone
   check "the Start-menu entry is gone" test ! -e "$start_menu"
   check "the uninstall entry is gone" bash -c '! "$WINE" reg query "$1" >/dev/null 2>&1' _ "$uninstall_key"
+  check "no vendor's key is left" bash -c '! "$WINE" reg query "$1" >/dev/null 2>&1' _ 'HKLM\Software\Halvane'
   check "the user's profile stays" \
     bash -c '"$WINE" reg query "$1" /v IPaddress >/dev/null 2>&1' _ "$profile_key"
 }
