@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -207,7 +208,7 @@ std::vector<uint32_t> FindDevicesDlg::picked() const
         const uint32_t address = item->data(Qt::UserRole).toUInt();
         if (item->checkState() == Qt::Checked)
             ticked.push_back(address);
-        if (item->isSelected())
+        if (m_table->selectionModel()->rowIntersectsSelection(row))
             selected.push_back(address);
     }
     return ticked.empty() ? selected : ticked;

@@ -176,9 +176,9 @@ void SendResultsDlg::SaveReport()
                    {error, LoadResourceString(IDS_SEND_REPORT_FAILED_CAPTION), PromptIcon::Error});
         return;
     }
-    m_summary->setText(m_run->Summary() + "\n" +
-                       LoadResourceString(IDS_SEND_REPORT_SAVED)
-                           .arg(QDir::toNativeSeparators(path)));
+    m_summary->setText(
+        m_run->Summary() + "\n" +
+        LoadResourceString(IDS_SEND_REPORT_SAVED).arg(QDir::toNativeSeparators(path)));
 }
 
 void SendResultsDlg::reject()

@@ -46,9 +46,9 @@ bool Ended(SendState state)
 
 QString StateText(SendState state)
 {
-    static constexpr StringId TEXTS[] = {IDS_SEND_STATE_WAITING,  IDS_SEND_STATE_READING,
-                                         IDS_SEND_STATE_SENDING,  IDS_SEND_STATE_VERIFIED,
-                                         IDS_SEND_STATE_UNCHANGED, IDS_SEND_STATE_FAILED,
+    static constexpr StringId TEXTS[] = {IDS_SEND_STATE_WAITING,    IDS_SEND_STATE_READING,
+                                         IDS_SEND_STATE_SENDING,    IDS_SEND_STATE_VERIFIED,
+                                         IDS_SEND_STATE_UNCHANGED,  IDS_SEND_STATE_FAILED,
                                          IDS_SEND_STATE_NOT_STARTED};
     return LoadResourceString(TEXTS[int(state)]);
 }
@@ -60,8 +60,8 @@ QString OutcomeText(DeviceOutcome outcome)
     return LoadResourceString(TEXTS[int(outcome)]);
 }
 
-SendRun::SendRun(std::vector<uint32_t> addresses, SettingValues wanted, quint16 port,
-                 int timeoutMs, int jobs, QObject* parent)
+SendRun::SendRun(std::vector<uint32_t> addresses, SettingValues wanted, quint16 port, int timeoutMs,
+                 int jobs, QObject* parent)
     : QObject(parent), m_wanted(std::move(wanted)), m_port(port), m_timeoutMs(timeoutMs),
       m_jobs(jobs)
 {
@@ -128,8 +128,8 @@ void SendRun::StepStarted(std::size_t index, const char* doing)
 {
     const int row = m_taskRows[index];
     SendRow& shown = m_rows[row];
-    const SendState state = QByteArray(doing) == MSG_DOING_SENDING ? SendState::Sending
-                                                                     : SendState::Reading;
+    const SendState state =
+        QByteArray(doing) == MSG_DOING_SENDING ? SendState::Sending : SendState::Reading;
     if (state > shown.state) // a read-back after the push stays "sending"
         shown.state = state;
     if (shown.serial.isEmpty())
@@ -212,9 +212,9 @@ QByteArray SendRun::ReportCsv() const
     out << line.join(',') << "\r\n";
     for (const SendRow& row : m_rows) {
         const bool ended = Ended(row.state);
-        line = QStringList{Dotted(row.address), row.serial, StateText(row.state),
-                           ended ? OutcomeText(row.outcome) : QString(), row.changes.join("; "),
-                           row.failure};
+        line = QStringList{Dotted(row.address),    row.serial,
+                           StateText(row.state),   ended ? OutcomeText(row.outcome) : QString(),
+                           row.changes.join("; "), row.failure};
         for (QString& field : line)
             field = CsvField(field);
         out << line.join(',') << "\r\n";
