@@ -50,8 +50,18 @@ SendResultsDlg::SendResultsDlg(QWidget* parent, std::unique_ptr<SendRun> run)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
-    for (int column = 0; column < COLUMN_CHANGES; ++column)
-        m_table->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    // Widths set once: sizing the columns to their contents at every row's
+    // change would cost each change a pass over the whole table.
+    const QString widest[COLUMN_CHANGES] = {"255.255.255.255", "TS-240117-0000",
+                                            StateText(SendState::NotStarted),
+                                            OutcomeText(DeviceOutcome::Unknown)};
+    const int margin = 2 * fontMetrics().averageCharWidth();
+    for (int column = 0; column < COLUMN_CHANGES; ++column) {
+        const int header =
+            fontMetrics().horizontalAdvance(m_table->horizontalHeaderItem(column)->text());
+        m_table->setColumnWidth(
+            column, std::max(header, fontMetrics().horizontalAdvance(widest[column])) + margin);
+    }
     m_table->horizontalHeader()->setStretchLastSection(true);
     auto* detailsLabel = new QLabel(LoadResourceString(IDS_SEND_DETAILS_LABEL), this);
     detailsLabel->setBuddy(m_details);
@@ -160,7 +170,7 @@ void SendResultsDlg::RunEnded()
     m_reportButton->setEnabled(true);
     m_table->setFocus(Qt::OtherFocusReason);
     if (m_table->currentRow() < 0 && m_table->rowCount() > 0)
-        m_table->selectRow(0);
+        m_table->setCurrentCell(0, 0);
 }
 
 void SendResultsDlg::SaveReport()
