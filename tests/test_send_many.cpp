@@ -15,6 +15,7 @@
 #include "SimProcess.h"
 #include "TolvoWiFi.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
@@ -319,6 +320,33 @@ private slots:
         }
         QVERIFY(notStarted > 0 && notStarted < 10);
         QVERIFY(results->m_summary->text().endsWith(QString(", %1 not started").arg(notStarted)));
+    }
+
+    void contextMenuItemSendsToTheDevicesPickedInFindDevices()
+    {
+        auto dlg = LoadedWindow(FLEET);
+        QAction* send = nullptr;
+        for (QAction* action : dlg->actions())
+            if (action->text() == "Send to the Picked Devices...")
+                send = action;
+        QVERIFY(send != nullptr);
+        {
+            PromptScript script; // nothing picked yet: says so, and opens Find Devices
+            send->trigger();
+            QCOMPARE(script.shown().size(), 1);
+            QVERIFY(script.shown().first().text.startsWith("Tick the devices"));
+        }
+        QVERIFY(dlg->m_findDevices != nullptr && dlg->m_findDevices->isVisible());
+        QVERIFY(dlg->m_sendConfirm == nullptr);
+        dlg->m_findDevices->AddAddresses({FLEET + 2, FLEET + 5});
+        QTest::mouseClick(dlg->m_findDevices->m_sendButton, Qt::LeftButton);
+        QVERIFY(dlg->m_sendConfirm != nullptr && dlg->m_sendConfirm->isVisible());
+        QVERIFY(dlg->m_sendConfirm->m_text->text().contains("2 devices"));
+        QTest::mouseClick(dlg->m_sendConfirm->m_sendButton, Qt::LeftButton);
+        SendResultsDlg* results = dlg->m_sendResults;
+        QTRY_VERIFY_WITH_TIMEOUT(!results->run().running(), RUN_TIMEOUT_MS);
+        QCOMPARE(results->m_table->rowCount(), 2);
+        QCOMPARE(results->m_table->item(1, 0)->text(), Dotted(FLEET + 5));
     }
 
     void devicesArePickedByTicksSelectionOrList_data()
