@@ -9,6 +9,7 @@
 #include "PageTable.h"
 #include "Profile.h"
 #include "Prompts.h"
+#include "SendRun.h"
 #include "StringIds.h"
 #include "SystemMenu.h"
 #include "TabControl.h"
@@ -59,7 +60,7 @@ QIcon ProgramIcon()
 CTolvoConfigDlg::CTolvoConfigDlg()
     : Dialog(IDD), m_hIcon(ProgramIcon()), m_pInfo(OwnedPage<TolvoInfo>(this)),
       m_pWiFi(OwnedPage<TolvoWiFi>(this)), m_pPortSettings(OwnedPage<TolvoPortSettings>(this)),
-      m_pPortRouting(OwnedPage<TolvoPortRouting>(this))
+      m_pPortRouting(OwnedPage<TolvoPortRouting>(this)), m_sendJobs(SEND_JOBS)
 {
     m_pages = {m_pInfo, m_pWiFi, m_pPortSettings, m_pPortRouting};
 }
@@ -108,6 +109,7 @@ bool CTolvoConfigDlg::OnInitDialog()
     for (const ParamRow row : WritableRows())
         m_marks->Track(RowControl(PageSet(), row));
     AddWindowActions();
+    AddSendAction();
 
     Control(IDCANCEL)->setFocus(Qt::OtherFocusReason);
     KeepPageValuesAsSaved();

@@ -19,6 +19,9 @@
 
 class FieldMarks;
 class FindDevicesDlg;
+class SendConfirmDlg;
+class SendResultsDlg;
+struct SettingsFile;
 class IpAddressCtrl;
 class TabControl;
 class TolvoInfo;
@@ -66,6 +69,12 @@ public:
     void FindDevices();
     // The settings the pages show, checked as a save checks them, to a file.
     void ExportSettings();
+    // The settings the pages show, checked as a save checks them, to the
+    // devices picked in Find devices, after a confirmation; the results
+    // window follows each device (non-blocking, window-modal).
+    void SendToPickedDevices();
+    // The same to the addresses given.
+    void SendToDevices(const std::vector<uint32_t>& addresses);
     // A file's settings, checked in full first, onto the pages as unsaved edits.
     void ImportSettings();
     // The transcript of the last Load or Save.
@@ -93,6 +102,9 @@ public:
     QStringList m_savedPageValues; // what the pages showed after the last load or save
     FieldMarks* m_marks = nullptr;
     FindDevicesDlg* m_findDevices = nullptr; // made when first opened
+    SendConfirmDlg* m_sendConfirm = nullptr; // of the last send to many devices
+    SendResultsDlg* m_sendResults = nullptr;
+    int m_sendJobs; // devices sent to at once
     // Rows the last load showed otherwise than the device holds them, with
     // what their field showed then: a save leaves them out until edited.
     struct DeviceValueRow {
@@ -133,6 +145,13 @@ private:
     void ShowFailure(const QString& text, int caption, PromptIcon icon = PromptIcon::Error);
     void UseFoundDevice();
     void AddWindowActions();
+    void AddSendAction();
+    void StartSend(const std::vector<uint32_t>& addresses);
+    // The pages' settings, checked as a save checks them, as a file's values,
+    // and the names of the lists left out; nothing, having said why, when a
+    // check fails or no load came first.
+    std::optional<std::pair<SettingsFile, QStringList>>
+    CheckedPageSettings(int loadFirstText, int caption, int failedCaption);
     bool RequireLoad(int text, int caption);
     void ShowSaveFailure(const DeviceRun& pushed, const QString& state);
     bool ReadPagesForSave();

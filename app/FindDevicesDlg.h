@@ -1,7 +1,8 @@
 // The Find devices dialog: a range of addresses, prefilled from the
 // computer's own networks, searched for devices on the user's word, with
 // the devices listed as they answer. Choosing one ends the dialog with its
-// address; nothing is loaded.
+// address; nothing is loaded. Devices ticked (or selected), and addresses
+// pasted or read from a list, are the ones a send to many devices goes to.
 #pragma once
 
 #include <QDialog>
@@ -32,6 +33,10 @@ public:
     // The address of the device chosen, once the dialog was accepted.
     std::optional<uint32_t> chosen() const { return m_chosen; }
     bool searching() const;
+    // The devices ticked, or when none is, those selected; in table order.
+    std::vector<uint32_t> picked() const;
+    // Adds rows for the addresses not listed yet, and ticks them all.
+    void AddAddresses(const std::vector<uint32_t>& addresses);
 
     QLineEdit* m_rangeEdit;
     QPushButton* m_searchButton;
@@ -39,6 +44,14 @@ public:
     QProgressBar* m_progress;
     QLabel* m_status;
     QTableWidget* m_table;
+    QPushButton* m_tickAllButton;
+    QPushButton* m_pasteButton;
+    QPushButton* m_addFileButton;
+    QPushButton* m_sendButton;
+
+signals:
+    // The user asked to send the pages' settings to the picked devices.
+    void sendRequested();
 
 public slots:
     // Checks the range and searches it; a malformed range is named in a
@@ -46,6 +59,12 @@ public slots:
     void Search();
     void Stop();
     void reject() override;
+    // Ticks every row (or unticks all when all are ticked).
+    void TickAll();
+    // The clipboard's addresses, one a line, as rows.
+    void PasteAddresses();
+    // A list file's addresses (the format of tolvoctl --hosts), as rows.
+    void AddFromFile();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -56,6 +75,12 @@ private:
     void SearchEnded();
     void Choose(int row);
     void SetStatus(const QString& text);
+    void AddRow(uint32_t address, const QString& serial, const QString& name,
+                const QString& firmware);
+    int RowOf(uint32_t address) const;
+    void TickSelected();
+    // Adds the addresses of a list read, or names what is wrong with it.
+    void TakeListed(bool parsed, const std::vector<uint32_t>& addresses, const QString& error);
 
     const quint16 m_port;
     const int m_timeoutMs;

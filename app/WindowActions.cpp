@@ -67,6 +67,8 @@ void CTolvoConfigDlg::FindDevices()
     if (m_findDevices == nullptr) {
         m_findDevices = new FindDevicesDlg(this, DEVICE_COMMAND_PORT, SCAN_TIMEOUT_MS);
         connect(m_findDevices, &QDialog::accepted, this, &CTolvoConfigDlg::UseFoundDevice);
+        connect(m_findDevices, &FindDevicesDlg::sendRequested, this,
+                &CTolvoConfigDlg::SendToPickedDevices);
     }
     m_findDevices->setWindowModality(Qt::WindowModal);
     m_findDevices->open();

@@ -2,7 +2,9 @@
 
 #include "AddressList.h"
 #include "ParamRules.h"
+#include "TaskRunner.h"
 
+#include <QEventLoop>
 #include <QFile>
 
 namespace cli {
@@ -26,26 +28,28 @@ QString Settings(qsizetype count)
     return count == 1 ? Tr(MSG_ONE_SETTING) : Tr(MSG_SETTINGS).arg(count);
 }
 
-QString DeviceFailure(const DeviceTask& task)
+void ShowProgress(std::size_t done, std::size_t total)
 {
-    QString why;
-    switch (task.failure()) {
-    case DEVICE_OK:
-    case DEVICE_APPLY_UNCONFIRMED:
-    case DEVICE_READ_BACK_FAILED: return {};
-    case DEVICE_CONNECT_FAILED: why = Tr(MSG_WHY_CONNECT); break;
-    case DEVICE_TIMED_OUT: why = Tr(MSG_WHY_TIMED_OUT); break;
-    case DEVICE_CONNECTION_CLOSED: why = Tr(MSG_WHY_CLOSED); break;
-    case DEVICE_REPLY_TOO_LONG: why = Tr(MSG_WHY_REPLY_TOO_LONG).arg(MAX_REPLY_LENGTH); break;
-    case DEVICE_COMMAND_TOO_LONG: why = Tr(MSG_WHY_COMMAND_TOO_LONG).arg(MAX_COMMAND_LENGTH); break;
-    case DEVICE_SEND_FAILED:
-    case DEVICE_HOST_NOT_FOUND:
-    case DEVICE_NO_DATA:
-    case DEVICE_SOCKET_ERROR: why = Tr(MSG_WHY_SEND); break;
-    case DEVICE_CANCELLED: why = Tr(MSG_WHY_CANCELLED); break;
-    case DEVICE_OUT_OF_STEP: why = Tr(MSG_WHY_OUT_OF_STEP); break;
-    }
-    return Tr(MSG_FAILED_WHILE).arg(Tr(task.failedDoing()), why);
+    Err() << '\r' << Tr(MSG_PROGRESS).arg(done).arg(total) << Qt::flush;
+}
+
+void RunTasks(DeviceTasks& tasks, int jobs, bool showProgress)
+{
+    QEventLoop loop;
+    TaskRunner runner(tasks, jobs);
+    const auto report = [&] {
+        if (showProgress)
+            ShowProgress(runner.finishedCount(), tasks.size());
+    };
+    QObject::connect(&runner, &TaskRunner::taskDone, &loop, report);
+    QObject::connect(&runner, &TaskRunner::finished, &loop, &QEventLoop::quit);
+    if (tasks.empty())
+        return;
+    report();
+    runner.Start();
+    loop.exec();
+    if (showProgress)
+        Err() << Qt::endl;
 }
 
 void AddDeviceOutcome(QJsonObject& object, const DeviceTask& task)
@@ -56,15 +60,6 @@ void AddDeviceOutcome(QJsonObject& object, const DeviceTask& task)
         return;
     object.insert("error", DeviceFailure(task));
     object.insert("reached", task.answered());
-}
-
-QString HeldValue(const DeviceSettings& settings, const QString& key)
-{
-    for (const ConfigGroup& group : settings)
-        for (const ConfigParam& row : group.rows)
-            if (key == QLatin1String(row.key))
-                return row.value ? DeviceTextToWide(*row.value) : QString();
-    return {};
 }
 
 QString Value(const DeviceSettings& settings, const ConfigParam& row)
@@ -184,18 +179,6 @@ std::vector<const ConfigParam*> AllRows(const DeviceSettings& table)
         for (const ConfigParam& row : group.rows)
             rows.push_back(&row);
     return rows;
-}
-
-QList<QPair<QString, QString>> Differences(const QList<QPair<QString, QString>>& wanted,
-                                           const DeviceSettings& values)
-{
-    QList<QPair<QString, QString>> differ;
-    for (const auto& [key, value] : wanted) {
-        const ConfigParam* row = FindWritableRow(values, key);
-        if (row == nullptr || !row->value || DeviceTextToWide(*row->value) != value)
-            differ.append({key, value});
-    }
-    return differ;
 }
 
 } // namespace cli

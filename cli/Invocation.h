@@ -10,6 +10,7 @@
 #include "SettingsFile.h"
 #include "Tolvoctl.h"
 #include "Transcript.h"
+#include "VerifiedWrite.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -42,10 +43,11 @@ struct Command {
 
 // "1 setting", "23 settings".
 QString Settings(qsizetype count);
-// Why one device's task failed, as a short sentence.
-QString DeviceFailure(const DeviceTask& task);
-// The value that settings hold for key, or the empty text.
-QString HeldValue(const DeviceSettings& settings, const QString& key);
+// "n of m devices" over the last such line on stderr.
+void ShowProgress(std::size_t done, std::size_t total);
+// Runs every task, at most jobs at once, in one thread, until all are done.
+// When showProgress, "n of m devices" is kept up to date on stderr.
+void RunTasks(DeviceTasks& tasks, int jobs, bool showProgress);
 QString Value(const DeviceSettings& settings, const ConfigParam& row);
 
 // A device's address and outcome in its --json object: ok; when not, the
@@ -123,9 +125,6 @@ int ReportFileProblems(const QString& path, const QStringList& problems);
 // The values of a device that break their row's rule, as sentences.
 QStringList RuleBreaks(const DeviceSettings& values, const std::vector<const ConfigParam*>& rows);
 std::vector<const ConfigParam*> AllRows(const DeviceSettings& table);
-// The rows of wanted whose value differs from what values holds.
-QList<QPair<QString, QString>> Differences(const QList<QPair<QString, QString>>& wanted,
-                                           const DeviceSettings& values);
 
 // The commands, each on its parsed invocation; the exit status.
 int Get(Invocation& run);

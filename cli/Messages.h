@@ -114,28 +114,7 @@ inline constexpr const char* MSG_RULE_BROKEN =
     QT_TRANSLATE_NOOP("tolvoctl", "%1: value \"%2\" breaks the rule; %3");
 
 // Devices and results.
-inline constexpr const char* MSG_DOING_CONNECTING = QT_TRANSLATE_NOOP("tolvoctl", "connecting");
-inline constexpr const char* MSG_DOING_READING = QT_TRANSLATE_NOOP("tolvoctl", "reading");
-inline constexpr const char* MSG_DOING_SENDING = QT_TRANSLATE_NOOP("tolvoctl", "sending");
 inline constexpr const char* MSG_PROGRESS = QT_TRANSLATE_NOOP("tolvoctl", "%1 of %2 devices");
-inline constexpr const char* MSG_FAILED_WHILE =
-    QT_TRANSLATE_NOOP("tolvoctl", "failed while %1: %2");
-inline constexpr const char* MSG_WHY_CONNECT =
-    QT_TRANSLATE_NOOP("tolvoctl", "no connection could be made");
-inline constexpr const char* MSG_WHY_TIMED_OUT =
-    QT_TRANSLATE_NOOP("tolvoctl", "the device did not answer in time");
-inline constexpr const char* MSG_WHY_CLOSED =
-    QT_TRANSLATE_NOOP("tolvoctl", "the device closed the connection");
-inline constexpr const char* MSG_WHY_REPLY_TOO_LONG =
-    QT_TRANSLATE_NOOP("tolvoctl", "a reply was longer than %1 bytes");
-inline constexpr const char* MSG_WHY_COMMAND_TOO_LONG =
-    QT_TRANSLATE_NOOP("tolvoctl", "a command would be longer than %1 bytes");
-inline constexpr const char* MSG_WHY_SEND =
-    QT_TRANSLATE_NOOP("tolvoctl", "sending to the device failed");
-inline constexpr const char* MSG_WHY_CANCELLED = QT_TRANSLATE_NOOP("tolvoctl", "cancelled");
-inline constexpr const char* MSG_WHY_OUT_OF_STEP = QT_TRANSLATE_NOOP(
-    "tolvoctl", "the device sent more reply lines than it was asked for; its replies cannot be "
-                "matched to the settings");
 inline constexpr const char* MSG_ONE_SETTING = QT_TRANSLATE_NOOP("tolvoctl", "1 setting");
 inline constexpr const char* MSG_SETTINGS = QT_TRANSLATE_NOOP("tolvoctl", "%1 settings");
 inline constexpr const char* MSG_DEVICES_SUCCEEDED =
@@ -191,14 +170,10 @@ inline constexpr const char* MSG_ONE_DIFFERS = QT_TRANSLATE_NOOP("tolvoctl", "%1
 inline constexpr const char* MSG_SEVERAL_DIFFER = QT_TRANSLATE_NOOP("tolvoctl", "%1 differ");
 inline constexpr const char* MSG_WOULD_SEND = QT_TRANSLATE_NOOP("tolvoctl", "would send");
 inline constexpr const char* MSG_DRY_RUN = QT_TRANSLATE_NOOP("tolvoctl", "nothing sent (dry run)");
-inline constexpr const char* MSG_NOT_KEPT_LINE =
-    QT_TRANSLATE_NOOP("tolvoctl", "%1: sent \"%2\", the device holds \"%3\"");
 inline constexpr const char* MSG_ALL_KEPT = QT_TRANSLATE_NOOP("tolvoctl", "%1 sent, all kept");
 inline constexpr const char* MSG_NOTHING_DIFFERS =
     QT_TRANSLATE_NOOP("tolvoctl", "nothing differs, nothing sent");
 inline constexpr const char* MSG_NOT_KEPT = QT_TRANSLATE_NOOP("tolvoctl", "%1 sent; NOT KEPT: %2");
-inline constexpr const char* MSG_APPLY_UNANSWERED =
-    QT_TRANSLATE_NOOP("tolvoctl", "%1 (the apply command was not answered)");
 inline constexpr const char* MSG_SCAN_HEADING_ADDRESS = QT_TRANSLATE_NOOP("tolvoctl", "ADDRESS");
 inline constexpr const char* MSG_SCAN_HEADING_SERIAL =
     QT_TRANSLATE_NOOP("tolvoctl", "SERIAL NUMBER");

@@ -3,8 +3,6 @@
 #include "Invocation.h"
 #include "ParamRules.h"
 
-#include <map>
-
 namespace cli {
 namespace {
 
@@ -20,19 +18,6 @@ QJsonArray Changes(const Rows& wanted, const DeviceSettings& before)
                                    {"before", ShownValue(key, HeldValue(before, key))},
                                    {"after", ShownValue(key, value)}});
     return changes;
-}
-
-// The rows of the wanted keys: all that a write needs to read of a device.
-std::vector<ParamRow> WantedRows(const Rows& wanted)
-{
-    const DeviceSettings table;
-    std::vector<ParamRow> rows;
-    for (int group = 0; group < int(table.size()); ++group)
-        for (int index = 0; index < table[group].count(); ++index)
-            for (const auto& entry : wanted)
-                if (entry.first == QLatin1String(table[group].rows[index].key))
-                    rows.push_back({group, index});
-    return rows;
 }
 
 // What a push would send, byte for byte but for the password, printed
@@ -72,13 +57,11 @@ int WriteResult(Invocation& run, const DeviceTask& task, const Rows& wanted)
         task.pushed() ? (run.Given("only-changed") ? changes.size() : wanted.size()) : 0;
     const auto notKept = Differences(wanted, task.after);
     QJsonArray rows;
-    QStringList lines;
-    for (const auto& [key, value] : notKept) {
-        const QString shownSent = ShownValue(key, value);
-        const QString kept = ShownValue(key, HeldValue(task.after, key));
-        rows.append(QJsonObject{{"key", key}, {"sent", shownSent}, {"device", kept}});
-        lines << Tr(MSG_NOT_KEPT_LINE).arg(key, shownSent, kept);
-    }
+    for (const auto& [key, value] : notKept)
+        rows.append(QJsonObject{{"key", key},
+                                {"sent", ShownValue(key, value)},
+                                {"device", ShownValue(key, HeldValue(task.after, key))}});
+    const QStringList lines = NotKeptLines(wanted, task.after);
     QString line = task.pushed() ? Tr(MSG_ALL_KEPT).arg(Settings(sent)) : Tr(MSG_NOTHING_DIFFERS);
     if (!notKept.isEmpty())
         line = Tr(MSG_NOT_KEPT).arg(Settings(sent), lines.join("; "));
@@ -105,35 +88,20 @@ int SendAndVerify(Invocation& run, const Rows& wanted)
 {
     const bool dryRun = run.Given("dry-run");
     const bool onlyChanged = run.Given("only-changed");
-    // What goes to one device: every wanted row, or those that differ.
-    const auto pushFor = [&wanted, onlyChanged](const DeviceSettings& before) {
-        DeviceSettings push;
-        const auto rows = onlyChanged ? Differences(wanted, before) : wanted;
-        for (const auto& [key, value] : rows)
-            push.SetByKey(key.toStdString(), value.toLatin1().toStdString());
-        return push;
-    };
-    // Only the wanted rows are read: the others are neither compared nor sent.
-    const std::vector<ParamRow> rows = WantedRows(wanted);
     DeviceTasks tasks = run.MakeTasks();
-    std::map<DeviceTask*, DeviceSettings> pushes;
     for (auto& task : tasks) {
-        DeviceTask* t = task.get();
-        if (dryRun && !onlyChanged)
-            continue; // nothing to learn from the device
-        t->ConnectAndRead(t->before, rows);
-        if (!dryRun)
-            t->PushAndReadBack(
-                [t, push = &pushes[t], pushFor]() -> const DeviceSettings& {
-                    return *push = pushFor(t->before);
-                },
-                rows);
+        if (dryRun && onlyChanged)
+            task->ConnectAndRead(task->before, RowsOf(wanted));
+        else if (!dryRun)
+            AddVerifiedWrite(*task, wanted, onlyChanged);
+        // (a dry run of every row has nothing to learn from the device)
     }
     run.Run(tasks);
     int status = EXIT_OK;
     for (const auto& task : tasks) {
-        const int outcome = dryRun ? DryRunResult(run, *task, pushFor(task->before), wanted)
-                                   : WriteResult(run, *task, wanted);
+        const int outcome =
+            dryRun ? DryRunResult(run, *task, PushOf(wanted, task->before, onlyChanged), wanted)
+                   : WriteResult(run, *task, wanted);
         status = std::max(status, outcome);
     }
     return run.Finish(status);

@@ -58,6 +58,24 @@ bool ParseRange(const QString& text, std::vector<uint32_t>& out, QString& error)
     return true;
 }
 
+bool ParseHostsText(const QString& text, const QString& where, std::vector<uint32_t>& out,
+                    QString& error)
+{
+    const QStringList lines = text.split('\n');
+    for (int index = 0; index < lines.size(); ++index) {
+        const QString line = lines[index].left(lines[index].indexOf('#')).trimmed();
+        if (line.isEmpty())
+            continue;
+        uint32_t address = 0;
+        if (!ParseAddressArgument(line, address, error)) {
+            error = Tr(MSG_FILE_LINE).arg(where).arg(index + 1).arg(error);
+            return false;
+        }
+        out.push_back(address);
+    }
+    return true;
+}
+
 bool ReadHostsFile(const QString& path, std::vector<uint32_t>& out, QString& error)
 {
     QFile file(path);
@@ -65,21 +83,7 @@ bool ReadHostsFile(const QString& path, std::vector<uint32_t>& out, QString& err
         error = Tr(MSG_CANNOT_READ).arg(path, file.errorString());
         return false;
     }
-    int lineNumber = 0;
-    while (!file.atEnd()) {
-        ++lineNumber;
-        QString line = QString::fromUtf8(file.readLine());
-        line = line.left(line.indexOf('#')).trimmed();
-        if (line.isEmpty())
-            continue;
-        uint32_t address = 0;
-        if (!ParseAddressArgument(line, address, error)) {
-            error = Tr(MSG_FILE_LINE).arg(path).arg(lineNumber).arg(error);
-            return false;
-        }
-        out.push_back(address);
-    }
-    return true;
+    return ParseHostsText(QString::fromUtf8(file.readAll()), path, out, error);
 }
 
 bool ParseAssignment(const QString& text, Assignment& out, QString& error)

@@ -17,7 +17,11 @@ bool ParseAddressArgument(const QString& text, uint32_t& address, QString& error
 // to out. At most MAX_SCAN_ADDRESSES in all.
 bool ParseRange(const QString& text, std::vector<uint32_t>& out, QString& error);
 
-// One address a line; blank lines and "#" comments are skipped.
+// One address a line; blank lines and "#" comments are skipped. A line that
+// is no address is named by where (the file's name, or what the text is
+// called) and its number.
+bool ParseHostsText(const QString& text, const QString& where, std::vector<uint32_t>& out,
+                    QString& error);
 bool ReadHostsFile(const QString& path, std::vector<uint32_t>& out, QString& error);
 
 struct Assignment {

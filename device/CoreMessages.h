@@ -54,6 +54,33 @@ inline constexpr const char* MSG_RULE_LIST = QT_TRANSLATE_NOOP("tolvoctl", "one 
 inline constexpr const char* MSG_RULE_TEXT = QT_TRANSLATE_NOOP(
     "tolvoctl", "text of at most %1 Latin-1 characters, without line breaks or zero characters");
 
+// What a task on a device was doing, and why it failed.
+inline constexpr const char* MSG_DOING_CONNECTING = QT_TRANSLATE_NOOP("tolvoctl", "connecting");
+inline constexpr const char* MSG_DOING_READING = QT_TRANSLATE_NOOP("tolvoctl", "reading");
+inline constexpr const char* MSG_DOING_SENDING = QT_TRANSLATE_NOOP("tolvoctl", "sending");
+inline constexpr const char* MSG_FAILED_WHILE =
+    QT_TRANSLATE_NOOP("tolvoctl", "failed while %1: %2");
+inline constexpr const char* MSG_WHY_CONNECT =
+    QT_TRANSLATE_NOOP("tolvoctl", "no connection could be made");
+inline constexpr const char* MSG_WHY_TIMED_OUT =
+    QT_TRANSLATE_NOOP("tolvoctl", "the device did not answer in time");
+inline constexpr const char* MSG_WHY_CLOSED =
+    QT_TRANSLATE_NOOP("tolvoctl", "the device closed the connection");
+inline constexpr const char* MSG_WHY_REPLY_TOO_LONG =
+    QT_TRANSLATE_NOOP("tolvoctl", "a reply was longer than %1 bytes");
+inline constexpr const char* MSG_WHY_COMMAND_TOO_LONG =
+    QT_TRANSLATE_NOOP("tolvoctl", "a command would be longer than %1 bytes");
+inline constexpr const char* MSG_WHY_SEND =
+    QT_TRANSLATE_NOOP("tolvoctl", "sending to the device failed");
+inline constexpr const char* MSG_WHY_CANCELLED = QT_TRANSLATE_NOOP("tolvoctl", "cancelled");
+inline constexpr const char* MSG_WHY_OUT_OF_STEP = QT_TRANSLATE_NOOP(
+    "tolvoctl", "the device sent more reply lines than it was asked for; its replies cannot be "
+                "matched to the settings");
+inline constexpr const char* MSG_NOT_KEPT_LINE =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1: sent \"%2\", the device holds \"%3\"");
+inline constexpr const char* MSG_APPLY_UNANSWERED =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1 (the apply command was not answered)");
+
 // What a row's values may be, as a phrase ("a whole number from 0 to 14").
 QString AllowedValues(const ConfigParam& row);
 

@@ -27,7 +27,8 @@ FoundDevice DeviceScan::FoundOf(const Probe& probe)
     const auto text = [&probe](ParamRow row) {
         return DeviceTextToWide(*probe.settings.Find(row.group, row.index)->value);
     };
-    return {probe.address, text(ROW_SERIAL_NUMBER), text(ROW_FIRMWARE_VERSION)};
+    return {probe.address, text(ROW_SERIAL_NUMBER), text(ROW_FIRMWARE_VERSION),
+            text(ROW_DEVICE_NAME)};
 }
 
 DeviceScan::DeviceScan(std::vector<uint32_t> addresses, quint16 port, int timeoutMs, int jobs,
@@ -83,14 +84,15 @@ void DeviceScan::StartNext()
             ProbeDone(probe, probe.answered && result == DEVICE_OK);
             return;
         }
-        probe.answered = true; // connected: now the two rows
+        probe.answered = true; // connected: now the rows it is known by
         QMetaObject::invokeMethod(
             &link,
             [this, &probe, &link] {
                 if (m_cancelled)
                     ProbeDone(probe, false);
                 else
-                    link.StartFetch(probe.settings, {ROW_SERIAL_NUMBER, ROW_FIRMWARE_VERSION});
+                    link.StartFetch(probe.settings,
+                                    {ROW_SERIAL_NUMBER, ROW_FIRMWARE_VERSION, ROW_DEVICE_NAME});
             },
             Qt::QueuedConnection);
     });

@@ -1,5 +1,5 @@
 // Looking for devices: many addresses tried at once, each asked for its
-// serial number and firmware version on the command service. Both programs
+// serial number, firmware version and name on the command service. Both programs
 // search with it (the window's Find devices, tolvoctl scan).
 #pragma once
 
@@ -24,6 +24,7 @@ struct FoundDevice {
     uint32_t address;
     QString serialNumber;
     QString firmwareVersion;
+    QString deviceName;
 };
 
 class DeviceScan : public QObject {

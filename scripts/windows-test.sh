@@ -16,7 +16,7 @@ use_build_dlls "$build_dir"
 # Qt Test's reports are in files here (a program under Wine has no console):
 # those of failed tests are shown, all but their passes.
 if ! ctest --test-dir "$build_dir" --output-on-failure "$@"; then
-  sed -n 's/^[0-9]*:\(test_[a-z]*\)$/\1/p' "$build_dir/Testing/Temporary/LastTestsFailed.log" |
+  sed -n 's/^[0-9]*:\(test_[a-z_]*\)$/\1/p' "$build_dir/Testing/Temporary/LastTestsFailed.log" |
     while read -r name; do
       echo "== $name"
       grep -v "^PASS" "$build_dir/tests/$name.txt" || true

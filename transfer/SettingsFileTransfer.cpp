@@ -37,19 +37,30 @@ bool CTolvoConfigDlg::RequireLoad(int text, int caption)
     return false;
 }
 
-void CTolvoConfigDlg::ExportSettings()
+std::optional<std::pair<SettingsFile, QStringList>>
+CTolvoConfigDlg::CheckedPageSettings(int loadFirstText, int caption, int failedCaption)
 {
-    if (!RequireLoad(IDS_EXPORT_LOAD_FIRST, IDS_EXPORT_CAPTION) || !ReadPagesForSave())
-        return; // the checks have said what to mend
+    if (!RequireLoad(loadFirstText, caption) || !ReadPagesForSave())
+        return std::nullopt; // the checks have said what to mend
     const auto restore = KeepTable();
     const std::optional<QStringList> leftOut = CopyPagesToTable(PageSet());
     if (!leftOut) {
         ShowPrompt(this, {LoadResourceString(IDS_SAVE_TEXT_NOT_STORED),
-                          LoadResourceString(IDS_EXPORT_FAILED_CAPTION), PromptIcon::Error});
-        return;
+                          LoadResourceString(failedCaption), PromptIcon::Error});
+        return std::nullopt;
     }
-    const SettingsFile file =
-        FileOfModifiedRows(ConfigTable, DottedText(*m_loadedFrom), QDateTime::currentDateTimeUtc());
+    return std::pair{
+        FileOfModifiedRows(ConfigTable, DottedText(*m_loadedFrom), QDateTime::currentDateTimeUtc()),
+        *leftOut};
+}
+
+void CTolvoConfigDlg::ExportSettings()
+{
+    const auto checked =
+        CheckedPageSettings(IDS_EXPORT_LOAD_FIRST, IDS_EXPORT_CAPTION, IDS_EXPORT_FAILED_CAPTION);
+    if (!checked)
+        return;
+    const auto& [file, leftOut] = *checked;
     const QString path = ChooseFile(this, FileChoice::Save, LoadResourceString(IDS_EXPORT_CAPTION),
                                     LoadResourceString(IDS_FILE_FILTER), FILE_SUFFIX);
     if (path.isEmpty())
@@ -60,8 +71,8 @@ void CTolvoConfigDlg::ExportSettings()
         return;
     }
     QString text = LoadResourceString(IDS_EXPORT_DONE).arg(QDir::toNativeSeparators(path));
-    if (!leftOut->isEmpty())
-        text += "\n\n" + LoadResourceString(IDS_EXPORT_LEFT_OUT).arg(leftOut->join(", "));
+    if (!leftOut.isEmpty())
+        text += "\n\n" + LoadResourceString(IDS_EXPORT_LEFT_OUT).arg(leftOut.join(", "));
     ShowPrompt(this, {text, LoadResourceString(IDS_EXPORT_CAPTION), PromptIcon::Information});
 }
 

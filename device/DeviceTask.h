@@ -1,5 +1,5 @@
-// The exchanges that a command needs with one device, run one after another
-// on the event loop, and the running of many such tasks at once.
+// The exchanges that one device needs, run one after another on the event
+// loop: tolvoctl's commands and the window's sending to many devices.
 #pragma once
 
 #include "DeviceLink.h"
@@ -20,7 +20,7 @@ public:
 
     DeviceTask(uint32_t address, quint16 port, int timeoutMs);
 
-    // Adds a step: what it does, as a message of Messages.h ("reading"), and
+    // Adds a step: what it does, as a message of CoreMessages.h ("reading"), and
     // how it starts its operation on the connection.
     void Then(const char* doing, Start start);
     // Adds the steps that connect and read the rows given (all when none).
@@ -56,10 +56,13 @@ public:
 
     // What the steps read and what a command concludes, kept with the task.
     DeviceSettings before;
+    DeviceSettings sent; // what the push held
     DeviceSettings after;
     QStringList findings;
 
 signals:
+    // A step begins: what it does, as given to Then.
+    void stepStarted(const char* doing);
     void done();
 
 private:
@@ -81,10 +84,3 @@ private:
 };
 
 using DeviceTasks = std::vector<std::unique_ptr<DeviceTask>>;
-
-// "n of m devices" over the last such line on stderr.
-void ShowProgress(std::size_t done, std::size_t total);
-
-// Runs every task, at most jobs at once, in one thread, until all are done.
-// When showProgress, "n of m devices" is kept up to date on stderr.
-void RunTasks(DeviceTasks& tasks, int jobs, bool showProgress);

@@ -1,10 +1,6 @@
 #include "DeviceTask.h"
 
-#include "Messages.h"
-
-#include <QEventLoop>
-
-#include "Invocation.h"
+#include "CoreMessages.h"
 
 DeviceTask::DeviceTask(uint32_t address, quint16 port, int timeoutMs)
     : m_address(address), m_port(port), m_link(timeoutMs)
@@ -86,43 +82,10 @@ void DeviceTask::Next()
     }
     // Started from the event loop, not inside the connection's own signal.
     QMetaObject::invokeMethod(
-        this, [this, step = m_next++] { m_steps[step].second(m_link); }, Qt::QueuedConnection);
-}
-
-void ShowProgress(std::size_t done, std::size_t total)
-{
-    cli::Err() << '\r' << Tr(MSG_PROGRESS).arg(done).arg(total) << Qt::flush;
-}
-
-void RunTasks(DeviceTasks& tasks, int jobs, bool showProgress)
-{
-    QEventLoop loop;
-    std::size_t started = 0;
-    std::size_t finished = 0;
-    const auto report = [&] {
-        if (showProgress)
-            ShowProgress(finished, tasks.size());
-    };
-    const auto startNext = [&] {
-        if (started < tasks.size())
-            tasks[started++]->Run();
-    };
-    for (auto& task : tasks) {
-        QObject::connect(task.get(), &DeviceTask::done, &loop, [&] {
-            ++finished;
-            report();
-            if (finished == tasks.size())
-                loop.quit();
-            else
-                startNext();
-        });
-    }
-    if (tasks.empty())
-        return;
-    report();
-    for (int i = 0; i < jobs; ++i)
-        startNext();
-    loop.exec();
-    if (showProgress)
-        cli::Err() << Qt::endl;
+        this,
+        [this, step = m_next++] {
+            emit stepStarted(m_steps[step].first);
+            m_steps[step].second(m_link);
+        },
+        Qt::QueuedConnection);
 }

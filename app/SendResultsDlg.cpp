@@ -1,0 +1,203 @@
+#include "SendResultsDlg.h"
+
+#include "DialogTemplate.h"
+#include "FileChooser.h"
+#include "Prompts.h"
+#include "StagedFile.h"
+#include "StringIds.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int COLUMNS = 5;
+const QString REPORT_SUFFIX = QStringLiteral("csv");
+// Wide enough for the changed settings of a few rows, in average characters.
+constexpr int WIDTH_CHARS = 110;
+constexpr int DETAILS_LINES = 8;
+
+} // namespace
+
+SendResultsDlg::SendResultsDlg(QWidget* parent, std::unique_ptr<SendRun> run)
+    : QDialog(parent), m_progress(new QProgressBar(this)), m_summary(new QLabel(this)),
+      m_table(new QTableWidget(int(run->rows().size()), COLUMNS, this)),
+      m_details(new QPlainTextEdit(this)),
+      m_cancelButton(new QPushButton(LoadResourceString(IDS_FIND_CANCEL), this)),
+      m_retryButton(new QPushButton(LoadResourceString(IDS_SEND_RETRY), this)),
+      m_reportButton(new QPushButton(LoadResourceString(IDS_SEND_SAVE_REPORT), this)),
+      m_closeButton(nullptr), m_run(std::move(run))
+{
+    setWindowTitle(LoadResourceString(IDS_SEND_RESULTS_CAPTION).arg(m_run->rows().size()));
+    m_progress->setAccessibleName(LoadResourceString(IDS_SEND_PROGRESS_NAME));
+    m_summary->setWordWrap(true);
+    m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_table->setHorizontalHeaderLabels(
+        {LoadResourceString(IDS_FIND_COLUMN_ADDRESS), LoadResourceString(IDS_FIND_COLUMN_SERIAL),
+         LoadResourceString(IDS_SEND_COLUMN_STATE), LoadResourceString(IDS_SEND_COLUMN_DEVICE),
+         LoadResourceString(IDS_SEND_COLUMN_CHANGES)});
+    m_table->setAccessibleName(LoadResourceString(IDS_SEND_RESULTS_TABLE_NAME));
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setTabKeyNavigation(false);
+    m_table->verticalHeader()->hide();
+    // Widths set once: sizing the columns to their contents at every row's
+    // change would cost each change a pass over the whole table.
+    const QString widest[COLUMN_CHANGES] = {"255.255.255.255", "TS-240117-0000",
+                                            StateText(SendState::NotStarted),
+                                            OutcomeText(DeviceOutcome::Unknown)};
+    const int margin = 2 * fontMetrics().averageCharWidth();
+    for (int column = 0; column < COLUMN_CHANGES; ++column) {
+        const int header =
+            fontMetrics().horizontalAdvance(m_table->horizontalHeaderItem(column)->text());
+        m_table->setColumnWidth(
+            column, std::max(header, fontMetrics().horizontalAdvance(widest[column])) + margin);
+    }
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    auto* detailsLabel = new QLabel(LoadResourceString(IDS_SEND_DETAILS_LABEL), this);
+    detailsLabel->setBuddy(m_details);
+    m_details->setReadOnly(true);
+    m_details->setAccessibleName(LoadResourceString(IDS_SEND_DETAILS_NAME));
+    m_details->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_details->setFixedHeight(m_details->fontMetrics().lineSpacing() * DETAILS_LINES);
+    auto* closeBox = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    m_closeButton = closeBox->button(QDialogButtonBox::Close);
+    for (QPushButton* button : {m_cancelButton, m_retryButton, m_reportButton, m_closeButton})
+        button->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_cancelButton);
+    buttons->addWidget(m_retryButton);
+    buttons->addWidget(m_reportButton);
+    buttons->addStretch(1);
+    buttons->addWidget(closeBox);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(m_progress, 0, 0);
+    layout->addWidget(m_summary, 1, 0);
+    layout->addWidget(m_table, 2, 0);
+    layout->addWidget(detailsLabel, 3, 0);
+    layout->addWidget(m_details, 4, 0);
+    layout->addLayout(buttons, 5, 0);
+    layout->setRowStretch(2, 1);
+    resize(sizeHint().expandedTo(QSize(fontMetrics().averageCharWidth() * WIDTH_CHARS, 0)));
+    setTabOrder(m_table, m_details);
+    setTabOrder(m_details, m_cancelButton);
+
+    connect(m_run.get(), &SendRun::rowChanged, this, &SendResultsDlg::ShowRow);
+    connect(m_run.get(), &SendRun::progress, this, &SendResultsDlg::ShowProgress);
+    connect(m_run.get(), &SendRun::finished, this, &SendResultsDlg::RunEnded);
+    connect(m_table, &QTableWidget::itemSelectionChanged, this, &SendResultsDlg::ShowDetails);
+    connect(m_cancelButton, &QPushButton::clicked, m_run.get(), &SendRun::Cancel);
+    connect(m_retryButton, &QPushButton::clicked, this, [this] {
+        Begin();
+        m_run->Retry();
+    });
+    connect(m_reportButton, &QPushButton::clicked, this, &SendResultsDlg::SaveReport);
+    connect(closeBox, &QDialogButtonBox::rejected, this, &SendResultsDlg::reject);
+    for (int row = 0; row < m_table->rowCount(); ++row)
+        ShowRow(row);
+    Begin();
+    m_run->Start();
+}
+
+SendResultsDlg::~SendResultsDlg() = default;
+
+void SendResultsDlg::Begin()
+{
+    m_cancelButton->setEnabled(true);
+    m_retryButton->setEnabled(false);
+    m_reportButton->setEnabled(false);
+    m_cancelButton->setFocus(Qt::OtherFocusReason);
+}
+
+void SendResultsDlg::ShowRow(int row)
+{
+    const SendRow& shown = m_run->rows()[row];
+    const bool ended = shown.state >= SendState::Verified;
+    const QString texts[COLUMNS] = {QString::fromStdString(FormatDottedAddress(shown.address)),
+                                    shown.serial, StateText(shown.state),
+                                    ended ? OutcomeText(shown.outcome) : QString(),
+                                    shown.changes.join("; ")};
+    for (int column = 0; column < COLUMNS; ++column) {
+        QTableWidgetItem* item = m_table->item(row, column);
+        if (item == nullptr) {
+            item = new QTableWidgetItem;
+            m_table->setItem(row, column, item);
+        }
+        item->setText(texts[column]);
+    }
+    if (m_table->currentRow() == row)
+        ShowDetails();
+}
+
+void SendResultsDlg::ShowDetails()
+{
+    const int row = m_table->currentRow();
+    if (row < 0) {
+        m_details->clear();
+        return;
+    }
+    const SendRow& shown = m_run->rows()[row];
+    QStringList parts;
+    for (const QString& part : {shown.failure, shown.changes.join('\n'), shown.transcript})
+        if (!part.isEmpty())
+            parts << part;
+    m_details->setPlainText(parts.join("\n\n"));
+}
+
+void SendResultsDlg::ShowProgress(int done, int total)
+{
+    m_progress->setRange(0, std::max(total, 1));
+    m_progress->setValue(done);
+    m_summary->setText(LoadResourceString(IDS_SEND_RUNNING).arg(done).arg(total));
+}
+
+void SendResultsDlg::RunEnded()
+{
+    m_summary->setText(m_run->Summary());
+    m_summary->setAccessibleDescription(m_summary->text());
+    m_cancelButton->setEnabled(false);
+    m_retryButton->setEnabled(m_run->Count(SendState::Failed) > 0);
+    m_reportButton->setEnabled(true);
+    m_table->setFocus(Qt::OtherFocusReason);
+    if (m_table->currentRow() < 0 && m_table->rowCount() > 0)
+        m_table->setCurrentCell(0, 0);
+}
+
+void SendResultsDlg::SaveReport()
+{
+    const QString caption = LoadResourceString(IDS_SEND_SAVE_REPORT).remove('&');
+    const QString path = ChooseFile(this, FileChoice::Save, caption,
+                                    LoadResourceString(IDS_SEND_REPORT_FILTER), REPORT_SUFFIX);
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!SaveFileAtomically(path, m_run->ReportCsv(), error)) {
+        ShowPrompt(this,
+                   {error, LoadResourceString(IDS_SEND_REPORT_FAILED_CAPTION), PromptIcon::Error});
+        return;
+    }
+    m_summary->setText(
+        m_run->Summary() + "\n" +
+        LoadResourceString(IDS_SEND_REPORT_SAVED).arg(QDir::toNativeSeparators(path)));
+}
+
+void SendResultsDlg::reject()
+{
+    // Closing while devices are under way only stops starting more: the
+    // dialog stays until those under way have ended, so each row stays true.
+    if (m_run->running()) {
+        m_run->Cancel();
+        return;
+    }
+    QDialog::reject();
+}

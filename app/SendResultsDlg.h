@@ -1,0 +1,48 @@
+// The devices' outcomes as a send to many devices goes on: a row per device
+// filled as it moves on, the selected row's failure and transcript, one
+// progress bar, the summary, Cancel, Retry of the failed and the report.
+#pragma once
+
+#include "SendRun.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+class SendResultsDlg : public QDialog {
+    Q_OBJECT
+public:
+    enum Column { COLUMN_ADDRESS, COLUMN_SERIAL, COLUMN_STATE, COLUMN_DEVICE, COLUMN_CHANGES };
+
+    SendResultsDlg(QWidget* parent, std::unique_ptr<SendRun> run);
+    ~SendResultsDlg() override;
+
+    SendRun& run() { return *m_run; }
+    // Writes the table as CSV to a file the user picks.
+    void SaveReport();
+
+    QProgressBar* m_progress;
+    QLabel* m_summary;
+    QTableWidget* m_table;
+    QPlainTextEdit* m_details;
+    QPushButton* m_cancelButton;
+    QPushButton* m_retryButton;
+    QPushButton* m_reportButton;
+    QPushButton* m_closeButton;
+
+public slots:
+    void reject() override;
+
+private:
+    void ShowRow(int row);
+    void ShowDetails();
+    void ShowProgress(int done, int total);
+    void RunEnded();
+    void Begin();
+
+    std::unique_ptr<SendRun> m_run;
+};

@@ -1,0 +1,224 @@
+#include "SendRun.h"
+
+#include "CoreMessages.h"
+#include "DialogTemplate.h"
+#include "PasswordMask.h"
+#include "StringIds.h"
+#include "TaskRunner.h"
+
+#include <QRegularExpression>
+#include <QStringConverter>
+#include <QTextStream>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+QString Dotted(uint32_t address)
+{
+    return QString::fromStdString(FormatDottedAddress(address));
+}
+
+// A CSV field: quoted when it holds a comma, a quote or a line break.
+QString CsvField(QString text)
+{
+    if (!text.contains(QRegularExpression("[,\"\r\n]")))
+        return text;
+    return '"' + text.replace('"', "\"\"") + '"';
+}
+
+SendRow FreshRow(uint32_t address, const QString& serial)
+{
+    SendRow row;
+    row.address = address;
+    row.serial = serial;
+    return row;
+}
+
+bool Ended(SendState state)
+{
+    return state == SendState::Verified || state == SendState::Unchanged ||
+           state == SendState::Failed || state == SendState::NotStarted;
+}
+
+} // namespace
+
+QString StateText(SendState state)
+{
+    static constexpr StringId TEXTS[] = {IDS_SEND_STATE_WAITING,    IDS_SEND_STATE_READING,
+                                         IDS_SEND_STATE_SENDING,    IDS_SEND_STATE_VERIFIED,
+                                         IDS_SEND_STATE_UNCHANGED,  IDS_SEND_STATE_FAILED,
+                                         IDS_SEND_STATE_NOT_STARTED};
+    return LoadResourceString(TEXTS[int(state)]);
+}
+
+QString OutcomeText(DeviceOutcome outcome)
+{
+    static constexpr StringId TEXTS[] = {IDS_SEND_OUTCOME_UNTOUCHED, IDS_SEND_OUTCOME_CHANGED,
+                                         IDS_SEND_OUTCOME_UNKNOWN};
+    return LoadResourceString(TEXTS[int(outcome)]);
+}
+
+SendRun::SendRun(std::vector<uint32_t> addresses, SettingValues wanted, quint16 port, int timeoutMs,
+                 int jobs, QObject* parent)
+    : QObject(parent), m_wanted(std::move(wanted)), m_port(port), m_timeoutMs(timeoutMs),
+      m_jobs(jobs)
+{
+    for (const uint32_t address : addresses)
+        m_rows.push_back(FreshRow(address, {}));
+}
+
+SendRun::~SendRun() = default;
+
+bool SendRun::running() const
+{
+    return m_runner && m_runner->running();
+}
+
+void SendRun::Start()
+{
+    std::vector<int> all(m_rows.size());
+    std::iota(all.begin(), all.end(), 0);
+    Run(all);
+}
+
+void SendRun::Retry()
+{
+    std::vector<int> failed;
+    for (int row = 0; row < int(m_rows.size()); ++row)
+        if (m_rows[row].state == SendState::Failed)
+            failed.push_back(row);
+    Run(failed);
+}
+
+void SendRun::Cancel()
+{
+    if (running())
+        m_runner->StopStarting();
+}
+
+void SendRun::Run(const std::vector<int>& rows)
+{
+    if (running())
+        return;
+    m_runner.reset();
+    m_tasks.clear();
+    m_taskRows = rows;
+    for (const int row : rows) {
+        m_rows[row] = FreshRow(m_rows[row].address, m_rows[row].serial);
+        auto task = std::make_unique<DeviceTask>(m_rows[row].address, m_port, m_timeoutMs);
+        task->KeepTranscript();
+        AddVerifiedWrite(*task, m_wanted, true, {ROW_SERIAL_NUMBER});
+        connect(task.get(), &DeviceTask::stepStarted, this,
+                [this, index = m_tasks.size()](const char* doing) { StepStarted(index, doing); });
+        m_tasks.push_back(std::move(task));
+        emit rowChanged(row);
+    }
+    m_done = 0;
+    m_total = int(rows.size());
+    m_runner = std::make_unique<TaskRunner>(m_tasks, m_jobs);
+    connect(m_runner.get(), &TaskRunner::taskDone, this, &SendRun::TaskDone);
+    connect(m_runner.get(), &TaskRunner::finished, this, &SendRun::RunEnded);
+    emit progress(m_done, m_total);
+    m_runner->Start();
+}
+
+void SendRun::StepStarted(std::size_t index, const char* doing)
+{
+    const int row = m_taskRows[index];
+    SendRow& shown = m_rows[row];
+    const SendState state =
+        QByteArray(doing) == MSG_DOING_SENDING ? SendState::Sending : SendState::Reading;
+    if (state > shown.state) // a read-back after the push stays "sending"
+        shown.state = state;
+    if (shown.serial.isEmpty())
+        shown.serial = HeldValue(m_tasks[index]->before, "SERIALN");
+    emit rowChanged(row);
+}
+
+void SendRun::TaskDone(std::size_t index)
+{
+    const DeviceTask& task = *m_tasks[index];
+    SendRow& row = m_rows[m_taskRows[index]];
+    row.serial = HeldValue(task.before, "SERIALN");
+    row.transcript = task.transcript().text();
+    row.outcome = task.pushed() ? DeviceOutcome::Changed : DeviceOutcome::Untouched;
+    if (!task.ok()) {
+        row.state = SendState::Failed;
+        row.failure = DeviceFailure(task);
+        if (task.pushed()) // sent, but how the device ended is not known
+            row.outcome = DeviceOutcome::Unknown;
+    } else if (!task.pushed()) {
+        row.state = SendState::Unchanged;
+    } else {
+        for (const auto& [key, value] : Differences(m_wanted, task.before))
+            row.changes << LoadResourceString(IDS_SEND_CHANGE)
+                               .arg(key, ShownValue(key, HeldValue(task.before, key)),
+                                    ShownValue(key, value));
+        const QStringList notKept = NotKeptLines(m_wanted, task.after);
+        row.state = notKept.isEmpty() ? SendState::Verified : SendState::Failed;
+        if (!notKept.isEmpty())
+            row.failure = LoadResourceString(IDS_SEND_NOT_KEPT).arg(notKept.join("; "));
+        else if (task.applyUnconfirmed())
+            row.failure = LoadResourceString(IDS_SEND_APPLY_UNANSWERED);
+    }
+    ++m_done;
+    emit rowChanged(m_taskRows[index]);
+    emit progress(m_done, m_total);
+}
+
+void SendRun::RunEnded()
+{
+    for (std::size_t index = 0; index < m_taskRows.size(); ++index) {
+        SendRow& row = m_rows[m_taskRows[index]];
+        if (m_runner->WasStarted(index))
+            continue;
+        row.state = SendState::NotStarted;
+        row.failure = LoadResourceString(IDS_SEND_NOT_STARTED_NOTE);
+        emit rowChanged(m_taskRows[index]);
+    }
+    emit finished();
+}
+
+int SendRun::Count(SendState state) const
+{
+    return int(std::count_if(m_rows.begin(), m_rows.end(),
+                             [state](const SendRow& row) { return row.state == state; }));
+}
+
+QString SendRun::Summary() const
+{
+    QString summary = LoadResourceString(IDS_SEND_SUMMARY)
+                          .arg(Count(SendState::Verified))
+                          .arg(Count(SendState::Unchanged))
+                          .arg(Count(SendState::Failed));
+    if (const int notStarted = Count(SendState::NotStarted); notStarted > 0)
+        summary = LoadResourceString(IDS_SEND_SUMMARY_NOT_STARTED).arg(summary).arg(notStarted);
+    return summary;
+}
+
+QByteArray SendRun::ReportCsv() const
+{
+    QByteArray bytes;
+    QTextStream out(&bytes);
+    out.setEncoding(QStringConverter::Utf8);
+    const StringId headings[] = {IDS_FIND_COLUMN_ADDRESS, IDS_FIND_COLUMN_SERIAL,
+                                 IDS_SEND_COLUMN_STATE,   IDS_SEND_COLUMN_DEVICE,
+                                 IDS_SEND_COLUMN_CHANGES, IDS_SEND_COLUMN_FAILURE};
+    QStringList line;
+    for (const StringId heading : headings)
+        line << CsvField(LoadResourceString(heading));
+    out << line.join(',') << "\r\n";
+    for (const SendRow& row : m_rows) {
+        const bool ended = Ended(row.state);
+        line = QStringList{Dotted(row.address),    row.serial,
+                           StateText(row.state),   ended ? OutcomeText(row.outcome) : QString(),
+                           row.changes.join("; "), row.failure};
+        for (QString& field : line)
+            field = CsvField(field);
+        out << line.join(',') << "\r\n";
+    }
+    out.flush();
+    return bytes;
+}

@@ -1,0 +1,86 @@
+// Sending the pages' settings to many devices: one verified write per device
+// (the same tasks as tolvoctl's), many at once on the event loop, and what
+// each device's row of the result table says.
+#pragma once
+
+#include "VerifiedWrite.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class TaskRunner;
+
+// Devices talked to at once: enough that a hundred take about one device's time.
+constexpr int SEND_JOBS = 128;
+
+enum class SendState { Waiting, Reading, Sending, Verified, Unchanged, Failed, NotStarted };
+// What the device holds now, as far as is known.
+enum class DeviceOutcome { Untouched, Changed, Unknown };
+
+struct SendRow {
+    uint32_t address = 0;
+    QString serial;
+    SendState state = SendState::Waiting;
+    DeviceOutcome outcome = DeviceOutcome::Untouched;
+    QStringList changes; // "KEY: "before" -> "after"", the password masked
+    QString failure;     // why it failed, or a note on a verified device
+    QString transcript;  // the exchange, the password masked
+};
+
+class SendRun : public QObject {
+    Q_OBJECT
+public:
+    SendRun(std::vector<uint32_t> addresses, SettingValues wanted, quint16 port, int timeoutMs,
+            int jobs, QObject* parent = nullptr);
+    ~SendRun() override;
+
+    // Sends to every device; rowChanged as each moves on, finished at the end.
+    void Start();
+    // Sends again to the devices that failed, and to no other.
+    void Retry();
+    // Starts no more devices; those under way finish.
+    void Cancel();
+
+    bool running() const;
+    const std::vector<SendRow>& rows() const { return m_rows; }
+    const SettingValues& wanted() const { return m_wanted; }
+    int Count(SendState state) const;
+    // Devices of this run ended, of those it started with.
+    int done() const { return m_done; }
+    int total() const { return m_total; }
+    // "18 verified, 1 unchanged, 1 failed" (and those not started).
+    QString Summary() const;
+    // The table as CSV, a header and one line per device.
+    QByteArray ReportCsv() const;
+
+signals:
+    void rowChanged(int row);
+    void progress(int done, int total);
+    void finished();
+
+private:
+    void Run(const std::vector<int>& rows);
+    void StepStarted(std::size_t index, const char* doing);
+    void TaskDone(std::size_t index);
+    void RunEnded();
+
+    const SettingValues m_wanted;
+    const quint16 m_port;
+    const int m_timeoutMs;
+    const int m_jobs;
+    std::vector<SendRow> m_rows;
+    DeviceTasks m_tasks;
+    std::vector<int> m_taskRows; // the row of each task of the run under way
+    std::unique_ptr<TaskRunner> m_runner;
+    int m_done = 0;
+    int m_total = 0;
+};
+
+// The words of a state and of an outcome, as the table shows them.
+QString StateText(SendState state);
+QString OutcomeText(DeviceOutcome outcome);

@@ -1,0 +1,41 @@
+// A verified write to one device, as tolvoctl's restore and set and the
+// window's sending to many devices do it: read the rows concerned, send
+// those wanted (or only those that differ) and the apply command, read them
+// back, and tell what the device did not keep.
+#pragma once
+
+#include "DeviceTask.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// Settings as KEY and VALUE (one character per device byte), in file order.
+using SettingValues = QList<QPair<QString, QString>>;
+
+// The value that settings hold for key, or the empty text.
+QString HeldValue(const DeviceSettings& settings, const QString& key);
+// The rows of wanted whose value differs from what values holds.
+SettingValues Differences(const SettingValues& wanted, const DeviceSettings& values);
+// The table rows of the wanted keys, in table order.
+std::vector<ParamRow> RowsOf(const SettingValues& wanted);
+// What a push to a device holding before sends: every wanted row, or with
+// onlyChanged those that differ.
+DeviceSettings PushOf(const SettingValues& wanted, const DeviceSettings& before, bool onlyChanged);
+
+// Adds to task the steps that read the wanted rows (and alsoRead) into
+// task.before, push (see PushOf) into task.sent, apply and read back into
+// task.after. A device that already holds every value is sent nothing when
+// onlyChanged.
+void AddVerifiedWrite(DeviceTask& task, const SettingValues& wanted, bool onlyChanged,
+                      const std::vector<ParamRow>& alsoRead = {});
+
+// "KEY: sent "X", the device holds "Y"" for each wanted row that the device
+// did not keep, the password's values masked.
+QStringList NotKeptLines(const SettingValues& wanted, const DeviceSettings& after);
+
+// Why a task failed, as a short sentence ("failed while reading: ...").
+QString DeviceFailure(const DeviceTask& task);

@@ -1,0 +1,402 @@
+// Sending the pages' settings to many devices from the window, end to end
+// against tolvo-sim: picking devices, the confirmation, each device's
+// outcome, Cancel, Retry, the report, and the password kept out of all.
+#include "CTolvoConfigDlg.h"
+#include "ConfigTable.h"
+#include "FileChooser.h"
+#include "FindDevicesDlg.h"
+#include "GuiTest.h"
+#include "IpAddressCtrl.h"
+#include "ListControl.h"
+#include "Profile.h"
+#include "Prompts.h"
+#include "SendConfirmDlg.h"
+#include "SendResultsDlg.h"
+#include "SimProcess.h"
+#include "TolvoWiFi.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+constexpr uint32_t FLEET = 0x7F001B01; // 127.0.27.1: 18 devices, then two faulty ones
+constexpr int FLEET_SIZE = 20;
+const QString PASSWORD = QStringLiteral("Pw-Secret-4711");
+const QString SSID = QStringLiteral("Fleet net");
+constexpr int RUN_TIMEOUT_MS = 60000;
+
+QString Dotted(uint32_t address)
+{
+    return QString::fromStdString(FormatDottedAddress(address));
+}
+
+// What one device of a simulator received; a simulator of several devices
+// logs each line with its device's address first.
+QList<QByteArray> CommandsOf(const SimProcess& sim, uint32_t address, bool several)
+{
+    QList<QByteArray> commands;
+    const QString prefix = (several ? "[" + Dotted(address) + "] " : QString()) + "RECV ";
+    for (const QString& line : sim.LogLines(prefix))
+        commands << Unescape(line.mid(prefix.size()).toLatin1());
+    return commands;
+}
+
+bool SentAny(const QList<QByteArray>& commands, const QByteArray& start)
+{
+    return std::any_of(commands.begin(), commands.end(),
+                       [&start](const QByteArray& command) { return command.startsWith(start); });
+}
+
+std::vector<uint32_t> Addresses(uint32_t first, int count)
+{
+    std::vector<uint32_t> addresses;
+    for (int i = 0; i < count; ++i)
+        addresses.push_back(first + i);
+    return addresses;
+}
+
+} // namespace
+
+class TestSendMany : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_profile;
+    std::unique_ptr<SimProcess> m_fleet; // 18 devices
+    std::unique_ptr<SimProcess> m_ignoring;
+    std::unique_ptr<SimProcess> m_silent;
+    std::unique_ptr<CTolvoConfigDlg> m_dlg;
+
+    // A window loaded from address, with the shared settings edited.
+    std::unique_ptr<CTolvoConfigDlg> LoadedWindow(uint32_t address)
+    {
+        auto dlg = std::make_unique<CTolvoConfigDlg>();
+        dlg->Create(nullptr);
+        dlg->m_deviceAddress = address;
+        dlg->m_deviceTimeoutMs = 1000; // the silent device's failure comes soon
+        dlg->UpdateData(false);
+        PromptScript script;
+        dlg->LoadConfiguration();
+        dlg->m_pWiFi->m_ssidEdit->setText(SSID);
+        dlg->m_pWiFi->m_passwordEdit->setText(PASSWORD);
+        dlg->m_pWiFi->m_deviceNameEdit->setText("Batch name");
+        return dlg;
+    }
+
+    // Sends to addresses, ticking the own settings given, and waits for the end.
+    static SendResultsDlg* SendAndWait(CTolvoConfigDlg& dlg, const std::vector<uint32_t>& addresses,
+                                       const QList<int>& ownTicked = {})
+    {
+        dlg.SendToDevices(addresses);
+        if (dlg.m_sendConfirm == nullptr || !dlg.m_sendConfirm->isVisible())
+            return nullptr;
+        for (const int own : ownTicked)
+            dlg.m_sendConfirm->m_own[own]->setChecked(true);
+        QTest::mouseClick(dlg.m_sendConfirm->m_sendButton, Qt::LeftButton);
+        SendResultsDlg* results = dlg.m_sendResults;
+        const bool ended =
+            results != nullptr &&
+            QTest::qWaitFor([results] { return !results->run().running(); }, RUN_TIMEOUT_MS);
+        return ended ? results : nullptr;
+    }
+
+    static QString RowText(SendResultsDlg& results, int row)
+    {
+        QStringList texts;
+        for (int column = 0; column < results.m_table->columnCount(); ++column)
+            texts << results.m_table->item(row, column)->text();
+        results.m_table->selectRow(row);
+        return texts.join('|') + '\n' + results.m_details->toPlainText();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_profile.path());
+        SetRegistryKey("Local AppWizard-Generated Applications");
+        m_fleet = std::make_unique<SimProcess>(QStringList{"--devices", "18"}, Dotted(FLEET),
+                                               DEVICE_COMMAND_PORT);
+        m_ignoring = std::make_unique<SimProcess>(QStringList{"--ignore-set", "SSID"},
+                                                  Dotted(FLEET + 18), DEVICE_COMMAND_PORT);
+        m_silent = std::make_unique<SimProcess>(QStringList{"--silent"}, Dotted(FLEET + 19),
+                                                DEVICE_COMMAND_PORT);
+        QVERIFY(m_fleet->Start() && m_ignoring->Start() && m_silent->Start());
+    }
+
+    void cleanupTestCase() { ResetProfileRoot(); }
+
+    void confirmationSaysWhatGoesWhereWithThePasswordMasked()
+    {
+        m_dlg = LoadedWindow(FLEET);
+        m_dlg->SendToDevices(Addresses(FLEET, FLEET_SIZE));
+        SendConfirmDlg* confirm = m_dlg->m_sendConfirm;
+        QVERIFY(confirm != nullptr && confirm->isVisible());
+        QVERIFY(confirm->m_text->text().contains("20 devices"));
+        QStringList shown;
+        for (int row = 0; row < confirm->m_table->rowCount(); ++row)
+            shown << confirm->m_table->item(row, 0)->text() + '=' +
+                         confirm->m_table->item(row, 1)->text();
+        QVERIFY(shown.contains("SSID (SSID)=" + SSID));
+        QVERIFY(shown.contains("Password (PASSWORD)=********"));
+        QVERIFY(!shown.join('\n').contains(PASSWORD));
+        for (QCheckBox* own : confirm->m_own)
+            QVERIFY(!own->isChecked());
+        QVERIFY(!shown.join('\n').contains("DEVICEID")); // unticked: not in what is sent
+        confirm->m_own[0]->setChecked(true);
+        QCOMPARE(confirm->wanted().size(), shown.size() + 1);
+        confirm->reject();
+        QVERIFY(m_fleet->Sync());
+    }
+
+    void eachDeviceOutcomeIsTrue()
+    {
+        const qsizetype before = m_fleet->Commands().size();
+        SendResultsDlg* results = SendAndWait(*m_dlg, Addresses(FLEET, FLEET_SIZE));
+        QVERIFY(results != nullptr);
+        QCOMPARE(results->m_summary->text(), QString("18 verified, 0 unchanged, 2 failed"));
+        QCOMPARE(results->m_progress->value(), FLEET_SIZE);
+        for (int row = 0; row < 18; ++row) {
+            const QString text = RowText(*results, row);
+            QVERIFY2(text.contains("|verified|changed|SSID: \"TolvoNet\" to \"Fleet net\""),
+                     qPrintable(text));
+            QVERIFY2(text.contains(QString("|TS-240117-%1|").arg(42 + row, 4, 10, QChar('0'))),
+                     qPrintable(text));
+        }
+        const QString ignoring = RowText(*results, 18);
+        QVERIFY2(ignoring.contains("|failed|changed|"), qPrintable(ignoring));
+        QVERIFY2(ignoring.contains("did not keep what was sent: SSID: sent \"Fleet net\""),
+                 qPrintable(ignoring));
+        const QString silent = RowText(*results, 19);
+        QVERIFY2(silent.contains("|failed|untouched|"), qPrintable(silent));
+        QVERIFY2(silent.contains("did not answer in time"), qPrintable(silent));
+        QVERIFY(results->m_retryButton->isEnabled());
+        // Only what differs went, then the apply: the device's own settings stayed.
+        QVERIFY(m_fleet->Sync());
+        for (const uint32_t address : Addresses(FLEET, 18)) {
+            const QList<QByteArray> got = CommandsOf(*m_fleet, address, true);
+            QVERIFY(got.contains(WireCommand("set SSID Fleet net")));
+            QVERIFY(got.contains(WireCommand("set PASSWORD " + PASSWORD.toLatin1())));
+            QVERIFY(got.contains(WireCommand("set CONFIGURE")));
+            QVERIFY(!SentAny(got, "set DEVICEID") && !SentAny(got, "set CHANNEL"));
+        }
+        QVERIFY(m_fleet->Commands().size() >= before);
+    }
+
+    void passwordIsInNoCellDetailOrReport()
+    {
+        SendResultsDlg* results = m_dlg->m_sendResults;
+        QVERIFY(results != nullptr);
+        for (int row = 0; row < results->m_table->rowCount(); ++row) {
+            const QString text = RowText(*results, row);
+            QVERIFY2(!text.contains(PASSWORD), qPrintable(text));
+            QVERIFY(text.contains("PASSWORD: \"********\" to \"********\"") || row == 19);
+        }
+        const QString path = m_profile.filePath("report.csv");
+        FileChoiceScript files;
+        files.Answer(path);
+        results->SaveReport();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString csv = QString::fromUtf8(file.readAll());
+        QVERIFY(!csv.contains(PASSWORD));
+        const QStringList lines = csv.split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), FLEET_SIZE + 1);
+        QVERIFY(lines[0].startsWith("Address,Serial Number,State,Device,"));
+        for (int row = 0; row < FLEET_SIZE; ++row)
+            QVERIFY2(lines[row + 1].startsWith(Dotted(FLEET + row) + ','),
+                     qPrintable(lines[row + 1]));
+        QVERIFY(lines[19].contains(",failed,changed,"));
+        QVERIFY(lines[20].contains("did not answer in time"));
+    }
+
+    void retrySendsOnlyToTheFailed()
+    {
+        SendResultsDlg* results = m_dlg->m_sendResults;
+        QVERIFY(m_fleet->Sync());
+        const qsizetype fleetBefore = m_fleet->Commands().size();
+        const qsizetype ignoringBefore = m_ignoring->Commands().size();
+        QTest::mouseClick(results->m_retryButton, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!results->run().running(), RUN_TIMEOUT_MS);
+        QCOMPARE(results->m_summary->text(), QString("18 verified, 0 unchanged, 2 failed"));
+        QCOMPARE(results->m_progress->maximum(), 2);
+        QVERIFY(m_fleet->Sync());
+        QCOMPARE(m_fleet->Commands().size(), fleetBefore); // not one byte to the verified
+        QVERIFY(m_ignoring->Commands().size() > ignoringBefore);
+    }
+
+    void devicesThatAlreadyMatchAreSentNothing()
+    {
+        SendResultsDlg* results = SendAndWait(*m_dlg, Addresses(FLEET, 18));
+        QVERIFY(results != nullptr);
+        QCOMPARE(results->m_summary->text(), QString("0 verified, 18 unchanged, 0 failed"));
+        QVERIFY(m_fleet->Sync());
+        for (const uint32_t address : Addresses(FLEET, 18)) {
+            const QList<QByteArray> got = CommandsOf(*m_fleet, address, true);
+            QCOMPARE(got.count(WireCommand("set CONFIGURE")), 1); // the first send's only
+        }
+        QVERIFY(RowText(*results, 0).contains("|unchanged|untouched|"));
+    }
+
+    void ownSettingsGoOnlyWhenTicked_data()
+    {
+        QTest::addColumn<QList<int>>("ticked");
+        QTest::addColumn<QStringList>("sent");
+        QTest::addColumn<QStringList>("notSent");
+        const QStringList own{"set DEVICEID", "set IPADDRESS", "set IPMASK", "set DHCP"};
+        QTest::newRow("none") << QList<int>{} << QStringList{} << own;
+        QTest::newRow("name") << QList<int>{0} << QStringList{"set DEVICEID"}
+                              << QStringList{"set IPADDRESS", "set IPMASK", "set DHCP"};
+        QTest::newRow("address and mask")
+            << QList<int>{1} << QStringList{"set IPADDRESS", "set IPMASK"}
+            << QStringList{"set DEVICEID", "set DHCP"};
+        QTest::newRow("all") << QList<int>{0, 1, 2} << own << QStringList{};
+    }
+
+    void ownSettingsGoOnlyWhenTicked()
+    {
+        QFETCH(QList<int>, ticked);
+        QFETCH(QStringList, sent);
+        QFETCH(QStringList, notSent);
+        static uint32_t first = 0x7F001C01; // 127.0.28.1, three new devices a row
+        first += 4;
+        SimProcess sim({"--devices", "3"}, Dotted(first), DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        auto dlg = LoadedWindow(first);
+        dlg->m_pWiFi->m_ipAddressCtrl->setAddress(0x0A000205);
+        dlg->m_pWiFi->m_ipMaskCtrl->setAddress(0xFFFF0000);
+        SelectListPosition(dlg->m_pWiFi->m_dhcpCombo, 1);
+        SendResultsDlg* results = SendAndWait(*dlg, Addresses(first, 3), ticked);
+        QVERIFY(results != nullptr);
+        QCOMPARE(results->m_summary->text(), QString("3 verified, 0 unchanged, 0 failed"));
+        QVERIFY(sim.Sync());
+        for (const uint32_t address : Addresses(first, 3)) {
+            const QList<QByteArray> got = CommandsOf(sim, address, true);
+            for (const QString& command : sent)
+                QVERIFY2(SentAny(got, command.toLatin1()), qPrintable(command));
+            for (const QString& command : notSent)
+                QVERIFY2(!SentAny(got, command.toLatin1()), qPrintable(command));
+        }
+    }
+
+    void cancelLeavesEveryRowTrue()
+    {
+        const uint32_t first = 0x7F001D01; // 127.0.29.1
+        SimProcess sim({"--devices", "12", "--delay", "60"}, Dotted(first), DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        auto dlg = LoadedWindow(first);
+        dlg->m_sendJobs = 2;
+        dlg->SendToDevices(Addresses(first, 12));
+        QTest::mouseClick(dlg->m_sendConfirm->m_sendButton, Qt::LeftButton);
+        SendResultsDlg* results = dlg->m_sendResults;
+        QTRY_VERIFY_WITH_TIMEOUT(results->run().done() >= 3, RUN_TIMEOUT_MS);
+        QTest::mouseClick(results->m_cancelButton, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!results->run().running(), RUN_TIMEOUT_MS);
+        QVERIFY(sim.Sync());
+        int notStarted = 0;
+        for (int row = 0; row < 12; ++row) {
+            const SendRow& outcome = results->run().rows()[row];
+            const QList<QByteArray> got = CommandsOf(sim, first + row, true);
+            const bool applied = got.contains(WireCommand("set CONFIGURE"));
+            QVERIFY2(outcome.state == SendState::Verified || outcome.state == SendState::NotStarted,
+                     qPrintable(RowText(*results, row)));
+            QCOMPARE(outcome.outcome == DeviceOutcome::Changed, applied);
+            if (outcome.state == SendState::NotStarted) {
+                QVERIFY(got.isEmpty());
+                QVERIFY(RowText(*results, row).contains("|not started|untouched|"));
+                ++notStarted;
+            }
+        }
+        QVERIFY(notStarted > 0 && notStarted < 10);
+        QVERIFY(results->m_summary->text().endsWith(QString(", %1 not started").arg(notStarted)));
+    }
+
+    void contextMenuItemSendsToTheDevicesPickedInFindDevices()
+    {
+        auto dlg = LoadedWindow(FLEET);
+        QAction* send = nullptr;
+        for (QAction* action : dlg->actions())
+            if (action->text() == "Send to the Picked Devices...")
+                send = action;
+        QVERIFY(send != nullptr);
+        {
+            PromptScript script; // nothing picked yet: says so, and opens Find Devices
+            send->trigger();
+            QCOMPARE(script.shown().size(), 1);
+            QVERIFY(script.shown().first().text.startsWith("Tick the devices"));
+        }
+        QVERIFY(dlg->m_findDevices != nullptr && dlg->m_findDevices->isVisible());
+        QVERIFY(dlg->m_sendConfirm == nullptr);
+        dlg->m_findDevices->AddAddresses({FLEET + 2, FLEET + 5});
+        QTest::mouseClick(dlg->m_findDevices->m_sendButton, Qt::LeftButton);
+        QVERIFY(dlg->m_sendConfirm != nullptr && dlg->m_sendConfirm->isVisible());
+        QVERIFY(dlg->m_sendConfirm->m_text->text().contains("2 devices"));
+        QTest::mouseClick(dlg->m_sendConfirm->m_sendButton, Qt::LeftButton);
+        SendResultsDlg* results = dlg->m_sendResults;
+        QTRY_VERIFY_WITH_TIMEOUT(!results->run().running(), RUN_TIMEOUT_MS);
+        QCOMPARE(results->m_table->rowCount(), 2);
+        QCOMPARE(results->m_table->item(1, 0)->text(), Dotted(FLEET + 5));
+    }
+
+    void devicesArePickedByTicksSelectionOrList_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QList<int>>("ticked");
+        QTest::addColumn<QList<int>>("selected");
+        QTest::addColumn<QStringList>("picked");
+        QTest::newRow("pasted list, comments and blank lines")
+            << "# bench\n127.0.30.7\n\n127.0.30.9  # spare\r\n"
+            << QList<int>{} << QList<int>{} << QStringList{"127.0.30.7", "127.0.30.9"};
+        QTest::newRow("ticks win over the selection")
+            << "127.0.30.1\n127.0.30.2\n127.0.30.3" << QList<int>{0, 2} << QList<int>{1}
+            << QStringList{"127.0.30.1", "127.0.30.3"};
+        QTest::newRow("selection when nothing is ticked")
+            << "127.0.30.1\n127.0.30.2\n127.0.30.3" << QList<int>{} << QList<int>{1, 2}
+            << QStringList{"127.0.30.2", "127.0.30.3"};
+        QTest::newRow("a bad line adds nothing")
+            << "127.0.30.1\n127.0.30.300" << QList<int>{} << QList<int>{} << QStringList{};
+    }
+
+    void devicesArePickedByTicksSelectionOrList()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QList<int>, ticked);
+        QFETCH(QList<int>, selected);
+        QFETCH(QStringList, picked);
+        FindDevicesDlg find(nullptr, DEVICE_COMMAND_PORT, 100);
+        QGuiApplication::clipboard()->setText(pasted);
+        PromptScript script;
+        QTest::mouseClick(find.m_pasteButton, Qt::LeftButton);
+        if (picked.isEmpty()) {
+            QCOMPARE(script.shown().size(), 1);
+            QVERIFY(script.shown().first().text.contains("line 2"));
+            QCOMPARE(find.m_table->rowCount(), 0);
+            return;
+        }
+        if (!ticked.isEmpty() || !selected.isEmpty()) {
+            QTest::mouseClick(find.m_tickAllButton, Qt::LeftButton); // all ticked: untick all
+            for (const int row : ticked)
+                find.m_table->item(row, 0)->setCheckState(Qt::Checked);
+            for (const int row : selected)
+                find.m_table->item(row, 1)->setSelected(true);
+        }
+        QStringList got;
+        for (const uint32_t address : find.picked())
+            got << Dotted(address);
+        QCOMPARE(got, picked);
+    }
+};
+
+QTEST_MAIN(TestSendMany)
+#include "test_send_many.moc"
