@@ -31,6 +31,7 @@ QString GeneralHelp()
     QString synopses;
     for (const Command& command : COMMANDS)
         synopses += "  " + QLatin1String(command.synopsis) + u'\n';
+    synopses += QLatin1String("  --version\n"); // what deployment scripts detect by
     return Tr(MSG_USAGE).arg(synopses, Tr(MSG_EXIT_HELP));
 }
 

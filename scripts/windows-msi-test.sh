@@ -145,6 +145,9 @@ check "msiexec /i of this build ($version) over the earlier one exits 0 (it exit
 check "one entry in Apps & features, of this version ($(entries DisplayVersion | paste -sd ' '))" \
   test "$(entries DisplayVersion)" = "$version"
 check "the entry's publisher is Halvane ($(entries Publisher))" test "$(entries Publisher)" = Halvane
+for link in URLInfoAbout HelpLink; do
+  check "the entry's $link is a web address ($(entries $link))" matches '^https://.' "$(entries $link)"
+done
 location=$(entries InstallLocation)
 check "the entry's folder is the installed one ($location)" \
   test "${location%\\}" = 'C:\Program Files\Tolvo-S Configuration'

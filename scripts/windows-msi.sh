@@ -50,9 +50,12 @@ find "$files" -type f | LC_ALL=C sort |
        /<\/Directory>/ { if (dot[depth--]) next }
        { sub(/<Component /, "<Component Win64=\"yes\" "); print }' >"$work/files.wxs"
 
+# The entry's links, as the NSIS installer's (packaging/windows/Windows.cmake).
+cpack_value() { sed -n "s/^set($1 \"\(.*\)\")$/\1/p" "$build_dir/CPackConfig.cmake"; }
 msi=$msi_dir/tolvo-s-config-$version-win64.msi
 wixl --arch x64 --output "$msi" -D Version="$version" \
   -D UpgradeBelow="$major.$minor.$((build + 1))" -D Files="$files" \
-  -D Icon="$build_dir/res/icons/tolvo-config.ico" \
+  -D Icon="$build_dir/res/icons/tolvo-config.ico" -D UrlInfoAbout="$(cpack_value CPACK_NSIS_URL_INFO_ABOUT)" \
+  -D HelpLink="$(cpack_value CPACK_NSIS_HELP_LINK)" -D Contact="$(cpack_value CPACK_NSIS_CONTACT)" \
   packaging/windows/msi/tolvo-s-config.wxs "$work/files.wxs"
 echo "$msi"

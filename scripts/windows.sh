@@ -9,6 +9,7 @@
 #   BUILD_TESTING=OFF  leaves out the tests
 #   TOLVO_VERSION=1.0.0.0 builds that version instead of the release's (the
 #                         installer test upgrades from an older build)
+#   BUILD_DIR=FOLDER      builds there instead of build-windows/ (another version)
 #   PACKAGE_DIR=FOLDER    puts the installer and the zips there instead
 # With a certificate given (scripts/windows-sign.sh names the variables),
 # every program and DLL in the installer and the zips, the uninstaller and

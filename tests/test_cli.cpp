@@ -251,6 +251,21 @@ private slots:
         QVERIFY2(error.contains(problem), qPrintable(error));
     }
 
+    // The general help lists every command and --version, which deployment
+    // scripts detect the installed version by; --version prints it.
+    void helpListsEveryCommandAndTheVersionOption()
+    {
+        const CliRun help = Tolvoctl({"--help"});
+        QCOMPARE(help.status, 0);
+        for (const char* command : {"get", "backup", "check", "diff", "history", "restore", "set",
+                                    "scan"})
+            QVERIFY2(help.out.contains("\n  " + QLatin1String(command) + ' '), command);
+        QVERIFY2(help.out.contains("\n  --version\n"), qPrintable(help.out));
+        const CliRun version = Tolvoctl({"--version"});
+        QCOMPARE(version.status, 0);
+        QVERIFY2(version.out.startsWith("tolvoctl 1."), qPrintable(version.out));
+    }
+
     void settingsFilesAreChecked_data()
     {
         QTest::addColumn<QByteArray>("json");
