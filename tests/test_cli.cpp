@@ -257,8 +257,8 @@ private slots:
     {
         const CliRun help = Tolvoctl({"--help"});
         QCOMPARE(help.status, 0);
-        for (const char* command : {"get", "backup", "check", "diff", "history", "restore", "set",
-                                    "scan"})
+        for (const char* command :
+             {"get", "backup", "check", "diff", "history", "restore", "set", "scan"})
             QVERIFY2(help.out.contains("\n  " + QLatin1String(command) + ' '), command);
         QVERIFY2(help.out.contains("\n  --version\n"), qPrintable(help.out));
         const CliRun version = Tolvoctl({"--version"});
