@@ -130,10 +130,13 @@ void SendRun::StepStarted(std::size_t index, const char* doing)
     SendRow& shown = m_rows[row];
     const SendState state =
         QByteArray(doing) == MSG_DOING_SENDING ? SendState::Sending : SendState::Reading;
-    if (state > shown.state) // a read-back after the push stays "sending"
-        shown.state = state;
-    if (shown.serial.isEmpty())
-        shown.serial = HeldValue(m_tasks[index]->before, "SERIALN");
+    const QString serial =
+        shown.serial.isEmpty() ? HeldValue(m_tasks[index]->before, "SERIALN") : shown.serial;
+    // Each setting is a step: the row changes only at a new state or serial.
+    if (state <= shown.state && serial == shown.serial)
+        return;
+    shown.state = std::max(state, shown.state); // a read-back after the push stays "sending"
+    shown.serial = serial;
     emit rowChanged(row);
 }
 
