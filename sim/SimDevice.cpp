@@ -191,10 +191,11 @@ void SimDevice::Handle(const QByteArray& raw)
     const QByteArray line = CommandLine(raw);
     QByteArray reply = Answer(line);
     const QByteArray getKey = line.startsWith("get ") ? line.mid(4) : QByteArray();
-    if (m_options.silent)
+    if (m_options.silent || m_hung)
         return;
     if (line == "set CONFIGURE" && m_options.applyAnswer != SimOptions::ApplyAnswer::Reply) {
         Log() << "# apply left unanswered" << Qt::endl;
+        m_hung = m_options.applyAnswer == SimOptions::ApplyAnswer::Hang;
         if (m_options.applyAnswer == SimOptions::ApplyAnswer::Close && m_client != nullptr)
             m_client->disconnectFromHost();
         return;

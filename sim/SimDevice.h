@@ -26,8 +26,9 @@ struct SimOptions {
     QByteArray longReplyKey; // answer "get" of this key with an over-long reply
     int refuseSeconds = 0;   // do not listen during the first seconds
     int resetFirst = 0;      // reset the first connections as soon as they are accepted
-    enum class ApplyAnswer { Reply, Silent, Close };
-    ApplyAnswer applyAnswer = ApplyAnswer::Reply; // after applying: reply, say nothing, or close
+    enum class ApplyAnswer { Reply, Silent, Close, Hang };
+    // After applying: reply, say nothing, close, or answer nothing ever again.
+    ApplyAnswer applyAnswer = ApplyAnswer::Reply;
     bool closeAfterApply = false;                 // close the connection once the apply is answered
     QList<QPair<QByteArray, QByteArray>> initialValues; // overrides of factory values
     QList<QByteArray> ignoredSets; // keys whose sets are answered but never kept
@@ -74,6 +75,7 @@ private:
     QPointer<QTcpSocket> m_client;
     QByteArray m_buffer;
     int m_repliesSent = 0;
+    bool m_hung = false; // applied with ApplyAnswer::Hang: no more replies
     int m_connections = 0;
     QMap<QByteArray, QByteArray> m_active;
     QMap<QByteArray, QByteArray> m_pending;

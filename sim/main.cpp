@@ -2,6 +2,7 @@
 #include "SimDevice.h"
 
 #include <QCommandLineParser>
+#include <QMap>
 #include <QCoreApplication>
 #include <QFile>
 #include <QThread>
@@ -55,12 +56,15 @@ bool ParseOptions(const QCommandLineParser& parser, SimOptions& options, QString
     }
     if (parser.isSet("apply-unanswered")) {
         const QString mode = parser.value("apply-unanswered");
-        if (mode != "silent" && mode != "close") {
-            error = "--apply-unanswered takes silent or close";
+        static const QMap<QString, SimOptions::ApplyAnswer> MODES{
+            {"silent", SimOptions::ApplyAnswer::Silent},
+            {"close", SimOptions::ApplyAnswer::Close},
+            {"hang", SimOptions::ApplyAnswer::Hang}};
+        if (!MODES.contains(mode)) {
+            error = "--apply-unanswered takes silent, close or hang";
             return false;
         }
-        options.applyAnswer =
-            mode == "silent" ? SimOptions::ApplyAnswer::Silent : SimOptions::ApplyAnswer::Close;
+        options.applyAnswer = MODES.value(mode);
     }
     options.closeAfterApply = parser.isSet("close-after-apply");
     if (parser.isSet("chaos")) {
@@ -135,7 +139,9 @@ int main(int argc, char* argv[])
         {"devices", "Simulate N devices on N consecutive addresses from --address.", "N"},
         {"ignore-set", "Answer \"set KEY ...\" but never keep the value (repeatable).", "KEY"},
         {"apply-unanswered",
-         "Apply \"set CONFIGURE\" but leave it unanswered: stay silent, or close.", "silent|close"},
+         "Apply \"set CONFIGURE\" but leave it unanswered: stay silent, close, or hang (answer "
+         "nothing more on any connection).",
+         "silent|close|hang"},
         {"close-after-apply", "Answer \"set CONFIGURE\", then close the connection."},
         {"chaos",
          "Misbehave at random, connection by connection, drawn from SEED: close at a byte, "

@@ -77,7 +77,7 @@ private slots:
         QTest::newRow("no devices") << QStringList{"--devices", "0"} << "--devices";
         QTest::newRow("a setting without a value") << QStringList{"--set", "SSID"} << "--set";
         QTest::newRow("an unknown apply mode")
-            << QStringList{"--apply-unanswered", "later"} << "silent or close";
+            << QStringList{"--apply-unanswered", "later"} << "silent, close or hang";
         QTest::newRow("a seed that is no number") << QStringList{"--chaos", "x"} << "--chaos";
         QTest::newRow("a rate above 1")
             << QStringList{"--chaos", "1", "--chaos-rate", "2"} << "--chaos";

@@ -322,6 +322,26 @@ private slots:
         QVERIFY(results->m_summary->text().endsWith(QString(", %1 not started").arg(notStarted)));
     }
 
+    // A device that takes the values and the apply but then answers nothing
+    // more may hold them or not: its row says so, and so does the report.
+    void aDeviceSilentAfterTheApplyIsInAnUnknownState()
+    {
+        const uint32_t address = 0x7F001E01; // 127.0.30.1
+        SimProcess sim({"--apply-unanswered", "hang"}, Dotted(address), DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        auto dlg = LoadedWindow(address);
+        SendResultsDlg* results = SendAndWait(*dlg, {address});
+        QVERIFY(results != nullptr);
+        QCOMPARE(results->m_summary->text(), QString("0 verified, 0 unchanged, 1 failed"));
+        QCOMPARE(results->run().rows()[0].outcome, DeviceOutcome::Unknown);
+        const QString row = RowText(*results, 0);
+        QVERIFY2(row.contains("|failed|unknown state|"), qPrintable(row));
+        const QString report = QString::fromUtf8(results->run().ReportCsv());
+        QVERIFY2(report.contains(",failed,unknown state,"), qPrintable(report));
+        // Hung, it answers no sync: its log is read until the apply shows.
+        QTRY_VERIFY(CommandsOf(sim, address, false).contains(WireCommand("set CONFIGURE")));
+    }
+
     void contextMenuItemSendsToTheDevicesPickedInFindDevices()
     {
         auto dlg = LoadedWindow(FLEET);
