@@ -29,7 +29,7 @@ struct SimOptions {
     enum class ApplyAnswer { Reply, Silent, Close, Hang };
     // After applying: reply, say nothing, close, or answer nothing ever again.
     ApplyAnswer applyAnswer = ApplyAnswer::Reply;
-    bool closeAfterApply = false;                 // close the connection once the apply is answered
+    bool closeAfterApply = false; // close the connection once the apply is answered
     QList<QPair<QByteArray, QByteArray>> initialValues; // overrides of factory values
     QList<QByteArray> ignoredSets; // keys whose sets are answered but never kept
     int devices = 1;               // devices on consecutive addresses from address

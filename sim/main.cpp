@@ -2,9 +2,9 @@
 #include "SimDevice.h"
 
 #include <QCommandLineParser>
-#include <QMap>
 #include <QCoreApplication>
 #include <QFile>
+#include <QMap>
 #include <QThread>
 
 #include <cstdio>
