@@ -122,6 +122,7 @@ FindDevicesDlg::FindDevicesDlg(QWidget* parent, quint16 port, int timeoutMs)
     connect(m_addFileButton, &QPushButton::clicked, this, &FindDevicesDlg::AddFromFile);
     connect(m_sendButton, &QPushButton::clicked, this, &FindDevicesDlg::sendRequested);
     connect(m_table, &QTableWidget::cellActivated, this, [this](int row, int) { Choose(row); });
+    m_table->installEventFilter(this); // Space ticks the selection, before the table takes it
     m_rangeEdit->setFocus(Qt::OtherFocusReason);
 }
 
@@ -319,13 +320,21 @@ void FindDevicesDlg::SetStatus(const QString& text)
     m_status->setAccessibleDescription(text);
 }
 
+bool FindDevicesDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // The table itself would tick only the current cell's row, and only in
+    // the address column.
+    if (watched == m_table && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        TickSelected();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void FindDevicesDlg::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (event->key() == Qt::Key_Space && focusWidget() == m_table) {
-        TickSelected();
-        return;
-    }
     if (enter && focusWidget() == m_table) {
         Choose(m_table->currentRow()); // the table may not have said so itself
         return;

@@ -67,6 +67,7 @@ public slots:
     void AddFromFile();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

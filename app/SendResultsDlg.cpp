@@ -96,7 +96,7 @@ SendResultsDlg::SendResultsDlg(QWidget* parent, std::unique_ptr<SendRun> run)
     connect(m_run.get(), &SendRun::progress, this, &SendResultsDlg::ShowProgress);
     connect(m_run.get(), &SendRun::finished, this, &SendResultsDlg::RunEnded);
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &SendResultsDlg::ShowDetails);
-    connect(m_cancelButton, &QPushButton::clicked, m_run.get(), &SendRun::Cancel);
+    connect(m_cancelButton, &QPushButton::clicked, this, &SendResultsDlg::Cancel);
     connect(m_retryButton, &QPushButton::clicked, this, [this] {
         Begin();
         m_run->Retry();
@@ -158,11 +158,23 @@ void SendResultsDlg::ShowProgress(int done, int total)
 {
     m_progress->setRange(0, std::max(total, 1));
     m_progress->setValue(done);
-    m_summary->setText(LoadResourceString(IDS_SEND_RUNNING).arg(done).arg(total));
+    QString text = LoadResourceString(IDS_SEND_RUNNING).arg(done).arg(total);
+    if (m_cancelling)
+        text += ' ' + LoadResourceString(IDS_SEND_CANCELLING).arg(m_run->UnderWay());
+    m_summary->setText(text);
+}
+
+void SendResultsDlg::Cancel()
+{
+    m_run->Cancel();
+    m_cancelButton->setEnabled(false);
+    m_cancelling = true;
+    ShowProgress(m_run->done(), m_run->total());
 }
 
 void SendResultsDlg::RunEnded()
 {
+    m_cancelling = false;
     m_summary->setText(m_run->Summary());
     m_summary->setAccessibleDescription(m_summary->text());
     m_cancelButton->setEnabled(false);
@@ -196,7 +208,7 @@ void SendResultsDlg::reject()
     // Closing while devices are under way only stops starting more: the
     // dialog stays until those under way have ended, so each row stays true.
     if (m_run->running()) {
-        m_run->Cancel();
+        Cancel();
         return;
     }
     QDialog::reject();

@@ -41,8 +41,11 @@ private:
     void ShowRow(int row);
     void ShowDetails();
     void ShowProgress(int done, int total);
+    // Starts no more devices, and says so until those under way have ended.
+    void Cancel();
     void RunEnded();
     void Begin();
 
     std::unique_ptr<SendRun> m_run;
+    bool m_cancelling = false;
 };

@@ -28,12 +28,46 @@ QString CsvField(QString text)
     return '"' + text.replace('"', "\"\"") + '"';
 }
 
-SendRow FreshRow(uint32_t address, const QString& serial)
+SendRow FreshRow(uint32_t address)
 {
     SendRow row;
     row.address = address;
-    row.serial = serial;
     return row;
+}
+
+// A row sent to again: what earlier sends changed on the device stays.
+SendRow RetriedRow(const SendRow& earlier)
+{
+    SendRow row = FreshRow(earlier.address);
+    row.serial = earlier.serial;
+    row.outcome = earlier.outcome;
+    row.changes = earlier.changes;
+    return row;
+}
+
+// "KEY: "before" to "after"" for each wanted key whose value the device
+// holds otherwise now, the password masked.
+QStringList ChangedLines(const SettingValues& wanted, const DeviceSettings& before,
+                         const DeviceSettings& after)
+{
+    QStringList lines;
+    for (const auto& [key, value] : wanted) {
+        const QString was = HeldValue(before, key);
+        const QString now = HeldValue(after, key);
+        if (now != was)
+            lines << LoadResourceString(IDS_SEND_CHANGE)
+                         .arg(key, ShownValue(key, was), ShownValue(key, now));
+    }
+    return lines;
+}
+
+// The keys of settings, for a sentence: "SSID, PASSWORD".
+QString SentKeys(const SettingValues& settings)
+{
+    QStringList keys;
+    for (const auto& setting : settings)
+        keys << setting.first;
+    return keys.join(", ");
 }
 
 bool Ended(SendState state)
@@ -66,7 +100,7 @@ SendRun::SendRun(std::vector<uint32_t> addresses, SettingValues wanted, quint16 
       m_jobs(jobs)
 {
     for (const uint32_t address : addresses)
-        m_rows.push_back(FreshRow(address, {}));
+        m_rows.push_back(FreshRow(address));
 }
 
 SendRun::~SendRun() = default;
@@ -106,7 +140,7 @@ void SendRun::Run(const std::vector<int>& rows)
     m_tasks.clear();
     m_taskRows = rows;
     for (const int row : rows) {
-        m_rows[row] = FreshRow(m_rows[row].address, m_rows[row].serial);
+        m_rows[row] = RetriedRow(m_rows[row]);
         auto task = std::make_unique<DeviceTask>(m_rows[row].address, m_port, m_timeoutMs);
         task->KeepTranscript();
         AddVerifiedWrite(*task, m_wanted, true, {ROW_SERIAL_NUMBER});
@@ -146,19 +180,26 @@ void SendRun::TaskDone(std::size_t index)
     SendRow& row = m_rows[m_taskRows[index]];
     row.serial = HeldValue(task.before, "SERIALN");
     row.transcript = task.transcript().text();
-    row.outcome = task.pushed() ? DeviceOutcome::Changed : DeviceOutcome::Untouched;
     if (!task.ok()) {
         row.state = SendState::Failed;
         row.failure = DeviceFailure(task);
-        if (task.pushed()) // sent, but how the device ended is not known
+        if (task.pushed()) { // sent, but how the device ended is not known
             row.outcome = DeviceOutcome::Unknown;
+            row.failure = LoadResourceString(IDS_SEND_UNKNOWN_STATE)
+                              .arg(SentKeys(Differences(m_wanted, task.before))) +
+                          ' ' + row.failure;
+        }
     } else if (!task.pushed()) {
         row.state = SendState::Unchanged;
     } else {
-        for (const auto& [key, value] : Differences(m_wanted, task.before))
-            row.changes << LoadResourceString(IDS_SEND_CHANGE)
-                               .arg(key, ShownValue(key, HeldValue(task.before, key)),
-                                    ShownValue(key, value));
+        // Only what the device now holds otherwise counts as changed: a value
+        // it did not keep is in the failure, not here.
+        const QStringList changed = ChangedLines(m_wanted, task.before, task.after);
+        row.changes << changed;
+        if (!changed.isEmpty())
+            row.outcome = DeviceOutcome::Changed;
+        else if (row.outcome == DeviceOutcome::Unknown) // an earlier send's values held
+            row.outcome = DeviceOutcome::Changed;
         const QStringList notKept = NotKeptLines(m_wanted, task.after);
         row.state = notKept.isEmpty() ? SendState::Verified : SendState::Failed;
         if (!notKept.isEmpty())
@@ -169,6 +210,11 @@ void SendRun::TaskDone(std::size_t index)
     ++m_done;
     emit rowChanged(m_taskRows[index]);
     emit progress(m_done, m_total);
+}
+
+int SendRun::UnderWay() const
+{
+    return m_runner ? int(m_runner->started() - m_runner->finishedCount()) : 0;
 }
 
 void SendRun::RunEnded()

@@ -52,6 +52,8 @@ public:
     int Count(SendState state) const;
     // Devices of this run ended, of those it started with.
     int done() const { return m_done; }
+    // Devices started and not yet ended.
+    int UnderWay() const;
     int total() const { return m_total; }
     // "18 verified, 1 unchanged, 1 failed" (and those not started).
     QString Summary() const;

@@ -234,6 +234,10 @@ private slots:
         QVERIFY(m_fleet->Sync());
         QCOMPARE(m_fleet->Commands().size(), fleetBefore); // not one byte to the verified
         QVERIFY(m_ignoring->Commands().size() > ignoringBefore);
+        // The first send's change stays listed; the value not kept is no change.
+        const QString ignoring = RowText(*results, 18);
+        QVERIFY2(ignoring.contains("|failed|changed|PASSWORD: "), qPrintable(ignoring));
+        QVERIFY2(!ignoring.contains("SSID: \"TolvoNet\" to"), qPrintable(ignoring));
     }
 
     void devicesThatAlreadyMatchAreSentNothing()
@@ -302,6 +306,11 @@ private slots:
         SendResultsDlg* results = dlg->m_sendResults;
         QTRY_VERIFY_WITH_TIMEOUT(results->run().done() >= 3, RUN_TIMEOUT_MS);
         QTest::mouseClick(results->m_cancelButton, Qt::LeftButton);
+        if (results->run().running()) { // it says so at once, not only at the end
+            QVERIFY(!results->m_cancelButton->isEnabled());
+            QVERIFY2(results->m_summary->text().contains("Cancelling"),
+                     qPrintable(results->m_summary->text()));
+        }
         QTRY_VERIFY_WITH_TIMEOUT(!results->run().running(), RUN_TIMEOUT_MS);
         QVERIFY(sim.Sync());
         int notStarted = 0;
@@ -336,6 +345,7 @@ private slots:
         QCOMPARE(results->run().rows()[0].outcome, DeviceOutcome::Unknown);
         const QString row = RowText(*results, 0);
         QVERIFY2(row.contains("|failed|unknown state|"), qPrintable(row));
+        QVERIFY2(row.contains("then the device did not answer"), qPrintable(row));
         const QString report = QString::fromUtf8(results->run().ReportCsv());
         QVERIFY2(report.contains(",failed,unknown state,"), qPrintable(report));
         // Hung, it answers no sync: its log is read until the apply shows.
@@ -386,6 +396,10 @@ private slots:
             << QStringList{"127.0.30.2", "127.0.30.3"};
         QTest::newRow("a bad line adds nothing")
             << "127.0.30.1\n127.0.30.300" << QList<int>{} << QList<int>{} << QStringList{};
+        // -1: Space pressed in the table, the rows selected
+        QTest::newRow("Space ticks the selected rows")
+            << "127.0.30.1\n127.0.30.2\n127.0.30.3" << QList<int>{-1} << QList<int>{0, 2}
+            << QStringList{"127.0.30.1", "127.0.30.3"};
     }
 
     void devicesArePickedByTicksSelectionOrList()
@@ -407,9 +421,15 @@ private slots:
         if (!ticked.isEmpty() || !selected.isEmpty()) {
             QTest::mouseClick(find.m_tickAllButton, Qt::LeftButton); // all ticked: untick all
             for (const int row : ticked)
-                find.m_table->item(row, 0)->setCheckState(Qt::Checked);
+                if (row >= 0)
+                    find.m_table->item(row, 0)->setCheckState(Qt::Checked);
             for (const int row : selected)
                 find.m_table->item(row, 1)->setSelected(true);
+        }
+        if (ticked == QList<int>{-1}) {
+            find.m_table->setCurrentCell(selected.first(), 1, QItemSelectionModel::NoUpdate);
+            QTest::keyClick(find.m_table, Qt::Key_Space);
+            find.m_table->clearSelection(); // the picks are the ticks alone now
         }
         QStringList got;
         for (const uint32_t address : find.picked())
