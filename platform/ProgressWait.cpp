@@ -81,6 +81,10 @@ void ProgressWait::SetProgress(int done, int total)
 
 void ProgressWait::ShowDialog()
 {
+    // The timer may be due in the same turn of the loop as the Finish that
+    // ended the wait: a dialog shown then would take a Cancel for nothing.
+    if (!m_running)
+        return;
     m_shownOnce = true;
     m_dialog.show();
 }

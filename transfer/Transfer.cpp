@@ -56,14 +56,20 @@ CTolvoConfigDlg::RunOnDevice(const QString& label,
     // do so inside the connection's own handling of a reply.
     connect(&link, &DeviceConnection::progress, &wait, &ProgressWait::SetProgress,
             Qt::QueuedConnection);
-    connect(&wait, &ProgressWait::canceled, &link, &DeviceConnection::Cancel);
+    // A cancel that comes as the connect ends, before the operation has
+    // started, finds the link idle: it is kept, so that nothing is started.
+    bool cancelled = false;
+    connect(&wait, &ProgressWait::canceled, &link, [&cancelled, &link] {
+        cancelled = true;
+        link.Cancel();
+    });
     for (;;) {
         link.StartConnect(address);
         const DeviceResult connected = AwaitDevice(link, wait);
+        if (cancelled || connected == DEVICE_CANCELLED)
+            return DeviceRun{DEVICE_CANCELLED, false, {}};
         if (connected == DEVICE_OK)
             break;
-        if (connected == DEVICE_CANCELLED)
-            return DeviceRun{DEVICE_CANCELLED, false, {}};
         const Prompt box{LoadResourceString(IDS_CONNECT_FAILED),
                          LoadResourceString(IDS_CONNECT_FAILED_CAPTION),
                          PromptIcon::Error,
