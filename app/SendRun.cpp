@@ -20,9 +20,13 @@ QString Dotted(uint32_t address)
     return QString::fromStdString(FormatDottedAddress(address));
 }
 
-// A CSV field: quoted when it holds a comma, a quote or a line break.
+// A CSV field: quoted when it holds a comma, a quote or a line break. Text
+// from a device that a spreadsheet would take for a formula starts with an
+// apostrophe, which shows it as text.
 QString CsvField(QString text)
 {
+    if (text.contains(QRegularExpression("^[=+\\-@\t\r]")))
+        text.prepend('\'');
     if (!text.contains(QRegularExpression("[,\"\r\n]")))
         return text;
     return '"' + text.replace('"', "\"\"") + '"';

@@ -352,6 +352,20 @@ private slots:
         QTRY_VERIFY(CommandsOf(sim, address, false).contains(WireCommand("set CONFIGURE")));
     }
 
+    // A serial number that a spreadsheet would run as a formula stays text.
+    void reportCellsFromADeviceAreNoFormulas()
+    {
+        const uint32_t address = 0x7F001F01; // 127.0.31.1
+        SimProcess sim({"--set", "SERIALN=-1+2"}, Dotted(address), DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        auto dlg = LoadedWindow(address);
+        SendResultsDlg* results = SendAndWait(*dlg, {address});
+        QVERIFY(results != nullptr);
+        const QStringList lines = QString::fromUtf8(results->run().ReportCsv()).split("\r\n");
+        QVERIFY2(lines[1].startsWith(Dotted(address) + ",'-1+2,verified,changed,"),
+                 qPrintable(lines[1]));
+    }
+
     void contextMenuItemSendsToTheDevicesPickedInFindDevices()
     {
         auto dlg = LoadedWindow(FLEET);
