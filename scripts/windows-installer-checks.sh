@@ -73,11 +73,16 @@ installer_status() {
   return 124
 }
 # Presses a key in the installer's message box: the program's window may
-# have the keyboard.
+# have the keyboard. The box is traced before it is mapped, and the
+# installer's hidden window has the same title: only a mapped window can
+# take the focus (else X refuses with BadMatch), so this waits for one.
 press_in_box() { # key
   local box
-  box=$(xdotool search --name '^Tolvo-S Configuration Utility Setup$' | tail -1)
-  [ -n "$box" ] && timeout 10 xdotool windowfocus --sync "$box" || true
+  for _ in $(seq 100); do
+    box=$(xdotool search --onlyvisible --name '^Tolvo-S Configuration Utility Setup$' 2>/dev/null | tail -1)
+    [ -n "$box" ] && timeout 10 xdotool windowfocus --sync "$box" 2>/dev/null && break
+    sleep 0.2
+  done
   sleep 0.5 # the box takes keys
   xdotool key "$1"
 }
