@@ -49,13 +49,13 @@ SendRow RetriedRow(const SendRow& earlier)
     return row;
 }
 
-// "KEY: "before" to "after"" for each wanted key whose value the device
-// holds otherwise now, the password masked.
-QStringList ChangedLines(const SettingValues& wanted, const DeviceSettings& before,
+// "KEY: "before" to "after"" for each key sent whose value the device holds
+// otherwise now, the password masked.
+QStringList ChangedLines(const SettingValues& sent, const DeviceSettings& before,
                          const DeviceSettings& after)
 {
     QStringList lines;
-    for (const auto& [key, value] : wanted) {
+    for (const auto& [key, value] : sent) {
         const QString was = HeldValue(before, key);
         const QString now = HeldValue(after, key);
         if (now != was)
@@ -198,18 +198,26 @@ void SendRun::TaskDone(std::size_t index)
     } else {
         // Only what the device now holds otherwise counts as changed: a value
         // it did not keep is in the failure, not here.
-        const QStringList changed = ChangedLines(m_wanted, task.before, task.after);
+        // What the apply committed that was not sent (left pending on the
+        // device by an earlier write) changed the device too, unasked.
+        const QStringList unsent = UnsentChangeLines(UnsentChangesOf(task));
+        const SettingValues sent = SentValues(task);
+        const QStringList changed = ChangedLines(sent, task.before, task.after) + unsent;
         row.changes << changed;
         if (!changed.isEmpty())
             row.outcome = DeviceOutcome::Changed;
         else if (row.outcome == DeviceOutcome::Unknown) // an earlier send's values held
             row.outcome = DeviceOutcome::Changed;
-        const QStringList notKept = NotKeptLines(m_wanted, task.after);
-        row.state = notKept.isEmpty() ? SendState::Verified : SendState::Failed;
+        const QStringList notKept = NotKeptLines(sent, task.after);
+        row.state = notKept.isEmpty() && unsent.isEmpty() ? SendState::Verified : SendState::Failed;
+        QStringList failures;
         if (!notKept.isEmpty())
-            row.failure = LoadResourceString(IDS_SEND_NOT_KEPT).arg(notKept.join("; "));
+            failures << LoadResourceString(IDS_SEND_NOT_KEPT).arg(notKept.join("; "));
         else if (task.applyUnconfirmed())
-            row.failure = LoadResourceString(IDS_SEND_APPLY_UNANSWERED);
+            failures << LoadResourceString(IDS_SEND_APPLY_UNANSWERED);
+        if (!unsent.isEmpty())
+            failures << LoadResourceString(IDS_SEND_UNSENT_CHANGED).arg(unsent.join("; "));
+        row.failure = failures.join(' ');
     }
     ++m_done;
     emit rowChanged(m_taskRows[index]);

@@ -174,6 +174,11 @@ inline constexpr const char* MSG_ALL_KEPT = QT_TRANSLATE_NOOP("tolvoctl", "%1 se
 inline constexpr const char* MSG_NOTHING_DIFFERS =
     QT_TRANSLATE_NOOP("tolvoctl", "nothing differs, nothing sent");
 inline constexpr const char* MSG_NOT_KEPT = QT_TRANSLATE_NOOP("tolvoctl", "%1 sent; NOT KEPT: %2");
+// The apply committed values that nobody sent (left pending by an earlier,
+// interrupted write): the device holds what was not asked for.
+inline constexpr const char* MSG_ALSO_CHANGED = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1; BUT THE APPLY ALSO CHANGED what was not sent (a value left pending on the "
+                "device by an earlier write): %2");
 inline constexpr const char* MSG_SCAN_HEADING_ADDRESS = QT_TRANSLATE_NOOP("tolvoctl", "ADDRESS");
 inline constexpr const char* MSG_SCAN_HEADING_SERIAL =
     QT_TRANSLATE_NOOP("tolvoctl", "SERIAL NUMBER");

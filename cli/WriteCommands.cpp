@@ -55,24 +55,36 @@ int WriteResult(Invocation& run, const DeviceTask& task, const Rows& wanted)
     const QJsonArray changes = Changes(wanted, task.before);
     const qsizetype sent =
         task.pushed() ? (run.Given("only-changed") ? changes.size() : wanted.size()) : 0;
-    const auto notKept = Differences(wanted, task.after);
+    // A wanted row that was not sent, and that the apply changed, is an
+    // unsent change, not one the device failed to keep.
+    const SettingValues sentValues = SentValues(task);
+    const auto notKept = Differences(sentValues, task.after);
     QJsonArray rows;
     for (const auto& [key, value] : notKept)
         rows.append(QJsonObject{{"key", key},
                                 {"sent", ShownValue(key, value)},
                                 {"device", ShownValue(key, HeldValue(task.after, key))}});
-    const QStringList lines = NotKeptLines(wanted, task.after);
+    const QStringList lines = NotKeptLines(sentValues, task.after);
+    const std::vector<UnsentChange> unsent = UnsentChangesOf(task);
+    QJsonArray unsentRows;
+    for (const UnsentChange& change : unsent)
+        unsentRows.append(QJsonObject{{"key", change.key},
+                                      {"before", ShownValue(change.key, change.before)},
+                                      {"after", ShownValue(change.key, change.after)}});
     QString line = task.pushed() ? Tr(MSG_ALL_KEPT).arg(Settings(sent)) : Tr(MSG_NOTHING_DIFFERS);
     if (!notKept.isEmpty())
         line = Tr(MSG_NOT_KEPT).arg(Settings(sent), lines.join("; "));
     else if (task.applyUnconfirmed())
         line = Tr(MSG_APPLY_UNANSWERED).arg(line);
+    if (!unsent.empty())
+        line = Tr(MSG_ALSO_CHANGED).arg(line, UnsentChangeLines(unsent).join("; "));
     run.Result(task, line,
                QJsonObject{{"sent", int(sent)},
                            {"changes", changes},
                            {"notKept", rows},
+                           {"unsentChanges", unsentRows},
                            {"applyConfirmed", task.pushed() && !task.applyUnconfirmed()}});
-    if (notKept.isEmpty())
+    if (notKept.isEmpty() && unsent.empty())
         return EXIT_OK;
     --run.succeeded; // reached, but not verified
     return EXIT_DIFFERENT;

@@ -78,6 +78,10 @@ inline constexpr const char* MSG_WHY_OUT_OF_STEP = QT_TRANSLATE_NOOP(
                 "matched to the settings");
 inline constexpr const char* MSG_NOT_KEPT_LINE =
     QT_TRANSLATE_NOOP("tolvoctl", "%1: sent \"%2\", the device holds \"%3\"");
+// A setting that the apply changed though it was not sent: a value that an
+// earlier, interrupted write left pending on the device.
+inline constexpr const char* MSG_UNSENT_CHANGE_LINE =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1: not sent, changed by the apply from \"%2\" to \"%3\"");
 inline constexpr const char* MSG_APPLY_UNANSWERED =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 (the apply command was not answered)");
 

@@ -92,10 +92,12 @@ void DeviceConnection::StartPush(const DeviceSettings& settings, DeviceSettings*
     for (int group = 0; group < static_cast<int>(settings.size()); ++group) {
         for (int index = 0; index < settings[group].count(); ++index) {
             const ConfigParam& row = settings[group].rows[index];
-            if (!IsPushed(row))
-                continue;
-            commands.push_back(SetCommand(row));
-            if (readBack != nullptr)
+            if (IsPushed(row))
+                commands.push_back(SetCommand(row));
+            // The apply commits whatever the device holds pending, sent now or
+            // left by an earlier write that was never applied: every row it
+            // may change is read back.
+            if (readBack != nullptr && (row.flags & PARAM_WRITE) != 0)
                 readRows.push_back(readBack->Find(group, index));
         }
     }
@@ -404,6 +406,22 @@ std::vector<std::string> NotKept(const DeviceSettings& sent, const DeviceSetting
         for (int index = 0; index < sent[group].count(); ++index) {
             const ConfigParam& row = sent[group].rows[index];
             if (IsPushed(row) && readBack.Find(group, index)->value != row.value)
+                keys.push_back(row.key);
+        }
+    }
+    return keys;
+}
+
+std::vector<std::string> UnsentChanges(const DeviceSettings& before, const DeviceSettings& sent,
+                                       const DeviceSettings& readBack)
+{
+    std::vector<std::string> keys;
+    for (int group = 0; group < static_cast<int>(sent.size()); ++group) {
+        for (int index = 0; index < sent[group].count(); ++index) {
+            const ConfigParam& row = sent[group].rows[index];
+            const std::optional<std::string>& was = before.Find(group, index)->value;
+            const std::optional<std::string>& now = readBack.Find(group, index)->value;
+            if ((row.flags & PARAM_WRITE) != 0 && !IsPushed(row) && was && now && was != now)
                 keys.push_back(row.key);
         }
     }

@@ -80,8 +80,10 @@ public:
     // Sends every modified row that holds a value, then the apply command
     // once every set was answered. Sends nothing if any command is too long;
     // DEVICE_APPLY_UNCONFIRMED when the apply command got no answer. With
-    // readBack, then gets every row sent into readBack, to be compared with
-    // what was sent (NotKept); DEVICE_READ_BACK_FAILED when one is not read.
+    // readBack, then gets every writable row into readBack (the apply may
+    // have changed any of them), to be compared with what was sent (NotKept)
+    // and with what the device held before (UnsentChanges);
+    // DEVICE_READ_BACK_FAILED when one is not read.
     void StartPush(const DeviceSettings& settings, DeviceSettings* readBack = nullptr);
     // Sends one command with its zero byte.
     void StartSend(const std::string& command);
@@ -174,6 +176,13 @@ bool IsPushed(const ConfigParam& row);
 bool PushesAnyRow(const DeviceSettings& settings);
 // The keys of the rows a push sent whose value, as read back, differs.
 std::vector<std::string> NotKept(const DeviceSettings& sent, const DeviceSettings& readBack);
+
+// The keys of the writable rows that a push of sent did not send, whose
+// value as read back differs from what the device held before: values that
+// an earlier write left pending on the device and the apply committed.
+// Rows without a value on either side are not compared.
+std::vector<std::string> UnsentChanges(const DeviceSettings& before, const DeviceSettings& sent,
+                                       const DeviceSettings& readBack);
 
 // Reads one reply line: the bytes before the first CR or LF. Bytes after
 // that line end stay in the stream for the next reply.

@@ -4,6 +4,8 @@
 #include "ParamRules.h"
 #include "PasswordMask.h"
 
+#include <algorithm>
+
 QString HeldValue(const DeviceSettings& settings, const QString& key)
 {
     for (const ConfigGroup& group : settings)
@@ -44,27 +46,91 @@ DeviceSettings PushOf(const SettingValues& wanted, const DeviceSettings& before,
     return push;
 }
 
+namespace {
+
+// The writable rows of the table that are not among rows, in table order.
+std::vector<ParamRow> OtherWritableRows(const std::vector<ParamRow>& rows)
+{
+    const DeviceSettings table;
+    std::vector<ParamRow> others;
+    for (int group = 0; group < int(table.size()); ++group)
+        for (int index = 0; index < table[group].count(); ++index)
+            if ((table[group].rows[index].flags & PARAM_WRITE) != 0 &&
+                std::none_of(rows.begin(), rows.end(), [group, index](ParamRow row) {
+                    return row.group == group && row.index == index;
+                }))
+                others.push_back({group, index});
+    return others;
+}
+
+} // namespace
+
 void AddVerifiedWrite(DeviceTask& task, const SettingValues& wanted, bool onlyChanged,
                       const std::vector<ParamRow>& alsoRead)
 {
-    // Only the rows concerned are read: the others are neither compared nor sent.
+    // The rows concerned are read first: a device that holds them all is
+    // sent nothing, and nothing more is read from it.
     std::vector<ParamRow> rows = alsoRead;
     for (const ParamRow row : RowsOf(wanted))
         rows.push_back(row);
     task.ConnectAndRead(task.before, rows);
+    const std::vector<ParamRow> others = OtherWritableRows(rows);
+    task.Then(MSG_DOING_READING, [&task, wanted, onlyChanged, others](DeviceConnection& link) {
+        // (StartFetch reads every row when given none.)
+        if (!others.empty() && PushesAnyRow(PushOf(wanted, task.before, onlyChanged)))
+            link.StartFetch(task.before, others);
+        else
+            task.Skip();
+    });
+    std::vector<ParamRow> readBack = rows;
+    readBack.insert(readBack.end(), others.begin(), others.end());
     task.PushAndReadBack(
         [&task, wanted, onlyChanged]() -> const DeviceSettings& {
             return task.sent = PushOf(wanted, task.before, onlyChanged);
         },
-        rows);
+        readBack);
 }
 
-QStringList NotKeptLines(const SettingValues& wanted, const DeviceSettings& after)
+SettingValues SentValues(const DeviceTask& task)
+{
+    SettingValues sent;
+    if (!task.pushed())
+        return sent;
+    for (const ConfigGroup& group : task.sent)
+        for (const ConfigParam& row : group.rows)
+            if (IsPushed(row))
+                sent.append({QLatin1String(row.key), DeviceTextToWide(*row.value)});
+    return sent;
+}
+
+QStringList NotKeptLines(const SettingValues& sent, const DeviceSettings& after)
 {
     QStringList lines;
-    for (const auto& [key, value] : Differences(wanted, after))
+    for (const auto& [key, value] : Differences(sent, after))
         lines << Tr(MSG_NOT_KEPT_LINE)
                      .arg(key, ShownValue(key, value), ShownValue(key, HeldValue(after, key)));
+    return lines;
+}
+
+std::vector<UnsentChange> UnsentChangesOf(const DeviceTask& task)
+{
+    std::vector<UnsentChange> changes;
+    if (!task.pushed())
+        return changes;
+    for (const std::string& key : UnsentChanges(task.before, task.sent, task.after)) {
+        const QString name = QString::fromStdString(key);
+        changes.push_back({name, HeldValue(task.before, name), HeldValue(task.after, name)});
+    }
+    return changes;
+}
+
+QStringList UnsentChangeLines(const std::vector<UnsentChange>& changes)
+{
+    QStringList lines;
+    for (const UnsentChange& change : changes)
+        lines << Tr(MSG_UNSENT_CHANGE_LINE)
+                     .arg(change.key, ShownValue(change.key, change.before),
+                          ShownValue(change.key, change.after));
     return lines;
 }
 

@@ -29,13 +29,32 @@ DeviceSettings PushOf(const SettingValues& wanted, const DeviceSettings& before,
 // Adds to task the steps that read the wanted rows (and alsoRead) into
 // task.before, push (see PushOf) into task.sent, apply and read back into
 // task.after. A device that already holds every value is sent nothing when
-// onlyChanged.
+// onlyChanged. When something is sent, every other writable row is read
+// before the push and after the apply too: the apply commits whatever the
+// device holds pending, and only so can a change that was not sent be told
+// (UnsentChangeLines).
 void AddVerifiedWrite(DeviceTask& task, const SettingValues& wanted, bool onlyChanged,
                       const std::vector<ParamRow>& alsoRead = {});
 
-// "KEY: sent "X", the device holds "Y"" for each wanted row that the device
-// did not keep, the password's values masked.
-QStringList NotKeptLines(const SettingValues& wanted, const DeviceSettings& after);
+// The rows that a task's push sent, as KEY and VALUE in table order; none
+// when nothing was sent.
+SettingValues SentValues(const DeviceTask& task);
+
+// "KEY: sent "X", the device holds "Y"" for each row sent (SentValues) that
+// the device did not keep, the password's values masked.
+QStringList NotKeptLines(const SettingValues& sent, const DeviceSettings& after);
+
+// A setting that the apply changed though the push did not send it: its
+// key and its values before and after, one character per device byte.
+struct UnsentChange {
+    QString key;
+    QString before;
+    QString after;
+};
+std::vector<UnsentChange> UnsentChangesOf(const DeviceTask& task);
+// "KEY: not sent, changed by the apply from "X" to "Y"" for each, the
+// password's values masked.
+QStringList UnsentChangeLines(const std::vector<UnsentChange>& changes);
 
 // Why a task failed, as a short sentence ("failed while reading: ...").
 QString DeviceFailure(const DeviceTask& task);

@@ -75,6 +75,8 @@ SimDevice::SimDevice(const SimOptions& options, int index, SimLog& log, QObject*
                         "TS-240117-" + QByteArray::number(42 + index).rightJustified(4, '0'));
     for (const auto& [key, value] : options.initialValues)
         m_active.insert(key, value);
+    for (const auto& [key, value] : options.pendingValues)
+        m_pending.insert(key, value);
     connect(&m_server, &QTcpServer::newConnection, this, &SimDevice::TakeNextClient);
 }
 

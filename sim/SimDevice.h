@@ -31,6 +31,9 @@ struct SimOptions {
     ApplyAnswer applyAnswer = ApplyAnswer::Reply;
     bool closeAfterApply = false; // close the connection once the apply is answered
     QList<QPair<QByteArray, QByteArray>> initialValues; // overrides of factory values
+    // Sets held pending from the start, as a write cut before its apply
+    // leaves them: the next apply commits them.
+    QList<QPair<QByteArray, QByteArray>> pendingValues;
     QList<QByteArray> ignoredSets; // keys whose sets are answered but never kept
     int devices = 1;               // devices on consecutive addresses from address
     ChaosOptions chaos;            // misbehave at random, connection by connection

@@ -97,14 +97,16 @@ bool ParseOptions(const QCommandLineParser& parser, SimOptions& options, QString
             return false;
         }
     }
-    for (const QString& assignment : parser.values("set")) {
-        const qsizetype eq = assignment.indexOf('=');
-        if (eq <= 0) {
-            error = "--set takes KEY=VALUE";
-            return false;
+    for (const QString& option : {QStringLiteral("set"), QStringLiteral("pending")}) {
+        auto& values = option == "set" ? options.initialValues : options.pendingValues;
+        for (const QString& assignment : parser.values(option)) {
+            const qsizetype eq = assignment.indexOf('=');
+            if (eq <= 0) {
+                error = QString("--%1 takes KEY=VALUE").arg(option);
+                return false;
+            }
+            values.append({assignment.left(eq).toLatin1(), assignment.mid(eq + 1).toLatin1()});
         }
-        options.initialValues.append(
-            {assignment.left(eq).toLatin1(), assignment.mid(eq + 1).toLatin1()});
     }
     return true;
 }
@@ -129,6 +131,10 @@ int main(int argc, char* argv[])
         {"port", "TCP port to listen on; 0 picks a free one.", "port", "4070"},
         {"log", "Write the log to this file instead of standard output.", "file"},
         {"set", "Start with KEY holding VALUE (repeatable).", "KEY=VALUE"},
+        {"pending",
+         "Start with \"set KEY VALUE\" pending, as a write cut before its apply "
+         "leaves it: the next \"set CONFIGURE\" applies it (repeatable).",
+         "KEY=VALUE"},
         {"crlf", "End replies with CR LF instead of CR."},
         {"close-after", "Close each connection after N replies.", "N"},
         {"silent", "Never reply."},

@@ -58,12 +58,14 @@ private slots:
         QTest::addColumn<QStringList>("changed");
         QTest::addColumn<QList<QByteArray>>("sets");
         QTest::addColumn<int>("connections");
-        // Only the keys given are read, and read back.
+        // Only the keys given are read, unless something is sent: then every
+        // other writable row (21 here) is read before the push, and all 23
+        // are read back, since the apply may change any of them.
         QTest::addColumn<int>("gets");
         const QByteArray channel = R"({"CHANNEL": "3", "SSID": "TolvoNet"})";
         const QList<QByteArray> sent{WireCommand("set CHANNEL 3"), WireCommand("set CONFIGURE")};
         QTest::newRow("one differs") << QStringList() << QStringList() << channel
-                                     << QStringList{"CHANNEL"} << sent << 1 << 3;
+                                     << QStringList{"CHANNEL"} << sent << 1 << 2 + 21 + 23;
         QTest::newRow("nothing differs: not even the apply")
             << QStringList() << QStringList() << QByteArray(R"({"CHANNEL": "6"})") << QStringList()
             << QList<QByteArray>() << 1 << 1;
@@ -72,10 +74,10 @@ private slots:
             << QList<QByteArray>() << 1 << 2;
         QTest::newRow("closed after the apply: read back anew")
             << QStringList{"--close-after-apply"} << QStringList() << channel
-            << QStringList{"CHANNEL"} << sent << 2 << 4;
+            << QStringList{"CHANNEL"} << sent << 2 << 2 + 21 + 23;
         QTest::newRow("apply unanswered: read back anew")
             << QStringList{"--apply-unanswered", "silent"} << QStringList{"--timeout", "1000"}
-            << channel << QStringList{"CHANNEL"} << sent << 2 << 4;
+            << channel << QStringList{"CHANNEL"} << sent << 2 << 2 + 21 + 23;
     }
 
     void onlyWhatDiffersIsSentOnOneConnection()
@@ -98,6 +100,62 @@ private slots:
         QTEST(Commands(sim, "set"), "sets");
         QTEST(int(Commands(sim, "get").size()), "gets");
         QTEST(int(sim.LogLines("# connection").filter("opened").size()), "connections");
+    }
+
+    void whatTheApplyCommittedUnsentIsReported_data()
+    {
+        QTest::addColumn<QString>("pending"); // left on the device by an interrupted write
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("unsent");
+        QTest::addColumn<QString>("said"); // in the device's line
+        QTest::addColumn<QString>("ssid"); // what the device holds after
+        const QByteArray name = R"({"DEVICEID": "Batch7"})";
+        QTest::newRow("an unsent key committed")
+            << "SSID=LeftoverNet" << name << 1 << QStringList{"SSID"}
+            << "SSID: not sent, changed by the apply from \"TolvoNet\" to \"LeftoverNet\""
+            << "LeftoverNet";
+        QTest::newRow("the password committed, masked")
+            << "PASSWORD=Zq9-Pending-55" << name << 1 << QStringList{"PASSWORD"}
+            << "PASSWORD: not sent, changed by the apply from \"********\" to \"********\""
+            << "TolvoNet";
+        QTest::newRow("the key sent overrides what was pending")
+            << "DEVICEID=Other" << name << 0 << QStringList() << "1 setting sent, all kept"
+            << "TolvoNet";
+        QTest::newRow("a pending value equal to the device's changes nothing")
+            << "SSID=TolvoNet" << name << 0 << QStringList() << "1 setting sent, all kept"
+            << "TolvoNet";
+        QTest::newRow("nothing to send: no apply, the pending value stays pending")
+            << "SSID=LeftoverNet" << QByteArray(R"({"DEVICEID": "Tolvo-S"})") << 0 << QStringList()
+            << "nothing differs, nothing sent"
+            << "TolvoNet";
+    }
+
+    void whatTheApplyCommittedUnsentIsReported()
+    {
+        QFETCH(QString, pending);
+        QFETCH(QByteArray, settings);
+        static int row = 0;
+        const QString address = QString("127.0.25.%1").arg(50 + ++row);
+        SimProcess sim({"--pending", pending}, address, DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        const QStringList restore{"restore", address, "-", "--only-changed"};
+        const CliRun run =
+            TolvoctlWithInput(restore + QStringList{"--json"}, SettingsJson(settings));
+        QTEST(run.status, "status");
+        const QJsonObject device = FirstDevice(run);
+        QTEST(Keys(device["unsentChanges"].toArray()), "unsent");
+        QVERIFY(!run.out.contains("Zq9-Pending-55") && !run.err.contains("Zq9-Pending-55"));
+        // The same run as a person reads it: the line names what changed unasked.
+        SimProcess again({"--pending", pending}, address, DEVICE_COMMAND_PORT);
+        sim.Stop();
+        QVERIFY(again.Start());
+        const CliRun shown = TolvoctlWithInput(restore, SettingsJson(settings));
+        QFETCH(QString, said);
+        QVERIFY2(shown.out.contains(said), qPrintable(shown.out));
+        QVERIFY(!shown.out.contains("Zq9-Pending-55") && !shown.err.contains("Zq9-Pending-55"));
+        QFETCH(QString, ssid);
+        QCOMPARE(Tolvoctl({"get", address, "SSID"}).out.trimmed(), "SSID=" + ssid);
     }
 
     void thePasswordIsMaskedOnBothSidesOfItsChange()

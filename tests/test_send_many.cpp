@@ -352,6 +352,32 @@ private slots:
         QTRY_VERIFY(CommandsOf(sim, address, false).contains(WireCommand("set CONFIGURE")));
     }
 
+    // An earlier write left the channel pending; the send's apply commits it.
+    // The device is changed, but not as asked: failed, and saying what changed.
+    void aChangeTheApplyMadeUnaskedFailsTheDevice()
+    {
+        const uint32_t address = 0x7F002001; // 127.0.32.1
+        SimProcess sim({"--pending", "CHANNEL=3"}, Dotted(address), DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        auto dlg = LoadedWindow(address);
+        SendResultsDlg* results = SendAndWait(*dlg, {address});
+        QVERIFY(results != nullptr);
+        QCOMPARE(results->m_summary->text(), QString("0 verified, 0 unchanged, 1 failed"));
+        QCOMPARE(results->run().rows()[0].outcome, DeviceOutcome::Changed);
+        const QString row = RowText(*results, 0);
+        const QString change = "CHANNEL: not sent, changed by the apply from \"6\" to \"3\"";
+        QVERIFY2(row.contains("|failed|changed|"), qPrintable(row));
+        const SendRow& shown = results->run().rows()[0];
+        QVERIFY2(shown.changes.contains(change), qPrintable(row));
+        QVERIFY2(shown.failure.startsWith("Applying also changed what was not sent") &&
+                     shown.failure.contains(change),
+                 qPrintable(row));
+        QVERIFY2(!shown.failure.contains("did not keep"), qPrintable(row)); // it was not sent
+        QString quoted = change;
+        QVERIFY(results->run().ReportCsv().contains(quoted.replace('"', "\"\"").toUtf8()));
+        QVERIFY(!sim.Commands().contains(WireCommand("set CHANNEL 3")));
+    }
+
     // A serial number that a spreadsheet would run as a formula stays text.
     void reportCellsFromADeviceAreNoFormulas()
     {

@@ -764,13 +764,15 @@ private slots:
                          "on the device.\n\nNot sent, the "
                          "device's value matches no item: DHCP mode, Network type, RS232 baud "
                          "rate, RS232 parity, DIRECT stop bits, Port 2 connection."));
-        QCOMPARE(sent.size(), (23 - 6) * 2 + 1); // sets, apply, read-back
+        // The sets, the apply, and every writable row read back: the apply
+        // may change a row left out too (a value left pending on the device).
+        QCOMPARE(sent.size(), (23 - 6) + 1 + 23);
 
         for (const QByteArray& command : sent) {
             for (const char* key : {"RS232 baudrate", "RS232 parity", "PORTCONNECT 2",
                                     "DIRECT stopbits", "DHCP", "NTYPE"}) {
                 QVERIFY2(!command.startsWith(QByteArray("set ") + key), command.constData());
-                QVERIFY2(command != WireCommand(QByteArray("get ") + key), command.constData());
+                QVERIFY(sent.count(WireCommand(QByteArray("get ") + key)) == 1);
             }
             QVERIFY(!command.contains(" -1\r"));
         }
@@ -921,6 +923,13 @@ private slots:
             << QStringList{"--ignore-set", "SSID", "--ignore-set", "PORT 1"} << "Save Failed"
             << "The device applied the settings, but reading them back gave other values for: "
                "SSID."; // PORT 1 is ignored too, but was not changed
+        // The channel is left out (the device's own "11abc" is kept), but an
+        // earlier write left a value pending, which the apply commits.
+        QTest::newRow("a row left out, changed by the apply")
+            << QStringList{"--set", "CHANNEL=11abc", "--pending", "CHANNEL=5"} << "Save Failed"
+            << "The device applied the settings, but applying them also changed settings that "
+               "were not sent, to values that an earlier write had left waiting on the device: "
+               "CHANNEL.";
     }
 
     void saveThatIsNotConfirmedOrNotKeptIsNoSuccess()

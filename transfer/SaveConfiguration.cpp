@@ -26,6 +26,15 @@ QStringList ChangedRows(const DeviceSettings& before, const std::function<QStrin
     return names;
 }
 
+// Keys for a sentence: "SSID, CHANNEL".
+QString KeyList(const std::vector<std::string>& keys)
+{
+    QStringList list;
+    for (const std::string& key : keys)
+        list << QString::fromStdString(key);
+    return list.join(", ");
+}
+
 // The success text: what changed, and which settings the device kept
 // because the pages had no value for them or showed them otherwise.
 QString SavedText(const QStringList& changed, const QStringList& leftOut, const QStringList& kept)
@@ -76,10 +85,15 @@ void CTolvoConfigDlg::SaveConfiguration()
     if (pushed->result == DEVICE_OK) {
         if (const std::vector<std::string> notKept = NotKept(ConfigTable, readBack);
             !notKept.empty()) {
-            QStringList keys;
-            for (const std::string& key : notKept)
-                keys << QString::fromStdString(key);
-            ShowFailure(LoadResourceString(IDS_SAVE_NOT_KEPT).arg(keys.join(", ")),
+            ShowFailure(LoadResourceString(IDS_SAVE_NOT_KEPT).arg(KeyList(notKept)),
+                        IDS_SAVE_FAILED_CAPTION);
+            return;
+        }
+        // A row left out keeps the device's value, unless the apply committed
+        // one that an earlier, interrupted write had left pending.
+        if (const std::vector<std::string> unsent = UnsentChanges(before, ConfigTable, readBack);
+            !unsent.empty()) {
+            ShowFailure(LoadResourceString(IDS_SAVE_UNSENT_CHANGED).arg(KeyList(unsent)),
                         IDS_SAVE_FAILED_CAPTION);
             return;
         }

@@ -125,6 +125,19 @@ def main():
         check("a module that keeps no value fails that host alone, naming the key",
               failed == ["unit20"] and "CHANNEL" in message, "%s %s" % (failed, message))
 
+        # Module 20 holds a power level left pending by an interrupted write
+        # (a setting the playbook does not give); the task's apply commits it.
+        sims.start("last", HOSTS, 1, "--pending", "TRANSPOWER=3")
+        pending = run("--diff", "--limit", "unit20")
+        result = pending.results().get("unit20", {})
+        check("a setting the apply changed unsent fails the host, is changed, and the diff and "
+              "the message name it",
+              pending.stats["unit20"]["failures"] == 1 and result.get("changed") is True and
+              result.get("unsent_changes") == ["TRANSPOWER"] and
+              result.get("diff", {}).get("after", {}).get("TRANSPOWER") == "3" and
+              "TRANSPOWER" in result.get("msg", "") and values(HOSTS)["TRANSPOWER"] == "3",
+              json.dumps(result)[:2000])
+
         sets_before = len(sims.sets())
         invalid = run("-e", json.dumps({"extra_settings": {"CHANNEL": "15"}}))
         message = invalid.results()["unit03"].get("msg", "")

@@ -38,21 +38,31 @@ class ActionModule(TolvoctlAction):
         status, output, stderr = self.tolvoctl(params, arguments, stdin=document)
         if status == 2:
             raise TaskFailed(invalid_settings(stderr), rc=status)
-        result = dict(changed=False, changes=[], applied=False)
+        result = dict(changed=False, changes=[], unsent_changes=[], applied=False)
         device = self.device('restore', status, output, stderr, **result)
         changes = device.get('changes', [])
-        result.update(changed=bool(changes), changes=[row['key'] for row in changes],
+        # Values that an earlier, interrupted write left pending on the module
+        # and this task's apply committed: changed too, though not sent.
+        unsent = device.get('unsentChanges', [])
+        result.update(changed=bool(changes or unsent), changes=[row['key'] for row in changes],
+                      unsent_changes=[row['key'] for row in unsent],
                       applied=device.get('applyConfirmed', False))
-        if self._task.diff and changes:
+        if self._task.diff and (changes or unsent):
             result['diff'] = dict(
-                before=masked(dict((row['key'], row['before']) for row in changes)),
+                before=masked(dict((row['key'], row['before']) for row in changes + unsent)),
                 after=dict((row['key'], CHANGED_MASK if row['key'] == PASSWORD_KEY else row['after'])
-                           for row in changes))
+                           for row in changes + unsent))
         not_kept = device.get('notKept', [])
         if not_kept:
             raise TaskFailed('The module did not keep: ' + ', '.join(
                 '%s (sent "%s", holds "%s")' % (row['key'], shown(row, 'sent'), shown(row, 'device'))
                 for row in not_kept), not_kept=[row['key'] for row in not_kept], rc=status, **result)
+        if unsent:
+            raise TaskFailed('Applying the settings also changed settings that were not sent, to '
+                             'values an earlier write had left pending on the module: ' + ', '.join(
+                                 '%s ("%s" to "%s")' % (row['key'], shown(row, 'before'),
+                                                        shown(row, 'after'))
+                                 for row in unsent), rc=status, **result)
         return result
 
 

@@ -87,6 +87,15 @@ not_kept:
   type: list
   elements: str
   sample: ["CHANNEL"]
+unsent_changes:
+  description: >-
+    The keys that the apply changed though they were not sent: values that an earlier,
+    interrupted write had left pending on the module. The task fails when there are any, and the
+    diff shows them.
+  returned: always
+  type: list
+  elements: str
+  sample: ["SSID"]
 applied:
   description: Whether the module confirmed that it applied the settings (false when nothing was sent, or in check mode).
   returned: success
