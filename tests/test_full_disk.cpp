@@ -124,7 +124,7 @@ QList<Prompt> WindowWrite(const QString& writer, const QString& path, SimProcess
         SendResultsDlg results(nullptr, std::make_unique<SendRun>(std::vector<uint32_t>{NOBODY},
                                                                   SettingValues{{"CHANNEL", "3"}},
                                                                   DEVICE_COMMAND_PORT, 2000, 1));
-        if (!QTest::qWaitFor([&] { return results.m_reportButton->isEnabled(); }))
+        if (!QTest::qWaitFor([&] { return results.m_reportButton->isEnabled(); }, 30000))
             return {};
         PromptScript script;
         results.SaveReport();
