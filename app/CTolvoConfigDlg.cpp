@@ -8,6 +8,7 @@
 #include "IpAddressCtrl.h"
 #include "PageTable.h"
 #include "Profile.h"
+#include "ProfileNotice.h"
 #include "Prompts.h"
 #include "SendRun.h"
 #include "StringIds.h"
@@ -234,7 +235,8 @@ void CTolvoConfigDlg::OnAddressFieldChanged(int field, int value)
     const int shift = 24 - 8 * field;
     const uint32_t octet = static_cast<uint32_t>(std::clamp(value, 0, 255));
     m_deviceAddress = (m_deviceAddress & ~(0xFFu << shift)) | (octet << shift);
-    WriteProfileInt(PROFILE_SECTION, PROFILE_ENTRY, static_cast<int32_t>(m_deviceAddress));
+    NoteProfileWrite(this, WriteProfileInt(PROFILE_SECTION, PROFILE_ENTRY,
+                                           static_cast<int32_t>(m_deviceAddress)));
 }
 
 void CTolvoConfigDlg::OnCommand(int id)

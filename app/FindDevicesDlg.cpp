@@ -6,6 +6,7 @@
 #include "DialogTemplate.h"
 #include "FileChooser.h"
 #include "Profile.h"
+#include "ProfileNotice.h"
 #include "Prompts.h"
 #include "StringIds.h"
 
@@ -146,7 +147,8 @@ void FindDevicesDlg::Search()
         m_rangeEdit->selectAll();
         return;
     }
-    WriteProfileString(PROFILE_SECTION, PROFILE_ENTRY, m_rangeEdit->text().trimmed());
+    NoteProfileWrite(
+        this, WriteProfileString(PROFILE_SECTION, PROFILE_ENTRY, m_rangeEdit->text().trimmed()));
     m_table->setRowCount(0);
     m_chosen.reset();
     m_scan = std::make_unique<DeviceScan>(*addresses, m_port, m_timeoutMs);

@@ -8,6 +8,7 @@
 #include "DialogTemplate.h"
 #include "FindDevicesDlg.h"
 #include "Profile.h"
+#include "ProfileNotice.h"
 #include "StringIds.h"
 
 #include <QAction>
@@ -81,6 +82,7 @@ void CTolvoConfigDlg::UseFoundDevice()
         return;
     m_deviceAddress = *address;
     UpdateData(false);
-    WriteProfileInt(PROFILE_SECTION, PROFILE_ENTRY, static_cast<int32_t>(m_deviceAddress));
+    NoteProfileWrite(this, WriteProfileInt(PROFILE_SECTION, PROFILE_ENTRY,
+                                           static_cast<int32_t>(m_deviceAddress)));
     Control(IDC_LOAD)->setFocus(Qt::OtherFocusReason);
 }

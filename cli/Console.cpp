@@ -1,5 +1,7 @@
 #include "Console.h"
 
+#include <cerrno>
+
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
@@ -59,7 +61,12 @@ qint64 ConsoleWriter::writeData(const char* data, qint64 size)
     if (m_console != nullptr)
         return WriteToConsole(m_console, m_decoder.decode(QByteArrayView(data, size))) ? size : -1;
 #endif
-    const std::size_t written = std::fwrite(data, 1, std::size_t(size), m_stream);
-    std::fflush(m_stream);
-    return written == std::size_t(size) ? size : -1;
+    // The flush too may fail: a full disk under a redirected stream says so there.
+    errno = 0;
+    if (std::fwrite(data, 1, std::size_t(size), m_stream) == std::size_t(size) &&
+        std::fflush(m_stream) == 0)
+        return size;
+    if (m_failure.isEmpty())
+        m_failure = qt_error_string(errno);
+    return -1;
 }

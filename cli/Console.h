@@ -19,6 +19,10 @@ class ConsoleWriter : public QIODevice {
 public:
     explicit ConsoleWriter(std::FILE* stream);
 
+    // Why the first write that failed did (a full disk under a redirected
+    // stdout, say); empty while none did.
+    QString failure() const { return m_failure; }
+
 protected:
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char* data, qint64 size) override;
@@ -26,6 +30,7 @@ protected:
 private:
     std::FILE* m_stream;
     void* m_console = nullptr; // the console's handle, when the stream is one
+    QString m_failure;
     // Keeps a character that a write cut in two until its rest comes.
     QStringDecoder m_decoder{QStringDecoder::Utf8};
 };

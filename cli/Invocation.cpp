@@ -9,11 +9,26 @@
 
 namespace cli {
 
-QTextStream& Out()
+namespace {
+
+ConsoleWriter& OutDevice()
 {
     static ConsoleWriter device(stdout);
-    static QTextStream out(&device);
+    return device;
+}
+
+} // namespace
+
+QTextStream& Out()
+{
+    static QTextStream out(&OutDevice());
     return out;
+}
+
+QString OutputFailure()
+{
+    Out().flush();
+    return OutDevice().failure();
 }
 
 QTextStream& Err()

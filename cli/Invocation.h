@@ -26,6 +26,8 @@ namespace cli {
 
 QTextStream& Out();
 QTextStream& Err();
+// Why something written to stdout did not get there; empty when all did.
+QString OutputFailure();
 
 constexpr int DEFAULT_JOBS = 16;
 // The version of the --json output's schema (docs/json/): raised by any change

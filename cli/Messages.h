@@ -13,7 +13,12 @@ inline constexpr const char* MSG_USAGE = QT_TRANSLATE_NOOP(
 inline constexpr const char* MSG_EXIT_HELP = QT_TRANSLATE_NOOP(
     "tolvoctl", "Exit status: 0 success; 1 differences found or a read-back did not match; 2 a "
                 "malformed argument or file (nothing is sent); 3 a device could not be read or "
-                "written.");
+                "written, or a file or the output could not be written.");
+
+// Output and files that did not reach the disk (the sentence: MSG_CANNOT_WRITE).
+inline constexpr const char* MSG_STANDARD_OUTPUT = QT_TRANSLATE_NOOP("tolvoctl", "standard output");
+inline constexpr const char* MSG_HISTORY_UNCHANGED_WRITTEN =
+    QT_TRANSLATE_NOOP("tolvoctl", "History: nothing changed in the files written, no commit.");
 inline constexpr const char* MSG_HELP_GET = QT_TRANSLATE_NOOP(
     "tolvoctl", "Reads all 25 settings, or the keys named, and prints KEY=VALUE lines (with a "
                 "line \"# ADDRESS\" before each device's when there are several). Values that "

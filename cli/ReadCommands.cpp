@@ -192,7 +192,9 @@ int Backup(Invocation& run)
             task.ok() ? RuleBreaks(task.before, AllRows(task.before)) : QStringList();
         for (const QString& line : breaks)
             Err() << task.addressText() << ": " << line << Qt::endl;
-        QJsonObject object{{"file", targets[i]},
+        // A file is named only where it holds this device's backup now.
+        const bool fileWritten = task.ok() && problems[i].isEmpty();
+        QJsonObject object{{"file", fileWritten ? targets[i] : QString()},
                            {"ruleBreaks", QJsonArray::fromStringList(breaks)}};
         if (!problems[i].isEmpty()) {
             object.insert("fileError", problems[i]);
@@ -224,8 +226,11 @@ int Backup(Invocation& run)
         result.insert("commitError", error); // so that a null commit is not "nothing changed"
         status = EXIT_DEVICE_ERROR;
     } else if (!run.json) {
+        // Where a device failed, what it holds may have changed all the same.
+        const char* unchanged =
+            status == EXIT_OK ? MSG_HISTORY_UNCHANGED : MSG_HISTORY_UNCHANGED_WRITTEN;
         Out() << (commit ? Tr(MSG_HISTORY_COMMITTED).arg(*commit, changes.join("; "))
-                         : Tr(MSG_HISTORY_UNCHANGED))
+                         : Tr(unchanged))
               << Qt::endl;
     }
     return run.Finish(status, result);

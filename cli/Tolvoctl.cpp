@@ -101,7 +101,9 @@ bool ReadCommonOptions(Invocation& run, QString& error)
 
 using namespace cli;
 
-int RunTolvoctl(const QStringList& arguments)
+namespace {
+
+int RunCommand(const QStringList& arguments)
 {
     const QString first = arguments.value(1);
     if (first == "--version" || first == "-v") {
@@ -130,4 +132,17 @@ int RunTolvoctl(const QStringList& arguments)
     if (!ReadCommonOptions(run, error))
         return Usage(error);
     return run.command->run(run);
+}
+
+} // namespace
+
+int RunTolvoctl(const QStringList& arguments)
+{
+    const int status = RunCommand(arguments);
+    // Output redirected to a full disk is lost: the run did not give what it says.
+    const QString failure = OutputFailure();
+    if (failure.isEmpty())
+        return status;
+    Err() << "tolvoctl: " << Tr(MSG_CANNOT_WRITE).arg(Tr(MSG_STANDARD_OUTPUT), failure) << Qt::endl;
+    return status == EXIT_USAGE ? status : EXIT_DEVICE_ERROR;
 }

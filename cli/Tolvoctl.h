@@ -8,7 +8,7 @@
 constexpr int EXIT_OK = 0;
 constexpr int EXIT_DIFFERENT = 1;    // differences found, or a read-back did not match
 constexpr int EXIT_USAGE = 2;        // a malformed argument or file; nothing was sent
-constexpr int EXIT_DEVICE_ERROR = 3; // a device could not be read or written
+constexpr int EXIT_DEVICE_ERROR = 3; // a device not read or written; a file or output not written
 
 // Runs the command line (arguments()[0] is the program); the exit status.
 int RunTolvoctl(const QStringList& arguments);

@@ -2,6 +2,37 @@
 
 #include "CoreMessages.h"
 
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#else
+#include <cerrno>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Asks the system to put the file's bytes on the disk and waits for it: a
+// disk that is full or failing may say so only here. The system's reason
+// when it did not.
+QString SyncToDisk(QFileDevice& file)
+{
+#ifdef Q_OS_WIN
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
+    if (handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle))
+        return {};
+    return qt_error_string(int(GetLastError()));
+#else
+    int status = 0;
+    do
+        status = ::fsync(file.handle());
+    while (status != 0 && errno == EINTR);
+    return status == 0 ? QString() : qt_error_string(errno);
+#endif
+}
+
+} // namespace
+
 StagedFile::StagedFile(const QString& path, QByteArray bytes)
     : m_file(path), m_bytes(std::move(bytes))
 {}
@@ -31,11 +62,18 @@ void StagedFile::WriteTemporary()
 {
     // Owner only: a settings file holds the Wi-Fi password. (On Windows the
     // user's profile is private already; there this sets no more than it can.)
-    if (m_file.open(QIODevice::WriteOnly) &&
-        m_file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
-        m_file.write(m_bytes) == m_bytes.size())
+    // Unbuffered, so that the write itself says when the disk is full: an
+    // error of a buffer's flush is lost before commit(), which would then
+    // put an empty or short file in the place of the old one.
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        !m_file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
+        m_file.write(m_bytes) != m_bytes.size()) {
+        Fail(m_file.errorString());
+    } else if (const QString reason = SyncToDisk(m_file); !reason.isEmpty()) {
+        Fail(reason);
+    } else {
         return;
-    Fail();
+    }
     m_file.cancelWriting();
 }
 
@@ -47,12 +85,12 @@ void StagedFile::Apply(bool keep)
         return;
     }
     if (m_error.isEmpty() && !m_file.commit()) // a failed staging has cancelled already
-        Fail();
+        Fail(m_file.errorString());
 }
 
-void StagedFile::Fail()
+void StagedFile::Fail(const QString& reason)
 {
-    m_error = Tr(MSG_CANNOT_WRITE).arg(m_file.fileName(), m_file.errorString());
+    m_error = Tr(MSG_CANNOT_WRITE).arg(m_file.fileName(), reason);
 }
 
 bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString& error)

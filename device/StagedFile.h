@@ -1,10 +1,14 @@
 // A file written in two steps, so that the slow part of a write can run
 // while the program still waits for other things: Stage puts the bytes in a
-// temporary file beside the path, and Settle then commits it to the path or
-// drops it. The two may run in different threads and in either order; what
-// Settle asks is done once the staging is over. A file never committed
-// leaves nothing behind, and an earlier file at the path stays as it was.
-// The file is readable and writable by its owner only.
+// temporary file beside the path and waits until the disk holds every one of
+// them, and Settle then commits it to the path or drops it. The two may run
+// in different threads and in either order; what Settle asks is done once the
+// staging is over. Only a file whose bytes all reached the disk replaces
+// anything: a full disk or a failed write leaves nothing behind and an
+// earlier file at the path as it was, and error() names the file and gives
+// the system's reason ("No space left on device"). Every file the programs
+// write goes through here. The file is readable and writable by its owner
+// only.
 #pragma once
 
 #include <QByteArray>
@@ -32,7 +36,7 @@ public:
 private:
     void WriteTemporary();
     void Apply(bool keep);
-    void Fail();
+    void Fail(const QString& reason);
 
     QMutex m_mutex;
     QSaveFile m_file;
@@ -44,5 +48,5 @@ private:
 };
 
 // Writes bytes to path so that a failure leaves no file and an earlier file
-// as it was.
+// as it was; error names the file and why.
 bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString& error);

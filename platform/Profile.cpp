@@ -1,6 +1,7 @@
 #include "Profile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -20,6 +21,18 @@ std::unique_ptr<QSettings> OpenProfile()
 QString Key(const QString& section, const QString& entry)
 {
     return section + '/' + entry;
+}
+
+// Writes the entry through to the store and checks that it got there; Qt
+// keeps the earlier file where the write fails.
+bool Store(const QString& section, const QString& entry, const QVariant& value)
+{
+    if (!ProfileRooted())
+        return true;
+    const auto profile = OpenProfile();
+    profile->setValue(Key(section, entry), value);
+    profile->sync();
+    return profile->status() == QSettings::NoError;
 }
 
 } // namespace
@@ -48,10 +61,9 @@ int32_t GetProfileInt(const QString& section, const QString& entry, int32_t defa
     return static_cast<int32_t>(static_cast<uint32_t>(value));
 }
 
-void WriteProfileInt(const QString& section, const QString& entry, int32_t value)
+bool WriteProfileInt(const QString& section, const QString& entry, int32_t value)
 {
-    if (ProfileRooted())
-        OpenProfile()->setValue(Key(section, entry), value);
+    return Store(section, entry, value);
 }
 
 QString GetProfileString(const QString& section, const QString& entry, const QString& defaultValue)
@@ -62,10 +74,14 @@ QString GetProfileString(const QString& section, const QString& entry, const QSt
     return value.typeId() == QMetaType::QString ? value.toString() : defaultValue;
 }
 
-void WriteProfileString(const QString& section, const QString& entry, const QString& value)
+bool WriteProfileString(const QString& section, const QString& entry, const QString& value)
 {
-    if (ProfileRooted())
-        OpenProfile()->setValue(Key(section, entry), value);
+    return Store(section, entry, value);
+}
+
+QString ProfileLocation()
+{
+    return QDir::toNativeSeparators(OpenProfile()->fileName());
 }
 
 void ResetProfileRoot()

@@ -16,10 +16,16 @@
 void SetRegistryKey(const QString& key);
 bool ProfileRooted();
 
+// The writes store the entry at once and say whether the store took it: false
+// when it could not be written (a full disk, a folder or file that cannot be
+// written), the earlier profile then staying as it was.
 int32_t GetProfileInt(const QString& section, const QString& entry, int32_t defaultValue);
-void WriteProfileInt(const QString& section, const QString& entry, int32_t value);
+bool WriteProfileInt(const QString& section, const QString& entry, int32_t value);
 QString GetProfileString(const QString& section, const QString& entry, const QString& defaultValue);
-void WriteProfileString(const QString& section, const QString& entry, const QString& value);
+bool WriteProfileString(const QString& section, const QString& entry, const QString& value);
+// Where the profile is kept, as a person would look for it: its file, or on
+// Windows its registry key.
+QString ProfileLocation();
 
 // Forgets the root (for tests that start the program anew).
 void ResetProfileRoot();

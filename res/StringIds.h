@@ -160,6 +160,10 @@ enum StringId {
     IDS_EXPORT_LEFT_OUT = 550,
     IDS_EXPORT_LOAD_FIRST = 551,
 
+    // The profile that could not be written.
+    IDS_PROFILE_NOT_WRITTEN = 700,
+    IDS_PROFILE_FAILED_CAPTION = 701,
+
     // The pages' checks.
     IDS_NAME_DEVICE_NAME = 300,
     IDS_NAME_SSID = 301,

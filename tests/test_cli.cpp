@@ -421,6 +421,11 @@ private slots:
         QVERIFY(!QFile::exists(Path("new.json")));
         QCOMPARE(QDir(m_dir.path()).entryList({"*.json.*", ".*json*"}, QDir::Files | QDir::Hidden),
                  QStringList()); // no temporary file left either
+        // Its --json entry names no file (not the one it would have written).
+        const CliRun json = Tolvoctl({"backup", "127.0.2.7", "-o", Path("none/"), "--json"});
+        QCOMPARE(json.status, 3);
+        const QJsonValue device = QJsonDocument::fromJson(json.out.toUtf8())["devices"][0];
+        QCOMPARE(device["file"], QJsonValue(QString()));
     }
 
     void twentyDevicesRestoredAtOnceEachKeepTheirOwn()

@@ -63,10 +63,13 @@ QByteArray IcoFile(const QList<QPair<int, QByteArray>>& images)
 }
 
 // Whole or not at all: an interrupted build leaves no truncated icon.
+// Unbuffered, so that a full disk fails the write itself (commit() would
+// lose the error of a buffer's flush and put an empty file in place).
 bool Write(const QString& path, const QByteArray& data)
 {
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+           file.write(data) == data.size() && file.commit();
 }
 
 } // namespace

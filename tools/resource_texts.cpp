@@ -52,7 +52,10 @@ int main(int argc, char* argv[])
                "),\n";
     out += "};\n";
     QSaveFile output(QString::fromLocal8Bit(argv[2]));
-    if (!output.open(QIODevice::WriteOnly) || output.write(out) != out.size() || !output.commit()) {
+    // Unbuffered: a full disk fails the write, rather than an empty file
+    // being committed (commit() loses the error of a buffer's flush).
+    if (!output.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        output.write(out) != out.size() || !output.commit()) {
         std::fprintf(stderr, "resource_texts: cannot write %s\n", argv[2]);
         return 1;
     }

@@ -62,6 +62,9 @@ def main():
         (["get", FIRST, SECOND], {0}),
         (["get", SILENT_ADDRESS, "--timeout", "500"], {3}),
         (["backup", FIRST, "-o", one], {0}),
+        # A device not read, and a file that cannot be written: no file named.
+        (["backup", SILENT_ADDRESS, "-o", str(work / "none"), "--timeout", "500"], {3}),
+        (["backup", FIRST, "-o", str(work / "bad.json" / "under-a-file.json")], {3}),
         (["backup", FIRST, SECOND, "-o", str(work / "folder")], {0}),
         (["check", one], {0}),
         (["check", str(work / "bad.json")], {2}),
