@@ -13,6 +13,8 @@
 #include <QTcpSocket>
 #include <QTextStream>
 
+#include <optional>
+
 #include "SimChaos.h"
 #include "SimLog.h"
 
@@ -32,6 +34,8 @@ struct SimOptions {
     bool closeAfterApply = false; // close the connection once the apply is answered
     QList<QPair<QByteArray, QByteArray>> initialValues; // overrides of factory values
     QList<QByteArray> ignoredSets; // keys whose sets are answered but never kept
+    QList<QByteArray> unknownKeys; // keys the device does not know (older firmware)
+    bool echoSet = false;          // answer "set KEY VALUE" with "OK KEY VALUE"
     int devices = 1;               // devices on consecutive addresses from address
     ChaosOptions chaos;            // misbehave at random, connection by connection
 };
@@ -48,6 +52,8 @@ public:
     bool Start();
 
     static QByteArray Escape(const QByteArray& bytes);
+    // Reverses Escape; nothing when escaped is no such text.
+    static std::optional<QByteArray> Unescape(const QByteArray& escaped);
     static QList<QByteArray> Keys();
 
 signals:
