@@ -77,6 +77,7 @@ void AddOptions(Invocation& run)
     if (name == "restore") {
         parser.addOption({"dry-run", Tr(MSG_OPTION_DRY_RUN)});
         parser.addOption({"only-changed", Tr(MSG_OPTION_ONLY_CHANGED)});
+        parser.addOption({"send-error-replies", Tr(MSG_OPTION_SEND_ERROR_REPLIES)});
     }
     parser.addPositionalArgument("ARGUMENTS", Tr(MSG_ARGUMENTS),
                                  QLatin1String(run.command->synopsis));

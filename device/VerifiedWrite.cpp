@@ -64,7 +64,7 @@ QStringList NotKeptLines(const SettingValues& wanted, const DeviceSettings& afte
     QStringList lines;
     for (const auto& [key, value] : Differences(wanted, after))
         lines << Tr(MSG_NOT_KEPT_LINE)
-                     .arg(key, ShownValue(key, value), ShownValue(key, HeldValue(after, key)));
+                     .arg(key, QuotedValue(key, value), QuotedValue(key, HeldValue(after, key)));
     return lines;
 }
 
