@@ -69,24 +69,22 @@ void MaskAfterPasswordKey(std::string& bytes, std::size_t from)
         bytes.replace(start, end - start, MASKED_VALUE.toStdString());
 }
 
-// Where the value of a set command starts ("set KEY " and the longest key
-// that fits), or the end of the command for any other: no password is
-// looked for in a command's own words.
+// Where the value of a set command starts (after "set KEY " of the longest
+// key that fits, else after "set "), or the end of any other command: no
+// password is looked for in a command's own words.
 std::size_t CommandValueStart(const std::string& bytes)
 {
-    if (bytes.compare(0, 4, "set ") != 0)
-        return bytes.size();
-    std::size_t start = bytes.size();
-    std::size_t longest = 0;
-    for (const ConfigGroup& group : DeviceSettings()) {
-        for (const ConfigParam& row : group.rows) {
-            const std::string head = std::string("set ") + row.key + ' ';
-            if (head.size() > longest && bytes.compare(0, head.size(), head) == 0) {
-                longest = head.size();
-                start = head.size();
-            }
-        }
-    }
+    static const std::vector<std::string> heads = [] {
+        std::vector<std::string> all;
+        for (const ConfigGroup& group : DeviceSettings())
+            for (const ConfigParam& row : group.rows)
+                all.push_back(std::string("set ") + row.key + ' ');
+        return all;
+    }();
+    std::size_t start = bytes.compare(0, 4, "set ") == 0 ? 4 : bytes.size();
+    for (const std::string& head : heads)
+        if (head.size() > start && bytes.compare(0, head.size(), head) == 0)
+            start = head.size();
     return start;
 }
 
