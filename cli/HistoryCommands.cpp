@@ -144,7 +144,8 @@ int History(Invocation& run)
                                 {"changedKeys", QJsonArray::fromStringList(version.changedKeys)}});
         if (!run.json)
             Out() << version.commit << "  " << version.time << "  "
-                  << (version.first ? Tr(MSG_HISTORY_NEW) : version.changedKeys.join(", "))
+                  << (version.first ? Tr(MSG_HISTORY_NEW)
+                                    : EscapedText(version.changedKeys.join(", ")))
                   << Qt::endl;
     }
     if (run.json)

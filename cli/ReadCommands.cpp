@@ -209,7 +209,7 @@ int Backup(Invocation& run)
             if (run.json)
                 run.devices.append(object);
             else
-                Out() << task.addressText() << ": " << problems[i] << Qt::endl;
+                Out() << task.addressText() << ": " << EscapedText(problems[i]) << Qt::endl;
             continue;
         }
         if (history && task.ok()) {

@@ -124,11 +124,6 @@ class TestHostileDevice : public QObject {
         return sets;
     }
 
-    static void AnswerOk(PromptScript& script)
-    {
-        script.Then([](const Prompt&) { return PromptAnswer::Ok; });
-    }
-
 private slots:
     void initTestCase()
     {
@@ -341,6 +336,14 @@ private slots:
         QVERIFY2(restore.out.contains("SSID: sent \"" + ssid + "\", the device holds \"TolvoNet\""),
                  qPrintable(restore.out));
         QVERIFY(ignoring.Commands().contains(WireCommand("set SSID " + Unescape(ssid.toLatin1()))));
+        // Two devices with one such serial number: the second is named.
+        SimProcess twins({"--devices", "2", "--reply", "SERIALN=TS\\x1b[2K"}, "127.0.77.6",
+                         DEVICE_COMMAND_PORT);
+        QVERIFY(twins.Start());
+        const CliRun both = Tolvoctl({"backup", "127.0.77.6", "127.0.77.7", "-o", Path("twins")});
+        QCOMPARE(both.status, 3);
+        QVERIFY2(both.out.contains("another device has the serial number \"TS\\x1b[2K\""),
+                 qPrintable(Visible(both.out)));
     }
 
     // A device that answers a get with an error line: the backup says so
