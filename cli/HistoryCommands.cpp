@@ -68,8 +68,8 @@ QString Shown(const VersionDifference& difference, const std::optional<QString>&
 QString DifferenceLine(const VersionDifference& difference, const QString& fromName,
                        const QString& toName)
 {
-    const QString from = Shown(difference, difference.from);
-    const QString to = Shown(difference, difference.to);
+    const QString from = QuotedValue(difference.key, difference.from.value_or(QString()));
+    const QString to = QuotedValue(difference.key, difference.to.value_or(QString()));
     if (!difference.from)
         return Tr(MSG_VERSIONS_ONLY_TO_LINE).arg(difference.key, fromName, to, toName);
     if (!difference.to)
@@ -144,7 +144,8 @@ int History(Invocation& run)
                                 {"changedKeys", QJsonArray::fromStringList(version.changedKeys)}});
         if (!run.json)
             Out() << version.commit << "  " << version.time << "  "
-                  << (version.first ? Tr(MSG_HISTORY_NEW) : version.changedKeys.join(", "))
+                  << (version.first ? Tr(MSG_HISTORY_NEW)
+                                    : EscapedText(version.changedKeys.join(", ")))
                   << Qt::endl;
     }
     if (run.json)

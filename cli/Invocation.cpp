@@ -181,10 +181,23 @@ QStringList RuleBreaks(const DeviceSettings& values, const std::vector<const Con
         const QString value = Value(values, *row);
         if (const QString problem = ValueProblem(*row, value); !problem.isEmpty())
             breaks << Tr(MSG_RULE_BROKEN)
-                          .arg(QLatin1String(row->key), ShownValue(QLatin1String(row->key), value),
+                          .arg(QLatin1String(row->key), QuotedValue(QLatin1String(row->key), value),
                                problem);
     }
     return breaks;
+}
+
+QStringList ErrorReplies(const SettingValues& values, QStringList* keys)
+{
+    QStringList sentences;
+    for (const auto& [key, value] : values) {
+        if (!IsErrorReply(value))
+            continue;
+        sentences << Tr(MSG_ERROR_REPLY_VALUE).arg(key, QuotedValue(key, value));
+        if (keys != nullptr)
+            *keys << key;
+    }
+    return sentences;
 }
 
 std::vector<const ConfigParam*> AllRows(const DeviceSettings& table)

@@ -190,3 +190,18 @@ inline constexpr const char* MSG_SCAN_HEADING_SERIAL =
 inline constexpr const char* MSG_SCAN_HEADING_FIRMWARE = QT_TRANSLATE_NOOP("tolvoctl", "FIRMWARE");
 inline constexpr const char* MSG_ADDRESSES_ANSWERED =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 of %2 addresses answered.");
+
+// A device's own bytes: error replies stored as values.
+inline constexpr const char* MSG_OPTION_SEND_ERROR_REPLIES = QT_TRANSLATE_NOOP(
+    "tolvoctl", "Send values that are a device's error reply (\"ERROR\" alone or followed by a "
+                "blank, as a device answers a key it does not know), which restore refuses "
+                "otherwise: a backup of a device that lacked a setting holds one.");
+inline constexpr const char* MSG_ERROR_REPLY_KEPT = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1 The file holds it as the device sent it; restore sends it only with "
+                "--send-error-replies.");
+inline constexpr const char* MSG_ERROR_REPLY_CHECKED =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1 A restore sends it only with --send-error-replies.");
+inline constexpr const char* MSG_ERROR_REPLY_NOT_SENT =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1 It is sent only with --send-error-replies.");
+inline constexpr const char* MSG_ERROR_REPLIES_REFUSED =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1 holds a device's error reply as a value; nothing was sent.");

@@ -49,7 +49,7 @@ int Get(Invocation& run)
                 break;
             values.insert(QLatin1String(row->key), Value(task->before, *row));
             if (!run.json)
-                Out() << row->key << '=' << Value(task->before, *row) << Qt::endl;
+                Out() << row->key << '=' << EscapedText(Value(task->before, *row)) << Qt::endl;
         }
         const QStringList breaks = task->ok() ? RuleBreaks(task->before, rows) : QStringList();
         if (!run.json) {
@@ -83,7 +83,9 @@ namespace {
 // commit message and the JSON output, neither of which is translated).
 const QString NEW_FILE = QStringLiteral("new");
 
-// "SERIAL (ADDRESS): KEY, KEY" for each device whose file changed.
+// "SERIAL (ADDRESS): KEY, KEY" for each device whose file changed, the
+// serial number's control bytes escaped: git takes the message as an
+// argument, which a zero byte would cut short.
 QString HistoryMessage(const QStringList& lines)
 {
     return QString("Backup: %1 device(s) changed\n\n%2\n").arg(lines.size()).arg(lines.join('\n'));
@@ -192,10 +194,15 @@ int Backup(Invocation& run)
             task.ok() ? RuleBreaks(task.before, AllRows(task.before)) : QStringList();
         for (const QString& line : breaks)
             Err() << task.addressText() << ": " << line << Qt::endl;
+        QStringList errorKeys;
+        for (const QString& line :
+             task.ok() ? ErrorReplies(files[i].values, &errorKeys) : QStringList())
+            Err() << task.addressText() << ": " << Tr(MSG_ERROR_REPLY_KEPT).arg(line) << Qt::endl;
         // A file is named only where it holds this device's backup now.
         const bool fileWritten = task.ok() && problems[i].isEmpty();
         QJsonObject object{{"file", fileWritten ? targets[i] : QString()},
-                           {"ruleBreaks", QJsonArray::fromStringList(breaks)}};
+                           {"ruleBreaks", QJsonArray::fromStringList(breaks)},
+                           {"errorReplies", QJsonArray::fromStringList(errorKeys)}};
         if (!problems[i].isEmpty()) {
             object.insert("fileError", problems[i]);
             object.insert("address", task.addressText());
@@ -204,7 +211,7 @@ int Backup(Invocation& run)
             if (run.json)
                 run.devices.append(object);
             else
-                Out() << task.addressText() << ": " << problems[i] << Qt::endl;
+                Out() << task.addressText() << ": " << EscapedText(problems[i]) << Qt::endl;
             continue;
         }
         if (history && task.ok()) {
@@ -212,7 +219,7 @@ int Backup(Invocation& run)
             object.insert("changedKeys", QJsonArray::fromStringList(changed[i]));
             if (!changed[i].isEmpty())
                 changes << QString("%1 (%2): %3")
-                               .arg(files[i].serialNumber, task.addressText(),
+                               .arg(EscapedText(files[i].serialNumber), task.addressText(),
                                     changed[i].join(", "));
         }
         run.Result(task, Tr(MSG_SAVED).arg(Settings(files[i].values.size()), targets[i]), object);
@@ -243,15 +250,20 @@ int Check(Invocation& run)
     const QString path = run.positional.first();
     QStringList problems;
     const std::optional<SettingsFile> file = LoadSettingsInput(path, problems);
+    QStringList errorKeys;
+    const QStringList errorReplies = file ? ErrorReplies(file->values, &errorKeys) : QStringList();
     if (run.json) {
         Out() << QJsonDocument(QJsonObject{{"schemaVersion", JSON_SCHEMA_VERSION},
                                            {"command", "check"},
                                            {"file", path},
                                            {"valid", file.has_value()},
-                                           {"problems", QJsonArray::fromStringList(problems)}})
+                                           {"problems", QJsonArray::fromStringList(problems)},
+                                           {"errorReplies", QJsonArray::fromStringList(errorKeys)}})
                      .toJson(QJsonDocument::Indented);
         return file ? EXIT_OK : EXIT_USAGE;
     }
+    for (const QString& line : errorReplies)
+        Err() << InputName(path) << ": " << Tr(MSG_ERROR_REPLY_CHECKED).arg(line) << Qt::endl;
     if (!file) {
         for (const QString& problem : problems)
             Err() << InputName(path) << ": " << problem << Qt::endl;
@@ -288,11 +300,13 @@ int Diff(Invocation& run)
     QJsonArray rows;
     const auto differ = Differences(file->values, task.before);
     for (const auto& [key, value] : differ) {
-        const QString device = ShownValue(key, HeldValue(task.before, key));
-        const QString file = ShownValue(key, value);
-        rows.append(QJsonObject{{"key", key}, {"device", device}, {"file", file}});
+        const QString device = HeldValue(task.before, key);
+        rows.append(QJsonObject{
+            {"key", key}, {"device", ShownValue(key, device)}, {"file", ShownValue(key, value)}});
         if (!run.json)
-            Out() << Tr(MSG_DIFFERS_LINE).arg(key, device, file) << Qt::endl;
+            Out()
+                << Tr(MSG_DIFFERS_LINE).arg(key, QuotedValue(key, device), QuotedValue(key, value))
+                << Qt::endl;
     }
     run.Result(
         task,

@@ -39,8 +39,8 @@ int Scan(Invocation& run)
         if (!run.json)
             Out() << QString("%1  %2  %3")
                          .arg(address, -15)
-                         .arg(device.serialNumber, -20)
-                         .arg(device.firmwareVersion)
+                         .arg(EscapedText(device.serialNumber), -20)
+                         .arg(EscapedText(device.firmwareVersion))
                   << Qt::endl;
     }
     if (run.json) {

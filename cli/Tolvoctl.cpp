@@ -11,8 +11,8 @@ const Command COMMANDS[] = {
     {"check", "check FILE|-", MSG_HELP_CHECK, Check},
     {"diff", "diff ADDRESS FILE | diff FILE FILE   (FILE or SERIAL@VERSION)", MSG_HELP_DIFF, Diff},
     {"history", "history DIR SERIAL", MSG_HELP_HISTORY, History},
-    {"restore", "restore ADDRESS... FILE|- [--dry-run] [--only-changed]", MSG_HELP_RESTORE,
-     Restore},
+    {"restore", "restore ADDRESS... FILE|- [--dry-run] [--only-changed] [--send-error-replies]",
+     MSG_HELP_RESTORE, Restore},
     {"set", "set ADDRESS... KEY=VALUE...", MSG_HELP_SET, Set},
     {"scan", "scan RANGE...", MSG_HELP_SCAN, Scan},
 };
@@ -77,6 +77,7 @@ void AddOptions(Invocation& run)
     if (name == "restore") {
         parser.addOption({"dry-run", Tr(MSG_OPTION_DRY_RUN)});
         parser.addOption({"only-changed", Tr(MSG_OPTION_ONLY_CHANGED)});
+        parser.addOption({"send-error-replies", Tr(MSG_OPTION_SEND_ERROR_REPLIES)});
     }
     parser.addPositionalArgument("ARGUMENTS", Tr(MSG_ARGUMENTS),
                                  QLatin1String(run.command->synopsis));

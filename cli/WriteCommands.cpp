@@ -128,6 +128,14 @@ int Restore(Invocation& run)
     const std::optional<SettingsFile> file = LoadSettingsInput(path, problems);
     if (!file)
         return ReportFileProblems(path, problems);
+    // A backup of a device that did not know a key holds its error reply:
+    // not sent to another device unless asked for.
+    if (const QStringList errors = ErrorReplies(file->values);
+        !errors.isEmpty() && !run.Given("send-error-replies")) {
+        for (const QString& line : errors)
+            Err() << InputName(path) << ": " << Tr(MSG_ERROR_REPLY_NOT_SENT).arg(line) << Qt::endl;
+        return Usage(Tr(MSG_ERROR_REPLIES_REFUSED).arg(InputName(path)));
+    }
     QString error;
     if (!TakeAddresses(run, true, error))
         return Usage(error);

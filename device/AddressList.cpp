@@ -22,7 +22,8 @@ bool ParseRange(const QString& text, std::vector<uint32_t>& out, QString& error)
     uint64_t first = 0;
     uint64_t last = 0;
     uint32_t address = 0;
-    static const QRegularExpression cidr("^([^/]+)/([0-9]{1,2})$");
+    static const QRegularExpression cidr(
+        QRegularExpression::anchoredPattern(QStringLiteral("([^/]+)/([0-9]{1,2})")));
     if (const auto match = cidr.match(text); match.hasMatch()) {
         const int bits = match.captured(2).toInt();
         if (!ParseAddressArgument(match.captured(1), address, error))

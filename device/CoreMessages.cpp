@@ -37,7 +37,9 @@ QString ValueProblem(const ConfigParam& row, const QString& value)
 QString InvalidValue(const ConfigParam& row, const QString& value)
 {
     const QString key = QLatin1String(row.key);
+    if ((row.flags & PARAM_WRITE) != 0 && BreaksFraming(value))
+        return Tr(MSG_VALUE_BREAKS_FRAMING).arg(key, QuotedValue(key, value));
     const QString problem = ValueProblem(row, value);
     return problem.isEmpty() ? problem
-                             : Tr(MSG_VALUE_INVALID).arg(key, ShownValue(key, value), problem);
+                             : Tr(MSG_VALUE_INVALID).arg(key, QuotedValue(key, value), problem);
 }

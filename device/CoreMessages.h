@@ -85,6 +85,15 @@ inline constexpr const char* MSG_UNSENT_CHANGE_LINE =
 inline constexpr const char* MSG_APPLY_UNANSWERED =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 (the apply command was not answered)");
 
+// Values that would break the framing of a command, and a device's error
+// replies taken for values.
+inline constexpr const char* MSG_VALUE_BREAKS_FRAMING = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1: value \"%2\" holds a line break or a zero byte, which would end the "
+                "command early and send the rest as a command of its own; no value may hold one.");
+inline constexpr const char* MSG_ERROR_REPLY_VALUE = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1: value \"%2\" is the error reply a device gives for a key it does not know, "
+                "not a setting.");
+
 // What a row's values may be, as a phrase ("a whole number from 0 to 14").
 QString AllowedValues(const ConfigParam& row);
 
@@ -92,5 +101,6 @@ QString AllowedValues(const ConfigParam& row);
 // is valid.
 QString ValueProblem(const ConfigParam& row, const QString& value);
 // "KEY: value "VALUE" is not valid; allowed: ..." with the password's value
-// masked; empty when value is valid.
+// masked and control bytes escaped (a value that would break the framing
+// of its command says so); empty when value is valid.
 QString InvalidValue(const ConfigParam& row, const QString& value);

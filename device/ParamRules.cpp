@@ -12,7 +12,8 @@ const int32_t connectTarget[] = {0, 1, 2, 3};
 // A decimal number as the device writes one: an optional minus, digits.
 bool ParseDecimal(const QString& text, int64_t& value)
 {
-    static const QRegularExpression decimal("^-?[0-9]{1,10}$");
+    static const QRegularExpression decimal(
+        QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]{1,10}")));
     if (!decimal.match(text).hasMatch())
         return false;
     value = text.toLongLong();
@@ -51,8 +52,10 @@ ValueRule RuleOf(const ConfigParam& row)
 
 std::optional<uint32_t> ParseDottedAddress(const QString& text)
 {
-    static const QRegularExpression quad(
-        "^([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})$");
+    // Anchored at both ends exactly: "$" alone would also match before a
+    // final line feed, and let "10.1.2.3\n" through.
+    static const QRegularExpression quad(QRegularExpression::anchoredPattern(
+        QStringLiteral("([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})")));
     const QRegularExpressionMatch match = quad.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -66,10 +69,24 @@ std::optional<uint32_t> ParseDottedAddress(const QString& text)
     return address;
 }
 
+bool BreaksFraming(const QString& value)
+{
+    return value.contains(u'\r') || value.contains(u'\n') || value.contains(QChar(0));
+}
+
+bool IsErrorReply(const QString& value)
+{
+    static const QString ERROR_WORD = QStringLiteral("ERROR");
+    return value.startsWith(ERROR_WORD) &&
+           (value.size() == ERROR_WORD.size() || value[ERROR_WORD.size()] == u' ');
+}
+
 bool IsValidValue(const ConfigParam& row, const QString& value)
 {
     if ((row.flags & PARAM_WRITE) == 0)
         return true;
+    if (BreaksFraming(value))
+        return false;
     const ValueRule rule = RuleOf(row);
     bool valid = true;
     int64_t number = 0;

@@ -30,6 +30,19 @@ using ValueRule = std::variant<TextRule, AddressRule, RangeRule, std::span<const
 
 ValueRule RuleOf(const ConfigParam& row);
 
+// Whether value holds a CR, an LF or a zero byte: sent, it would end the
+// command early, and the rest would reach the device as a command of its
+// own. No value to be sent may.
+bool BreaksFraming(const QString& value);
+
+// Whether value is of the form of a device's error reply, as the simulator
+// answers a key it does not know ("ERROR unknown key"): the five capital
+// letters ERROR at its start, and either nothing after them or a blank.
+// The wire format defines no error replies, so such a value may be text a
+// device holds; but a backup holding one for a key of an older firmware
+// would restore that text into another device.
+bool IsErrorReply(const QString& value);
+
 // Whether value, as the device would hold it (one character per byte), is a
 // valid value of row. The rows the device only reports (serial number,
 // firmware) take any text.

@@ -1,6 +1,7 @@
 #include "PasswordMask.h"
 
 #include "ConfigTable.h"
+#include "Transcript.h"
 
 const std::string& PasswordKey()
 {
@@ -19,13 +20,26 @@ QString ShownValue(const QString& key, const QString& value)
     return IsPasswordKey(key) && !value.isEmpty() ? MASKED_VALUE : value;
 }
 
+QString QuotedValue(const QString& key, const QString& value)
+{
+    return EscapedText(ShownValue(key, value));
+}
+
+std::string CommandValue(const std::string& command, std::size_t start)
+{
+    if (start >= command.size())
+        return {};
+    const std::size_t last = command.find_last_not_of(std::string("\r\n\0", 3));
+    return last == std::string::npos || last < start ? std::string()
+                                                     : command.substr(start, last + 1 - start);
+}
+
 std::string MaskedCommand(const std::string& bytes)
 {
     const std::string head = "set " + PasswordKey() + ' ';
     if (bytes.compare(0, head.size(), head) != 0)
         return bytes;
-    const std::size_t end = bytes.find_first_of(std::string("\r\n\0", 3), head.size());
-    const std::string tail = end == std::string::npos ? std::string() : bytes.substr(end);
-    const bool empty = end == head.size() || bytes.size() == head.size();
-    return head + (empty ? std::string() : MASKED_VALUE.toStdString()) + tail;
+    const std::string value = CommandValue(bytes, head.size());
+    const std::string tail = bytes.substr(std::min(bytes.size(), head.size() + value.size()));
+    return head + (value.empty() ? std::string() : MASKED_VALUE.toStdString()) + tail;
 }

@@ -2,6 +2,7 @@
 
 #include "CoreMessages.h"
 #include "ParamRules.h"
+#include "Transcript.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -84,7 +85,7 @@ std::optional<SettingsFile> ReadSettingsFile(const QByteArray& json, QStringList
     const DeviceSettings table;
     for (auto it = settings.begin(); it != settings.end(); ++it) {
         if (FindWritableRow(table, it.key()) == nullptr)
-            problems << Tr(MSG_UNKNOWN_SETTING).arg(it.key());
+            problems << Tr(MSG_UNKNOWN_SETTING).arg(EscapedText(it.key()));
         else if (!it.value().isString())
             problems << Tr(MSG_NOT_A_STRING).arg(it.key());
     }

@@ -16,10 +16,17 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 // Bytes as the simulator logs them: CR, LF, NUL, backslash and the other
-// control bytes escaped (\r \n \0 \\ \xNN); the rest one character a byte.
+// control bytes escaped (\r \n \0 \\ \xNN), the C1 range 0x80 to 0x9F too
+// (a terminal may take those as control codes); the rest one character a
+// byte. What every human-readable output shows of a device's bytes, so that
+// they can neither end a line nor move a terminal's cursor.
 QString EscapedBytes(const std::string& bytes);
+// The same for text of one character per device byte (as values are held),
+// or any text: characters past U+00FF are kept as they are.
+QString EscapedText(const QString& text);
 
 class Transcript {
 public:
@@ -49,6 +56,10 @@ private:
         bool password;     // a reply to the password's command
     };
     void Add(const char* tag, std::string bytes, QString text = {}, bool password = false);
+    // Records a value the password has (sent or read).
+    void Learn(const std::string& password);
+    // bytes with every known password from position from on masked.
+    std::string Masked(std::string bytes, std::size_t from) const;
     QString Shown(const Entry& entry) const;
 
     QList<Entry> m_entries;

@@ -108,7 +108,7 @@ QStringList NotKeptLines(const SettingValues& sent, const DeviceSettings& after)
     QStringList lines;
     for (const auto& [key, value] : Differences(sent, after))
         lines << Tr(MSG_NOT_KEPT_LINE)
-                     .arg(key, ShownValue(key, value), ShownValue(key, HeldValue(after, key)));
+                     .arg(key, QuotedValue(key, value), QuotedValue(key, HeldValue(after, key)));
     return lines;
 }
 

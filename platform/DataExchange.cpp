@@ -52,7 +52,8 @@ QString RangeMessage(qint64 low, qint64 high)
 
 bool ParseWholeNumber(const QString& text, int32_t& value)
 {
-    static const QRegularExpression number("^[ \\t]*([+-]?[0-9]+)[ \\t]*$");
+    static const QRegularExpression number(
+        QRegularExpression::anchoredPattern(QStringLiteral("[ \\t]*([+-]?[0-9]+)[ \\t]*")));
     const QRegularExpressionMatch match = number.match(text);
     if (!match.hasMatch())
         return false;

@@ -77,6 +77,8 @@ SimDevice::SimDevice(const SimOptions& options, int index, SimLog& log, QObject*
         m_active.insert(key, value);
     for (const auto& [key, value] : options.pendingValues)
         m_pending.insert(key, value);
+    for (const QByteArray& key : options.unknownKeys)
+        m_active.remove(key);
     connect(&m_server, &QTcpServer::newConnection, this, &SimDevice::TakeNextClient);
 }
 
@@ -109,6 +111,30 @@ QByteArray SimDevice::Escape(const QByteArray& bytes)
             else
                 out += "\\x" +
                        QByteArray::number(static_cast<unsigned char>(c), 16).rightJustified(2, '0');
+        }
+    }
+    return out;
+}
+
+std::optional<QByteArray> SimDevice::Unescape(const QByteArray& escaped)
+{
+    static const QMap<char, char> SINGLE{
+        {'r', '\r'}, {'n', '\n'}, {'t', '\t'}, {'0', '\0'}, {'\\', '\\'}};
+    QByteArray out;
+    for (qsizetype i = 0; i < escaped.size(); ++i) {
+        if (escaped[i] != '\\') {
+            out += escaped[i];
+        } else if (i + 1 < escaped.size() && SINGLE.contains(escaped[i + 1])) {
+            out += SINGLE.value(escaped[++i]);
+        } else if (i + 3 < escaped.size() && escaped[i + 1] == 'x') {
+            bool ok = false;
+            const int byte = escaped.mid(i + 2, 2).toInt(&ok, 16);
+            if (!ok)
+                return std::nullopt;
+            out += char(byte);
+            i += 3;
+        } else {
+            return std::nullopt;
         }
     }
     return out;
@@ -259,7 +285,7 @@ QByteArray SimDevice::Answer(const QByteArray& line)
             return "OK";
         }
         m_pending.insert(key, rest.mid(key.size() + 1));
-        return "OK";
+        return m_options.echoSet ? "OK " + rest : QByteArray("OK");
     }
     return "ERROR unknown command";
 }

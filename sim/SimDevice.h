@@ -13,6 +13,8 @@
 #include <QTcpSocket>
 #include <QTextStream>
 
+#include <optional>
+
 #include "SimChaos.h"
 #include "SimLog.h"
 
@@ -35,6 +37,8 @@ struct SimOptions {
     // leaves them: the next apply commits them.
     QList<QPair<QByteArray, QByteArray>> pendingValues;
     QList<QByteArray> ignoredSets; // keys whose sets are answered but never kept
+    QList<QByteArray> unknownKeys; // keys the device does not know (older firmware)
+    bool echoSet = false;          // answer "set KEY VALUE" with "OK KEY VALUE"
     int devices = 1;               // devices on consecutive addresses from address
     ChaosOptions chaos;            // misbehave at random, connection by connection
 };
@@ -51,6 +55,8 @@ public:
     bool Start();
 
     static QByteArray Escape(const QByteArray& bytes);
+    // Reverses Escape; nothing when escaped is no such text.
+    static std::optional<QByteArray> Unescape(const QByteArray& escaped);
     static QList<QByteArray> Keys();
 
 signals:

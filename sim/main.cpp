@@ -108,6 +108,19 @@ bool ParseOptions(const QCommandLineParser& parser, SimOptions& options, QString
             values.append({assignment.left(eq).toLatin1(), assignment.mid(eq + 1).toLatin1()});
         }
     }
+    for (const QString& assignment : parser.values("reply")) {
+        const qsizetype eq = assignment.indexOf('=');
+        const auto bytes = SimDevice::Unescape(assignment.mid(eq + 1).toLatin1());
+        if (eq <= 0 || !bytes) {
+            error = "--reply takes KEY=BYTES, the bytes escaped as the log writes them "
+                    "(\\r \\n \\0 \\t \\\\ \\xHH)";
+            return false;
+        }
+        options.initialValues.append({assignment.left(eq).toLatin1(), *bytes});
+    }
+    for (const QString& key : parser.values("unknown"))
+        options.unknownKeys.append(key.toLatin1());
+    options.echoSet = parser.isSet("echo-set");
     return true;
 }
 
@@ -149,6 +162,16 @@ int main(int argc, char* argv[])
          "nothing more on any connection).",
          "silent|close|hang"},
         {"close-after-apply", "Answer \"set CONFIGURE\", then close the connection."},
+        {"reply",
+         "Start with KEY holding BYTES, written escaped as the log writes them (\\r \\n \\0 \\t "
+         "\\\\ \\xHH), so that \"get KEY\" is answered with any bytes at all: a zero byte, a line "
+         "end or an ESC inside the reply (repeatable).",
+         "KEY=BYTES"},
+        {"unknown",
+         "Know no setting KEY, as older firmware: \"get KEY\" and \"set KEY ...\" are answered "
+         "\"ERROR unknown key\" (repeatable).",
+         "KEY"},
+        {"echo-set", "Answer \"set KEY VALUE\" with \"OK KEY VALUE\" instead of \"OK\"."},
         {"chaos",
          "Misbehave at random, connection by connection, drawn from SEED: close at a byte, "
          "reset, wait, end lines with CR LF or LF, send an over-long line, a zero or 8-bit "

@@ -191,6 +191,52 @@ private slots:
         QTest::newRow("lines no command asked for")
             << QByteArrayList{"get PASSWORD\r" + nul} << QByteArrayList{"!s3c\r\rret\r\n"}
             << QByteArray("SEND get PASSWORD\\r\\0|STRAY ********\\r\\r********\\r\\n");
+        // A device's own bytes around the password: every occurrence is
+        // masked, whatever stands before, after or inside it.
+        QTest::newRow("a password read that starts with a zero byte")
+            << QByteArrayList{"get PASSWORD\r" + nul, "get SSID\r" + nul}
+            << QByteArrayList{nul + "s3cret-77\r", "s3cret-77\r"}
+            << QByteArray("SEND get PASSWORD\\r\\0|RECV ********\\r|SEND get SSID\\r\\0|"
+                          "RECV ********\\r");
+        QTest::newRow("a password read with a zero byte inside")
+            << QByteArrayList{"get PASSWORD\r" + nul, "get SSID\r" + nul}
+            << QByteArrayList{"ab" + nul + "s3cret\r", "net-s3cret\r"}
+            << QByteArray("SEND get PASSWORD\\r\\0|RECV ********\\r|SEND get SSID\\r\\0|"
+                          "RECV net-********\\r");
+        QTest::newRow("a password sent with a zero byte inside")
+            << QByteArrayList{"set PASSWORD s3c" + nul + "ret\r" + nul} << QByteArrayList{"OK\r"}
+            << QByteArray("SEND set PASSWORD ********\\r\\0|RECV OK\\r");
+        QTest::newRow("a device that echoes the set")
+            << QByteArrayList{"set PASSWORD s3cret-88\r" + nul, "set CONFIGURE\r" + nul}
+            << QByteArrayList{"OK PASSWORD s3cret-88\r", "OK\r"}
+            << QByteArray("SEND set PASSWORD ********\\r\\0|RECV OK PASSWORD ********\\r|"
+                          "SEND set CONFIGURE\\r\\0|RECV OK\\r");
+        QTest::newRow("the password inside the reply to another command, and in another set")
+            << QByteArrayList{"set PASSWORD s3cret\r" + nul, "get SSID\r" + nul,
+                              "set SSID x-s3cret\r" + nul}
+            << QByteArrayList{"OK\r", "\x1b[2Ks3cret" + nul + "s3cret!\r", "OK\r"}
+            << QByteArray("SEND set PASSWORD ********\\r\\0|RECV OK\\r|SEND get SSID\\r\\0|"
+                          "RECV \\x1b[2K********\\0********!\\r|"
+                          "SEND set SSID x-********\\r\\0|RECV OK\\r");
+        // A password of three letters is masked where it is a whole value or
+        // follows its key, but not wherever the letters stand (a transcript
+        // would be useless); an empty one masks nothing.
+        QTest::newRow("a short password")
+            << QByteArrayList{"set PASSWORD ab\r" + nul, "get SSID\r" + nul, "get DEVICEID\r" + nul}
+            << QByteArrayList{"OK PASSWORD ab\r", "lab\r", "ab\r"}
+            << QByteArray("SEND set PASSWORD ********\\r\\0|RECV OK PASSWORD ********\\r|"
+                          "SEND get SSID\\r\\0|RECV lab\\r|SEND get DEVICEID\\r\\0|"
+                          "RECV ********\\r");
+        QTest::newRow("an empty password sent, then replies")
+            << QByteArrayList{"set PASSWORD \r" + nul, "get SSID\r" + nul}
+            << QByteArrayList{"OK\r", "Lab\r"}
+            << QByteArray("SEND set PASSWORD \\r\\0|RECV OK\\r|SEND get SSID\\r\\0|RECV Lab\\r");
+        QTest::newRow("control bytes of the C1 range")
+            << QByteArrayList{"get SSID\r" + nul}
+            << QByteArrayList{"a\x9b"
+                              "31mb\x85\xa0\r"}
+            << QByteArray("SEND get SSID\\r\\0|RECV a\\x9b"
+                          "31mb\\x85\xa0\\r");
     }
 
     void transcriptsEscapeBytesAndMaskThePassword()
@@ -239,6 +285,21 @@ private slots:
                                         << "KEY=VALUE";
         QTest::newRow("text beyond Latin-1") << "DEVICEID=\u03b1"
                                              << "Latin-1";
+        // A line end or zero byte would end the set command early: "$" of
+        // a rule must not match before a final line feed.
+        QTest::newRow("an address ending in a line feed")
+            << "IPADDRESS=10.1.2.3\n"
+            << "IPADDRESS: value \"10.1.2.3\\n\" holds a line break or a zero byte";
+        QTest::newRow("a number ending in a line feed")
+            << "CHANNEL=6\n"
+            << "CHANNEL: value \"6\\n\" holds a line break";
+        QTest::newRow("a list value with a zero byte")
+            << QString("DHCP=1") + QChar(0) << "DHCP: value \"1\\0\" holds a line break";
+        QTest::newRow("a password with a carriage return")
+            << "PASSWORD=ab\rcd"
+            << "PASSWORD: value \"********\" holds a line break";
+        QTest::newRow("a text with an escape sequence") << "SSID=a\x1b[2Kb"
+                                                        << "";
     }
 
     void assignments()
@@ -286,6 +347,14 @@ private slots:
                    "CHANNEL: value \"15\" is not valid; allowed: a whole number from 0 to 14"};
         QTest::newRow("a number, not a string")
             << SettingsJson(R"({"CHANNEL": 6})") << QStringList{"must be a JSON string"};
+        QTest::newRow("values that would break a command's framing, each named")
+            << SettingsJson(
+                   R"({"IPADDRESS": "10.1.2.3\n", "RS232 baudrate": "9600\r", "PORT 1": "5000\u0000"})")
+            << QStringList{"IPADDRESS: value \"10.1.2.3\\n\" holds a line break",
+                           "RS232 baudrate: value \"9600\\r\" holds a line break",
+                           "PORT 1: value \"5000\\0\" holds a line break"};
+        QTest::newRow("a key with an escape sequence")
+            << SettingsJson("{\"X\\u001b[2K\": \"1\"}") << QStringList{"X\\x1b[2K: no setting"};
     }
 
     void settingsFilesAreChecked()

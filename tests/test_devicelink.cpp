@@ -76,6 +76,10 @@ private slots:
             << QStringList{"--address", "127.255.255.250", "--devices", "10"} << "--devices";
         QTest::newRow("no devices") << QStringList{"--devices", "0"} << "--devices";
         QTest::newRow("a setting without a value") << QStringList{"--set", "SSID"} << "--set";
+        QTest::newRow("a reply with a bad escape")
+            << QStringList{"--reply", "SSID=a\\q"} << "--reply takes KEY=BYTES";
+        QTest::newRow("a reply with a cut escape")
+            << QStringList{"--reply", "SSID=a\\x4"} << "--reply takes KEY=BYTES";
         QTest::newRow("an unknown apply mode")
             << QStringList{"--apply-unanswered", "later"} << "silent, close or hang";
         QTest::newRow("a seed that is no number") << QStringList{"--chaos", "x"} << "--chaos";

@@ -146,6 +146,19 @@ def main():
               len(sims.sets()) == sets_before and "CHANNEL" in message and "allowed" in message,
               message)
 
+        sets_before = len(sims.sets())
+        slips = playbook(collections, inventory, report, "--limit", "unit03,unit04",
+                         playbook_file="values.yml", environment=kept)
+        for task, key in (("An empty value", "DEVICEID"), ("A block scalar", "IPADDRESS")):
+            results = slips.task(task)
+            check("%s fails its task before anything is sent, naming the key" % task.lower(),
+                  sorted(results) == ["unit03", "unit04"] and
+                  all(r.get("failed") and key in r.get("msg", "") and not r.get("changed")
+                      for r in results.values()) and len(sims.sets()) == sets_before,
+                  json.dumps(results) + "\n" + "\n".join(sims.sets()[sets_before:]))
+        named = [values(n)["DEVICEID"] for n in (3, 4)]
+        check("no module was named \"null\"", named == ["Unit-03", "Unit-04"], str(named))
+
         for why, options in (("nothing listens", None), ("it never answers", ["--silent"])):
             if options:
                 sims.start("last", HOSTS, 1, *options)

@@ -84,6 +84,11 @@ def wanted_settings(params):
             raise TaskFailed('settings: "%s" is no setting that can be written; the Wi-Fi '
                              'password\'s key is %s. Nothing was sent (its value is not shown).'
                              % (key, PASSWORD_KEY))
+        if value is None:
+            # YAML gives an empty value ("DEVICEID: ") as null, which as text
+            # would be "null": the device would be named so.
+            raise TaskFailed('settings: %s has no value (an empty value in YAML); give its value, '
+                             'in quotes for an empty text (""). Nothing was sent.' % key)
         wanted[key] = setting_text(value)
     return wanted
 

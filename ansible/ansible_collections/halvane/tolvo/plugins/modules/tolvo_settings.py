@@ -30,6 +30,11 @@ options:
     description:
       - The settings, each KEY with its VALUE, the keys as the module names them (C(CHANNEL),
         C(SSID), C(RS232 baudrate), ...). Values are taken as text.
+      - A key without a value (C(DEVICEID:) with nothing after it, which YAML reads as null)
+        fails the task before anything is sent; give an empty text as C("").
+      - A value with a line break or a zero character (a YAML block scalar C(|) ends its text
+        with a line feed) fails every host before anything is sent, naming the key; C(|-)
+        leaves the line feed out.
       - Where a key is also in I(src), this value wins.
       - A C(PASSWORD) given here is treated as I(password); its value is in no result, message,
         diff or log. A key that is C(PASSWORD) in other letters fails the task.
