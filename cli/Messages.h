@@ -180,3 +180,10 @@ inline constexpr const char* MSG_SCAN_HEADING_SERIAL =
 inline constexpr const char* MSG_SCAN_HEADING_FIRMWARE = QT_TRANSLATE_NOOP("tolvoctl", "FIRMWARE");
 inline constexpr const char* MSG_ADDRESSES_ANSWERED =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 of %2 addresses answered.");
+
+// This computer, not a device, stopped a run.
+inline constexpr const char* MSG_RUN_STOPPED = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1 The run stopped: %2 of %3 devices were not tried, and nothing was sent to "
+                "them.");
+inline constexpr const char* MSG_SCAN_STOPPED =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1 The scan stopped: %2 of %3 addresses were not tried.");
