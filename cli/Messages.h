@@ -56,14 +56,17 @@ inline constexpr const char* MSG_OPTION_JSON =
 inline constexpr const char* MSG_OPTION_TIMEOUT =
     QT_TRANSLATE_NOOP("tolvoctl", "Bound on each wait, in ms (default 5000; scan: 1000).");
 inline constexpr const char* MSG_OPTION_JOBS =
-    QT_TRANSLATE_NOOP("tolvoctl", "Devices talked to at once (default 16; scan: 64).");
+    QT_TRANSLATE_NOOP("tolvoctl", "Devices talked to at once (default 16; scan: 64), up to 1000; "
+                                  "fewer where this computer's limit on open files (ulimit -n) "
+                                  "leaves room for fewer.");
 inline constexpr const char* MSG_OPTION_TRACE = QT_TRANSLATE_NOOP(
     "tolvoctl", "Writes each device's exchange to stderr when it ends: every command and reply "
                 "with its time, bytes escaped, the password's value masked.");
 inline constexpr const char* MSG_OPTION_PORT =
     QT_TRANSLATE_NOOP("tolvoctl", "The command service's TCP port (default 4070).");
 inline constexpr const char* MSG_OPTION_HOSTS =
-    QT_TRANSLATE_NOOP("tolvoctl", "Also the addresses in FILE, one a line; # starts a comment.");
+    QT_TRANSLATE_NOOP("tolvoctl", "Also the addresses in FILE, one a line; # starts a comment. "
+                                  "At most 4096 devices in all, and a FILE of at most 1 MiB.");
 inline constexpr const char* MSG_OPTION_OUTPUT =
     QT_TRANSLATE_NOOP("tolvoctl", "The file, or the folder (with several devices, with --history, "
                                   "or when PATH is a folder or ends with a slash).");
