@@ -9,12 +9,12 @@
 #include <sys/resource.h>
 #endif
 
+#ifdef Q_OS_UNIX
 namespace {
 
 // Past this limit the descriptors open are not counted: there is room.
 constexpr long COUNTED_LIMIT = 65536;
 
-#ifdef Q_OS_UNIX
 long OpenDescriptors(long limit)
 {
     long open = 0;
@@ -22,9 +22,9 @@ long OpenDescriptors(long limit)
         open += fcntl(fd, F_GETFD) != -1 ? 1 : 0;
     return open;
 }
-#endif
 
 } // namespace
+#endif
 
 void RaiseOpenFileLimit()
 {

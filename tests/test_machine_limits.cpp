@@ -26,6 +26,12 @@
 
 namespace {
 
+QByteArray SettingsJson(const QByteArray& settings)
+{
+    return R"({"format": "tolvo-s-settings", "version": 1, "settings": )" + settings + "}";
+}
+
+#ifdef Q_OS_UNIX
 QString Serial(int device)
 {
     return QString("TS-240117-%1").arg(42 + device, 4, 10, QChar('0'));
@@ -41,11 +47,6 @@ QJsonObject Json(const CliRun& run)
     return QJsonDocument::fromJson(run.out.toUtf8()).object();
 }
 
-QByteArray SettingsJson(const QByteArray& settings)
-{
-    return R"({"format": "tolvo-s-settings", "version": 1, "settings": )" + settings + "}";
-}
-
 // Whether a device listens at address (a simulator of many is up once its
 // last one is).
 bool Listening(const QString& address)
@@ -59,7 +60,6 @@ bool Listening(const QString& address)
         10000);
 }
 
-#ifdef Q_OS_UNIX
 // Every descriptor this process may still open, taken (as a crowded process
 // has them), until Release. The limit is lowered first so that few are taken.
 class DescriptorsTaken {
