@@ -2,6 +2,7 @@
 
 #include "AddressList.h"
 #include "CTolvoConfigDlg.h"
+#include "CoreMessages.h"
 #include "DeviceScan.h"
 #include "DialogTemplate.h"
 #include "FileChooser.h"
@@ -295,9 +296,13 @@ void FindDevicesDlg::ShowProgress(int done, int total)
 void FindDevicesDlg::SearchEnded()
 {
     const int found = m_table->rowCount();
-    SetStatus(m_scan->cancelled()
-                  ? LoadResourceString(IDS_FIND_STOPPED).arg(found).arg(m_progress->value())
-                  : LoadResourceString(IDS_FIND_DONE).arg(found).arg(m_scan->total()));
+    if (m_scan->outOfConnections()) // this computer's limit, not the addresses' silence
+        SetStatus(OutOfConnections() + ' ' +
+                  LoadResourceString(IDS_FIND_STOPPED).arg(found).arg(m_scan->tried()));
+    else
+        SetStatus(m_scan->cancelled()
+                      ? LoadResourceString(IDS_FIND_STOPPED).arg(found).arg(m_progress->value())
+                      : LoadResourceString(IDS_FIND_DONE).arg(found).arg(m_scan->total()));
     m_searchButton->setEnabled(true);
     m_cancelButton->setEnabled(false);
     if (found > 0)

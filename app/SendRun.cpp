@@ -236,7 +236,9 @@ void SendRun::RunEnded()
         if (m_runner->WasStarted(index))
             continue;
         row.state = SendState::NotStarted;
-        row.failure = LoadResourceString(IDS_SEND_NOT_STARTED_NOTE);
+        // Stopped by this computer's limit, not by Cancel: it says so.
+        row.failure = m_runner->outOfConnections() ? Tr(MSG_NOT_TRIED) + ' ' + OutOfConnections()
+                                                   : LoadResourceString(IDS_SEND_NOT_STARTED_NOTE);
         emit rowChanged(m_taskRows[index]);
     }
     emit finished();

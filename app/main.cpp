@@ -1,6 +1,7 @@
 // The Tolvo-S configuration utility.
 #include "CTolvoConfigApp.h"
 #include "CTolvoConfigDlg.h"
+#include "OpenFileLimit.h"
 #include "Translations.h"
 
 #include <QApplication>
@@ -9,6 +10,8 @@
 
 int main(int argc, char* argv[])
 {
+    // Room for many devices at once (sending to many, Find Devices).
+    RaiseOpenFileLimit();
     QApplication qtApp(argc, argv);
     // Named after the executable, as the profile and the message captions are.
     QApplication::setApplicationName(

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace cli {
 namespace {
@@ -33,7 +34,26 @@ QJsonObject Device(const QByteArray& text)
     return QJsonDocument::fromJson(text).object().value("device").toObject();
 }
 
+// The git variables that git is given: who makes a commit, and where git's
+// own programs are. (Windows' variable names know no case.)
+bool KeptGitVariable(const QString& name)
+{
+    static const QRegularExpression kept(
+        "^(GIT_(AUTHOR|COMMITTER)_(NAME|EMAIL|DATE)|GIT_EXEC_PATH)$",
+        QRegularExpression::CaseInsensitiveOption);
+    return kept.match(name).hasMatch();
+}
+
 } // namespace
+
+QProcessEnvironment GitEnvironment(const QProcessEnvironment& inherited)
+{
+    QProcessEnvironment environment = inherited;
+    for (const QString& name : inherited.keys())
+        if (name.startsWith("GIT_", Qt::CaseInsensitive) && !KeptGitVariable(name))
+            environment.remove(name);
+    return environment;
+}
 
 QStringList ChangedKeys(const QByteArray& before, const QByteArray& after)
 {
@@ -62,7 +82,8 @@ bool SameSettings(const QByteArray& before, const QByteArray& after)
 }
 
 HistoryFolder::HistoryFolder(QString folder)
-    : m_folder(std::move(folder)), m_environment(QProcessEnvironment::systemEnvironment())
+    : m_folder(std::move(folder)),
+      m_environment(GitEnvironment(QProcessEnvironment::systemEnvironment()))
 {
     // File names are names, never patterns.
     m_environment.insert("GIT_LITERAL_PATHSPECS", "1");
@@ -206,18 +227,32 @@ std::optional<QString> HistoryFolder::Commit(const QStringList& files, const QSt
     QString unused;
     if (Git(QStringList{"diff", "--cached", "--quiet", "--"} + files, unused))
         return std::nullopt; // none of them differs from the last commit
-    // A commit needs a name; where the user has set none, tolvoctl's own.
-    if (Git({"config", "user.email"}, unused).value_or(QByteArray()).trimmed().isEmpty()) {
-        for (const QString& who : {QStringLiteral("AUTHOR"), QStringLiteral("COMMITTER")}) {
-            m_environment.insert("GIT_" + who + "_NAME", TOLVOCTL_NAME);
-            m_environment.insert("GIT_" + who + "_EMAIL", TOLVOCTL_EMAIL);
-        }
-    }
+    FillInIdentity();
     // Only these files: whatever else the user has staged stays staged.
     if (!Git(QStringList{"commit", "-q", "--only", "-m", message, "--"} + files, error))
         return std::nullopt;
     const auto id = Git({"rev-parse", "--short", "HEAD"}, error);
     return id ? std::optional(QString::fromLatin1(id->trimmed())) : std::nullopt;
+}
+
+void HistoryFolder::FillInIdentity()
+{
+    // A commit needs a name; where the user has set no address for git,
+    // tolvoctl's own, but never in place of what the user's environment or
+    // configuration gives.
+    QString unused;
+    const auto configured = [&](const char* key) {
+        return !Git({"config", key}, unused).value_or(QByteArray()).trimmed().isEmpty();
+    };
+    if (configured("user.email"))
+        return;
+    const bool name = configured("user.name");
+    for (const QString& who : {QStringLiteral("AUTHOR"), QStringLiteral("COMMITTER")}) {
+        if (!name && !m_environment.contains("GIT_" + who + "_NAME"))
+            m_environment.insert("GIT_" + who + "_NAME", TOLVOCTL_NAME);
+        if (!m_environment.contains("EMAIL") && !m_environment.contains("GIT_" + who + "_EMAIL"))
+            m_environment.insert("GIT_" + who + "_EMAIL", TOLVOCTL_EMAIL);
+    }
 }
 
 std::optional<QByteArray> HistoryFolder::Blob(const QString& commit, const QString& file,

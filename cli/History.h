@@ -25,6 +25,14 @@ QStringList ChangedKeys(const QByteArray& before, const QByteArray& after);
 // times aside).
 bool SameSettings(const QByteArray& before, const QByteArray& after);
 
+// The environment git runs in: the inherited one without any variable of
+// git's that points it at another repository, work tree, index, object
+// store or configuration, or changes how it reads them (GIT_DIR,
+// GIT_INDEX_FILE, GIT_CONFIG_GLOBAL, GIT_CEILING_DIRECTORIES and every other
+// GIT_ variable, as hooks and CI steps set them); who makes a commit
+// (GIT_AUTHOR_*, GIT_COMMITTER_*, EMAIL), HOME, PATH and the locale stay.
+QProcessEnvironment GitEnvironment(const QProcessEnvironment& inherited);
+
 struct FileVersion {
     QString commit;
     QString time;            // ISO 8601, the commit's
@@ -70,6 +78,8 @@ private:
                                   Output output = Output::Report,
                                   const QByteArray& input = {}) const;
     bool HasCommit() const;
+    // Gives a commit tolvoctl's name and address where the user gives none.
+    void FillInIdentity();
     std::optional<QByteArray> Blob(const QString& commit, const QString& file, QString& error);
 
     QString m_folder;

@@ -48,7 +48,7 @@ void ShowProgress(std::size_t done, std::size_t total)
     Err() << '\r' << Tr(MSG_PROGRESS).arg(done).arg(total) << Qt::flush;
 }
 
-void RunTasks(DeviceTasks& tasks, int jobs, bool showProgress)
+bool RunTasks(DeviceTasks& tasks, int jobs, bool showProgress)
 {
     QEventLoop loop;
     TaskRunner runner(tasks, jobs);
@@ -59,12 +59,22 @@ void RunTasks(DeviceTasks& tasks, int jobs, bool showProgress)
     QObject::connect(&runner, &TaskRunner::taskDone, &loop, report);
     QObject::connect(&runner, &TaskRunner::finished, &loop, &QEventLoop::quit);
     if (tasks.empty())
-        return;
+        return true;
     report();
     runner.Start();
     loop.exec();
     if (showProgress)
         Err() << Qt::endl;
+    if (!runner.outOfConnections())
+        return true;
+    // Not the devices' fault, and no device's result: the run as a whole failed.
+    Err() << "tolvoctl: "
+          << Tr(MSG_RUN_STOPPED)
+                 .arg(OutOfConnections())
+                 .arg(tasks.size() - runner.finishedCount())
+                 .arg(tasks.size())
+          << Qt::endl;
+    return false;
 }
 
 void AddDeviceOutcome(QJsonObject& object, const DeviceTask& task)
@@ -93,7 +103,7 @@ DeviceTasks Invocation::MakeTasks() const
     return tasks;
 }
 
-void Invocation::Run(DeviceTasks& tasks) const
+bool Invocation::Run(DeviceTasks& tasks) const
 {
     if (trace) {
         // Each device's transcript in one piece, as its task ends.
@@ -105,7 +115,7 @@ void Invocation::Run(DeviceTasks& tasks) const
             });
         }
     }
-    RunTasks(tasks, jobs, IsConsole(stderr) && !trace);
+    return RunTasks(tasks, jobs, IsConsole(stderr) && !trace);
 }
 
 int Usage(const QString& error)
@@ -142,6 +152,10 @@ bool TakeAddresses(Invocation& run, bool allPositional, QString& error)
     run.positional = rest;
     if (run.Given("hosts") && !ReadHostsFile(run.parser.value("hosts"), run.addresses, error))
         return false;
+    if (run.addresses.size() > std::size_t(MAX_DEVICE_ADDRESSES)) {
+        error = Tr(MSG_TOO_MANY_ADDRESSES).arg(MAX_DEVICE_ADDRESSES);
+        return false;
+    }
     if (run.addresses.empty()) {
         error = Tr(MSG_NO_ADDRESS);
         return false;
@@ -158,7 +172,7 @@ std::optional<SettingsFile> LoadSettingsInput(const QString& path, QStringList& 
         problems << Tr(MSG_CANNOT_READ).arg(Tr(MSG_STANDARD_INPUT), in.errorString());
         return std::nullopt;
     }
-    return ReadSettingsFile(in.readAll(), problems);
+    return ReadSettingsFile(in, Tr(MSG_STANDARD_INPUT), problems);
 }
 
 QString InputName(const QString& path)

@@ -48,8 +48,11 @@ QString Settings(qsizetype count);
 // "n of m devices" over the last such line on stderr.
 void ShowProgress(std::size_t done, std::size_t total);
 // Runs every task, at most jobs at once, in one thread, until all are done.
-// When showProgress, "n of m devices" is kept up to date on stderr.
-void RunTasks(DeviceTasks& tasks, int jobs, bool showProgress);
+// When showProgress, "n of m devices" is kept up to date on stderr. False,
+// said on stderr, when the run stopped because this computer could not
+// open another connection: the tasks not started then have no result, and
+// the command ends with EXIT_DEVICE_ERROR and no report.
+[[nodiscard]] bool RunTasks(DeviceTasks& tasks, int jobs, bool showProgress);
 QString Value(const DeviceSettings& settings, const ConfigParam& row);
 
 // A device's address and outcome in its --json object: ok; when not, the
@@ -75,7 +78,8 @@ struct Invocation {
     bool Given(const QString& name) const { return defined.contains(name) && parser.isSet(name); }
 
     DeviceTasks MakeTasks() const;
-    void Run(DeviceTasks& tasks) const;
+    // RunTasks with the invocation's jobs (and --trace).
+    [[nodiscard]] bool Run(DeviceTasks& tasks) const;
 
     // One device's result: a line on stdout, or an object for --json.
     void Result(const DeviceTask& task, const QString& line, QJsonObject object = {})

@@ -61,14 +61,17 @@ inline constexpr const char* MSG_OPTION_JSON =
 inline constexpr const char* MSG_OPTION_TIMEOUT =
     QT_TRANSLATE_NOOP("tolvoctl", "Bound on each wait, in ms (default 5000; scan: 1000).");
 inline constexpr const char* MSG_OPTION_JOBS =
-    QT_TRANSLATE_NOOP("tolvoctl", "Devices talked to at once (default 16; scan: 64).");
+    QT_TRANSLATE_NOOP("tolvoctl", "Devices talked to at once (default 16; scan: 64), up to 1000; "
+                                  "fewer where this computer's limit on open files (ulimit -n) "
+                                  "leaves room for fewer.");
 inline constexpr const char* MSG_OPTION_TRACE = QT_TRANSLATE_NOOP(
     "tolvoctl", "Writes each device's exchange to stderr when it ends: every command and reply "
                 "with its time, bytes escaped, the password's value masked.");
 inline constexpr const char* MSG_OPTION_PORT =
     QT_TRANSLATE_NOOP("tolvoctl", "The command service's TCP port (default 4070).");
 inline constexpr const char* MSG_OPTION_HOSTS =
-    QT_TRANSLATE_NOOP("tolvoctl", "Also the addresses in FILE, one a line; # starts a comment.");
+    QT_TRANSLATE_NOOP("tolvoctl", "Also the addresses in FILE, one a line; # starts a comment. "
+                                  "At most 4096 devices in all, and a FILE of at most 1 MiB.");
 inline constexpr const char* MSG_OPTION_OUTPUT =
     QT_TRANSLATE_NOOP("tolvoctl", "The file, or the folder (with several devices, with --history, "
                                   "or when PATH is a folder or ends with a slash).");
@@ -205,3 +208,9 @@ inline constexpr const char* MSG_ERROR_REPLY_NOT_SENT =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 It is sent only with --send-error-replies.");
 inline constexpr const char* MSG_ERROR_REPLIES_REFUSED =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 holds a device's error reply as a value; nothing was sent.");
+// This computer, not a device, stopped a run.
+inline constexpr const char* MSG_RUN_STOPPED = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1 The run stopped: %2 of %3 devices were not tried, and nothing was sent to "
+                "them.");
+inline constexpr const char* MSG_SCAN_STOPPED =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1 The scan stopped: %2 of %3 addresses were not tried.");

@@ -39,7 +39,8 @@ int Get(Invocation& run)
     DeviceTasks tasks = run.MakeTasks();
     for (auto& task : tasks)
         task->ConnectAndRead(task->before, only);
-    run.Run(tasks);
+    if (!run.Run(tasks))
+        return EXIT_DEVICE_ERROR;
     for (const auto& task : tasks) {
         QJsonObject values;
         if (task->ok() && !run.json && tasks.size() > 1)
@@ -180,7 +181,8 @@ int Backup(Invocation& run)
                 writes.Failed(i);
         });
     }
-    run.Run(tasks);
+    if (!run.Run(tasks))
+        return EXIT_DEVICE_ERROR;
     const std::vector<QString> problems = writes.Finish();
 
     int status = EXIT_OK;
@@ -291,7 +293,8 @@ int Diff(Invocation& run)
         return ReportFileProblems(path, problems);
     DeviceTasks tasks = run.MakeTasks();
     tasks.front()->ConnectAndRead(tasks.front()->before);
-    run.Run(tasks);
+    if (!run.Run(tasks))
+        return EXIT_DEVICE_ERROR;
     const DeviceTask& task = *tasks.front();
     if (!task.ok()) {
         run.Result(task, {});

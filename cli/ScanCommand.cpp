@@ -23,6 +23,16 @@ int Scan(Invocation& run)
     scan.Run();
     if (IsConsole(stderr))
         Err() << Qt::endl;
+    if (scan.outOfConnections()) {
+        // The addresses not tried are no answer of theirs: no list at all.
+        Err() << "tolvoctl: "
+              << Tr(MSG_SCAN_STOPPED)
+                     .arg(OutOfConnections())
+                     .arg(scan.total() - scan.tried())
+                     .arg(scan.total())
+              << Qt::endl;
+        return EXIT_DEVICE_ERROR;
+    }
 
     QJsonArray found;
     if (!run.json)

@@ -108,7 +108,8 @@ int SendAndVerify(Invocation& run, const Rows& wanted)
             AddVerifiedWrite(*task, wanted, onlyChanged);
         // (a dry run of every row has nothing to learn from the device)
     }
-    run.Run(tasks);
+    if (!run.Run(tasks))
+        return EXIT_DEVICE_ERROR;
     int status = EXIT_OK;
     for (const auto& task : tasks) {
         const int outcome =

@@ -1,5 +1,6 @@
 #include "AddressList.h"
 
+#include "BoundedRead.h"
 #include "CoreMessages.h"
 #include "ParamRules.h"
 
@@ -72,6 +73,10 @@ bool ParseHostsText(const QString& text, const QString& where, std::vector<uint3
             error = Tr(MSG_FILE_LINE).arg(where).arg(index + 1).arg(error);
             return false;
         }
+        if (out.size() == std::size_t(MAX_DEVICE_ADDRESSES)) {
+            error = Tr(MSG_TOO_MANY_ADDRESSES).arg(MAX_DEVICE_ADDRESSES);
+            return false;
+        }
         out.push_back(address);
     }
     return true;
@@ -80,11 +85,22 @@ bool ParseHostsText(const QString& text, const QString& where, std::vector<uint3
 bool ReadHostsFile(const QString& path, std::vector<uint32_t>& out, QString& error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    bool tooLarge = false;
+    const std::optional<QByteArray> text = file.open(QIODevice::ReadOnly | QIODevice::Text)
+                                               ? ReadAtMost(file, MAX_HOSTS_FILE_BYTES, tooLarge)
+                                               : std::nullopt;
+    if (tooLarge) {
+        error = Tr(MSG_HOSTS_FILE_TOO_LARGE)
+                    .arg(path)
+                    .arg(MAX_HOSTS_FILE_BYTES / 1024)
+                    .arg(MAX_DEVICE_ADDRESSES);
+        return false;
+    }
+    if (!text) {
         error = Tr(MSG_CANNOT_READ).arg(path, file.errorString());
         return false;
     }
-    return ParseHostsText(QString::fromUtf8(file.readAll()), path, out, error);
+    return ParseHostsText(QString::fromUtf8(*text), path, out, error);
 }
 
 bool ParseAssignment(const QString& text, Assignment& out, QString& error)

@@ -9,6 +9,8 @@
 
 // The most addresses that one scan may try.
 constexpr int MAX_SCAN_ADDRESSES = 4096;
+// The most devices that one command or list takes (each costs some 13 KB).
+constexpr int MAX_DEVICE_ADDRESSES = MAX_SCAN_ADDRESSES;
 
 // One address; false with error set when it is none.
 bool ParseAddressArgument(const QString& text, uint32_t& address, QString& error);
@@ -19,9 +21,10 @@ bool ParseRange(const QString& text, std::vector<uint32_t>& out, QString& error)
 
 // One address a line; blank lines and "#" comments are skipped. A line that
 // is no address is named by where (the file's name, or what the text is
-// called) and its number.
+// called) and its number. At most MAX_DEVICE_ADDRESSES in all.
 bool ParseHostsText(const QString& text, const QString& where, std::vector<uint32_t>& out,
                     QString& error);
+// The same for a file of at most MAX_HOSTS_FILE_BYTES.
 bool ReadHostsFile(const QString& path, std::vector<uint32_t>& out, QString& error);
 
 struct Assignment {

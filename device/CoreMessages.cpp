@@ -1,5 +1,6 @@
 #include "CoreMessages.h"
 
+#include "OpenFileLimit.h"
 #include "ParamRules.h"
 #include "PasswordMask.h"
 
@@ -42,4 +43,11 @@ QString InvalidValue(const ConfigParam& row, const QString& value)
     const QString problem = ValueProblem(row, value);
     return problem.isEmpty() ? problem
                              : Tr(MSG_VALUE_INVALID).arg(key, QuotedValue(key, value), problem);
+}
+
+QString OutOfConnections()
+{
+    const long limit = OpenFileLimit();
+    return limit == 0 ? Tr(MSG_OUT_OF_CONNECTIONS)
+                      : Tr(MSG_OUT_OF_CONNECTIONS) + ' ' + Tr(MSG_OPEN_FILE_LIMIT).arg(limit);
 }

@@ -93,6 +93,22 @@ inline constexpr const char* MSG_VALUE_BREAKS_FRAMING = QT_TRANSLATE_NOOP(
 inline constexpr const char* MSG_ERROR_REPLY_VALUE = QT_TRANSLATE_NOOP(
     "tolvoctl", "%1: value \"%2\" is the error reply a device gives for a key it does not know, "
                 "not a setting.");
+// When this computer, not a device, keeps a connection from being made.
+inline constexpr const char* MSG_OUT_OF_CONNECTIONS = QT_TRANSLATE_NOOP(
+    "tolvoctl", "This computer could not open another connection: it has too many files and "
+                "connections open.");
+inline constexpr const char* MSG_OPEN_FILE_LIMIT =
+    QT_TRANSLATE_NOOP("tolvoctl", "A program may hold %1 open at once here (ulimit -n).");
+inline constexpr const char* MSG_NOT_TRIED =
+    QT_TRANSLATE_NOOP("tolvoctl", "Not tried: nothing was sent to it.");
+// Input past the size that any valid input has.
+inline constexpr const char* MSG_SETTINGS_FILE_TOO_LARGE = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1 is larger than %2 KiB, which no settings file is (one of every setting is "
+                "about 1 KiB).");
+inline constexpr const char* MSG_HOSTS_FILE_TOO_LARGE = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1 is larger than %2 KiB, which no list of at most %3 addresses needs to be.");
+inline constexpr const char* MSG_TOO_MANY_ADDRESSES = QT_TRANSLATE_NOOP(
+    "tolvoctl", "At most %1 devices are taken at a time; split the list of addresses.");
 
 // What a row's values may be, as a phrase ("a whole number from 0 to 14").
 QString AllowedValues(const ConfigParam& row);
@@ -104,3 +120,5 @@ QString ValueProblem(const ConfigParam& row, const QString& value);
 // masked and control bytes escaped (a value that would break the framing
 // of its command says so); empty when value is valid.
 QString InvalidValue(const ConfigParam& row, const QString& value);
+// MSG_OUT_OF_CONNECTIONS, with this computer's limit where it has one.
+QString OutOfConnections();

@@ -51,6 +51,7 @@ void DeviceConnection::StartConnect(uint32_t address, quint16 port)
 {
     Q_ASSERT(!busy());
     m_errorText.clear();
+    m_lackedResources = false;
     m_lastReplyEndedInCr = false;
     m_lateFrom = NO_LATE_PART;
     m_socket.abort();
@@ -334,6 +335,7 @@ void DeviceConnection::OnSocketError(QAbstractSocket::SocketError error)
     case Phase::Idle: return;
     case Phase::Connecting:
         m_errorText = m_socket.errorString();
+        m_lackedResources = error == QAbstractSocket::SocketResourceError;
         m_phase = Phase::Idle; // what the socket signals while it closes is ignored
         m_socket.abort();
         Complete(DEVICE_CONNECT_FAILED);

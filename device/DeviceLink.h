@@ -105,6 +105,9 @@ public:
     DeviceResult result() const { return m_result; }
     // The socket's own words for the last socket failure (DEVICE_SOCKET_ERROR).
     QString errorText() const { return m_errorText; }
+    // Whether the last connect failed for lack of this computer's resources
+    // (no descriptor or buffer for a socket): it never reached the device.
+    bool lackedResources() const { return m_lackedResources; }
     // The last reply read by StartReadReply.
     const Reply& lastReply() const { return m_lastReply; }
     int timeoutMs() const { return m_timeoutMs; }
@@ -147,6 +150,7 @@ private:
     Phase m_phase = Phase::Idle;
     DeviceResult m_result = DEVICE_OK;
     QString m_errorText;
+    bool m_lackedResources = false;
 
     // The operation under way: its commands, the next one, what to do with
     // each reply, and what to end with after the last.

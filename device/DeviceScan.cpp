@@ -33,10 +33,12 @@ FoundDevice DeviceScan::FoundOf(const Probe& probe)
 
 DeviceScan::DeviceScan(std::vector<uint32_t> addresses, quint16 port, int timeoutMs, int jobs,
                        QObject* parent)
-    : QObject(parent), m_port(port), m_timeoutMs(timeoutMs), m_jobs(std::max(1, jobs))
+    : QObject(parent), m_port(port), m_timeoutMs(timeoutMs),
+      m_slots(addresses.size(), jobs, [this](std::size_t index) { StartProbe(index); })
 {
     for (const uint32_t address : addresses)
         m_probes.push_back(std::make_unique<Probe>(Probe{address, {nullptr, nullptr}, {}, false}));
+    connect(&m_slots, &ConnectionSlots::finished, this, &DeviceScan::finished);
 }
 
 DeviceScan::~DeviceScan()
@@ -51,16 +53,9 @@ DeviceScan::~DeviceScan()
 
 void DeviceScan::Start()
 {
-    m_running = true;
     m_cancelled = false;
     emit progress(0, total());
-    if (m_probes.empty()) {
-        m_running = false;
-        emit finished();
-        return;
-    }
-    for (int i = 0; i < m_jobs; ++i)
-        StartNext();
+    m_slots.Start();
 }
 
 void DeviceScan::Run()
@@ -68,62 +63,74 @@ void DeviceScan::Run()
     QEventLoop loop;
     connect(this, &DeviceScan::finished, &loop, &QEventLoop::quit);
     Start();
-    if (m_running)
+    if (running())
         loop.exec();
 }
 
-void DeviceScan::StartNext()
+void DeviceScan::StartProbe(std::size_t index)
 {
-    if (m_cancelled || m_started == m_probes.size())
-        return;
-    Probe& probe = *m_probes[m_started++];
+    Probe& probe = *m_probes[index];
     probe.link = {new DeviceConnection(m_timeoutMs), DeleteLater};
     DeviceConnection& link = *probe.link;
-    connect(&link, &DeviceConnection::finished, this, [this, &probe, &link](DeviceResult result) {
-        if (result != DEVICE_OK || probe.answered) {
-            ProbeDone(probe, probe.answered && result == DEVICE_OK);
-            return;
-        }
-        probe.answered = true; // connected: now the rows it is known by
-        QMetaObject::invokeMethod(
-            &link,
-            [this, &probe, &link] {
-                if (m_cancelled)
-                    ProbeDone(probe, false);
-                else
-                    link.StartFetch(probe.settings,
-                                    {ROW_SERIAL_NUMBER, ROW_FIRMWARE_VERSION, ROW_DEVICE_NAME});
-            },
-            Qt::QueuedConnection);
-    });
-    link.StartConnect(probe.address, m_port);
+    connect(&link, &DeviceConnection::finished, this,
+            [this, index, &probe, &link](DeviceResult result) {
+                if (result != DEVICE_OK && !probe.answered && link.lackedResources()) {
+                    probe.link.reset(); // this computer's fault: tried again later
+                    m_slots.PutBack(index);
+                    return;
+                }
+                if (result != DEVICE_OK || probe.answered) {
+                    ProbeDone(index, probe.answered && result == DEVICE_OK);
+                    return;
+                }
+                probe.answered = true; // connected: now the rows it is known by
+                QMetaObject::invokeMethod(
+                    &link,
+                    [this, index, &probe, &link] {
+                        if (m_cancelled)
+                            ProbeDone(index, false);
+                        else
+                            link.StartFetch(
+                                probe.settings,
+                                {ROW_SERIAL_NUMBER, ROW_FIRMWARE_VERSION, ROW_DEVICE_NAME});
+                    },
+                    Qt::QueuedConnection);
+            });
+    // Connected from the event loop: a socket that cannot be made fails at
+    // once, and its probe must not end inside the slots' own start.
+    QMetaObject::invokeMethod(
+        &link,
+        [this, index, &link, address = probe.address] {
+            if (m_cancelled)
+                ProbeDone(index, false);
+            else
+                link.StartConnect(address, m_port);
+        },
+        Qt::QueuedConnection);
 }
 
-void DeviceScan::ProbeDone(Probe& probe, bool answered)
+void DeviceScan::ProbeDone(std::size_t index, bool answered)
 {
+    Probe& probe = *m_probes[index];
     probe.answered = answered;
     probe.link.reset();
     ++m_done;
     if (answered)
         emit deviceFound(FoundOf(probe));
     emit progress(m_done, total());
-    if (m_done == static_cast<int>(m_started) && (m_cancelled || m_started == m_probes.size())) {
-        m_running = false;
-        emit finished();
-        return;
-    }
-    StartNext();
+    m_slots.Ended(index);
 }
 
 void DeviceScan::Cancel()
 {
-    if (!m_running)
+    if (!running())
         return;
     m_cancelled = true;
+    m_slots.Stop();
     // Each cancelled connection reports its end, and the last one finishes.
-    for (std::size_t i = 0; i < m_started; ++i)
-        if (m_probes[i]->link)
-            m_probes[i]->link->Cancel();
+    for (const auto& probe : m_probes)
+        if (probe->link)
+            probe->link->Cancel();
 }
 
 std::vector<FoundDevice> DeviceScan::found() const

@@ -3,6 +3,7 @@
 // search with it (the window's Find devices, tolvoctl scan).
 #pragma once
 
+#include "ConnectionSlots.h"
 #include "DeviceLink.h"
 
 #include <QObject>
@@ -42,8 +43,14 @@ public:
     // Start, then a local event loop until finished.
     void Run();
 
-    bool running() const { return m_running; }
+    bool running() const { return m_slots.running(); }
     bool cancelled() const { return m_cancelled; }
+    // Whether the scan stopped because this computer could not open another
+    // connection (see ConnectionSlots): the addresses not tried are no
+    // answer of theirs.
+    bool outOfConnections() const { return m_slots.outOfConnections(); }
+    // Addresses tried to their end (answered or not).
+    int tried() const { return m_done; }
     int total() const { return static_cast<int>(m_probes.size()); }
     // The devices that answered, in address order.
     std::vector<FoundDevice> found() const;
@@ -55,17 +62,15 @@ signals:
 
 private:
     struct Probe;
-    void StartNext();
-    void ProbeDone(Probe& probe, bool answered);
+    void StartProbe(std::size_t index);
+    void ProbeDone(std::size_t index, bool answered);
     static FoundDevice FoundOf(const Probe& probe);
 
     std::vector<std::unique_ptr<Probe>> m_probes;
     const quint16 m_port;
     const int m_timeoutMs;
-    const int m_jobs;
-    std::size_t m_started = 0;
+    ConnectionSlots m_slots;
     int m_done = 0;
-    bool m_running = false;
     bool m_cancelled = false;
 };
 

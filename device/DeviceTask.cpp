@@ -15,7 +15,10 @@ DeviceTask::DeviceTask(uint32_t address, quint16 port, int timeoutMs)
             m_failure = result;
             m_failedDoing = m_steps[m_next - 1].first;
             m_link.Close();
-            emit done();
+            if (lackedResources())
+                emit connectionLacked();
+            else
+                emit done();
             return;
         }
         Next();
@@ -69,6 +72,8 @@ void DeviceTask::Skip()
 void DeviceTask::Run()
 {
     m_next = 0;
+    m_failure = DEVICE_OK;
+    m_failedDoing = "";
     // done() always comes from the event loop, never inside Run.
     QMetaObject::invokeMethod(this, &DeviceTask::Next, Qt::QueuedConnection);
 }

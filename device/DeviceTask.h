@@ -38,7 +38,9 @@ public:
     // Records the task's exchanges from now on (see transcript()).
     void KeepTranscript() { m_link.SetTranscript(&m_transcript); }
     const Transcript& transcript() const { return m_transcript; }
-    // Runs the steps; done() follows the last, or the first that failed.
+    // Runs the steps; done() follows the last, or the first that failed,
+    // but for a connect that lackedResources(): that ends with
+    // connectionLacked() instead, and the task may be run again.
     void Run();
 
     uint32_t address() const { return m_address; }
@@ -53,6 +55,13 @@ public:
     // Whether the device answered anything: a failed task that never got a
     // reply did not reach the device (refused, no route, silent).
     bool answered() const { return m_answered; }
+    // Whether the task failed to connect for lack of this computer's
+    // resources (no descriptor for a socket), before its device answered
+    // anything: this computer's fault, not the device's.
+    bool lackedResources() const
+    {
+        return m_failure == DEVICE_CONNECT_FAILED && !m_answered && m_link.lackedResources();
+    }
 
     // What the steps read and what a command concludes, kept with the task.
     DeviceSettings before;
@@ -64,6 +73,9 @@ signals:
     // A step begins: what it does, as given to Then.
     void stepStarted(const char* doing);
     void done();
+    // The task could not connect for lack of this computer's resources, and
+    // sent nothing: not done, but to be run again (TaskRunner does).
+    void connectionLacked();
 
 private:
     void Next();

@@ -1,5 +1,6 @@
 #include "SettingsFile.h"
 
+#include "BoundedRead.h"
 #include "CoreMessages.h"
 #include "ParamRules.h"
 #include "Transcript.h"
@@ -113,7 +114,22 @@ std::optional<SettingsFile> LoadSettingsFile(const QString& path, QStringList& p
         problems << Tr(MSG_CANNOT_READ).arg(path, file.errorString());
         return std::nullopt;
     }
-    return ReadSettingsFile(file.readAll(), problems);
+    return ReadSettingsFile(file, path, problems);
+}
+
+std::optional<SettingsFile> ReadSettingsFile(QFile& file, const QString& name,
+                                             QStringList& problems)
+{
+    bool tooLarge = false;
+    const std::optional<QByteArray> text = ReadAtMost(file, MAX_SETTINGS_FILE_BYTES, tooLarge);
+    if (!text) {
+        problems
+            << (tooLarge
+                    ? Tr(MSG_SETTINGS_FILE_TOO_LARGE).arg(name).arg(MAX_SETTINGS_FILE_BYTES / 1024)
+                    : Tr(MSG_CANNOT_READ).arg(name, file.errorString()));
+        return std::nullopt;
+    }
+    return ReadSettingsFile(*text, problems);
 }
 
 SettingsFile FileOfModifiedRows(const DeviceSettings& device, const QString& address,

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QFile>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -33,8 +34,12 @@ QByteArray SettingsFileJson(const SettingsFile& file);
 // Reads and checks a file's text: every key known and writable, every value
 // valid. Nothing, with one sentence per problem, when it is not.
 std::optional<SettingsFile> ReadSettingsFile(const QByteArray& json, QStringList& problems);
-// The same for the file at path; a file that cannot be read is a problem too.
+// The same for the file at path; a file that cannot be read, or is larger
+// than any settings file (MAX_SETTINGS_FILE_BYTES), is a problem too.
 std::optional<SettingsFile> LoadSettingsFile(const QString& path, QStringList& problems);
+// The same for an open file (standard input), which messages call name.
+std::optional<SettingsFile> ReadSettingsFile(QFile& file, const QString& name,
+                                             QStringList& problems);
 
 // Only the rows of device that will be pushed (modified, with a value), as
 // a file: what a program has taken from its pages.

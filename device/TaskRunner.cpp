@@ -1,55 +1,27 @@
 #include "TaskRunner.h"
 
 TaskRunner::TaskRunner(DeviceTasks& tasks, int jobs, QObject* parent)
-    : QObject(parent), m_tasks(tasks), m_jobs(std::max(jobs, 1))
+    : QObject(parent), m_tasks(tasks), m_slots(tasks.size(), jobs, [this](std::size_t index) {
+          m_tasks[index]->Run();
+          emit taskStarted(index);
+      })
 {
-    for (std::size_t index = 0; index < m_tasks.size(); ++index)
-        connect(m_tasks[index].get(), &DeviceTask::done, this, [this, index] { TaskDone(index); });
+    for (std::size_t index = 0; index < m_tasks.size(); ++index) {
+        DeviceTask* task = m_tasks[index].get();
+        connect(task, &DeviceTask::done, this, [this, index] { m_slots.Ended(index); });
+        connect(task, &DeviceTask::connectionLacked, this,
+                [this, index] { m_slots.PutBack(index); });
+    }
+    connect(&m_slots, &ConnectionSlots::jobEnded, this, &TaskRunner::taskDone);
+    connect(&m_slots, &ConnectionSlots::finished, this, &TaskRunner::finished);
 }
 
 void TaskRunner::Start()
 {
-    m_running = true;
-    if (m_tasks.empty()) {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                m_running = false;
-                emit finished();
-            },
-            Qt::QueuedConnection);
-        return;
-    }
-    for (int i = 0; i < m_jobs; ++i)
-        StartNext();
+    m_slots.Start();
 }
 
 void TaskRunner::StopStarting()
 {
-    m_stopped = true;
-    if (m_running && m_finished == m_started) {
-        m_running = false;
-        emit finished();
-    }
-}
-
-void TaskRunner::StartNext()
-{
-    if (m_stopped || m_started == m_tasks.size())
-        return;
-    const std::size_t index = m_started++;
-    m_tasks[index]->Run();
-    emit taskStarted(index);
-}
-
-void TaskRunner::TaskDone(std::size_t index)
-{
-    ++m_finished;
-    emit taskDone(index);
-    if (m_finished == m_started && (m_stopped || m_started == m_tasks.size())) {
-        m_running = false;
-        emit finished();
-        return;
-    }
-    StartNext();
+    m_slots.Stop();
 }

@@ -1,9 +1,11 @@
 // Runs many device tasks at once on the event loop of the one thread: at most
-// a number of them at a time, each next one started as one ends. It never
-// waits itself, so a window stays responsive; tolvoctl waits for finished()
-// in a local event loop.
+// a number of them at a time (fewer where this computer's limit on open files
+// leaves room for fewer connections), each next one started as one ends. It
+// never waits itself, so a window stays responsive; tolvoctl waits for
+// finished() in a local event loop.
 #pragma once
 
+#include "ConnectionSlots.h"
 #include "DeviceTask.h"
 
 #include <QObject>
@@ -22,13 +24,20 @@ public:
     // Starts no more tasks; those under way go on to their end.
     void StopStarting();
 
-    std::size_t started() const { return m_started; }
-    std::size_t finishedCount() const { return m_finished; }
+    // Tasks started and not ended, and those ended.
+    std::size_t started() const { return m_slots.endedCount() + m_slots.underWay(); }
+    std::size_t finishedCount() const { return m_slots.endedCount(); }
     std::size_t total() const { return m_tasks.size(); }
-    bool running() const { return m_running; }
-    bool stopped() const { return m_stopped; }
+    bool running() const { return m_slots.running(); }
+    bool stopped() const { return m_slots.stopped(); }
+    // Whether the run stopped because this computer could not open another
+    // connection, with none of the run's own open (see ConnectionSlots). The
+    // tasks not started then never reached their devices.
+    bool outOfConnections() const { return m_slots.outOfConnections(); }
     // Whether the task at index was started (a stopped run leaves some not).
-    bool WasStarted(std::size_t index) const { return index < m_started; }
+    // A task that could not open its connection for lack of this computer's
+    // resources is started again later, and counts as not started until then.
+    bool WasStarted(std::size_t index) const { return m_slots.WasStarted(index); }
 
 signals:
     void taskStarted(std::size_t index);
@@ -36,13 +45,6 @@ signals:
     void finished();
 
 private:
-    void StartNext();
-    void TaskDone(std::size_t index);
-
     DeviceTasks& m_tasks;
-    const int m_jobs;
-    std::size_t m_started = 0;
-    std::size_t m_finished = 0;
-    bool m_running = false;
-    bool m_stopped = false;
+    ConnectionSlots m_slots;
 };

@@ -13,7 +13,10 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
-run_tests='ctest --test-dir "$0" --output-on-failure'
+# Each test has loopback addresses of its own (a test that must share one
+# would declare a RESOURCE_LOCK), so they run as many at once as there are
+# cores: on two, 75 s instead of 160 s.
+run_tests='ctest --test-dir "$0" --output-on-failure -j"$(nproc)"'
 if [ "$(id -u)" -eq 0 ] && unshare -n true 2>/dev/null && command -v ip >/dev/null; then
   echo "Running the tests in a loopback-only network namespace"
   unshare -n bash -c 'ip link set lo up && '"$run_tests" "$build_dir"

@@ -11,6 +11,10 @@
 #include <memory>
 #include <vector>
 
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
+
 namespace {
 
 // Devices whose replies wait each run in a thread of its own, so that replies
@@ -20,6 +24,19 @@ namespace {
 // needed, and up to 1000 threads must fit.
 constexpr int SHARED_THREADS = 4;
 constexpr uint DEVICE_STACK_BYTES = 256 * 1024;
+
+// A thousand devices listen on a thousand sockets, each with its clients:
+// the limit on open files goes as high as the system allows.
+void RaiseOpenFileLimit()
+{
+#ifdef Q_OS_UNIX
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        setrlimit(RLIMIT_NOFILE, &limit);
+    }
+#endif
+}
 
 bool ParseCount(const QCommandLineParser& parser, const QString& name, int& out)
 {
@@ -128,6 +145,7 @@ bool ParseOptions(const QCommandLineParser& parser, SimOptions& options, QString
 
 int main(int argc, char* argv[])
 {
+    RaiseOpenFileLimit();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("tolvo-sim");
     QCoreApplication::setApplicationVersion(TOLVO_VERSION_TEXT);

@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QHostAddress>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -75,7 +76,10 @@ class TestWindowTools : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    uint32_t m_address = 0x7F000800; // 127.0.8.8 on, a block of addresses per test
+    // 127.0.16.8 on, a block of eight addresses per test: clear of the other
+    // tests' addresses (tolvoctl_json_schema's 127.0.9.x), which ctest -j runs
+    // beside it.
+    uint32_t m_address = 0x7F001000;
 
     std::unique_ptr<CTolvoConfigDlg> OpenMainWindow(uint32_t address)
     {
@@ -115,6 +119,14 @@ class TestWindowTools : public QObject {
     }
 
 private slots:
+    void initTestCase()
+    {
+        // A run of some of these tests beside a run of all (password_leaks,
+        // the X11 key test, under ctest -j) is given addresses of its own.
+        if (const QByteArray first = qgetenv("TOLVO_TEST_ADDRESS"); !first.isEmpty())
+            m_address = QHostAddress(QString::fromLatin1(first)).toIPv4Address();
+    }
+
     void init()
     {
         ResetConfigTable();

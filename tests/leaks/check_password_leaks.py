@@ -38,7 +38,8 @@ def main():
            [sys.executable, str(HERE.parent / "ansible" / "check_leaks.py"), tolvoctl, sim, collections])
     passed(checks, "the window: the password in no box and no box's details",
            [window_test, "noBoxShowsThePassword"],
-           dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+           # addresses of its own: test_window_tools may run beside it (ctest -j)
+           dict(os.environ, QT_QPA_PLATFORM="offscreen", TOLVO_TEST_ADDRESS="127.0.13.0"))
     return checks.finish(work)
 
 
