@@ -356,7 +356,7 @@ private slots:
     // The device is changed, but not as asked: failed, and saying what changed.
     void aChangeTheApplyMadeUnaskedFailsTheDevice()
     {
-        const uint32_t address = 0x7F002001; // 127.0.32.1
+        const uint32_t address = 0x7F002401; // 127.0.36.1
         SimProcess sim({"--pending", "CHANNEL=3"}, Dotted(address), DEVICE_COMMAND_PORT);
         QVERIFY(sim.Start());
         auto dlg = LoadedWindow(address);
