@@ -44,6 +44,10 @@ ProgressWait::ProgressWait(QWidget* owner, const QString& label) : m_label(label
     m_showTimer.setSingleShot(true);
     connect(&m_showTimer, &QTimer::timeout, this, &ProgressWait::ShowDialog);
     connect(&m_dialog, &QProgressDialog::canceled, this, &ProgressWait::canceled);
+    // Escape cancels through the dialog's shortcut only once its window is
+    // active; one that comes before (a busy machine) reaches the dialog as a
+    // key and rejects it, which would hide it while the action went on.
+    connect(&m_dialog, &QDialog::rejected, this, &ProgressWait::canceled);
 }
 
 ProgressWait::~ProgressWait()

@@ -495,23 +495,28 @@ private slots:
     // no box is shown, and the device is asked nothing more.
     void cancelledLoadLeavesThePagesAsTheyWere_data()
     {
-        QTest::addColumn<bool>("escape");
-        QTest::newRow("cancel button") << false;
-        QTest::newRow("escape") << true;
+        QTest::addColumn<int>("how");
+        QTest::newRow("cancel button") << 0;
+        QTest::newRow("escape") << 1;
+        // An Escape that reaches the dialog before its window is active (on
+        // a busy machine) misses the dialog's shortcut and rejects it.
+        QTest::newRow("escape before the dialog is active") << 2;
     }
 
     void cancelledLoadLeavesThePagesAsTheyWere()
     {
-        QFETCH(bool, escape);
+        QFETCH(int, how);
         // Slow enough that the load cannot end before the cancel on a busy machine.
         auto sim = StartSim({"--delay", "400"});
         QVERIFY(sim);
         auto dlg = OpenMainWindow();
         QVERIFY(ShowActive(dlg.get()));
         PromptScript script;
-        ProgressWatcher watcher([escape](QProgressDialog& dialog) {
-            if (escape)
+        ProgressWatcher watcher([how](QProgressDialog& dialog) {
+            if (how == 1)
                 QTest::keyClick(&dialog, Qt::Key_Escape);
+            else if (how == 2)
+                dialog.reject();
             else
                 QTest::mouseClick(dialog.findChild<QPushButton*>(), Qt::LeftButton);
         });
