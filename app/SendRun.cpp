@@ -60,7 +60,7 @@ QStringList ChangedLines(const SettingValues& sent, const DeviceSettings& before
         const QString now = HeldValue(after, key);
         if (now != was)
             lines << LoadResourceString(IDS_SEND_CHANGE)
-                         .arg(key, ShownValue(key, was), ShownValue(key, now));
+                         .arg(key, QuotedValue(key, was), QuotedValue(key, now));
     }
     return lines;
 }

@@ -83,7 +83,7 @@ void AddDeviceOutcome(QJsonObject& object, const DeviceTask& task)
     object.insert("ok", task.ok());
     if (task.ok())
         return;
-    object.insert("error", DeviceFailure(task));
+    object.insert("error", WriteFailure(task));
     object.insert("reached", task.answered());
 }
 

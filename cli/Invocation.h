@@ -89,7 +89,7 @@ struct Invocation {
         if (json)
             devices.append(object);
         else
-            Out() << task.addressText() << ": " << (task.ok() ? line : DeviceFailure(task))
+            Out() << task.addressText() << ": " << (task.ok() ? line : WriteFailure(task))
                   << Qt::endl;
     }
     int Finish(int status, QJsonObject extra = {})

@@ -184,9 +184,11 @@ inline constexpr const char* MSG_NOTHING_DIFFERS =
 inline constexpr const char* MSG_NOT_KEPT = QT_TRANSLATE_NOOP("tolvoctl", "%1 sent; NOT KEPT: %2");
 // The apply committed values that nobody sent (left pending by an earlier,
 // interrupted write): the device holds what was not asked for.
+inline constexpr const char* MSG_SENT_AND_KEPT = QT_TRANSLATE_NOOP("tolvoctl", "%1 sent and kept");
 inline constexpr const char* MSG_ALSO_CHANGED = QT_TRANSLATE_NOOP(
-    "tolvoctl", "%1; BUT THE APPLY ALSO CHANGED what was not sent (a value left pending on the "
-                "device by an earlier write): %2");
+    "tolvoctl", "%1; BUT SETTINGS THAT WERE NOT SENT READ OTHERWISE AFTER THE APPLY (any apply "
+                "commits a value that an earlier, interrupted write left pending on the device): "
+                "%2");
 inline constexpr const char* MSG_SCAN_HEADING_ADDRESS = QT_TRANSLATE_NOOP("tolvoctl", "ADDRESS");
 inline constexpr const char* MSG_SCAN_HEADING_SERIAL =
     QT_TRANSLATE_NOOP("tolvoctl", "SERIAL NUMBER");

@@ -49,7 +49,11 @@ int DryRunResult(Invocation& run, const DeviceTask& task, const DeviceSettings& 
 int WriteResult(Invocation& run, const DeviceTask& task, const Rows& wanted)
 {
     if (!task.ok()) {
-        run.Result(task, {});
+        // Sent, but not verified: a caller must not take it for untouched.
+        QJsonObject object;
+        if (task.pushed())
+            object = QJsonObject{{"sent", int(SentValues(task).size())}, {"applyConfirmed", false}};
+        run.Result(task, {}, object);
         return EXIT_DEVICE_ERROR;
     }
     const QJsonArray changes = Changes(wanted, task.before);
@@ -71,7 +75,9 @@ int WriteResult(Invocation& run, const DeviceTask& task, const Rows& wanted)
         unsentRows.append(QJsonObject{{"key", change.key},
                                       {"before", ShownValue(change.key, change.before)},
                                       {"after", ShownValue(change.key, change.after)}});
-    QString line = task.pushed() ? Tr(MSG_ALL_KEPT).arg(Settings(sent)) : Tr(MSG_NOTHING_DIFFERS);
+    QString line = !task.pushed()   ? Tr(MSG_NOTHING_DIFFERS)
+                   : unsent.empty() ? Tr(MSG_ALL_KEPT).arg(Settings(sent))
+                                    : Tr(MSG_SENT_AND_KEPT).arg(Settings(sent));
     if (!notKept.isEmpty())
         line = Tr(MSG_NOT_KEPT).arg(Settings(sent), lines.join("; "));
     else if (task.applyUnconfirmed())

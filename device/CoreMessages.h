@@ -80,8 +80,16 @@ inline constexpr const char* MSG_NOT_KEPT_LINE =
     QT_TRANSLATE_NOOP("tolvoctl", "%1: sent \"%2\", the device holds \"%3\"");
 // A setting that the apply changed though it was not sent: a value that an
 // earlier, interrupted write left pending on the device.
-inline constexpr const char* MSG_UNSENT_CHANGE_LINE =
-    QT_TRANSLATE_NOOP("tolvoctl", "%1: not sent, changed by the apply from \"%2\" to \"%3\"");
+inline constexpr const char* MSG_UNSENT_CHANGE_LINE = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1: not sent, but read as \"%2\" before the apply and \"%3\" after it");
+// A write that failed once something was sent: what the device may hold.
+inline constexpr const char* MSG_SENT_NOT_APPLIED = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1; settings had been sent without the apply command: the device may hold them "
+                "pending, and its next apply, of any write, commits them");
+inline constexpr const char* MSG_SENT_STATE_UNKNOWN = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1 after the settings and the apply command were sent: the device may have "
+                "applied them, and any value an earlier write left pending on it; read it to see "
+                "what it holds");
 inline constexpr const char* MSG_APPLY_UNANSWERED =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 (the apply command was not answered)");
 

@@ -129,9 +129,20 @@ QStringList UnsentChangeLines(const std::vector<UnsentChange>& changes)
     QStringList lines;
     for (const UnsentChange& change : changes)
         lines << Tr(MSG_UNSENT_CHANGE_LINE)
-                     .arg(change.key, ShownValue(change.key, change.before),
-                          ShownValue(change.key, change.after));
+                     .arg(change.key, QuotedValue(change.key, change.before),
+                          QuotedValue(change.key, change.after));
     return lines;
+}
+
+QString WriteFailure(const DeviceTask& task)
+{
+    const QString failure = DeviceFailure(task);
+    if (task.ok() || !task.pushed())
+        return failure;
+    // The push fails only before its apply was answered; later failures
+    // are those of the read-back on a new connection.
+    const bool beforeApply = QByteArray(task.failedDoing()) == MSG_DOING_SENDING;
+    return Tr(beforeApply ? MSG_SENT_NOT_APPLIED : MSG_SENT_STATE_UNKNOWN).arg(failure);
 }
 
 QString DeviceFailure(const DeviceTask& task)

@@ -58,3 +58,7 @@ QStringList UnsentChangeLines(const std::vector<UnsentChange>& changes);
 
 // Why a task failed, as a short sentence ("failed while reading: ...").
 QString DeviceFailure(const DeviceTask& task);
+// The same, and for a task that had sent something, what the device may
+// hold now: sets pending without their apply, or settings applied that
+// could not be read back.
+QString WriteFailure(const DeviceTask& task);

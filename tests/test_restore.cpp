@@ -113,11 +113,13 @@ private slots:
         const QByteArray name = R"({"DEVICEID": "Batch7"})";
         QTest::newRow("an unsent key committed")
             << "SSID=LeftoverNet" << name << 1 << QStringList{"SSID"}
-            << "SSID: not sent, changed by the apply from \"TolvoNet\" to \"LeftoverNet\""
+            << "SSID: not sent, but read as \"TolvoNet\" before the apply and \"LeftoverNet\" "
+               "after it"
             << "LeftoverNet";
         QTest::newRow("the password committed, masked")
             << "PASSWORD=Zq9-Pending-55" << name << 1 << QStringList{"PASSWORD"}
-            << "PASSWORD: not sent, changed by the apply from \"********\" to \"********\""
+            << "PASSWORD: not sent, but read as \"********\" before the apply and \"********\" "
+               "after it"
             << "TolvoNet";
         QTest::newRow("the key sent overrides what was pending")
             << "DEVICEID=Other" << name << 0 << QStringList() << "1 setting sent, all kept"
@@ -153,9 +155,53 @@ private slots:
         const CliRun shown = TolvoctlWithInput(restore, SettingsJson(settings));
         QFETCH(QString, said);
         QVERIFY2(shown.out.contains(said), qPrintable(shown.out));
+        // A script that looks for "all kept" is not fooled.
+        QCOMPARE(shown.out.contains("all kept"), run.status == 0 && !said.startsWith("nothing"));
         QVERIFY(!shown.out.contains("Zq9-Pending-55") && !shown.err.contains("Zq9-Pending-55"));
         QFETCH(QString, ssid);
         QCOMPARE(Tolvoctl({"get", address, "SSID"}).out.trimmed(), "SSID=" + ssid);
+    }
+
+    // A write that fails once it has sent something says what the device may
+    // hold, and is not taken for one that left the device untouched.
+    void aWriteThatFailsAfterSendingSaysWhatTheDeviceMayHold_data()
+    {
+        QTest::addColumn<QStringList>("simOptions");
+        QTest::addColumn<int>("sent"); // -1: no member, nothing was sent
+        QTest::addColumn<QString>("said");
+        // The two keys are read, then the 21 other writable rows: 23 replies.
+        QTest::newRow("closed before anything was sent")
+            << QStringList{"--close-after", "10"} << -1
+            << "failed while reading: the device closed";
+        QTest::newRow("closed among the sets")
+            << QStringList{"--close-after", "24"} << 2
+            << "settings had been sent without the apply command: the device may hold them pending";
+        QTest::newRow("silent from the apply on")
+            << QStringList{"--apply-unanswered", "hang"} << 2
+            << "after the settings and the apply command were sent: the device may have applied "
+               "them";
+    }
+
+    void aWriteThatFailsAfterSendingSaysWhatTheDeviceMayHold()
+    {
+        QFETCH(QStringList, simOptions);
+        QFETCH(int, sent);
+        QFETCH(QString, said);
+        static int row = 0;
+        const QString address = QString("127.0.25.%1").arg(70 + ++row);
+        SimProcess sim(simOptions, address, DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        const CliRun run =
+            Tolvoctl({"set", address, "CHANNEL=3", "SSID=Other", "--json", "--timeout", "500"});
+        QCOMPARE(run.status, 3);
+        const QJsonObject device = FirstDevice(run);
+        QVERIFY(!device["ok"].toBool());
+        QVERIFY2(device["error"].toString().contains(said), qPrintable(run.out));
+        QCOMPARE(device.contains("sent"), sent >= 0);
+        if (sent >= 0) {
+            QCOMPARE(device["sent"].toInt(), sent);
+            QCOMPARE(device["applyConfirmed"].toBool(), false);
+        }
     }
 
     void thePasswordIsMaskedOnBothSidesOfItsChange()

@@ -932,9 +932,8 @@ private slots:
         // earlier write left a value pending, which the apply commits.
         QTest::newRow("a row left out, changed by the apply")
             << QStringList{"--set", "CHANNEL=11abc", "--pending", "CHANNEL=5"} << "Save Failed"
-            << "The device applied the settings, but applying them also changed settings that "
-               "were not sent, to values that an earlier write had left waiting on the device: "
-               "CHANNEL.";
+            << "The device applied the settings, but settings that were not sent read otherwise "
+               "after the apply than at the load: CHANNEL.";
     }
 
     void saveThatIsNotConfirmedOrNotKeptIsNoSuccess()

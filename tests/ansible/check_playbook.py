@@ -138,6 +138,15 @@ def main():
               "TRANSPOWER" in result.get("msg", "") and values(HOSTS)["TRANSPOWER"] == "3",
               json.dumps(result)[:2000])
 
+        # Module 20 applies and then answers nothing more: what it holds is
+        # not known, so the task fails and is not "unchanged".
+        sims.start("last", HOSTS, 1, "--apply-unanswered", "hang")
+        hung = run("--limit", "unit20").results().get("unit20", {})
+        check("a module silent after the apply fails its task as changed, saying it may have "
+              "applied the settings",
+              hung.get("failed") is True and hung.get("changed") is True and
+              "may have applied" in hung.get("msg", ""), json.dumps(hung)[:2000])
+
         sets_before = len(sims.sets())
         invalid = run("-e", json.dumps({"extra_settings": {"CHANNEL": "15"}}))
         message = invalid.results()["unit03"].get("msg", "")

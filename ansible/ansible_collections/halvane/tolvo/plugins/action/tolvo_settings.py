@@ -39,6 +39,11 @@ class ActionModule(TolvoctlAction):
         if status == 2:
             raise TaskFailed(invalid_settings(stderr), rc=status)
         result = dict(changed=False, changes=[], unsent_changes=[], applied=False)
+        # A run that failed once it had sent something may have changed the
+        # module (its message says how): not "unchanged".
+        devices = (output or {}).get('devices') or [{}]
+        if not devices[0].get('ok', True) and devices[0].get('sent'):
+            result['changed'] = True
         device = self.device('restore', status, output, stderr, **result)
         changes = device.get('changes', [])
         # Values that an earlier, interrupted write left pending on the module
