@@ -201,19 +201,6 @@ QStringList RuleBreaks(const DeviceSettings& values, const std::vector<const Con
     return breaks;
 }
 
-QStringList ErrorReplies(const SettingValues& values, QStringList* keys)
-{
-    QStringList sentences;
-    for (const auto& [key, value] : values) {
-        if (!IsErrorReply(value))
-            continue;
-        sentences << Tr(MSG_ERROR_REPLY_VALUE).arg(key, QuotedValue(key, value));
-        if (keys != nullptr)
-            *keys << key;
-    }
-    return sentences;
-}
-
 std::vector<const ConfigParam*> AllRows(const DeviceSettings& table)
 {
     std::vector<const ConfigParam*> rows;

@@ -131,9 +131,6 @@ int ReportFileProblems(const QString& path, const QStringList& problems);
 // The values of a device that break their row's rule, as sentences.
 QStringList RuleBreaks(const DeviceSettings& values, const std::vector<const ConfigParam*>& rows);
 std::vector<const ConfigParam*> AllRows(const DeviceSettings& table);
-// A sentence for each value that is a device's error reply (see
-// IsErrorReply), naming its key; the keys too, when keys is given.
-QStringList ErrorReplies(const SettingValues& values, QStringList* keys = nullptr);
 
 // The commands, each on its parsed invocation; the exit status.
 int Get(Invocation& run);

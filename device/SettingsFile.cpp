@@ -3,6 +3,7 @@
 #include "BoundedRead.h"
 #include "CoreMessages.h"
 #include "ParamRules.h"
+#include "PasswordMask.h"
 #include "Transcript.h"
 
 #include <QFile>
@@ -141,4 +142,17 @@ SettingsFile FileOfModifiedRows(const DeviceSettings& device, const QString& add
         return (row->flags & PARAM_MODIFIED) == 0;
     });
     return file;
+}
+
+QStringList ErrorReplies(const QList<QPair<QString, QString>>& values, QStringList* keys)
+{
+    QStringList sentences;
+    for (const auto& [key, value] : values) {
+        if (!IsErrorReply(value))
+            continue;
+        sentences << Tr(MSG_ERROR_REPLY_VALUE).arg(key, QuotedValue(key, value));
+        if (keys != nullptr)
+            *keys << key;
+    }
+    return sentences;
 }

@@ -45,3 +45,8 @@ std::optional<SettingsFile> ReadSettingsFile(QFile& file, const QString& name,
 // a file: what a program has taken from its pages.
 SettingsFile FileOfModifiedRows(const DeviceSettings& device, const QString& address,
                                 const QDateTime& time);
+
+// A sentence for each value that is a device's error reply (see
+// IsErrorReply), naming its key; the keys too, when keys is given. A backup
+// of a device that lacked a setting holds one: it is not sent unasked.
+QStringList ErrorReplies(const QList<QPair<QString, QString>>& values, QStringList* keys = nullptr);

@@ -296,6 +296,10 @@ private slots:
             << SettingsJson(R"("SSID": "A", "CHANNEL": "15")")
             << "CHANNEL: value \"15\" is not valid; allowed: a whole number from 0 to 14";
         QTest::newRow("missing file") << QByteArray() << "Cannot read";
+        // A backup of a device that did not know a key holds its error reply.
+        QTest::newRow("a device's error reply as a value")
+            << SettingsJson(R"("SSID": "ERROR unknown key", "CHANNEL": "3")")
+            << "SSID: value \"ERROR unknown key\" is the error reply a device gives";
     }
 
     void badFilesChangeNothing()

@@ -86,8 +86,12 @@ void CTolvoConfigDlg::ImportSettings()
         return;
     const QString shownPath = QDir::toNativeSeparators(path);
     QStringList problems;
-    const std::optional<SettingsFile> file = LoadSettingsFile(path, problems);
-    if (!file) {
+    std::optional<SettingsFile> file = LoadSettingsFile(path, problems);
+    // A device's error reply kept by a backup is no setting: the window has
+    // no way to say "send it all the same", so the file is refused.
+    if (file)
+        problems = ErrorReplies(file->values);
+    if (!file || !problems.isEmpty()) {
         ShowPrompt(this,
                    {LoadResourceString(IDS_IMPORT_INVALID).arg(shownPath, problems.join('\n')),
                     LoadResourceString(IDS_IMPORT_FAILED_CAPTION), PromptIcon::Error});

@@ -63,11 +63,14 @@ class ActionModule(TolvoctlAction):
                 '%s (sent "%s", holds "%s")' % (row['key'], shown(row, 'sent'), shown(row, 'device'))
                 for row in not_kept), not_kept=[row['key'] for row in not_kept], rc=status, **result)
         if unsent:
-            raise TaskFailed('Applying the settings also changed settings that were not sent, to '
-                             'values an earlier write had left pending on the module: ' + ', '.join(
-                                 '%s ("%s" to "%s")' % (row['key'], shown(row, 'before'),
-                                                        shown(row, 'after'))
-                                 for row in unsent), rc=status, **result)
+            # The settings given are held; what else changed is told, not
+            # failed, so that the recap counts the change and --diff shows it.
+            result['warnings'] = ['Settings that were not sent read otherwise after the apply '
+                                  '(an earlier, interrupted write may have left them pending on '
+                                  'the module, and any apply commits them): ' + ', '.join(
+                                      '%s ("%s" before, "%s" after)' % (
+                                          row['key'], shown(row, 'before'), shown(row, 'after'))
+                                      for row in unsent)]
         return result
 
 

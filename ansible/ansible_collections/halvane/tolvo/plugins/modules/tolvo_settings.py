@@ -94,9 +94,9 @@ not_kept:
   sample: ["CHANNEL"]
 unsent_changes:
   description: >-
-    The keys that the apply changed though they were not sent: values that an earlier,
-    interrupted write had left pending on the module. The task fails when there are any, and the
-    diff shows them.
+    The keys that read otherwise after the apply though they were not sent: values that an
+    earlier, interrupted write had left pending on the module, which any apply commits. The task
+    is changed and warns when there are any, and the diff shows them.
   returned: always
   type: list
   elements: str
