@@ -242,7 +242,9 @@ void HistoryFolder::FillInIdentity()
     // configuration gives.
     QString unused;
     const auto configured = [&](const char* key) {
-        return !Git({"config", key}, unused).value_or(QByteArray()).trimmed().isEmpty();
+        // (A braced pair of two char pointers would be taken as an iterator range.)
+        const QStringList arguments{QStringLiteral("config"), QString::fromLatin1(key)};
+        return !Git(arguments, unused).value_or(QByteArray()).trimmed().isEmpty();
     };
     if (configured("user.email"))
         return;
