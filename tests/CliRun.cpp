@@ -62,3 +62,11 @@ bool WriteFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
+
+QString Git(const QString& dir, const QStringList& arguments)
+{
+    QProcess git;
+    git.start("git", QStringList{"-C", dir} + arguments);
+    git.waitForFinished();
+    return QString::fromUtf8(git.readAllStandardOutput()).trimmed();
+}

@@ -24,3 +24,6 @@ CliRun TolvoctlWithInput(const QStringList& arguments, const QByteArray& input);
 QByteArray ReadAll(const QString& path);
 // Writes bytes to path; false when it could not.
 bool WriteFile(const QString& path, const QByteArray& bytes);
+// Runs git in dir with this process's environment: what it printed on
+// stdout, trimmed.
+QString Git(const QString& dir, const QStringList& arguments);

@@ -53,14 +53,6 @@ QJsonObject Json(const CliRun& run)
     return QJsonDocument::fromJson(run.out.toUtf8()).object();
 }
 
-QString Git(const QString& dir, const QStringList& arguments)
-{
-    QProcess git;
-    git.start("git", QStringList{"-C", dir} + arguments);
-    git.waitForFinished();
-    return QString::fromUtf8(git.readAllStandardOutput()).trimmed();
-}
-
 // Gives the process a mount namespace of its own, so that what it mounts is
 // seen by it and its children only; why not, where it cannot. It must come
 // before any thread starts.

@@ -18,15 +18,6 @@ namespace {
 const QString SERIAL = QStringLiteral("TS-240117-0042");
 const QString ADDRESS = QStringLiteral("127.0.32.1");
 
-// Runs git in dir with this test's own environment: its output, trimmed.
-QString Git(const QString& dir, const QStringList& arguments)
-{
-    QProcess git;
-    git.start("git", QStringList{"-C", dir} + arguments);
-    git.waitForFinished();
-    return QString::fromUtf8(git.readAllStandardOutput()).trimmed();
-}
-
 // The files under dir, by path relative to it: what a trap holds.
 QStringList FilesUnder(const QString& dir)
 {

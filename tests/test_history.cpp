@@ -20,15 +20,6 @@ namespace {
 const QString SERIAL = QStringLiteral("TS-240117-0042");
 const QString SERIAL_FILE = SERIAL + ".json";
 
-// Runs git in dir: what it printed on stdout, trimmed.
-QString Git(const QString& dir, const QStringList& arguments)
-{
-    QProcess git;
-    git.start("git", QStringList{"-C", dir} + arguments);
-    git.waitForFinished();
-    return QString::fromUtf8(git.readAllStandardOutput()).trimmed();
-}
-
 int Commits(const QString& dir)
 {
     return Git(dir, {"rev-list", "--count", "HEAD"}).toInt();
