@@ -2,6 +2,8 @@
 // the program's version and runs the main window.
 #pragma once
 
+#include "ProfileKeys.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -13,9 +15,6 @@ constexpr bool IsAboutCommand(unsigned id)
 {
     return (id & 0xFFF0) == ABOUT_COMMAND_ID;
 }
-
-// The registry key the profile is rooted under.
-inline const QString PROFILE_ROOT = QStringLiteral("Local AppWizard-Generated Applications");
 
 // "%d.%d.%d.%d" of the four 16-bit halves of a product version, each unsigned.
 QString FormatProductVersion(uint32_t versionMS, uint32_t versionLS);

@@ -8,6 +8,7 @@
 #include "IpAddressCtrl.h"
 #include "PageTable.h"
 #include "Profile.h"
+#include "ProfileKeys.h"
 #include "ProfileNotice.h"
 #include "Prompts.h"
 #include "SendRun.h"
@@ -44,11 +45,6 @@ template <class Page> Page* OwnedPage(QWidget* owner)
 }
 
 } // namespace
-
-QString DottedText(uint32_t address)
-{
-    return QString::fromStdString(FormatDottedAddress(address));
-}
 
 QIcon ProgramIcon()
 {

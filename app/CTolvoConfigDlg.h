@@ -2,11 +2,10 @@
 // control, and the Load and Save buttons.
 #pragma once
 
+#include "ConfigSession.h"
 #include "DeviceLink.h"
 #include "Dialog.h"
 #include "Prompts.h"
-#include "Transcript.h"
-#include "TransferFailure.h"
 
 #include <QIcon>
 
@@ -21,7 +20,6 @@ class FieldMarks;
 class FindDevicesDlg;
 class SendConfirmDlg;
 class SendResultsDlg;
-struct SettingsFile;
 class IpAddressCtrl;
 class TabControl;
 class TolvoInfo;
@@ -29,13 +27,7 @@ class TolvoPortRouting;
 class TolvoPortSettings;
 class TolvoWiFi;
 
-// The profile entry that remembers the device address.
-inline const QString PROFILE_SECTION = QStringLiteral("TOLVO_IPADDRESS");
-inline const QString PROFILE_ENTRY = QStringLiteral("IPaddress");
 constexpr uint32_t DEFAULT_DEVICE_ADDRESS = 0x0A000001; // 10.0.0.1
-
-// The dotted text of a host-order address.
-QString DottedText(uint32_t address);
 
 // Icon 128, the program icon, in all its sizes.
 QIcon ProgramIcon();
@@ -77,8 +69,9 @@ public:
     void SendToDevices(const std::vector<uint32_t>& addresses);
     // A file's settings, checked in full first, onto the pages as unsaved edits.
     void ImportSettings();
-    // The transcript of the last Load or Save.
-    const Transcript& transcript() const { return m_transcript; }
+    // What the window knows of its device: the loaded table, where it was
+    // loaded from, the transcript of the last Load or Save.
+    const ConfigSession& session() const { return m_session; }
 
     // Whether any page shows other values than the last successful load or
     // save (or the start) left there.
@@ -86,32 +79,21 @@ public:
 
     QIcon m_hIcon;
     const std::array<int, 4> m_pageIds = {130, 131, 133, 132};
+    // The pages, as their definition has them: public members.
     std::array<Dialog*, 4> m_pages{};
     TolvoInfo* m_pInfo;
     TolvoWiFi* m_pWiFi;
     TolvoPortSettings* m_pPortSettings;
     TolvoPortRouting* m_pPortRouting;
-    Transcript m_transcript;                    // of the last Load or Save
-    std::unique_ptr<DeviceConnection> m_socket; // the connection of the Load or Save under way
     uint32_t m_deviceAddress = 0;
     int m_deviceTimeoutMs = DEVICE_TIMEOUT_MS; // the bound on each wait for the device
     QString m_version;
     TabControl* m_tab = nullptr;
-    // The address of the last successful load; until one, Save is refused.
-    std::optional<uint32_t> m_loadedFrom;
-    QStringList m_savedPageValues; // what the pages showed after the last load or save
     FieldMarks* m_marks = nullptr;
     FindDevicesDlg* m_findDevices = nullptr; // made when first opened
     SendConfirmDlg* m_sendConfirm = nullptr; // of the last send to many devices
     SendResultsDlg* m_sendResults = nullptr;
     int m_sendJobs; // devices sent to at once
-    // Rows the last load showed otherwise than the device holds them, with
-    // what their field showed then: a save leaves them out until edited.
-    struct DeviceValueRow {
-        ParamRow row;
-        QString shownAtLoad;
-    };
-    std::vector<DeviceValueRow> m_deviceValueRows;
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
@@ -126,21 +108,8 @@ protected:
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
-    // Load and Save share these.
-    // Connects to the device (with the Retry/Cancel prompt), starts
-    // operation over the connection, waits for its end (showing progress
-    // and Cancel if it lasts) and closes it. How it went, or nothing when
-    // the user cancelled at the Retry prompt.
-    std::optional<DeviceRun> RunOnDevice(const QString& label,
-                                         const std::function<void(DeviceConnection&)>& operation);
-    void ShowSaveOutcome(const DeviceRun& pushed, const QString& savedText);
-    // Marks the rows a load could not show as they are; their lines for the
-    // success text.
-    QStringList MarkDeviceValues(const std::vector<ParamRow>& rows);
-    // The rows showing a device value that were not edited since the load
-    // are left out of the push; their names.
-    QStringList KeepUneditedDeviceValues();
-    void ForgetSentDeviceValues();
+    void ShowSaveOutcome(const SaveOutcome& saved);
+    void ShowDeviceValueMarks();
     // A failure box, with the transcript under its details.
     void ShowFailure(const QString& text, int caption, PromptIcon icon = PromptIcon::Error);
     void UseFoundDevice();
@@ -150,13 +119,15 @@ private:
     // The pages' settings, checked as a save checks them, as a file's values,
     // and the names of the lists left out; nothing, having said why, when a
     // check fails or no load came first.
-    std::optional<std::pair<SettingsFile, QStringList>>
-    CheckedPageSettings(int loadFirstText, int caption, int failedCaption);
+    std::optional<PageSettings> CheckedPageSettings(int loadFirstText, int caption,
+                                                    int failedCaption);
     bool RequireLoad(int text, int caption);
-    void ShowSaveFailure(const DeviceRun& pushed, const QString& state);
     bool ReadPagesForSave();
     bool ConfirmSaveAddress();
-    struct Pages PageSet();
+    Pages PageSet();
+
+    ConfigSession m_session;
+    QStringList m_savedPageValues; // what the pages showed after the last load or save
 
     QStringList PageValues() const;
     void KeepPageValuesAsSaved();

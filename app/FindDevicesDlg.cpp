@@ -1,12 +1,13 @@
 #include "FindDevicesDlg.h"
 
 #include "AddressList.h"
-#include "CTolvoConfigDlg.h"
+#include "ConfigTable.h"
 #include "CoreMessages.h"
 #include "DeviceScan.h"
 #include "DialogTemplate.h"
 #include "FileChooser.h"
 #include "Profile.h"
+#include "ProfileKeys.h"
 #include "ProfileNotice.h"
 #include "Prompts.h"
 #include "StringIds.h"
@@ -26,9 +27,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-const QString FindDevicesDlg::PROFILE_SECTION = QStringLiteral("FIND_DEVICES");
-const QString FindDevicesDlg::PROFILE_ENTRY = QStringLiteral("Range");
-
 namespace {
 
 enum Column { COLUMN_ADDRESS, COLUMN_SERIAL, COLUMN_NAME, COLUMN_FIRMWARE, COLUMNS };
@@ -40,8 +38,7 @@ constexpr int WIDTH_CHARS = 90;
 
 QString ProposedRange()
 {
-    return GetProfileString(FindDevicesDlg::PROFILE_SECTION, FindDevicesDlg::PROFILE_ENTRY,
-                            LocalScanRanges().join(", "));
+    return GetProfileString(FIND_PROFILE_SECTION, FIND_PROFILE_ENTRY, LocalScanRanges().join(", "));
 }
 
 std::optional<std::vector<uint32_t>> ParseRanges(const QString& text, QString& error)
@@ -148,8 +145,8 @@ void FindDevicesDlg::Search()
         m_rangeEdit->selectAll();
         return;
     }
-    NoteProfileWrite(
-        this, WriteProfileString(PROFILE_SECTION, PROFILE_ENTRY, m_rangeEdit->text().trimmed()));
+    NoteProfileWrite(this, WriteProfileString(FIND_PROFILE_SECTION, FIND_PROFILE_ENTRY,
+                                              m_rangeEdit->text().trimmed()));
     m_table->setRowCount(0);
     m_chosen.reset();
     m_scan = std::make_unique<DeviceScan>(*addresses, m_port, m_timeoutMs);

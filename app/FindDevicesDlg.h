@@ -23,10 +23,6 @@ struct FoundDevice;
 class FindDevicesDlg : public QDialog {
     Q_OBJECT
 public:
-    // The profile entry that keeps the range last searched.
-    static const QString PROFILE_SECTION;
-    static const QString PROFILE_ENTRY;
-
     explicit FindDevicesDlg(QWidget* parent, quint16 port, int timeoutMs);
     ~FindDevicesDlg() override;
 

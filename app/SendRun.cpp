@@ -15,11 +15,6 @@
 
 namespace {
 
-QString Dotted(uint32_t address)
-{
-    return QString::fromStdString(FormatDottedAddress(address));
-}
-
 // A CSV field: quoted when it holds a comma, a quote or a line break. Text
 // from a device that a spreadsheet would take for a formula starts with an
 // apostrophe, which shows it as text.
@@ -51,16 +46,14 @@ SendRow RetriedRow(const SendRow& earlier)
 
 // "KEY: "before" to "after"" for each key sent whose value the device holds
 // otherwise now, the password masked.
-QStringList ChangedLines(const SettingValues& sent, const DeviceSettings& before,
-                         const DeviceSettings& after)
+QStringList ChangedLines(const DeviceTask& task)
 {
     QStringList lines;
-    for (const auto& [key, value] : sent) {
-        const QString was = HeldValue(before, key);
-        const QString now = HeldValue(after, key);
-        if (now != was)
-            lines << LoadResourceString(IDS_SEND_CHANGE)
-                         .arg(key, QuotedValue(key, was), QuotedValue(key, now));
+    for (const std::string& name : ChangedKeys(task)) {
+        const QString key = QString::fromStdString(name);
+        lines << LoadResourceString(IDS_SEND_CHANGE)
+                     .arg(key, QuotedValue(key, HeldValue(task.before, key)),
+                          QuotedValue(key, HeldValue(task.after, key)));
     }
     return lines;
 }
@@ -201,14 +194,13 @@ void SendRun::TaskDone(std::size_t index)
         // What the apply committed that was not sent (left pending on the
         // device by an earlier write) changed the device too, unasked.
         const QStringList unsent = UnsentChangeLines(UnsentChangesOf(task));
-        const SettingValues sent = SentValues(task);
-        const QStringList changed = ChangedLines(sent, task.before, task.after) + unsent;
+        const QStringList changed = ChangedLines(task) + unsent;
         row.changes << changed;
         if (!changed.isEmpty())
             row.outcome = DeviceOutcome::Changed;
         else if (row.outcome == DeviceOutcome::Unknown) // an earlier send's values held
             row.outcome = DeviceOutcome::Changed;
-        const QStringList notKept = NotKeptLines(sent, task.after);
+        const QStringList notKept = NotKeptLines(task);
         row.state = notKept.isEmpty() && unsent.isEmpty() ? SendState::Verified : SendState::Failed;
         QStringList failures;
         if (!notKept.isEmpty())
@@ -275,9 +267,9 @@ QByteArray SendRun::ReportCsv() const
     out << line.join(',') << "\r\n";
     for (const SendRow& row : m_rows) {
         const bool ended = Ended(row.state);
-        line = QStringList{Dotted(row.address),    row.serial,
-                           StateText(row.state),   ended ? OutcomeText(row.outcome) : QString(),
-                           row.changes.join("; "), row.failure};
+        line = QStringList{DottedText(row.address), row.serial,
+                           StateText(row.state),    ended ? OutcomeText(row.outcome) : QString(),
+                           row.changes.join("; "),  row.failure};
         for (QString& field : line)
             field = CsvField(field);
         out << line.join(',') << "\r\n";

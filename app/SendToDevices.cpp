@@ -45,7 +45,7 @@ void CTolvoConfigDlg::SendToDevices(const std::vector<uint32_t>& addresses)
     if (m_findDevices && m_findDevices->isVisible())
         owner = m_findDevices;
     delete m_sendConfirm;
-    m_sendConfirm = new SendConfirmDlg(owner, checked->first.values, int(addresses.size()));
+    m_sendConfirm = new SendConfirmDlg(owner, checked->file.values, int(addresses.size()));
     m_sendConfirm->setWindowModality(Qt::WindowModal);
     connect(m_sendConfirm, &QDialog::accepted, this, [this, addresses] { StartSend(addresses); });
     m_sendConfirm->open();

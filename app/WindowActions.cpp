@@ -8,6 +8,7 @@
 #include "DialogTemplate.h"
 #include "FindDevicesDlg.h"
 #include "Profile.h"
+#include "ProfileKeys.h"
 #include "ProfileNotice.h"
 #include "StringIds.h"
 

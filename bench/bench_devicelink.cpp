@@ -77,11 +77,14 @@ DeviceResult BareEventDriven(DeviceConnection& link)
     return DEVICE_OK;
 }
 
-void MarkAllWritableRows()
+// Every writable row holds a value and is marked for the push.
+DeviceSettings AllWritableRows()
 {
+    DeviceSettings settings;
     for (int group = GROUP_WIFI; group <= GROUP_ROUTING; ++group)
-        for (int index = 0; index < ConfigTable[group].count(); ++index)
-            SetParamInt(index, group, 1);
+        for (int index = 0; index < settings[group].count(); ++index)
+            settings.SetInt(index, group, 1);
+    return settings;
 }
 
 double Median(std::vector<double> times)
@@ -98,13 +101,21 @@ int main(int argc, char* argv[])
     std::printf("median of %d runs each, the runs of all kinds interleaved, tolvo-sim on "
                 "127.0.0.1\n",
                 RUNS);
+    DeviceSettings settings = AllWritableRows();
     const std::vector<std::pair<const char*, Operation>> kinds = {
         {"bare-blocking", BareBlocking},
         {"bare-events", BareEventDriven},
-        {"fetch", [](DeviceConnection& link) { return FetchAllParams(link); }},
-        {"push", [](DeviceConnection& link) { return PushModifiedParams(link); }},
+        {"fetch",
+         [&settings](DeviceConnection& link) {
+             link.StartFetch(settings);
+             return link.Wait();
+         }},
+        {"push",
+         [&settings](DeviceConnection& link) {
+             link.StartPush(settings);
+             return link.Wait();
+         }},
     };
-    MarkAllWritableRows();
     for (const int delayMs : {0, 5}) {
         SimProcess sim({"--delay", QString::number(delayMs)});
         if (!sim.Start()) {

@@ -61,14 +61,14 @@ int WriteResult(Invocation& run, const DeviceTask& task, const Rows& wanted)
         task.pushed() ? (run.Given("only-changed") ? changes.size() : wanted.size()) : 0;
     // A wanted row that was not sent, and that the apply changed, is an
     // unsent change, not one the device failed to keep.
-    const SettingValues sentValues = SentValues(task);
-    const auto notKept = Differences(sentValues, task.after);
     QJsonArray rows;
-    for (const auto& [key, value] : notKept)
+    for (const std::string& name : NotKept(task.sent, task.after)) {
+        const QString key = QString::fromStdString(name);
         rows.append(QJsonObject{{"key", key},
-                                {"sent", ShownValue(key, value)},
+                                {"sent", ShownValue(key, HeldValue(task.sent, key))},
                                 {"device", ShownValue(key, HeldValue(task.after, key))}});
-    const QStringList lines = NotKeptLines(sentValues, task.after);
+    }
+    const QStringList lines = NotKeptLines(task);
     const std::vector<UnsentChange> unsent = UnsentChangesOf(task);
     QJsonArray unsentRows;
     for (const UnsentChange& change : unsent)
@@ -78,7 +78,7 @@ int WriteResult(Invocation& run, const DeviceTask& task, const Rows& wanted)
     QString line = !task.pushed()   ? Tr(MSG_NOTHING_DIFFERS)
                    : unsent.empty() ? Tr(MSG_ALL_KEPT).arg(Settings(sent))
                                     : Tr(MSG_SENT_AND_KEPT).arg(Settings(sent));
-    if (!notKept.isEmpty())
+    if (!lines.isEmpty())
         line = Tr(MSG_NOT_KEPT).arg(Settings(sent), lines.join("; "));
     else if (task.applyUnconfirmed())
         line = Tr(MSG_APPLY_UNANSWERED).arg(line);
@@ -90,7 +90,7 @@ int WriteResult(Invocation& run, const DeviceTask& task, const Rows& wanted)
                            {"notKept", rows},
                            {"unsentChanges", unsentRows},
                            {"applyConfirmed", task.pushed() && !task.applyUnconfirmed()}});
-    if (notKept.isEmpty() && unsent.empty())
+    if (rows.isEmpty() && unsent.empty())
         return EXIT_OK;
     --run.succeeded; // reached, but not verified
     return EXIT_DIFFERENT;

@@ -83,8 +83,6 @@ template <std::size_t N> ConfigGroup Group(const ConfigParam (&rows)[N])
 
 } // namespace
 
-DeviceSettings ConfigTable;
-
 DeviceSettings::DeviceSettings()
     : m_groups{Group(infoRows), Group(wifiRows), Group(portRows), Group(routingRows)}
 {}
@@ -144,16 +142,6 @@ int DeviceSettings::ClearModified(int index, int group)
     return 0;
 }
 
-void DeviceSettings::Reset()
-{
-    *this = DeviceSettings();
-}
-
-ConfigParam* FindParam(int group, int index)
-{
-    return ConfigTable.Find(group, index);
-}
-
 TextProblem ParamTextProblem(const QString& text)
 {
     if (text.size() > MAX_PARAM_TEXT)
@@ -167,33 +155,18 @@ TextProblem ParamTextProblem(const QString& text)
     return TextProblem::None;
 }
 
-int SetParamText(int index, const QString& text)
-{
-    return ConfigTable.SetText(index, text);
-}
-
-int SetParamInt(int index, int group, int32_t value)
-{
-    return ConfigTable.SetInt(index, group, value);
-}
-
-int ClearParamModified(int index, int group)
-{
-    return ConfigTable.ClearModified(index, group);
-}
-
 std::string FormatDottedAddress(uint32_t address)
 {
     return std::to_string(address >> 24) + '.' + std::to_string((address >> 16) & 0xFF) + '.' +
            std::to_string((address >> 8) & 0xFF) + '.' + std::to_string(address & 0xFF);
 }
 
+QString DottedText(uint32_t address)
+{
+    return QString::fromStdString(FormatDottedAddress(address));
+}
+
 QString DeviceTextToWide(const std::string& bytes)
 {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-void ResetConfigTable()
-{
-    ConfigTable.Reset();
 }

@@ -143,8 +143,6 @@ public:
     // value for the row leaves it out, so the device keeps its own. Returns
     // 0, or -1 when the row does not exist.
     int ClearModified(int index, int group);
-    // Forgets every value and modified flag.
-    void Reset();
 
     using Groups = std::array<ConfigGroup, 4>;
     Groups::iterator begin() { return m_groups.begin(); }
@@ -159,19 +157,10 @@ private:
     Groups m_groups;
 };
 
-// The window program's table: the settings of the one device it shows. The
-// functions below work on it.
-extern DeviceSettings ConfigTable;
-
-ConfigParam* FindParam(int group, int index);
-int SetParamText(int index, const QString& text);
-int SetParamInt(int index, int group, int32_t value);
-int ClearParamModified(int index, int group);
-// Forgets every value and modified flag: a fresh table, as at start-up.
-void ResetConfigTable();
-
 // "%d.%d.%d.%d" of a host-order IPv4 address, most significant octet first.
 std::string FormatDottedAddress(uint32_t address);
+// The same as text to show.
+QString DottedText(uint32_t address);
 
 // Device bytes to page text and back, one byte per character U+0000..U+00FF.
 QString DeviceTextToWide(const std::string& bytes);

@@ -442,15 +442,3 @@ DeviceResult SendCommand(DeviceConnection& link, const std::string& command)
     link.StartSend(command);
     return link.Wait();
 }
-
-DeviceResult FetchAllParams(DeviceConnection& link, DeviceSettings& settings)
-{
-    link.StartFetch(settings);
-    return link.Wait();
-}
-
-DeviceResult PushModifiedParams(DeviceConnection& link, const DeviceSettings& settings)
-{
-    link.StartPush(settings);
-    return link.Wait();
-}

@@ -4,8 +4,9 @@
 // DeviceConnection is the exchange engine: one connection, driven by the
 // socket's signals and a deadline timer, never by a blocking wait. Each
 // Start... call begins one operation, which ends with finished() exactly
-// once. The free functions run an operation and wait for it in a local event
-// loop, for callers that have nothing else to do meanwhile.
+// once. Wait, Connect and the free functions run an operation and wait for
+// it in a local event loop: the tests and benchmarks talk to the simulator
+// step by step through them; the programs run tasks (DeviceTask.h).
 #pragma once
 
 #include "ConfigTable.h"
@@ -194,8 +195,3 @@ Reply ReadReplyLine(DeviceConnection& link);
 
 // Sends one command with its zero byte. DEVICE_OK or a negative code.
 DeviceResult SendCommand(DeviceConnection& link, const std::string& command);
-
-// StartFetch and StartPush, waited for; by default on the window program's table.
-DeviceResult FetchAllParams(DeviceConnection& link, DeviceSettings& settings = ConfigTable);
-DeviceResult PushModifiedParams(DeviceConnection& link,
-                                const DeviceSettings& settings = ConfigTable);

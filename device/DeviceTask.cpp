@@ -5,24 +5,53 @@
 DeviceTask::DeviceTask(uint32_t address, quint16 port, int timeoutMs)
     : m_address(address), m_port(port), m_link(timeoutMs)
 {
-    connect(&m_link, &DeviceConnection::progress, this, [this] { m_answered = true; });
+    connect(&m_link, &DeviceConnection::progress, this, [this](int done, int total) {
+        m_answered = true;
+        emit progress(done, total);
+    });
     connect(&m_link, &DeviceConnection::finished, this, [this](DeviceResult result) {
         if (result == DEVICE_APPLY_UNCONFIRMED || result == DEVICE_READ_BACK_FAILED) {
             // A read-back on a new connection tells what the device holds.
             m_applyUnconfirmed = m_applyUnconfirmed || result == DEVICE_APPLY_UNCONFIRMED;
             m_readBackCut = true;
         } else if (result != DEVICE_OK) {
-            m_failure = result;
-            m_failedDoing = m_steps[m_next - 1].first;
-            m_link.Close();
-            if (lackedResources())
-                emit connectionLacked();
-            else
-                emit done();
+            Fail(result, m_steps[m_next - 1].first);
             return;
         }
         Next();
     });
+}
+
+void DeviceTask::Fail(DeviceResult result, const char* doing)
+{
+    m_failure = result;
+    m_failedDoing = doing;
+    m_running = false;
+    m_link.Close();
+    if (lackedResources())
+        emit connectionLacked();
+    else
+        emit done();
+}
+
+void DeviceTask::EndCancelled(const char* doing)
+{
+    if (!m_readBackCut) {
+        Fail(DEVICE_CANCELLED, doing);
+        return;
+    }
+    // The device answered the apply: a cancel cuts only the read-back.
+    m_running = false;
+    m_link.Close();
+    emit done();
+}
+
+void DeviceTask::Cancel()
+{
+    if (!m_running)
+        return;
+    m_cancelled = true;
+    m_link.Cancel(); // an operation under way ends with DEVICE_CANCELLED
 }
 
 QString DeviceTask::addressText() const
@@ -35,17 +64,22 @@ void DeviceTask::Then(const char* doing, Start start)
     m_steps.emplace_back(doing, std::move(start));
 }
 
-void DeviceTask::ConnectAndRead(DeviceSettings& into, const std::vector<ParamRow>& only)
+void DeviceTask::AddConnect()
 {
     Then(MSG_DOING_CONNECTING, [this](DeviceConnection& link) {
         link.Close();
         link.StartConnect(m_address, m_port);
     });
+}
+
+void DeviceTask::ConnectAndRead(DeviceSettings& into, const std::vector<ParamRow>& only)
+{
+    AddConnect();
     Then(MSG_DOING_READING, [&into, only](DeviceConnection& link) { link.StartFetch(into, only); });
 }
 
 void DeviceTask::PushAndReadBack(std::function<const DeviceSettings&()> makePush,
-                                 const std::vector<ParamRow>& only)
+                                 const std::vector<ParamRow>& only, bool readAgain)
 {
     Then(MSG_DOING_SENDING, [this, makePush](DeviceConnection& link) {
         const DeviceSettings& push = makePush();
@@ -57,9 +91,11 @@ void DeviceTask::PushAndReadBack(std::function<const DeviceSettings&()> makePush
         m_pushed = true;
         link.StartPush(push, &after);
     });
-    Then(MSG_DOING_READING, [this, only](DeviceConnection&) {
-        if (m_readBackCut)
+    Then(MSG_DOING_READING, [this, only, readAgain](DeviceConnection&) {
+        if (m_readBackCut && readAgain) {
+            m_readBackCut = false;
             ConnectAndRead(after, only);
+        }
         Skip();
     });
 }
@@ -74,6 +110,8 @@ void DeviceTask::Run()
     m_next = 0;
     m_failure = DEVICE_OK;
     m_failedDoing = "";
+    m_running = true;
+    m_cancelled = false;
     // done() always comes from the event loop, never inside Run.
     QMetaObject::invokeMethod(this, &DeviceTask::Next, Qt::QueuedConnection);
 }
@@ -81,6 +119,7 @@ void DeviceTask::Run()
 void DeviceTask::Next()
 {
     if (m_next == m_steps.size()) {
+        m_running = false;
         m_link.Close();
         emit done();
         return;
@@ -89,6 +128,10 @@ void DeviceTask::Next()
     QMetaObject::invokeMethod(
         this,
         [this, step = m_next++] {
+            if (m_cancelled) { // cancelled between two steps
+                EndCancelled(m_steps[step].first);
+                return;
+            }
             emit stepStarted(m_steps[step].first);
             m_steps[step].second(m_link);
         },

@@ -23,16 +23,19 @@ public:
     // Adds a step: what it does, as a message of CoreMessages.h ("reading"), and
     // how it starts its operation on the connection.
     void Then(const char* doing, Start start);
+    // Adds the step that opens the task's connection (closing any before).
+    void AddConnect();
     // Adds the steps that connect and read the rows given (all when none).
     void ConnectAndRead(DeviceSettings& into, const std::vector<ParamRow>& only = {});
     // Adds the steps that send what makePush gives (from the settings read
     // before), then the apply command, and read the rows sent back into
     // after, on the same connection; when the device left the apply or the
     // read-back unanswered (it may restart on applying), the rows given
-    // (all when none) are read on a new connection. When the push holds no
-    // row nothing is sent, not even the apply, and after is before.
+    // (all when none) are read on a new connection, unless readAgain is
+    // false (see readBackCut()). When the push holds no row nothing is
+    // sent, not even the apply, and after is before.
     void PushAndReadBack(std::function<const DeviceSettings&()> makePush,
-                         const std::vector<ParamRow>& only = {});
+                         const std::vector<ParamRow>& only = {}, bool readAgain = true);
     // Ends the step under way without an operation: the next step follows.
     void Skip();
     // Records the task's exchanges from now on (see transcript()).
@@ -42,6 +45,12 @@ public:
     // but for a connect that lackedResources(): that ends with
     // connectionLacked() instead, and the task may be run again.
     void Run();
+    // Ends the task: the operation under way is cut off and no other step
+    // starts; the task fails with DEVICE_CANCELLED, or, once the device
+    // answered the apply, ends with its read-back cut (readBackCut()).
+    void Cancel();
+    // Whether the task was run and has not yet ended.
+    bool running() const { return m_running; }
 
     uint32_t address() const { return m_address; }
     QString addressText() const;
@@ -52,6 +61,13 @@ public:
     bool applyUnconfirmed() const { return m_applyUnconfirmed; }
     // Whether a push was sent (false when it held no row).
     bool pushed() const { return m_pushed; }
+    // The push's read-back did not end on its connection (the apply or a
+    // read was unanswered) and was not read again: after is incomplete.
+    bool readBackCut() const { return m_readBackCut; }
+    // The bound on each wait for the device, and the socket's own words for
+    // a DEVICE_SOCKET_ERROR.
+    int timeoutMs() const { return m_link.timeoutMs(); }
+    QString errorText() const { return m_link.errorText(); }
     // Whether the device answered anything: a failed task that never got a
     // reply did not reach the device (refused, no route, silent).
     bool answered() const { return m_answered; }
@@ -72,6 +88,8 @@ public:
 signals:
     // A step begins: what it does, as given to Then.
     void stepStarted(const char* doing);
+    // Exchanges done of the step's total.
+    void progress(int done, int total);
     void done();
     // The task could not connect for lack of this computer's resources, and
     // sent nothing: not done, but to be run again (TaskRunner does).
@@ -79,6 +97,8 @@ signals:
 
 private:
     void Next();
+    void Fail(DeviceResult result, const char* doing);
+    void EndCancelled(const char* doing);
 
     uint32_t m_address;
     quint16 m_port;
@@ -93,6 +113,8 @@ private:
     bool m_readBackCut = false; // the push's read-back did not end
     bool m_pushed = false;
     bool m_answered = false;
+    bool m_running = false;
+    bool m_cancelled = false;
 };
 
 using DeviceTasks = std::vector<std::unique_ptr<DeviceTask>>;

@@ -91,6 +91,25 @@ void AddVerifiedWrite(DeviceTask& task, const SettingValues& wanted, bool onlyCh
         readBack);
 }
 
+void AddWriteAfterLoad(DeviceTask& task, const DeviceSettings& known, const DeviceSettings& push)
+{
+    task.before = known;
+    task.AddConnect();
+    task.PushAndReadBack([&task, push]() -> const DeviceSettings& { return task.sent = push; }, {},
+                         false);
+}
+
+std::vector<std::string> ChangedKeys(const DeviceTask& task)
+{
+    std::vector<std::string> keys;
+    if (!task.pushed())
+        return keys;
+    for (const auto& [key, value] : SentValues(task))
+        if (HeldValue(task.after, key) != HeldValue(task.before, key))
+            keys.push_back(key.toStdString());
+    return keys;
+}
+
 SettingValues SentValues(const DeviceTask& task)
 {
     SettingValues sent;
@@ -103,12 +122,17 @@ SettingValues SentValues(const DeviceTask& task)
     return sent;
 }
 
-QStringList NotKeptLines(const SettingValues& sent, const DeviceSettings& after)
+QStringList NotKeptLines(const DeviceTask& task)
 {
     QStringList lines;
-    for (const auto& [key, value] : Differences(sent, after))
+    if (!task.pushed())
+        return lines;
+    for (const std::string& name : NotKept(task.sent, task.after)) {
+        const QString key = QString::fromStdString(name);
         lines << Tr(MSG_NOT_KEPT_LINE)
-                     .arg(key, QuotedValue(key, value), QuotedValue(key, HeldValue(after, key)));
+                     .arg(key, QuotedValue(key, HeldValue(task.sent, key)),
+                          QuotedValue(key, HeldValue(task.after, key)));
+    }
     return lines;
 }
 

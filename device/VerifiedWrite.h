@@ -36,13 +36,24 @@ DeviceSettings PushOf(const SettingValues& wanted, const DeviceSettings& before,
 void AddVerifiedWrite(DeviceTask& task, const SettingValues& wanted, bool onlyChanged,
                       const std::vector<ParamRow>& alsoRead = {});
 
+// Adds to task the steps of a write to a device whose values are known from
+// a load (the window's Save): connect, send push's modified rows and the
+// apply, and read every writable row back on the same connection. Nothing
+// is read before; task.before is known. When the apply or the read-back is
+// unanswered the task ends with readBackCut(), and nothing is read again.
+void AddWriteAfterLoad(DeviceTask& task, const DeviceSettings& known, const DeviceSettings& push);
+
+// The keys of the rows a task's push sent whose value the device holds
+// otherwise after the apply than before it.
+std::vector<std::string> ChangedKeys(const DeviceTask& task);
+
 // The rows that a task's push sent, as KEY and VALUE in table order; none
 // when nothing was sent.
 SettingValues SentValues(const DeviceTask& task);
 
-// "KEY: sent "X", the device holds "Y"" for each row sent (SentValues) that
-// the device did not keep, the password's values masked.
-QStringList NotKeptLines(const SettingValues& sent, const DeviceSettings& after);
+// "KEY: sent "X", the device holds "Y"" for each row a task's push sent
+// that the device did not keep (NotKept), the password's values masked.
+QStringList NotKeptLines(const DeviceTask& task);
 
 // A setting that the apply changed though the push did not send it: its
 // key and its values before and after, one character per device byte.

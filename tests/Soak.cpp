@@ -132,13 +132,23 @@ std::optional<QByteArray> ExpectedShown(CTolvoConfigDlg& dlg, const Field& field
     return sent;
 }
 
+// The transcript lines of the action just run: none when it stopped before
+// reaching the device (the session keeps the transcript of the last run; its
+// lines carry times to the millisecond, so a new run's differ).
+QStringList ActionLines(const CTolvoConfigDlg& dlg, const QStringList& earlier)
+{
+    const QStringList lines = dlg.session().transcript().lines();
+    return lines == earlier ? QStringList() : lines;
+}
+
 // The field's name, as the window's messages give it.
 QString FieldName(CTolvoConfigDlg& dlg, const Field& field)
 {
     const Pages pages{*dlg.m_pInfo, *dlg.m_pWiFi, *dlg.m_pPortSettings, *dlg.m_pPortRouting};
-    for (int group = 0; group < static_cast<int>(ConfigTable.size()); ++group)
-        for (int index = 0; index < ConfigTable[group].count(); ++index)
-            if (QByteArray(ConfigTable[group].rows[index].key) == field.key)
+    const DeviceSettings table;
+    for (int group = 0; group < static_cast<int>(table.size()); ++group)
+        for (int index = 0; index < table[group].count(); ++index)
+            if (QByteArray(table[group].rows[index].key) == field.key)
                 return RowName(pages, {group, index});
     return {};
 }
@@ -208,7 +218,7 @@ public:
         timer.start();
         QString kind;
         int exchanges = 0;
-        if (draw < 3 || (draw < 6 && !m_dlg.m_loadedFrom)) {
+        if (draw < 3 || (draw < 6 && !m_dlg.session().loadedFrom())) {
             kind = "window load";
             exchanges = 1 + 25;
             Load();
@@ -298,10 +308,11 @@ private:
     {
         const QStringList before = Snapshot(m_dlg);
         PromptScript script;
-        m_dlg.m_transcript.Clear(); // what is left in it is of this action only
+        const QStringList earlier = m_dlg.session().transcript().lines();
         m_dlg.LoadConfiguration();
-        m_client = m_dlg.transcript().text();
-        if (!Settle(m_dlg.transcript().lines()))
+        const QStringList lines = ActionLines(m_dlg, earlier);
+        m_client = lines.join('\n');
+        if (!Settle(lines))
             return;
         const QString outcome = Outcome(script);
         ++m_figures.outcomes["window load: " + outcome];
@@ -372,10 +383,11 @@ private:
         EditPages();
         const Values before = m_watch.holds();
         PromptScript script;
-        m_dlg.m_transcript.Clear(); // what is left in it is of this action only
+        const QStringList earlier = m_dlg.session().transcript().lines();
         m_dlg.SaveConfiguration();
-        m_client = m_dlg.transcript().text();
-        if (!Settle(m_dlg.transcript().lines()))
+        const QStringList lines = ActionLines(m_dlg, earlier);
+        m_client = lines.join('\n');
+        if (!Settle(lines))
             return;
         const QString outcome = Outcome(script);
         ++m_figures.outcomes["window save: " + outcome];
@@ -399,7 +411,7 @@ private:
             }
             return;
         }
-        if (outcome == DefaultPromptCaption() && !m_dlg.m_deviceValueRows.empty()) {
+        if (outcome == DefaultPromptCaption() && !m_dlg.session().deviceValueRows().empty()) {
             // A field showing a device value its page's check refuses stops
             // the save until it is edited, as any invalid value does.
             Check("a save stopped by a check sends nothing", m_watch.holds() == before,

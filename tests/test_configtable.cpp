@@ -4,15 +4,18 @@
 
 namespace {
 
+// The table the setters are tried on, fresh for each test.
+DeviceSettings table;
+
 QString ValueOf(int group, int index)
 {
-    const ConfigParam* row = FindParam(group, index);
+    const ConfigParam* row = table.Find(group, index);
     return row && row->value ? QString::fromLatin1(row->value->c_str()) : QString();
 }
 
 bool IsModified(int group, int index)
 {
-    return (FindParam(group, index)->flags & PARAM_MODIFIED) != 0;
+    return (table.Find(group, index)->flags & PARAM_MODIFIED) != 0;
 }
 
 } // namespace
@@ -21,13 +24,13 @@ class TestConfigTable : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { ResetConfigTable(); }
+    void init() { table = DeviceSettings(); }
 
     void tableHoldsTheRowsInProtocolOrder()
     {
         QStringList keys;
         QList<int> counts;
-        for (const ConfigGroup& group : ConfigTable) {
+        for (const ConfigGroup& group : table) {
             counts << group.count();
             for (const ConfigParam& row : group.rows) {
                 keys << QLatin1String(row.key);
@@ -43,9 +46,9 @@ private slots:
                            "DIRECT databits", "DIRECT stopbits", "DIRECT parity", "PORTCONNECT 0",
                            "PORT 0",          "PORTCONNECT 1",   "PORT 1",        "PORTCONNECT 2",
                            "PORT 2"}));
-        QCOMPARE(ConfigTable[GROUP_INFO].rows[0].flags, PARAM_READ);
-        QCOMPARE(ConfigTable[GROUP_WIFI].rows[4].kind, PARAM_CHOICE);
-        QCOMPARE(ConfigTable[GROUP_ROUTING].rows[1].kind, PARAM_RANGE);
+        QCOMPARE(table[GROUP_INFO].rows[0].flags, PARAM_READ);
+        QCOMPARE(table[GROUP_WIFI].rows[4].kind, PARAM_CHOICE);
+        QCOMPARE(table[GROUP_ROUTING].rows[1].kind, PARAM_RANGE);
     }
 
     void valueSetsMatchThePortLists()
@@ -81,7 +84,7 @@ private slots:
         QFETCH(int, group);
         QFETCH(int, value);
         QFETCH(QString, stored);
-        QCOMPARE(SetParamInt(index, group, value), 0);
+        QCOMPARE(table.SetInt(index, group, value), 0);
         QCOMPARE(ValueOf(group, index), stored);
         QVERIFY(IsModified(group, index));
     }
@@ -100,9 +103,9 @@ private slots:
     {
         QFETCH(int, index);
         QFETCH(int, group);
-        QCOMPARE(SetParamInt(index, group, 1), -1);
+        QCOMPARE(table.SetInt(index, group, 1), -1);
         if (group == GROUP_WIFI)
-            QCOMPARE(SetParamText(index, "x"), -1);
+            QCOMPARE(table.SetText(index, "x"), -1);
     }
 
     void setParamTextStoresLatin1Bytes_data()
@@ -121,8 +124,8 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QByteArray, bytes);
-        QCOMPARE(SetParamText(8, text), 0);
-        const ConfigParam* row = FindParam(GROUP_WIFI, 8);
+        QCOMPARE(table.SetText(8, text), 0);
+        const ConfigParam* row = table.Find(GROUP_WIFI, 8);
         QVERIFY(row->value.has_value());
         QCOMPARE(QByteArray::fromStdString(*row->value), bytes);
         QVERIFY(IsModified(GROUP_WIFI, 8));
@@ -149,32 +152,32 @@ private slots:
         QFETCH(int, problem);
         QCOMPARE(int(ParamTextProblem(text)), problem);
         // A row without a value stays without one.
-        QCOMPARE(SetParamText(0, text), -1);
-        QVERIFY(!FindParam(GROUP_WIFI, 0)->value.has_value());
+        QCOMPARE(table.SetText(0, text), -1);
+        QVERIFY(!table.Find(GROUP_WIFI, 0)->value.has_value());
         QVERIFY(!IsModified(GROUP_WIFI, 0));
         // A row with a value keeps it.
-        QCOMPARE(SetParamText(0, "before"), 0);
-        QCOMPARE(SetParamText(0, text), -1);
+        QCOMPARE(table.SetText(0, "before"), 0);
+        QCOMPARE(table.SetText(0, text), -1);
         QCOMPARE(ValueOf(GROUP_WIFI, 0), QString("before"));
     }
 
     void nullTextIsStoredAsTheEmptyText()
     {
         // Qt hands out null strings for empty fields; they must not be refused.
-        QCOMPARE(SetParamText(8, QString()), 0);
+        QCOMPARE(table.SetText(8, QString()), 0);
         QCOMPARE(ValueOf(GROUP_WIFI, 8), QString(""));
-        QVERIFY(FindParam(GROUP_WIFI, 8)->value.has_value());
+        QVERIFY(table.Find(GROUP_WIFI, 8)->value.has_value());
         QVERIFY(IsModified(GROUP_WIFI, 8));
     }
 
     void secondSetReplacesTheValueAndTheFlagStays()
     {
-        QCOMPARE(SetParamText(1, "first"), 0);
-        QCOMPARE(SetParamText(1, "second"), 0);
+        QCOMPARE(table.SetText(1, "first"), 0);
+        QCOMPARE(table.SetText(1, "second"), 0);
         QCOMPARE(ValueOf(GROUP_WIFI, 1), QString("second"));
         QVERIFY(IsModified(GROUP_WIFI, 1));
-        SetParamInt(5, 1, 11);
-        SetParamInt(5, 1, 3);
+        table.SetInt(5, 1, 11);
+        table.SetInt(5, 1, 3);
         QCOMPARE(ValueOf(GROUP_WIFI, 5), QString("3"));
     }
 

@@ -16,11 +16,27 @@ namespace {
 
 constexpr int SHORT_TIMEOUT_MS = 400;
 
+// The settings the exchanges read into and send from, fresh for each test.
+DeviceSettings table;
+
+// A fetch of every row, or a push of the modified ones, waited for.
+DeviceResult Fetch(DeviceConnection& link, DeviceSettings& settings = table)
+{
+    link.StartFetch(settings);
+    return link.Wait();
+}
+
+DeviceResult Push(DeviceConnection& link)
+{
+    link.StartPush(table);
+    return link.Wait();
+}
+
 const QStringList& TableKeys()
 {
     static const QStringList keys = [] {
         QStringList all;
-        for (const ConfigGroup& group : ConfigTable)
+        for (const ConfigGroup& group : table)
             for (const ConfigParam& row : group.rows)
                 all << QLatin1String(row.key);
         return all;
@@ -31,7 +47,7 @@ const QStringList& TableKeys()
 QList<ConfigParam*> AllRows()
 {
     QList<ConfigParam*> rows;
-    for (ConfigGroup& group : ConfigTable)
+    for (ConfigGroup& group : table)
         for (ConfigParam& row : group.rows)
             rows << &row;
     return rows;
@@ -103,7 +119,7 @@ private slots:
         QVERIFY(!sim.readAllStandardOutput().contains("listening"));
     }
 
-    void init() { ResetConfigTable(); }
+    void init() { table = DeviceSettings(); }
 
     void fetchGetsEveryRowInTableOrder_data()
     {
@@ -123,7 +139,7 @@ private slots:
         QVERIFY(sim.Start());
         DeviceConnection link;
         QVERIFY(link.Connect(0x7F000001, sim.port()));
-        QCOMPARE(FetchAllParams(link), DEVICE_OK);
+        QCOMPARE(Fetch(link), DEVICE_OK);
 
         QList<QByteArray> expected;
         for (const QString& key : TableKeys())
@@ -174,7 +190,7 @@ private slots:
         QVERIFY(sim.Start());
         DeviceConnection link(SHORT_TIMEOUT_MS);
         QVERIFY(link.Connect(0x7F000001, sim.port()));
-        const int result = FetchAllParams(link);
+        const int result = Fetch(link);
         QVERIFY(result != DEVICE_OK);
         // After a close, the next send may already fail instead of the read.
         // Under Wine, a close that comes together with the last reply is not
@@ -220,7 +236,7 @@ private slots:
         Transcript transcript;
         link.SetTranscript(&transcript);
         QVERIFY(link.Connect(0x7F000001, sim.port()));
-        QCOMPARE(FetchAllParams(link), int(DEVICE_OUT_OF_STEP));
+        QCOMPARE(Fetch(link), int(DEVICE_OUT_OF_STEP));
         QVERIFY(transcript.text().contains(" STRAY ********\\r"));
         QVERIFY(!transcript.text().contains("junk"));
     }
@@ -245,13 +261,13 @@ private slots:
     {
         SimProcess sim;
         QVERIFY(sim.Start());
-        SetParamInt(0, GROUP_PORTS, 115200);
-        SetParamText(0, "New SSID");
-        SetParamInt(5, GROUP_ROUTING, 4005);
-        FindParam(GROUP_WIFI, 1)->value = "fetched, not modified";
+        table.SetInt(0, GROUP_PORTS, 115200);
+        table.SetText(0, "New SSID");
+        table.SetInt(5, GROUP_ROUTING, 4005);
+        table.Find(GROUP_WIFI, 1)->value = "fetched, not modified";
         DeviceConnection link;
         QVERIFY(link.Connect(0x7F000001, sim.port()));
-        QCOMPARE(PushModifiedParams(link), DEVICE_OK);
+        QCOMPARE(Push(link), DEVICE_OK);
         link.Close();
 
         const QList<QByteArray> expected = {
@@ -270,7 +286,7 @@ private slots:
         QVERIFY(sim.Start());
         DeviceConnection link;
         QVERIFY(link.Connect(0x7F000001, sim.port()));
-        QCOMPARE(PushModifiedParams(link), DEVICE_OK);
+        QCOMPARE(Push(link), DEVICE_OK);
         QCOMPARE(sim.Commands(), QList<QByteArray>{WireCommand("set CONFIGURE")});
     }
 
@@ -289,12 +305,12 @@ private slots:
         QFETCH(int, status);
         SimProcess sim(options);
         QVERIFY(sim.Start());
-        SetParamInt(5, GROUP_WIFI, 3);
-        SetParamInt(7, GROUP_WIFI, 9);
-        SetParamText(8, "Name");
+        table.SetInt(5, GROUP_WIFI, 3);
+        table.SetInt(7, GROUP_WIFI, 9);
+        table.SetText(8, "Name");
         DeviceConnection link(SHORT_TIMEOUT_MS);
         QVERIFY(link.Connect(0x7F000001, sim.port()));
-        const int result = PushModifiedParams(link);
+        const int result = Push(link);
         QVERIFY(result != DEVICE_OK);
         if (status == DEVICE_TIMED_OUT)
             QCOMPARE(result, status);
@@ -306,12 +322,12 @@ private slots:
     {
         SimProcess sim;
         QVERIFY(sim.Start());
-        SetParamInt(5, GROUP_WIFI, 3);
-        SetParamText(8, "x");
-        FindParam(GROUP_WIFI, 8)->value = std::string(200, 'x'); // e.g. fetched from a device
+        table.SetInt(5, GROUP_WIFI, 3);
+        table.SetText(8, "x");
+        table.Find(GROUP_WIFI, 8)->value = std::string(200, 'x'); // e.g. fetched from a device
         DeviceConnection link;
         QVERIFY(link.Connect(0x7F000001, sim.port()));
-        QCOMPARE(PushModifiedParams(link), DEVICE_COMMAND_TOO_LONG);
+        QCOMPARE(Push(link), DEVICE_COMMAND_TOO_LONG);
         link.Close();
         QVERIFY(SimIdle(sim));
     }
@@ -324,7 +340,7 @@ private slots:
         QVERIFY(!link.Connect(0x7F000009)); // not listening yet: refused
         QVERIFY(sim.WaitUntilListening());
         QVERIFY(link.Connect(0x7F000009));
-        QCOMPARE(FetchAllParams(link), DEVICE_OK);
+        QCOMPARE(Fetch(link), DEVICE_OK);
     }
 
     void resetConnectionFailsTheFetch()
@@ -333,10 +349,10 @@ private slots:
         QVERIFY(sim.Start());
         DeviceConnection first(SHORT_TIMEOUT_MS);
         QVERIFY(first.Connect(0x7F000001, sim.port()));
-        QVERIFY(FetchAllParams(first) != DEVICE_OK);
+        QVERIFY(Fetch(first) != DEVICE_OK);
         DeviceConnection second(SHORT_TIMEOUT_MS);
         QVERIFY(second.Connect(0x7F000001, sim.port()));
-        QCOMPARE(FetchAllParams(second), DEVICE_OK);
+        QCOMPARE(Fetch(second), DEVICE_OK);
     }
 
     // A cancel closes the connection at once and sends nothing more; a
@@ -390,11 +406,11 @@ private slots:
         QVERIFY(link.Connect(0x7F000001, sim.port()));
         QSignalSpy progress(&link, &DeviceConnection::progress);
         DeviceSettings settings;
-        QCOMPARE(FetchAllParams(link, settings), DEVICE_OK);
+        QCOMPARE(Fetch(link, settings), DEVICE_OK);
         QCOMPARE(progress.size(), 25);
         for (int i = 0; i < progress.size(); ++i)
             QCOMPARE(progress.at(i), (QVariantList{i + 1, 25}));
-        QVERIFY(!ConfigTable.Find(GROUP_INFO, 0)->value); // the settings given, not the table
+        QVERIFY(!table.Find(GROUP_INFO, 0)->value); // the settings given, not the table
     }
 
     // Each engine keeps its values in the settings it was given: two at once

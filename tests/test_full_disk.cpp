@@ -12,6 +12,7 @@
 #include "GuiTest.h"
 #include "IpAddressCtrl.h"
 #include "Profile.h"
+#include "ProfileKeys.h"
 #include "ProfileNotice.h"
 #include "Prompts.h"
 #include "SendResultsDlg.h"
@@ -158,7 +159,6 @@ private slots:
 
     void init()
     {
-        ResetConfigTable();
         m_disk = m_dir.filePath(QString("disk%1").arg(++m_disks));
         QVERIFY(m_noMounts.isEmpty() ? MountSmallDisk(m_disk) : QDir().mkpath(m_disk));
     }

@@ -137,7 +137,6 @@ private slots:
     {
         m_hostile.reset();
         m_healthy.reset();
-        ResetConfigTable();
         ResetProfileRoot();
     }
 

@@ -78,7 +78,7 @@ QList<QByteArray> FactorySaveCommands()
 QList<QByteArray> InTableOrder(const QList<QByteArray>& commands)
 {
     QStringList keys;
-    for (const ConfigGroup& group : ConfigTable)
+    for (const ConfigGroup& group : DeviceSettings())
         for (const ConfigParam& row : group.rows)
             keys << QLatin1String("set ") + QLatin1String(row.key) + u' ';
     QList<QByteArray> ordered;
@@ -145,6 +145,7 @@ class TestTransfer : public QObject {
 
     std::unique_ptr<QTemporaryDir> m_profileDir;
     uint32_t m_address = 0;
+    DeviceSettings m_table; // for the conversions between the table and the pages
 
     std::unique_ptr<CTolvoConfigDlg> OpenMainWindow()
     {
@@ -186,7 +187,7 @@ class TestTransfer : public QObject {
 private slots:
     void init()
     {
-        ResetConfigTable();
+        m_table = DeviceSettings();
         m_address = NextDeviceAddress();
         m_profileDir = std::make_unique<QTemporaryDir>();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_profileDir->path());
@@ -270,8 +271,9 @@ private slots:
     {
         QFETCH(int, result);
         QFETCH(QString, sentence);
-        QCOMPARE(DescribeDeviceFailure({DeviceResult(result), true, "Network unreachable"}),
-                 sentence);
+        QCOMPARE(
+            DescribeDeviceFailure(DeviceResult(result), DEVICE_TIMEOUT_MS, "Network unreachable"),
+            sentence);
     }
 
     void loadSelectsListItems_data()
@@ -306,10 +308,10 @@ private slots:
         // An earlier device's selection must not survive an unmatched value.
         dlg->m_pPortSettings->m_rs232BaudCombo->setCurrentIndex(1);
         dlg->m_pPortSettings->m_rs232ParityCombo->setCurrentIndex(1);
-        FindParam(GROUP_PORTS, 0)->value = baud.toStdString();
-        FindParam(GROUP_PORTS, 3)->value = parity.toStdString();
-        FindParam(GROUP_ROUTING, 2)->value = connect.toStdString();
-        CopyTableToPages(PagesOf(*dlg));
+        m_table.Find(GROUP_PORTS, 0)->value = baud.toStdString();
+        m_table.Find(GROUP_PORTS, 3)->value = parity.toStdString();
+        m_table.Find(GROUP_ROUTING, 2)->value = connect.toStdString();
+        CopyTableToPages(m_table, PagesOf(*dlg));
         QCOMPARE(dlg->m_pPortSettings->m_rs232BaudCombo->currentIndex(), baudItem);
         QCOMPARE(dlg->m_pPortSettings->m_rs232ParityCombo->currentIndex(), parityItem);
         QCOMPARE(dlg->m_pPortRouting->m_connectCombo[1]->currentIndex(), connectItem);
@@ -319,21 +321,21 @@ private slots:
     {
         auto dlg = OpenMainWindow();
         const std::string ssid = "Caf\xe9 \xa9\xff";
-        FindParam(GROUP_WIFI, 0)->value = ssid;
-        FindParam(GROUP_WIFI, 2)->value = "192.168.1.20";
-        FindParam(GROUP_WIFI, 5)->value = "11abc";
-        FindParam(GROUP_INFO, 0)->value = "A123";
-        CopyTableToPages(PagesOf(*dlg));
+        m_table.Find(GROUP_WIFI, 0)->value = ssid;
+        m_table.Find(GROUP_WIFI, 2)->value = "192.168.1.20";
+        m_table.Find(GROUP_WIFI, 5)->value = "11abc";
+        m_table.Find(GROUP_INFO, 0)->value = "A123";
+        CopyTableToPages(m_table, PagesOf(*dlg));
         QCOMPARE(dlg->m_pWiFi->m_ssid, QString::fromUtf8("Caf\u00e9 \u00a9\u00ff"));
         QCOMPARE(dlg->m_pWiFi->m_ipAddress, 0xC0A80114u);
         QCOMPARE(dlg->m_pWiFi->m_channel, 11);
         QCOMPARE(dlg->m_pInfo->m_serialNumber, QString("A123"));
         QCOMPARE(dlg->m_pInfo->m_firmwareVersion, QString("0")); // a row without a value
-        QVERIFY(CopyPagesToTable(PagesOf(*dlg)));
-        QCOMPARE(*FindParam(GROUP_WIFI, 0)->value, ssid);
-        QCOMPARE(*FindParam(GROUP_WIFI, 2)->value, std::string("192.168.1.20"));
-        QCOMPARE(*FindParam(GROUP_WIFI, 5)->value, std::string("11"));
-        QCOMPARE(FindParam(GROUP_INFO, 0)->flags & PARAM_MODIFIED, 0u); // never written
+        QVERIFY(CopyPagesToTable(PagesOf(*dlg), m_table));
+        QCOMPARE(*m_table.Find(GROUP_WIFI, 0)->value, ssid);
+        QCOMPARE(*m_table.Find(GROUP_WIFI, 2)->value, std::string("192.168.1.20"));
+        QCOMPARE(*m_table.Find(GROUP_WIFI, 5)->value, std::string("11"));
+        QCOMPARE(m_table.Find(GROUP_INFO, 0)->flags & PARAM_MODIFIED, 0u); // never written
     }
 
     void saveTurnsSelectionsIntoValues()
@@ -349,9 +351,11 @@ private slots:
         dlg->m_pPortRouting->m_tcpPort[1] = 4001;
         dlg->m_pWiFi->m_ipMask = 0xFFFFFF00;
         // A row sent by an earlier save, whose list now has no selection.
-        SetParamInt(4, GROUP_PORTS, 19200);
-        QVERIFY(CopyPagesToTable(PagesOf(*dlg)));
-        const auto value = [](int group, int index) { return *FindParam(group, index)->value; };
+        m_table.SetInt(4, GROUP_PORTS, 19200);
+        QVERIFY(CopyPagesToTable(PagesOf(*dlg), m_table));
+        const auto value = [this](int group, int index) {
+            return *m_table.Find(group, index)->value;
+        };
         QCOMPARE(value(GROUP_PORTS, 0), std::string("115200"));
         QCOMPARE(value(GROUP_PORTS, 1), std::string("9"));
         QCOMPARE(value(GROUP_PORTS, 2), std::string("1"));
@@ -361,8 +365,8 @@ private slots:
         QCOMPARE(value(GROUP_ROUTING, 3), std::string("4001"));
         QCOMPARE(value(GROUP_WIFI, 3), std::string("255.255.255.0"));
         for (int index : {4, 5, 6}) // lists without a selection are left out
-            QCOMPARE(FindParam(GROUP_PORTS, index)->flags & PARAM_MODIFIED, 0u);
-        QCOMPARE(FindParam(GROUP_ROUTING, 0)->flags & PARAM_MODIFIED, 0u);
+            QCOMPARE(m_table.Find(GROUP_PORTS, index)->flags & PARAM_MODIFIED, 0u);
+        QCOMPARE(m_table.Find(GROUP_ROUTING, 0)->flags & PARAM_MODIFIED, 0u);
     }
 
     // --- end to end against tolvo-sim ---
@@ -528,9 +532,11 @@ private slots:
         QVERIFY2(shown.isEmpty(), qPrintable("shown: " + shown.join(" | ")));
         QCOMPARE(dlg->m_pWiFi->m_ssidEdit->text(), QString());
         QVERIFY(!AnyPageControlEnabled(*dlg));
-        QVERIFY(!dlg->m_loadedFrom);
-        QVERIFY(!dlg->m_socket);
+        QVERIFY(!dlg->session().loadedFrom());
         QVERIFY(sim->Sync());
+        // The action's connection was closed as it ended.
+        QCOMPARE(sim->LogLines("# connection").filter("closed").size(),
+                 sim->LogLines("# connection").filter("opened").size());
         QVERIFY(sim->Commands().size() < 25);
     }
 
@@ -627,7 +633,6 @@ private slots:
         QVERIFY(!AnyPageControlEnabled(*dlg));
         QCOMPARE(dlg->m_pWiFi->m_ssidEdit->text(), QString());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QVERIFY(!dlg->m_socket);
     }
 
     void crLfDeviceLoadsEveryRowRight()
@@ -680,7 +685,7 @@ private slots:
         QCOMPARE(dlg->m_pPortSettings->m_rs232BaudCombo->currentIndex(), -1);
         QVERIFY(!AnyPageControlEnabled(*dlg));
         // And the pages keep an earlier load's values too.
-        QVERIFY(!dlg->m_loadedFrom);
+        QVERIFY(!dlg->session().loadedFrom());
     }
 
     void failedLoadAfterAGoodOneKeepsItsValues()
@@ -739,7 +744,6 @@ private slots:
         auto* edit = dlg->m_pages[page]->ControlAs<QLineEdit>(field);
         edit->setText(text);
         dlg->m_tab->setCurrentIndex(0);
-        ResetConfigTable();
         dlg->SaveConfiguration();
         QCOMPARE(script.shown().size(), 2); // the page's warning, nothing more
         QCOMPARE(script.shown().last().icon, PromptIcon::Exclamation);
@@ -748,8 +752,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), edit);
         QCOMPARE(edit->selectedText(), text);
         QVERIFY(sim->Sync());
-        QCOMPARE(sim->Commands().size(), loadCommands); // nothing sent
-        for (const ConfigGroup& group : ConfigTable)    // nothing written
+        QCOMPARE(sim->Commands().size(), loadCommands);               // nothing sent
+        for (const ConfigGroup& group : dlg->session().configTable()) // nothing written
             for (const ConfigParam& row : group.rows)
                 QCOMPARE(row.flags & PARAM_MODIFIED, 0u);
     }

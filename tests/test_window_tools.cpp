@@ -10,6 +10,7 @@
 #include "GuiTest.h"
 #include "IpAddressCtrl.h"
 #include "Profile.h"
+#include "ProfileKeys.h"
 #include "Prompts.h"
 #include "SimProcess.h"
 #include "TabControl.h"
@@ -129,7 +130,6 @@ private slots:
 
     void init()
     {
-        ResetConfigTable();
         m_address += 8;
         m_dir = std::make_unique<QTemporaryDir>();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir->path());
@@ -161,9 +161,7 @@ private slots:
         QCOMPARE(found, QSet<QString>(
                             {Dotted(m_address + 1), Dotted(m_address + 2), Dotted(m_address + 3)}));
         QCOMPARE(find->m_progress->value(), 6);
-        QCOMPARE(
-            GetProfileString(FindDevicesDlg::PROFILE_SECTION, FindDevicesDlg::PROFILE_ENTRY, {}),
-            range);
+        QCOMPARE(GetProfileString(FIND_PROFILE_SECTION, FIND_PROFILE_ENTRY, {}), range);
         // Enter on a row takes its address, closes the dialog and loads nothing.
         find->m_table->setFocus();
         find->m_table->setCurrentCell(1, 0);

@@ -24,46 +24,33 @@
 
 namespace {
 
-QString RowWide(ParamRow row)
+// A row of the table's definition: its key, label and flags.
+const ConfigParam& DefinedRow(ParamRow row)
 {
-    return DeviceTextToWide(RowText(row));
+    static const DeviceSettings definition;
+    return *definition.Find(row.group, row.index);
 }
 
-int32_t RowInteger(ParamRow row)
+void SelectByText(QComboBox* list, const DeviceSettings& table, ParamRow row)
 {
-    return DeviceInteger(RowText(row));
+    SelectListText(list, 0, DeviceTextToWide(RowText(table, row)));
 }
 
-void SelectByText(QComboBox* list, ParamRow row)
+void SelectByIndex(QComboBox* list, const DeviceSettings& table, ParamRow row)
 {
-    SelectListText(list, 0, RowWide(row));
-}
-
-void SelectByIndex(QComboBox* list, ParamRow row)
-{
-    SelectListPosition(list, RowInteger(row));
-}
-
-void SetRowInt(ParamRow row, int32_t value)
-{
-    SetParamInt(row.index, row.group, value);
-}
-
-void SetRowText(ParamRow row, const QString& text)
-{
-    SetParamText(row.index, text);
+    SelectListPosition(list, DeviceInteger(RowText(table, row)));
 }
 
 // The row gets value, or is left out of the save when the page has none
 // (a list without a selection); then list names it among those left out.
 void SaveOrLeaveOut(std::optional<int32_t> value, const QComboBox* list, ParamRow row,
-                    QStringList& leftOut)
+                    DeviceSettings& table, QStringList& leftOut)
 {
     if (value) {
-        SetRowInt(row, *value);
+        table.SetInt(row.index, row.group, *value);
         return;
     }
-    ClearParamModified(row.index, row.group);
+    table.ClearModified(row.index, row.group);
     leftOut << list->accessibleName();
 }
 
@@ -82,16 +69,11 @@ std::optional<int32_t> Position(int32_t selected)
     return selected >= 0 ? std::optional<int32_t>(selected) : std::nullopt;
 }
 
-QString DottedAddress(uint32_t address)
-{
-    return QString::fromStdString(FormatDottedAddress(address));
-}
-
 } // namespace
 
-std::string RowText(ParamRow row)
+std::string RowText(const DeviceSettings& table, ParamRow row)
 {
-    const ConfigParam* param = FindParam(row.group, row.index);
+    const ConfigParam* param = table.Find(row.group, row.index);
     return param != nullptr && param->value ? *param->value : std::string("0");
 }
 
@@ -132,13 +114,12 @@ bool IsShowable(const ConfigParam& row)
 
 } // namespace
 
-std::vector<ParamRow> UnshowableRows()
+std::vector<ParamRow> UnshowableRows(const DeviceSettings& table)
 {
     std::vector<ParamRow> rows;
-    for (int group = 0; group < static_cast<int>(ConfigTable.size()); ++group)
-        for (int index = 0; index < ConfigTable[group].count(); ++index)
-            if (const ConfigParam& row = ConfigTable[group].rows[index];
-                row.value && !IsShowable(row))
+    for (int group = 0; group < static_cast<int>(table.size()); ++group)
+        for (int index = 0; index < table[group].count(); ++index)
+            if (const ConfigParam& row = table[group].rows[index]; row.value && !IsShowable(row))
                 rows.push_back({group, index});
     return rows;
 }
@@ -146,15 +127,16 @@ std::vector<ParamRow> UnshowableRows()
 QString RowName(Pages pages, ParamRow row)
 {
     const QString name = RowControl(pages, row)->accessibleName();
-    return name.isEmpty() ? QString::fromLatin1(FindParam(row.group, row.index)->label) : name;
+    return name.isEmpty() ? QString::fromLatin1(DefinedRow(row).label) : name;
 }
 
 std::vector<ParamRow> WritableRows()
 {
+    const DeviceSettings definition;
     std::vector<ParamRow> rows;
-    for (int group = 0; group < static_cast<int>(ConfigTable.size()); ++group)
-        for (int index = 0; index < ConfigTable[group].count(); ++index)
-            if ((ConfigTable[group].rows[index].flags & PARAM_WRITE) != 0)
+    for (int group = 0; group < static_cast<int>(definition.size()); ++group)
+        for (int index = 0; index < definition[group].count(); ++index)
+            if ((definition[group].rows[index].flags & PARAM_WRITE) != 0)
                 rows.push_back({group, index});
     return rows;
 }
@@ -190,65 +172,75 @@ QWidget* RowControl(Pages pages, ParamRow row)
     return nullptr;
 }
 
-void CopyTableToPages(Pages pages)
+std::vector<Dialog*> PageList(Pages pages)
+{
+    return {&pages.info, &pages.wifi, &pages.portSettings, &pages.portRouting};
+}
+
+void CopyTableToPages(const DeviceSettings& table, Pages pages)
 {
     TolvoWiFi& wifi = pages.wifi;
     TolvoPortSettings& ports = pages.portSettings;
     TolvoPortRouting& routing = pages.portRouting;
+    const auto text = [&table](ParamRow row) { return DeviceTextToWide(RowText(table, row)); };
+    const auto integer = [&table](ParamRow row) { return DeviceInteger(RowText(table, row)); };
 
-    wifi.m_channel = RowInteger(ROW_CHANNEL);
-    wifi.m_transPower = RowInteger(ROW_TRANS_POWER);
-    pages.info.m_serialNumber = RowWide(ROW_SERIAL_NUMBER);
-    pages.info.m_firmwareVersion = RowWide(ROW_FIRMWARE_VERSION);
-    wifi.m_ssid = RowWide(ROW_SSID);
-    wifi.m_password = RowWide(ROW_PASSWORD);
-    wifi.m_ipAddress = DeviceAddress(RowText(ROW_IP_ADDRESS));
-    wifi.m_ipMask = DeviceAddress(RowText(ROW_IP_MASK));
-    wifi.m_dhcpIndex = RowInteger(ROW_DHCP);
-    wifi.m_networkTypeIndex = RowInteger(ROW_NETWORK_TYPE);
-    wifi.m_deviceName = RowWide(ROW_DEVICE_NAME);
+    wifi.m_channel = integer(ROW_CHANNEL);
+    wifi.m_transPower = integer(ROW_TRANS_POWER);
+    pages.info.m_serialNumber = text(ROW_SERIAL_NUMBER);
+    pages.info.m_firmwareVersion = text(ROW_FIRMWARE_VERSION);
+    wifi.m_ssid = text(ROW_SSID);
+    wifi.m_password = text(ROW_PASSWORD);
+    wifi.m_ipAddress = DeviceAddress(RowText(table, ROW_IP_ADDRESS));
+    wifi.m_ipMask = DeviceAddress(RowText(table, ROW_IP_MASK));
+    wifi.m_dhcpIndex = integer(ROW_DHCP);
+    wifi.m_networkTypeIndex = integer(ROW_NETWORK_TYPE);
+    wifi.m_deviceName = text(ROW_DEVICE_NAME);
 
-    SelectByText(ports.m_rs232BaudCombo, ROW_RS232_BAUD);
-    SelectByText(ports.m_rs232DataBitsCombo, ROW_RS232_DATA_BITS);
-    SelectByText(ports.m_rs232StopBitsCombo, ROW_RS232_STOP_BITS);
-    SelectByIndex(ports.m_rs232ParityCombo, ROW_RS232_PARITY);
-    SelectByText(ports.m_directBaudCombo, ROW_DIRECT_BAUD);
-    SelectByText(ports.m_directDataBitsCombo, ROW_DIRECT_DATA_BITS);
-    SelectByText(ports.m_directStopBitsCombo, ROW_DIRECT_STOP_BITS);
-    SelectByIndex(ports.m_directParityCombo, ROW_DIRECT_PARITY);
+    SelectByText(ports.m_rs232BaudCombo, table, ROW_RS232_BAUD);
+    SelectByText(ports.m_rs232DataBitsCombo, table, ROW_RS232_DATA_BITS);
+    SelectByText(ports.m_rs232StopBitsCombo, table, ROW_RS232_STOP_BITS);
+    SelectByIndex(ports.m_rs232ParityCombo, table, ROW_RS232_PARITY);
+    SelectByText(ports.m_directBaudCombo, table, ROW_DIRECT_BAUD);
+    SelectByText(ports.m_directDataBitsCombo, table, ROW_DIRECT_DATA_BITS);
+    SelectByText(ports.m_directStopBitsCombo, table, ROW_DIRECT_STOP_BITS);
+    SelectByIndex(ports.m_directParityCombo, table, ROW_DIRECT_PARITY);
 
     for (int n = 0; n < TolvoPortRouting::ENTRIES; ++n) {
-        SelectByIndex(routing.m_connectCombo[n], RoutingConnectRow(n));
-        routing.m_tcpPort[n] = RowInteger(RoutingPortRow(n));
+        SelectByIndex(routing.m_connectCombo[n], table, RoutingConnectRow(n));
+        routing.m_tcpPort[n] = integer(RoutingPortRow(n));
     }
 }
 
-std::optional<QStringList> CopyPagesToTable(Pages pages)
+std::optional<QStringList> CopyPagesToTable(Pages pages, DeviceSettings& table)
 {
     const TolvoWiFi& wifi = pages.wifi;
     const TolvoPortSettings& ports = pages.portSettings;
     const TolvoPortRouting& routing = pages.portRouting;
     QStringList leftOut;
+    const auto setInt = [&table](ParamRow row, int32_t value) {
+        table.SetInt(row.index, row.group, value);
+    };
 
-    SetRowInt(ROW_CHANNEL, wifi.m_channel);
-    SetRowInt(ROW_TRANS_POWER, wifi.m_transPower);
-    const bool textsStored = SetParamText(ROW_DEVICE_NAME.index, wifi.m_deviceName) == 0 &&
-                             SetParamText(ROW_SSID.index, wifi.m_ssid) == 0 &&
-                             SetParamText(ROW_PASSWORD.index, wifi.m_password) == 0;
+    setInt(ROW_CHANNEL, wifi.m_channel);
+    setInt(ROW_TRANS_POWER, wifi.m_transPower);
+    const bool textsStored = table.SetText(ROW_DEVICE_NAME.index, wifi.m_deviceName) == 0 &&
+                             table.SetText(ROW_SSID.index, wifi.m_ssid) == 0 &&
+                             table.SetText(ROW_PASSWORD.index, wifi.m_password) == 0;
     if (!textsStored)
         return std::nullopt;
-    SetRowText(ROW_IP_ADDRESS, DottedAddress(wifi.m_ipAddress));
-    SetRowText(ROW_IP_MASK, DottedAddress(wifi.m_ipMask));
-    SaveOrLeaveOut(Position(wifi.m_dhcpIndex), wifi.m_dhcpCombo, ROW_DHCP, leftOut);
+    table.SetText(ROW_IP_ADDRESS.index, DottedText(wifi.m_ipAddress));
+    table.SetText(ROW_IP_MASK.index, DottedText(wifi.m_ipMask));
+    SaveOrLeaveOut(Position(wifi.m_dhcpIndex), wifi.m_dhcpCombo, ROW_DHCP, table, leftOut);
     SaveOrLeaveOut(Position(wifi.m_networkTypeIndex), wifi.m_networkTypeCombo, ROW_NETWORK_TYPE,
-                   leftOut);
+                   table, leftOut);
 
     const auto saveValue = [&](const QComboBox* list, std::span<const int32_t> values,
                                ParamRow row) {
-        SaveOrLeaveOut(ListValue(list, values), list, row, leftOut);
+        SaveOrLeaveOut(ListValue(list, values), list, row, table, leftOut);
     };
     const auto savePosition = [&](const QComboBox* list, ParamRow row) {
-        SaveOrLeaveOut(Position(ListSelection(list)), list, row, leftOut);
+        SaveOrLeaveOut(Position(ListSelection(list)), list, row, table, leftOut);
     };
     saveValue(ports.m_rs232BaudCombo, BaudRates, ROW_RS232_BAUD);
     saveValue(ports.m_rs232DataBitsCombo, DataBitsValues, ROW_RS232_DATA_BITS);
@@ -261,7 +253,7 @@ std::optional<QStringList> CopyPagesToTable(Pages pages)
 
     for (int n = 0; n < TolvoPortRouting::ENTRIES; ++n) {
         savePosition(routing.m_connectCombo[n], RoutingConnectRow(n));
-        SetRowInt(RoutingPortRow(n), routing.m_tcpPort[n]);
+        setInt(RoutingPortRow(n), routing.m_tcpPort[n]);
     }
     return leftOut;
 }

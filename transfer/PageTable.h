@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+class DeviceSettings;
 struct ParamRow;
 class Dialog;
 class QWidget;
@@ -26,7 +27,7 @@ struct Pages {
 };
 
 // A row's value, or "0" for a row that holds none.
-std::string RowText(ParamRow row);
+std::string RowText(const DeviceSettings& table, ParamRow row);
 
 // Leading white space, an optional sign, then decimal digits up to the
 // first other character; no digits give 0. Beyond 32 bits it saturates.
@@ -40,7 +41,7 @@ uint32_t DeviceAddress(const std::string& text);
 // list position or address, anything but the number or address written
 // plainly ("6", "192.168.1.50"); for a text, one with a zero byte. A load
 // shows them as near as it can and says so.
-std::vector<ParamRow> UnshowableRows();
+std::vector<ParamRow> UnshowableRows(const DeviceSettings& table);
 
 // The control that shows row: a field or list of a page, or for the two
 // device-information rows, their labels.
@@ -53,12 +54,15 @@ QString RowName(Pages pages, ParamRow row);
 // The 23 rows that a save writes, in table order.
 std::vector<ParamRow> WritableRows();
 
+// The four pages, in tab order.
+std::vector<Dialog*> PageList(Pages pages);
+
 // Copies every row into the page members and list selections, in the order
 // of the load. Members first; the caller refreshes the controls.
-void CopyTableToPages(Pages pages);
+void CopyTableToPages(const DeviceSettings& table, Pages pages);
 
-// Writes the 23 writable rows from the page members and lists, in the order
-// of the save. A list without a selected item leaves its row out. Returns
-// the names of the lists left out, or nothing, with the table partly
-// written, if a text could not be stored.
-std::optional<QStringList> CopyPagesToTable(Pages pages);
+// Writes the 23 writable rows of table from the page members and lists, in
+// the order of the save. A list without a selected item leaves its row out.
+// Returns the names of the lists left out, or nothing, with the table
+// partly written, if a text could not be stored.
+std::optional<QStringList> CopyPagesToTable(Pages pages, DeviceSettings& table);

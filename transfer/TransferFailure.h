@@ -5,12 +5,10 @@
 
 #include <QString>
 
-// How one Load or Save went on the device.
-struct DeviceRun {
-    DeviceResult result;
-    bool connected;      // the operation began: something may have reached the device
-    QString socketError; // the socket's own words, for a socket error
-};
+class DeviceTask;
 
-// Why the exchange with the device stopped, as a sentence.
-QString DescribeDeviceFailure(const DeviceRun& run);
+// Why the exchange of a failed task stopped, as a sentence; it quotes the
+// task's own bound on a wait and the socket's own words.
+QString DescribeDeviceFailure(const DeviceTask& task);
+// The same for a result, the bound on each wait (ms) and the socket's words.
+QString DescribeDeviceFailure(DeviceResult result, int timeoutMs, const QString& socketError);
