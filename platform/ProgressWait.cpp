@@ -38,8 +38,12 @@ ProgressWait::ProgressWait(QWidget* owner, const QString& label) : m_label(label
     m_dialog.setLabelText(label);
     m_dialog.setAutoReset(false);
     m_dialog.setAutoClose(false);
-    // The dialog is shown by the timer below, not by its own estimate.
+    // The dialog is shown by the timer below, not by its own estimate, nor
+    // by the timer it starts as it is made (it would show after four
+    // seconds even while the action asks something between two waits):
+    // reset() stops that one.
     m_dialog.setMinimumDuration(std::numeric_limits<int>::max());
+    m_dialog.reset();
     m_dialog.hide();
     m_showTimer.setSingleShot(true);
     connect(&m_showTimer, &QTimer::timeout, this, &ProgressWait::ShowDialog);

@@ -4,6 +4,7 @@
 #include "GuiTest.h"
 #include "IpAddressCtrl.h"
 #include "ListControl.h"
+#include "ProgressWait.h"
 #include "Prompts.h"
 #include "WaitCursor.h"
 
@@ -309,6 +310,25 @@ private slots:
         }
         QCOMPARE(WaitCursor::depth(), 0);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    // A wait's dialog shows only while a wait runs and lasts: not while the
+    // action asks something between two waits (the Retry/Cancel prompt),
+    // however long the user takes. Qt's progress dialog would show itself
+    // after its own four seconds.
+    void progressDialogStaysHiddenBetweenWaits()
+    {
+        QWidget owner;
+        owner.show();
+        ProgressWait wait(&owner, "Reading");
+        QTest::qWait(4500); // as a user reads a prompt
+        QVERIFY(!wait.dialog().isVisible());
+        QTimer::singleShot(ProgressWait::SHOW_DELAY_MS + 300, &wait, &ProgressWait::Finish);
+        wait.Run();
+        QVERIFY(wait.dialogShown()); // a wait that lasts shows it
+        QVERIFY(!wait.dialog().isVisible());
+        QTest::qWait(4500);
+        QVERIFY(!wait.dialog().isVisible());
     }
 };
 

@@ -298,12 +298,38 @@ private slots:
         QCOMPARE(int(saved.kind), kind);
         QCOMPARE(saved.keys, keys);
         QVERIFY(saved.sentSomething);
+        // (Under Wine, a close that comes with a reply is seen only at the
+        // time-out: docs/windows.md.)
         if (kind == int(SaveOutcome::Kind::NotApplied))
-            QCOMPARE(saved.failure, QString("The device closed the connection."));
+            QVERIFY2(saved.failure == "The device closed the connection." ||
+                         (IsWine() && saved.failure.contains("did not answer within 5 seconds")),
+                     qPrintable(saved.failure));
         // Unless read back, the table keeps what the device was known to hold.
         if (kind != int(SaveOutcome::Kind::NotKept) &&
             kind != int(SaveOutcome::Kind::UnsentChanged))
             QCOMPARE(Held("SSID"), before);
+    }
+
+    // Settings loaded from one device and saved to another are copied: a
+    // row left out there is compared with nothing the load read, so it is
+    // no unsent change; the table stays that of the device loaded.
+    void saveToAnotherDeviceCopiesTheSettings()
+    {
+        auto source = StartSim({"--set", "CHANNEL=11abc"});
+        QVERIFY(source);
+        TestWait wait;
+        QCOMPARE(int(Load(wait).kind), int(LoadOutcome::Kind::Loaded));
+        const uint32_t loaded = m_address;
+        m_address = NextDeviceAddress();
+        auto target = StartSim({"--set", "CHANNEL=3"});
+        QVERIFY(target);
+        const SaveOutcome saved = Save(wait);
+        QCOMPARE(int(saved.kind), int(SaveOutcome::Kind::Saved));
+        QCOMPARE(saved.kept.size(), 1); // the channel: the target keeps its own
+        QCOMPARE(m_session->loadedFrom(), std::optional<uint32_t>(loaded));
+        QCOMPARE(Held("CHANNEL"), QByteArray("11abc"));
+        QVERIFY(target->Sync());
+        QVERIFY(!target->Commands().contains(WireCommand("set CHANNEL 11")));
     }
 
     // A cancel during the sets says that settings went out, unapplied.

@@ -192,14 +192,17 @@ SaveOutcome ConfigSession::Verified(const DeviceTask& task, Pages pages)
     if (task.readBackCut())
         return Outcome(task.applyUnconfirmed() ? Kind::ApplyUnconfirmed : Kind::ReadBackFailed,
                        true);
-    // What the device holds now is known: the next save starts from it.
-    m_table = Unmodified(task.after);
+    // A save to another address than the load's copies the settings to
+    // another device: what that one held before is not known.
+    const bool loadedDevice = task.address() == m_loadedFrom;
+    if (loadedDevice) // what the device holds now is known: the next save starts from it
+        m_table = Unmodified(task.after);
     if (const std::vector<std::string> notKept = NotKept(task.sent, task.after); !notKept.empty())
         return Outcome(Kind::NotKept, true, {}, Texts(notKept));
     // A row left out keeps the device's value, unless the apply committed
     // one that an earlier, interrupted write had left pending.
     if (const std::vector<std::string> unsent = UnsentChanges(task.before, task.sent, task.after);
-        !unsent.empty())
+        loadedDevice && !unsent.empty())
         return Outcome(Kind::UnsentChanged, true, {}, Texts(unsent));
     SaveOutcome saved = Outcome(Kind::Saved, true);
     saved.changed = RowNames(pages, ChangedKeys(task));
