@@ -199,7 +199,8 @@ void SimDevice::ReadCommands()
     if (m_client == nullptr)
         return;
     m_buffer += m_client->readAll();
-    for (;;) {
+    // Once an apply that moves the device is read, no further command is.
+    while (m_move.kind == MovePlan::Kind::Stay) {
         const auto end = std::find_if(m_buffer.begin(), m_buffer.end(), IsLineEnd);
         if (end == m_buffer.end())
             break;
@@ -222,6 +223,7 @@ void SimDevice::Handle(const QByteArray& raw)
     const QByteArray line = CommandLine(raw);
     QByteArray reply = Answer(line);
     const QByteArray getKey = line.startsWith("get ") ? line.mid(4) : QByteArray();
+    const bool moves = m_move.kind != MovePlan::Kind::Stay; // an apply that moves the device
     if (m_options.silent || m_hung) {
         MoveIfDue();
         return;
@@ -247,12 +249,14 @@ void SimDevice::Handle(const QByteArray& raw)
     }
     // A precise timer, not a sleep: the other devices of this process go on
     // meanwhile. The client sends its next command only after this reply.
-    QTimer::singleShot(delayMs, Qt::PreciseTimer, this,
-                       [this, getKey, client = m_client, reply = std::move(reply)]() mutable {
-                           if (m_client == client) // not to a client that came after
-                               SendReply(std::move(reply), getKey);
-                           MoveIfDue();
-                       });
+    QTimer::singleShot(
+        delayMs, Qt::PreciseTimer, this,
+        [this, getKey, moves, client = m_client, reply = std::move(reply)]() mutable {
+            if (m_client == client) // not to a client that came after
+                SendReply(std::move(reply), getKey);
+            if (moves)
+                MoveIfDue();
+        });
 }
 
 QByteArray SimDevice::MatchKey(const QByteArray& rest) const
