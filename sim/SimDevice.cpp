@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -61,9 +62,10 @@ QByteArray CommandLine(const QByteArray& raw)
 
 } // namespace
 
-SimDevice::SimDevice(const SimOptions& options, int index, SimLog& log, QObject* parent)
-    : QObject(parent), m_options(options), m_log(log), m_server(this),
-      m_chaosSource(options.chaos, index)
+SimDevice::SimDevice(const SimOptions& options, int index, SimLog& log, SimNetwork& network,
+                     QObject* parent)
+    : QObject(parent), m_options(options), m_log(log),
+      m_listener(options.moves, index, network, log, this), m_chaosSource(options.chaos, index)
 {
     m_options.address = QHostAddress(options.address.toIPv4Address() + index);
     if (options.devices > 1)
@@ -79,7 +81,8 @@ SimDevice::SimDevice(const SimOptions& options, int index, SimLog& log, QObject*
         m_pending.insert(key, value);
     for (const QByteArray& key : options.unknownKeys)
         m_active.remove(key);
-    connect(&m_server, &QTcpServer::newConnection, this, &SimDevice::TakeNextClient);
+    m_listener.Place(m_options.address, m_logPrefix, m_active.value("DHCP") == "1");
+    connect(&m_listener.server(), &QTcpServer::newConnection, this, &SimDevice::TakeNextClient);
 }
 
 LogLine SimDevice::Log()
@@ -154,18 +157,18 @@ bool SimDevice::Start()
 
 bool SimDevice::Listen()
 {
-    if (!m_server.listen(m_options.address, m_options.port)) {
-        Log() << "# cannot listen: " << m_server.errorString() << Qt::endl;
+    if (!m_listener.Listen(m_options.port)) {
+        Log() << "# cannot listen: " << m_listener.server().errorString() << Qt::endl;
         return false;
     }
-    emit listening(m_server.serverPort());
+    emit listening(m_listener.server().serverPort());
     return true;
 }
 
 void SimDevice::TakeNextClient()
 {
-    while (m_client == nullptr && m_server.hasPendingConnections()) {
-        QTcpSocket* socket = m_server.nextPendingConnection();
+    while (m_client == nullptr && m_listener.server().hasPendingConnections()) {
+        QTcpSocket* socket = m_listener.server().nextPendingConnection();
         ++m_connections;
         if (m_connections <= m_options.resetFirst) {
             Log() << "# connection " << m_connections << " reset" << Qt::endl;
@@ -196,7 +199,8 @@ void SimDevice::ReadCommands()
     if (m_client == nullptr)
         return;
     m_buffer += m_client->readAll();
-    for (;;) {
+    // Once an apply that moves the device is read, no further command is.
+    while (m_move.kind == MovePlan::Kind::Stay) {
         const auto end = std::find_if(m_buffer.begin(), m_buffer.end(), IsLineEnd);
         if (end == m_buffer.end())
             break;
@@ -219,13 +223,17 @@ void SimDevice::Handle(const QByteArray& raw)
     const QByteArray line = CommandLine(raw);
     QByteArray reply = Answer(line);
     const QByteArray getKey = line.startsWith("get ") ? line.mid(4) : QByteArray();
-    if (m_options.silent || m_hung)
+    const bool moves = m_move.kind != MovePlan::Kind::Stay; // an apply that moves the device
+    if (m_options.silent || m_hung) {
+        MoveIfDue();
         return;
+    }
     if (line == "set CONFIGURE" && m_options.applyAnswer != SimOptions::ApplyAnswer::Reply) {
         Log() << "# apply left unanswered" << Qt::endl;
         m_hung = m_options.applyAnswer == SimOptions::ApplyAnswer::Hang;
         if (m_options.applyAnswer == SimOptions::ApplyAnswer::Close && m_client != nullptr)
             m_client->disconnectFromHost();
+        MoveIfDue();
         return;
     }
     const int delayMs =
@@ -236,15 +244,19 @@ void SimDevice::Handle(const QByteArray& raw)
         SendReply(std::move(reply), getKey);
         if (line == "set CONFIGURE" && m_options.closeAfterApply && m_client != nullptr)
             m_client->disconnectFromHost();
+        MoveIfDue();
         return;
     }
     // A precise timer, not a sleep: the other devices of this process go on
     // meanwhile. The client sends its next command only after this reply.
-    QTimer::singleShot(delayMs, Qt::PreciseTimer, this,
-                       [this, getKey, client = m_client, reply = std::move(reply)]() mutable {
-                           if (m_client == client) // not to a client that came after
-                               SendReply(std::move(reply), getKey);
-                       });
+    QTimer::singleShot(
+        delayMs, Qt::PreciseTimer, this,
+        [this, getKey, moves, client = m_client, reply = std::move(reply)]() mutable {
+            if (m_client == client) // not to a client that came after
+                SendReply(std::move(reply), getKey);
+            if (moves)
+                MoveIfDue();
+        });
 }
 
 QByteArray SimDevice::MatchKey(const QByteArray& rest) const
@@ -263,15 +275,21 @@ QByteArray SimDevice::Answer(const QByteArray& line)
         const QByteArray key = line.mid(4);
         if (!m_options.longReplyKey.isEmpty() && key == m_options.longReplyKey)
             return QByteArray(OVERLONG_REPLY, 'L');
+        // With DHCP on the device reports the address its server gave it.
+        if (key == "IPADDRESS" && m_active.contains(key) && m_listener.lease() &&
+            m_active.value("DHCP") == "1")
+            return m_listener.lease()->toString().toLatin1();
         return m_active.contains(key) ? m_active.value(key) : QByteArray("ERROR unknown key");
     }
     if (line == "set CONFIGURE") {
+        const QMap<QByteArray, QByteArray> before = m_active;
         for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
             Log() << "# applied " << Escape(it.key()) << "=" << Escape(it.value()) << Qt::endl;
             m_active.insert(it.key(), it.value());
         }
         m_pending.clear();
         LogHolds();
+        m_move = PlanMove(m_options.moves, before, m_active);
         return "OK";
     }
     if (line.startsWith("set ")) {
@@ -386,4 +404,20 @@ void SimDevice::ClientGone()
     m_client = nullptr;
     m_buffer.clear();
     TakeNextClient();
+}
+
+// Once the apply is answered: the device stops listening, ends the
+// connection served now after that reply, and moves.
+void SimDevice::MoveIfDue()
+{
+    const MovePlan move = std::exchange(m_move, MovePlan{});
+    if (move.kind == MovePlan::Kind::Stay)
+        return;
+    m_listener.Stop(); // first, so that no client is taken after this one
+    m_buffer.clear();  // commands sent after the apply go unanswered
+    if (m_client != nullptr) {
+        disconnect(m_client, &QTcpSocket::readyRead, this, &SimDevice::ReadCommands);
+        m_client->disconnectFromHost(); // ClientGone follows once it is closed
+    }
+    m_listener.Move(move);
 }

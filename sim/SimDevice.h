@@ -16,7 +16,10 @@
 #include <optional>
 
 #include "SimChaos.h"
+#include "SimListener.h"
 #include "SimLog.h"
+#include "SimMove.h"
+#include "SimNetwork.h"
 
 struct SimOptions {
     QHostAddress address{QHostAddress::LocalHost};
@@ -41,6 +44,7 @@ struct SimOptions {
     bool echoSet = false;          // answer "set KEY VALUE" with "OK KEY VALUE"
     int devices = 1;               // devices on consecutive addresses from address
     ChaosOptions chaos;            // misbehave at random, connection by connection
+    MoveOptions moves;             // move to another address when an apply says so
 };
 
 class SimDevice : public QObject {
@@ -48,8 +52,11 @@ class SimDevice : public QObject {
 public:
     // Device number index (from 0) of options.devices: it listens on the
     // address that many after options.address, and its serial number ends in
-    // its own number. With several devices each log line names its device.
-    SimDevice(const SimOptions& options, int index, SimLog& log, QObject* parent = nullptr);
+    // its own number. With several devices each log line names its device
+    // by the address it started on. The network knows which addresses the
+    // devices hold, for moves.
+    SimDevice(const SimOptions& options, int index, SimLog& log, SimNetwork& network,
+              QObject* parent = nullptr);
 
     // Starts listening now, or after the refusal period. False on failure.
     bool Start();
@@ -75,12 +82,13 @@ private:
     void LogHolds();
     QByteArray MatchKey(const QByteArray& rest) const;
     void ClientGone();
+    void MoveIfDue();
     LogLine Log();
 
     SimOptions m_options;
     QByteArray m_logPrefix;
     SimLog& m_log;
-    QTcpServer m_server;
+    SimListener m_listener;
     QPointer<QTcpSocket> m_client;
     QByteArray m_buffer;
     int m_repliesSent = 0;
@@ -90,4 +98,5 @@ private:
     QMap<QByteArray, QByteArray> m_pending;
     ChaosSource m_chaosSource;
     ConnectionChaos m_chaos;
+    MovePlan m_move; // due once the apply is answered
 };

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #ifdef Q_OS_UNIX
@@ -45,6 +46,48 @@ bool ParseCount(const QCommandLineParser& parser, const QString& name, int& out)
     bool ok = false;
     out = parser.value(name).toInt(&ok);
     return ok && out >= 0;
+}
+
+// One loopback address (IPv4) of a range, as a number; nothing when it is none.
+std::optional<quint32> LoopbackAddress(const QString& text)
+{
+    const QHostAddress address(text);
+    if (address.protocol() != QAbstractSocket::IPv4Protocol || !address.isLoopback())
+        return std::nullopt;
+    return address.toIPv4Address();
+}
+
+bool ParseMoves(const QCommandLineParser& parser, MoveOptions& moves, QString& error)
+{
+    if (parser.isSet("move-after")) {
+        bool ok = false;
+        moves.afterMs = parser.value("move-after").toInt(&ok);
+        if (!ok || moves.afterMs < 0) {
+            error = "--move-after takes MS, a whole number of 0 or more";
+            return false;
+        }
+    }
+    moves.leaveOnNetworkChange = parser.isSet("leave-on-network-change");
+    moves.hasDhcpRange = parser.isSet("dhcp-range");
+    for (const QString& option : {QString("dhcp-range"), QString("leave-on-network-change")}) {
+        if (parser.isSet(option) && !moves.enabled()) {
+            error = QString("--%1 needs --move-after").arg(option);
+            return false;
+        }
+    }
+    if (!moves.hasDhcpRange)
+        return true;
+    const QStringList ends = parser.value("dhcp-range").split('-');
+    const auto first = LoopbackAddress(ends.value(0));
+    const auto last = LoopbackAddress(ends.value(1));
+    if (ends.size() != 2 || !first || !last || *first > *last) {
+        error = "--dhcp-range takes FIRST-LAST, two loopback addresses (127.0.0.0/8), the "
+                "first not after the last";
+        return false;
+    }
+    moves.dhcpFirst = *first;
+    moves.dhcpLast = *last;
+    return true;
 }
 
 bool ParseOptions(const QCommandLineParser& parser, SimOptions& options, QString& error)
@@ -138,7 +181,7 @@ bool ParseOptions(const QCommandLineParser& parser, SimOptions& options, QString
     for (const QString& key : parser.values("unknown"))
         options.unknownKeys.append(key.toLatin1());
     options.echoSet = parser.isSet("echo-set");
-    return true;
+    return ParseMoves(parser, options.moves, error);
 }
 
 } // namespace
@@ -198,6 +241,22 @@ int main(int argc, char* argv[])
          "SEED"},
         {"chaos-rate", "The share of connections that misbehave (default 0.5).", "R"},
         {"chaos-max-delay", "The long waits of the delay fault, in ms (default 6000).", "MS"},
+        {"move-after",
+         "Move as a device does when it applies settings: an apply that changes IPADDRESS "
+         "while DHCP is 0, or turns DHCP from 1 to 0, ends the device's connections and "
+         "listens on the new IPADDRESS (same port) MS milliseconds later if it is a loopback "
+         "address, or nowhere if not. Logs \"# moving to A in MS ms\", then \"# listening on "
+         "A:PORT\", \"# cannot listen on A:PORT: REASON\" or \"# left the network\".",
+         "MS"},
+        {"dhcp-range",
+         "With --move-after: an apply that turns DHCP from 0 to 1 moves the device to the "
+         "first address of this loopback range that no other device of this simulator holds, "
+         "and \"get IPADDRESS\" answers it while DHCP is 1. Without it, turning DHCP on "
+         "leaves the network.",
+         "FIRST-LAST"},
+        {"leave-on-network-change",
+         "With --move-after: an apply that changes SSID, PASSWORD or NTYPE ends the device's "
+         "connections and leaves the network (listens nowhere), even if IPADDRESS changed too."},
     });
     parser.process(app);
 
@@ -220,6 +279,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     SimLog log(&logFile);
+    SimNetwork network(options.moves);
 
     // Several devices are independent, as real ones are: each answers from its
     // own thread, or one it shares with devices that never wait.
@@ -229,7 +289,7 @@ int main(int argc, char* argv[])
     const std::size_t threadCount =
         repliesWait ? std::size_t(options.devices) : std::size_t(SHARED_THREADS);
     for (int index = 0; index < options.devices; ++index) {
-        auto device = std::make_unique<SimDevice>(options, index, log);
+        auto device = std::make_unique<SimDevice>(options, index, log, network);
         const QHostAddress address(options.address.toIPv4Address() + quint32(index));
         QObject::connect(device.get(), &SimDevice::listening, &app, [&out, address](quint16 port) {
             out << "tolvo-sim listening on " << address.toString() << ":" << port << Qt::endl;

@@ -101,6 +101,26 @@ private slots:
         QTest::newRow("a seed that is no number") << QStringList{"--chaos", "x"} << "--chaos";
         QTest::newRow("a rate above 1")
             << QStringList{"--chaos", "1", "--chaos-rate", "2"} << "--chaos";
+        QTest::newRow("a negative move gap") << QStringList{"--move-after", "-1"} << "--move-after";
+        QTest::newRow("a move gap that is no number")
+            << QStringList{"--move-after", "soon"} << "--move-after";
+        QTest::newRow("a DHCP range off loopback")
+            << QStringList{"--move-after", "10", "--dhcp-range", "10.0.0.10-10.0.0.20"}
+            << "--dhcp-range";
+        QTest::newRow("a DHCP range that ends off loopback")
+            << QStringList{"--move-after", "10", "--dhcp-range", "127.255.255.250-128.0.0.5"}
+            << "--dhcp-range";
+        QTest::newRow("a DHCP range backwards")
+            << QStringList{"--move-after", "10", "--dhcp-range", "127.0.46.9-127.0.46.2"}
+            << "--dhcp-range";
+        QTest::newRow("a DHCP range of one address")
+            << QStringList{"--move-after", "10", "--dhcp-range", "127.0.46.9"} << "--dhcp-range";
+        QTest::newRow("a DHCP range of IPv6 addresses")
+            << QStringList{"--move-after", "10", "--dhcp-range", "::1-::1"} << "--dhcp-range";
+        QTest::newRow("a DHCP range without --move-after")
+            << QStringList{"--dhcp-range", "127.0.46.2-127.0.46.9"} << "needs --move-after";
+        QTest::newRow("leaving on a network change without --move-after")
+            << QStringList{"--leave-on-network-change"} << "needs --move-after";
     }
 
     void simulatorRefusesBadOptions()
