@@ -87,6 +87,7 @@ public:
     TolvoPortRouting* m_pPortRouting;
     uint32_t m_deviceAddress = 0;
     int m_deviceTimeoutMs = DEVICE_TIMEOUT_MS; // the bound on each wait for the device
+    int m_moveWaitMs = MOVE_WAIT_MS;           // the bound on the wait for a device a save moves
     QString m_version;
     TabControl* m_tab = nullptr;
     FieldMarks* m_marks = nullptr;
@@ -113,6 +114,8 @@ private:
     // A failure box, with the transcript under its details.
     void ShowFailure(const QString& text, int caption, PromptIcon icon = PromptIcon::Error);
     void UseFoundDevice();
+    // The address field (and the profile) show address.
+    void FollowDevice(uint32_t address);
     void AddWindowActions();
     void AddSendAction();
     void StartSend(const std::vector<uint32_t>& addresses);

@@ -69,18 +69,17 @@ QString SentKeys(const SettingValues& settings)
 
 bool Ended(SendState state)
 {
-    return state == SendState::Verified || state == SendState::Unchanged ||
-           state == SendState::Failed || state == SendState::NotStarted;
+    return state >= SendState::Verified;
 }
 
 } // namespace
 
 QString StateText(SendState state)
 {
-    static constexpr StringId TEXTS[] = {IDS_SEND_STATE_WAITING,    IDS_SEND_STATE_READING,
-                                         IDS_SEND_STATE_SENDING,    IDS_SEND_STATE_VERIFIED,
-                                         IDS_SEND_STATE_UNCHANGED,  IDS_SEND_STATE_FAILED,
-                                         IDS_SEND_STATE_NOT_STARTED};
+    static constexpr StringId TEXTS[] = {IDS_SEND_STATE_WAITING,     IDS_SEND_STATE_READING,
+                                         IDS_SEND_STATE_SENDING,     IDS_SEND_STATE_VERIFIED,
+                                         IDS_SEND_STATE_UNCHANGED,   IDS_SEND_STATE_FAILED,
+                                         IDS_SEND_STATE_NOT_STARTED, IDS_SEND_STATE_NOT_SEEN};
     return LoadResourceString(TEXTS[int(state)]);
 }
 
@@ -177,7 +176,11 @@ void SendRun::TaskDone(std::size_t index)
     SendRow& row = m_rows[m_taskRows[index]];
     row.serial = HeldValue(task.before, "SERIALN");
     row.transcript = task.transcript().text();
-    if (!task.ok()) {
+    if (task.failure() == DEVICE_NOT_SEEN_SINCE) {
+        row.state = SendState::NotSeen;
+        row.outcome = DeviceOutcome::Unknown;
+        row.failure = NotSeenSince(task);
+    } else if (!task.ok()) {
         row.state = SendState::Failed;
         row.failure = DeviceFailure(task);
         if (task.pushed()) { // sent, but how the device ended is not known
@@ -209,6 +212,10 @@ void SendRun::TaskDone(std::size_t index)
             failures << LoadResourceString(IDS_SEND_APPLY_UNANSWERED);
         if (!unsent.isEmpty())
             failures << LoadResourceString(IDS_SEND_UNSENT_CHANGED).arg(unsent.join("; "));
+        if (task.verifiedAt() != task.address()) {
+            row.nowAt = task.verifiedAt();
+            failures << LoadResourceString(IDS_SEND_MOVED_NOTE).arg(DottedText(row.nowAt));
+        }
         row.failure = failures.join(' ');
     }
     ++m_done;
@@ -248,6 +255,8 @@ QString SendRun::Summary() const
                           .arg(Count(SendState::Verified))
                           .arg(Count(SendState::Unchanged))
                           .arg(Count(SendState::Failed));
+    if (const int notSeen = Count(SendState::NotSeen); notSeen > 0)
+        summary = LoadResourceString(IDS_SEND_SUMMARY_NOT_SEEN).arg(summary).arg(notSeen);
     if (const int notStarted = Count(SendState::NotStarted); notStarted > 0)
         summary = LoadResourceString(IDS_SEND_SUMMARY_NOT_STARTED).arg(summary).arg(notStarted);
     return summary;
@@ -260,16 +269,21 @@ QByteArray SendRun::ReportCsv() const
     out.setEncoding(QStringConverter::Utf8);
     const StringId headings[] = {IDS_FIND_COLUMN_ADDRESS, IDS_FIND_COLUMN_SERIAL,
                                  IDS_SEND_COLUMN_STATE,   IDS_SEND_COLUMN_DEVICE,
-                                 IDS_SEND_COLUMN_CHANGES, IDS_SEND_COLUMN_FAILURE};
+                                 IDS_SEND_COLUMN_CHANGES, IDS_SEND_COLUMN_FAILURE,
+                                 IDS_SEND_COLUMN_NOW_AT};
     QStringList line;
     for (const StringId heading : headings)
         line << CsvField(LoadResourceString(heading));
     out << line.join(',') << "\r\n";
     for (const SendRow& row : m_rows) {
         const bool ended = Ended(row.state);
-        line = QStringList{DottedText(row.address), row.serial,
-                           StateText(row.state),    ended ? OutcomeText(row.outcome) : QString(),
-                           row.changes.join("; "),  row.failure};
+        line = QStringList{DottedText(row.address),
+                           row.serial,
+                           StateText(row.state),
+                           ended ? OutcomeText(row.outcome) : QString(),
+                           row.changes.join("; "),
+                           row.failure,
+                           row.nowAt != 0 ? DottedText(row.nowAt) : QString()};
         for (QString& field : line)
             field = CsvField(field);
         out << line.join(',') << "\r\n";

@@ -18,7 +18,17 @@ class TaskRunner;
 // Devices talked to at once: enough that a hundred take about one device's time.
 constexpr int SEND_JOBS = 128;
 
-enum class SendState { Waiting, Reading, Sending, Verified, Unchanged, Failed, NotStarted };
+// (NotSeen: applied settings that move it, and it answered nowhere since.)
+enum class SendState {
+    Waiting,
+    Reading,
+    Sending,
+    Verified,
+    Unchanged,
+    Failed,
+    NotStarted,
+    NotSeen
+};
 // What the device holds now, as far as is known.
 enum class DeviceOutcome { Untouched, Changed, Unknown };
 
@@ -28,6 +38,7 @@ struct SendRow {
     SendState state = SendState::Waiting;
     DeviceOutcome outcome = DeviceOutcome::Untouched;
     QStringList changes; // "KEY: "before" -> "after"", the password masked
+    uint32_t nowAt = 0;  // the address it was verified at after a move; 0: it stayed
     QString failure;     // why it failed, or a note on a verified device
     QString transcript;  // the exchange, the password masked
 };

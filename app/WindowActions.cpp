@@ -81,9 +81,14 @@ void CTolvoConfigDlg::UseFoundDevice()
     const std::optional<uint32_t> address = m_findDevices->chosen();
     if (!address)
         return;
-    m_deviceAddress = *address;
+    FollowDevice(*address);
+    Control(IDC_LOAD)->setFocus(Qt::OtherFocusReason);
+}
+
+void CTolvoConfigDlg::FollowDevice(uint32_t address)
+{
+    m_deviceAddress = address;
     UpdateData(false);
     NoteProfileWrite(this, WriteProfileInt(PROFILE_SECTION, PROFILE_ENTRY,
                                            static_cast<int32_t>(m_deviceAddress)));
-    Control(IDC_LOAD)->setFocus(Qt::OtherFocusReason);
 }

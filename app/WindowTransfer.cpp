@@ -111,6 +111,7 @@ void CTolvoConfigDlg::ShowDeviceValueMarks()
 
 void CTolvoConfigDlg::SaveConfiguration()
 {
+    m_session.SetMoveWait(m_moveWaitMs);
     // The pages hold blanks until a load; sending them would wipe the device.
     if (!RequireLoad(IDS_SAVE_LOAD_FIRST, IDS_SAVE_CAPTION) || !ConfirmSaveAddress())
         return;
@@ -135,10 +136,20 @@ void CTolvoConfigDlg::ShowSaveOutcome(const SaveOutcome& saved)
         ShowPrompt(this, OkBox(LoadResourceString(IDS_SAVE_TEXT_NOT_STORED),
                                IDS_SAVE_FAILED_CAPTION, PromptIcon::Error));
         return;
-    case Kind::Saved:
+    case Kind::Saved: {
         ShowDeviceValueMarks();
         KeepPageValuesAsSaved();
-        ShowPrompt(this, OkBox(SavedText(saved), IDS_SUCCESS_CAPTION, PromptIcon::Exclamation));
+        QString text = SavedText(saved);
+        if (saved.verifiedAt != m_deviceAddress) { // moved: the next Load follows it
+            FollowDevice(saved.verifiedAt);
+            text += "\n\n" + LoadResourceString(IDS_SAVE_MOVED).arg(DottedText(saved.verifiedAt));
+        }
+        ShowPrompt(this, OkBox(text, IDS_SUCCESS_CAPTION, PromptIcon::Exclamation));
+        return;
+    }
+    case Kind::NotSeen:
+        ShowFailure(LoadResourceString(IDS_SAVE_NOT_SEEN).arg(saved.failure),
+                    IDS_SAVE_NOT_CONFIRMED_CAPTION, PromptIcon::Exclamation);
         return;
     case Kind::NotKept:
         ShowFailure(LoadResourceString(IDS_SAVE_NOT_KEPT).arg(keys), IDS_SAVE_FAILED_CAPTION);

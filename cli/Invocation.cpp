@@ -97,6 +97,7 @@ DeviceTasks Invocation::MakeTasks() const
     DeviceTasks tasks;
     for (const uint32_t address : addresses) {
         tasks.push_back(std::make_unique<DeviceTask>(address, port, timeoutMs));
+        tasks.back()->SetMoveWait(moveWaitMs);
         if (trace)
             tasks.back()->KeepTranscript();
     }

@@ -67,6 +67,7 @@ struct Invocation {
     quint16 port = DEVICE_COMMAND_PORT;
     int jobs = DEFAULT_JOBS;
     int timeoutMs = DEVICE_TIMEOUT_MS;
+    int moveWaitMs = MOVE_WAIT_MS;
     bool json = false;
     bool trace = false; // --trace: each device's transcript on stderr
     QJsonArray devices; // --json: one object per device

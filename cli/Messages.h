@@ -60,6 +60,9 @@ inline constexpr const char* MSG_OPTION_JSON =
     QT_TRANSLATE_NOOP("tolvoctl", "Machine output: one JSON document on stdout.");
 inline constexpr const char* MSG_OPTION_TIMEOUT =
     QT_TRANSLATE_NOOP("tolvoctl", "Bound on each wait, in ms (default 5000; scan: 1000).");
+inline constexpr const char* MSG_OPTION_MOVE_WAIT = QT_TRANSLATE_NOOP(
+    "tolvoctl", "Bound on the wait for a device that the settings sent move (a new address, DHCP, "
+                "another network) to answer again, in ms (default 60000).");
 inline constexpr const char* MSG_OPTION_JOBS =
     QT_TRANSLATE_NOOP("tolvoctl", "Devices talked to at once (default 16; scan: 64), up to 1000; "
                                   "fewer where this computer's limit on open files (ulimit -n) "

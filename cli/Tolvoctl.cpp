@@ -74,6 +74,8 @@ void AddOptions(Invocation& run)
     }
     if (name == "diff")
         parser.addOption({"dir", Tr(MSG_OPTION_DIR), "DIR"});
+    if (name == "restore" || name == "set")
+        parser.addOption({"move-wait", Tr(MSG_OPTION_MOVE_WAIT), "MS"});
     if (name == "restore") {
         parser.addOption({"dry-run", Tr(MSG_OPTION_DRY_RUN)});
         parser.addOption({"only-changed", Tr(MSG_OPTION_ONLY_CHANGED)});
@@ -88,6 +90,7 @@ bool ReadCommonOptions(Invocation& run, QString& error)
     int port = DEVICE_COMMAND_PORT;
     if (!ReadNumber(run, "jobs", 1, 1000, run.jobs, error) ||
         !ReadNumber(run, "timeout", 1, 600000, run.timeoutMs, error) ||
+        !ReadNumber(run, "move-wait", 0, 3600000, run.moveWaitMs, error) ||
         !ReadNumber(run, "port", 1, 65535, port, error))
         return false;
     run.port = static_cast<quint16>(port);

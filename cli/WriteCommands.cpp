@@ -8,6 +8,12 @@ namespace {
 
 using Rows = QList<QPair<QString, QString>>;
 
+// A device that DHCP or another network moves has no address to expect.
+bool IsDhcpOrNetwork(const DeviceMove& move)
+{
+    return move.kind == DeviceMove::Kind::Dhcp || move.kind == DeviceMove::Kind::OtherNetwork;
+}
+
 // The wanted rows that differ from what the device held before, each with
 // both values (the password's as asterisks): what a caller shows as a diff.
 QJsonArray Changes(const Rows& wanted, const DeviceSettings& before)
@@ -48,6 +54,19 @@ int DryRunResult(Invocation& run, const DeviceTask& task, const DeviceSettings& 
 // What was sent and whether the device kept it. The exit status.
 int WriteResult(Invocation& run, const DeviceTask& task, const Rows& wanted)
 {
+    if (task.failure() == DEVICE_NOT_SEEN_SINCE) {
+        // Applied settings that move it, and not seen since: not verified,
+        // and not failed either; where it should be is said.
+        const DeviceMove& move = task.move();
+        run.Result(task, {},
+                   QJsonObject{{"sent", int(SentValues(task).size())},
+                               {"applyConfirmed", !task.applyUnconfirmed()},
+                               {"verifiedAt", QJsonValue::Null},
+                               {"expectedAt", move.newAddress && !IsDhcpOrNetwork(move)
+                                                  ? QJsonValue(DottedText(*move.newAddress))
+                                                  : QJsonValue::Null}});
+        return EXIT_DIFFERENT;
+    }
     if (!task.ok()) {
         // Sent, but not verified: a caller must not take it for untouched.
         QJsonObject object;
@@ -84,12 +103,15 @@ int WriteResult(Invocation& run, const DeviceTask& task, const Rows& wanted)
         line = Tr(MSG_APPLY_UNANSWERED).arg(line);
     if (!unsent.empty())
         line = Tr(MSG_ALSO_CHANGED).arg(line, UnsentChangeLines(unsent).join("; "));
+    if (task.verifiedAt() != task.address())
+        line = Tr(MSG_READ_BACK_AT).arg(line, DottedText(task.verifiedAt()));
     run.Result(task, line,
                QJsonObject{{"sent", int(sent)},
                            {"changes", changes},
                            {"notKept", rows},
                            {"unsentChanges", unsentRows},
-                           {"applyConfirmed", task.pushed() && !task.applyUnconfirmed()}});
+                           {"applyConfirmed", task.pushed() && !task.applyUnconfirmed()},
+                           {"verifiedAt", DottedText(task.verifiedAt())}});
     if (rows.isEmpty() && unsent.empty())
         return EXIT_OK;
     --run.succeeded; // reached, but not verified

@@ -58,6 +58,8 @@ inline constexpr const char* MSG_RULE_TEXT = QT_TRANSLATE_NOOP(
 inline constexpr const char* MSG_DOING_CONNECTING = QT_TRANSLATE_NOOP("tolvoctl", "connecting");
 inline constexpr const char* MSG_DOING_READING = QT_TRANSLATE_NOOP("tolvoctl", "reading");
 inline constexpr const char* MSG_DOING_SENDING = QT_TRANSLATE_NOOP("tolvoctl", "sending");
+inline constexpr const char* MSG_DOING_LOOKING =
+    QT_TRANSLATE_NOOP("tolvoctl", "looking for the device after the apply");
 inline constexpr const char* MSG_FAILED_WHILE =
     QT_TRANSLATE_NOOP("tolvoctl", "failed while %1: %2");
 inline constexpr const char* MSG_WHY_CONNECT =
@@ -90,6 +92,24 @@ inline constexpr const char* MSG_SENT_STATE_UNKNOWN = QT_TRANSLATE_NOOP(
     "tolvoctl", "%1 after the settings and the apply command were sent: the device may have "
                 "applied them, and any value an earlier write left pending on it; read it to see "
                 "what it holds");
+// A device that the settings sent move, found again or not.
+inline constexpr const char* MSG_READ_BACK_AT =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1; read back at its new address %2");
+inline constexpr const char* MSG_NOT_SEEN_NEW_ADDRESS = QT_TRANSLATE_NOOP(
+    "tolvoctl", "the settings and the apply command were sent; they move the device to %1, and it "
+                "answered neither there nor at %2 within %3 seconds: look for it at %1 (it may "
+                "still be restarting, or that address is not reachable from this computer)");
+inline constexpr const char* MSG_NOT_SEEN_DHCP = QT_TRANSLATE_NOOP(
+    "tolvoctl", "the settings and the apply command were sent; they turn DHCP on, and the device "
+                "did not answer at %1 within %2 seconds: its DHCP server chooses its address; "
+                "find it with a scan of the site's addresses");
+inline constexpr const char* MSG_NOT_SEEN_NETWORK = QT_TRANSLATE_NOOP(
+    "tolvoctl", "the settings and the apply command were sent; they join the device to another "
+                "network (SSID, password or network type), and it did not answer at %1 within %2 "
+                "seconds: join that network to reach it, then find it with a scan");
+inline constexpr const char* MSG_NOT_SEEN_SAME_ADDRESS = QT_TRANSLATE_NOOP(
+    "tolvoctl", "the settings and the apply command were sent; the device may restart on them, "
+                "and it did not answer at %1 within %2 seconds");
 inline constexpr const char* MSG_APPLY_UNANSWERED =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 (the apply command was not answered)");
 

@@ -48,6 +48,10 @@ enum DeviceResult : int {
     // The device answered the apply command, but the settings could not be
     // read back to check them (it may have restarted).
     DEVICE_READ_BACK_FAILED = 2,
+    // The settings sent move the device (a new address, DHCP, another
+    // network); it applied them, or was sent the apply, and answered at no
+    // address it may be at within the bound: not verified, nor failed.
+    DEVICE_NOT_SEEN_SINCE = 3,
 };
 
 // A formatted command including its zero byte, and a reply before its end byte.

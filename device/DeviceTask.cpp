@@ -1,9 +1,10 @@
 #include "DeviceTask.h"
 
 #include "CoreMessages.h"
+#include "DeviceProbe.h"
 
 DeviceTask::DeviceTask(uint32_t address, quint16 port, int timeoutMs)
-    : m_address(address), m_port(port), m_link(timeoutMs)
+    : m_address(address), m_readAt(address), m_port(port), m_link(timeoutMs)
 {
     connect(&m_link, &DeviceConnection::progress, this, [this](int done, int total) {
         m_answered = true;
@@ -51,6 +52,13 @@ void DeviceTask::Cancel()
     if (!m_running)
         return;
     m_cancelled = true;
+    if (m_probe) { // looking for a moved device: the read-back is cut
+        m_probe->Stop();
+        m_probe->deleteLater();
+        m_probe = nullptr;
+        EndCancelled(MSG_DOING_LOOKING);
+        return;
+    }
     m_link.Cancel(); // an operation under way ends with DEVICE_CANCELLED
 }
 
@@ -68,7 +76,7 @@ void DeviceTask::AddConnect()
 {
     Then(MSG_DOING_CONNECTING, [this](DeviceConnection& link) {
         link.Close();
-        link.StartConnect(m_address, m_port);
+        link.StartConnect(m_readAt, m_port);
     });
 }
 
@@ -78,26 +86,55 @@ void DeviceTask::ConnectAndRead(DeviceSettings& into, const std::vector<ParamRow
     Then(MSG_DOING_READING, [&into, only](DeviceConnection& link) { link.StartFetch(into, only); });
 }
 
-void DeviceTask::PushAndReadBack(std::function<const DeviceSettings&()> makePush,
+void DeviceTask::PushAndReadBack(std::function<DeviceSettings()> makePush,
                                  const std::vector<ParamRow>& only, bool readAgain)
 {
     Then(MSG_DOING_SENDING, [this, makePush](DeviceConnection& link) {
-        const DeviceSettings& push = makePush();
+        sent = makePush();
         after = before;
-        if (!PushesAnyRow(push)) {
+        if (!PushesAnyRow(sent)) {
             Skip();
             return;
         }
         m_pushed = true;
-        link.StartPush(push, &after);
+        m_move = MoveOf(before, sent);
+        link.StartPush(sent, &after);
     });
     Then(MSG_DOING_READING, [this, only, readAgain](DeviceConnection&) {
+        if (m_readBackCut && m_move.kind != DeviceMove::Kind::None) {
+            FindAndRead(only);
+            return;
+        }
         if (m_readBackCut && readAgain) {
             m_readBackCut = false;
             ConnectAndRead(after, only);
         }
         Skip();
     });
+}
+
+// The device dropped the read-back of settings that move it: it is looked
+// for where it may be now, and read there.
+void DeviceTask::FindAndRead(const std::vector<ParamRow>& only)
+{
+    emit stepStarted(MSG_DOING_LOOKING);
+    auto* probe = new DeviceProbe(AddressesToLook(m_move, m_address), m_port, m_link.timeoutMs(),
+                                  m_moveWaitMs, this);
+    m_probe = probe;
+    connect(probe, &DeviceProbe::found, this, [this, probe, only](uint32_t address) {
+        probe->deleteLater();
+        m_probe = nullptr;
+        m_readAt = address;
+        m_readBackCut = false;
+        ConnectAndRead(after, only);
+        Skip();
+    });
+    connect(probe, &DeviceProbe::notFound, this, [this, probe] {
+        probe->deleteLater();
+        m_probe = nullptr;
+        Fail(DEVICE_NOT_SEEN_SINCE, MSG_DOING_LOOKING);
+    });
+    probe->Start();
 }
 
 void DeviceTask::Skip()

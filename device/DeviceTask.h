@@ -3,15 +3,19 @@
 #pragma once
 
 #include "DeviceLink.h"
+#include "DeviceMove.h"
 #include "Transcript.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
+
+class DeviceProbe;
 
 class DeviceTask : public QObject {
     Q_OBJECT
@@ -28,14 +32,21 @@ public:
     // Adds the steps that connect and read the rows given (all when none).
     void ConnectAndRead(DeviceSettings& into, const std::vector<ParamRow>& only = {});
     // Adds the steps that send what makePush gives (from the settings read
-    // before), then the apply command, and read the rows sent back into
-    // after, on the same connection; when the device left the apply or the
-    // read-back unanswered (it may restart on applying), the rows given
-    // (all when none) are read on a new connection, unless readAgain is
-    // false (see readBackCut()). When the push holds no row nothing is
-    // sent, not even the apply, and after is before.
-    void PushAndReadBack(std::function<const DeviceSettings&()> makePush,
+    // before; kept in sent), then the apply command, and read the rows sent
+    // back into after, on the same connection; when the device left the
+    // apply or the read-back unanswered (it may restart on applying), the
+    // rows given (all when none) are read on a new connection, unless
+    // readAgain is false (see readBackCut()). When the push holds no row
+    // nothing is sent, not even the apply, and after is before.
+    // When what is sent moves the device (DeviceMove.h), the read-back that
+    // did not end is done where the device is found: at its new static
+    // address or its old one, whichever answers first within moveWaitMs;
+    // none answering ends the task with DEVICE_NOT_SEEN_SINCE.
+    void PushAndReadBack(std::function<DeviceSettings()> makePush,
                          const std::vector<ParamRow>& only = {}, bool readAgain = true);
+    // The bound on the wait for a device that the push moves.
+    void SetMoveWait(int ms) { m_moveWaitMs = ms; }
+    int moveWaitMs() const { return m_moveWaitMs; }
     // Ends the step under way without an operation: the next step follows.
     void Skip();
     // Records the task's exchanges from now on (see transcript()).
@@ -54,6 +65,11 @@ public:
 
     uint32_t address() const { return m_address; }
     QString addressText() const;
+    // Where the push's settings move the device (kind None: they do not).
+    const DeviceMove& move() const { return m_move; }
+    // The address the read-back after the apply was made at: address(), or
+    // the one the device was found at after a move.
+    uint32_t verifiedAt() const { return m_readAt; }
     bool ok() const { return m_failure == DEVICE_OK; }
     DeviceResult failure() const { return m_failure; }
     const char* failedDoing() const { return m_failedDoing; }
@@ -97,11 +113,15 @@ signals:
 
 private:
     void Next();
+    void FindAndRead(const std::vector<ParamRow>& only);
     void Fail(DeviceResult result, const char* doing);
     void EndCancelled(const char* doing);
 
     uint32_t m_address;
+    uint32_t m_readAt; // where the connect steps connect to
     quint16 m_port;
+    int m_moveWaitMs = MOVE_WAIT_MS;
+    DeviceMove m_move;
     Transcript m_transcript;
     DeviceConnection m_link;
     // A deque: a step may add steps while it runs, which must not move it.
@@ -115,6 +135,7 @@ private:
     bool m_answered = false;
     bool m_running = false;
     bool m_cancelled = false;
+    QPointer<DeviceProbe> m_probe; // while looking for a moved device
 };
 
 using DeviceTasks = std::vector<std::unique_ptr<DeviceTask>>;

@@ -248,6 +248,7 @@ const char* ResultName(DeviceResult result)
     case DEVICE_OUT_OF_STEP: return "DEVICE_OUT_OF_STEP";
     case DEVICE_APPLY_UNCONFIRMED: return "DEVICE_APPLY_UNCONFIRMED";
     case DEVICE_READ_BACK_FAILED: return "DEVICE_READ_BACK_FAILED";
+    case DEVICE_NOT_SEEN_SINCE: return "DEVICE_NOT_SEEN_SINCE";
     }
     return "DEVICE_UNKNOWN";
 }

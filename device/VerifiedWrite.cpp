@@ -85,9 +85,7 @@ void AddVerifiedWrite(DeviceTask& task, const SettingValues& wanted, bool onlyCh
     std::vector<ParamRow> readBack = rows;
     readBack.insert(readBack.end(), others.begin(), others.end());
     task.PushAndReadBack(
-        [&task, wanted, onlyChanged]() -> const DeviceSettings& {
-            return task.sent = PushOf(wanted, task.before, onlyChanged);
-        },
+        [&task, wanted, onlyChanged] { return PushOf(wanted, task.before, onlyChanged); },
         readBack);
 }
 
@@ -95,8 +93,7 @@ void AddWriteAfterLoad(DeviceTask& task, const DeviceSettings& known, const Devi
 {
     task.before = known;
     task.AddConnect();
-    task.PushAndReadBack([&task, push]() -> const DeviceSettings& { return task.sent = push; }, {},
-                         false);
+    task.PushAndReadBack([push] { return push; }, {}, false);
 }
 
 std::vector<std::string> ChangedKeys(const DeviceTask& task)
@@ -158,8 +155,28 @@ QStringList UnsentChangeLines(const std::vector<UnsentChange>& changes)
     return lines;
 }
 
+QString NotSeenSince(const DeviceTask& task)
+{
+    const DeviceMove& move = task.move();
+    const QString old = task.addressText();
+    const QString seconds = QString::number(task.moveWaitMs() / 1000.0);
+    switch (move.kind) {
+    case DeviceMove::Kind::NewAddress:
+        if (move.newAddress)
+            return Tr(MSG_NOT_SEEN_NEW_ADDRESS).arg(DottedText(*move.newAddress), old, seconds);
+        break;
+    case DeviceMove::Kind::Dhcp: return Tr(MSG_NOT_SEEN_DHCP).arg(old, seconds);
+    case DeviceMove::Kind::OtherNetwork: return Tr(MSG_NOT_SEEN_NETWORK).arg(old, seconds);
+    case DeviceMove::Kind::None:
+    case DeviceMove::Kind::SameAddress: break;
+    }
+    return Tr(MSG_NOT_SEEN_SAME_ADDRESS).arg(old, seconds);
+}
+
 QString WriteFailure(const DeviceTask& task)
 {
+    if (task.failure() == DEVICE_NOT_SEEN_SINCE)
+        return NotSeenSince(task);
     const QString failure = DeviceFailure(task);
     if (task.ok() || !task.pushed())
         return failure;
@@ -187,6 +204,7 @@ QString DeviceFailure(const DeviceTask& task)
     case DEVICE_SOCKET_ERROR: why = Tr(MSG_WHY_SEND); break;
     case DEVICE_CANCELLED: why = Tr(MSG_WHY_CANCELLED); break;
     case DEVICE_OUT_OF_STEP: why = Tr(MSG_WHY_OUT_OF_STEP); break;
+    case DEVICE_NOT_SEEN_SINCE: return NotSeenSince(task);
     }
     return Tr(MSG_FAILED_WHILE).arg(Tr(task.failedDoing()), why);
 }

@@ -67,6 +67,11 @@ std::vector<UnsentChange> UnsentChangesOf(const DeviceTask& task);
 // password's values masked.
 QStringList UnsentChangeLines(const std::vector<UnsentChange>& changes);
 
+// What is known of a device that settings moved and that did not answer
+// since at any address it may be at (DEVICE_NOT_SEEN_SINCE), and where to
+// look for it.
+QString NotSeenSince(const DeviceTask& task);
+
 // Why a task failed, as a short sentence ("failed while reading: ...").
 QString DeviceFailure(const DeviceTask& task);
 // The same, and for a task that had sent something, what the device may

@@ -51,6 +51,8 @@ enum StringId {
     IDS_SAVE_CHANGED = 258,
     IDS_SAVE_NONE_CHANGED = 259,
     IDS_SAVE_UNSENT_CHANGED = 260,
+    IDS_SAVE_MOVED = 261,
+    IDS_SAVE_NOT_SEEN = 262,
 
     // The connection and its failures.
     IDS_CONNECT_FAILED = 270,
@@ -145,6 +147,10 @@ enum StringId {
     IDS_FIND_PASTE_EMPTY = 612,
     IDS_SEND_CANCELLING = 613,
     IDS_SEND_UNKNOWN_STATE = 614,
+    IDS_SEND_STATE_NOT_SEEN = 615,
+    IDS_SEND_MOVED_NOTE = 616,
+    IDS_SEND_COLUMN_NOW_AT = 617,
+    IDS_SEND_SUMMARY_NOT_SEEN = 618,
 
     // Settings files.
     IDS_FILE_FILTER = 540,

@@ -204,6 +204,45 @@ private slots:
         }
     }
 
+    // A device that the settings move is read back where it answers after
+    // the apply, and the run says so; one that answers nowhere is told apart
+    // from a failure (exit status 1, where it should be found).
+    void aMovedDeviceIsVerifiedWhereItAnswers_data()
+    {
+        QTest::addColumn<QString>("moveAfterMs");
+        QTest::addColumn<int>("status");
+        QTest::newRow("found at its new address") << "100" << 0;
+        QTest::newRow("not seen within the wait") << "10000" << 1;
+    }
+
+    void aMovedDeviceIsVerifiedWhereItAnswers()
+    {
+        QFETCH(QString, moveAfterMs);
+        QFETCH(int, status);
+        static int row = 0;
+        const QString address = QString("127.0.25.%1").arg(90 + 2 * ++row);
+        const QString moved = QString("127.0.25.%1").arg(91 + 2 * row);
+        SimProcess sim({"--move-after", moveAfterMs, "--set", "IPADDRESS=" + address}, address,
+                       DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        const CliRun run =
+            Tolvoctl({"set", address, "IPADDRESS=" + moved, "--json", "--move-wait", "2000"});
+        QCOMPARE(run.status, status);
+        const QJsonObject device = FirstDevice(run);
+        QCOMPARE(device["address"].toString(), address);
+        if (status == 0) {
+            QCOMPARE(device["verifiedAt"].toString(), moved);
+            QCOMPARE(Tolvoctl({"get", moved, "IPADDRESS"}).out.trimmed(), "IPADDRESS=" + moved);
+            return;
+        }
+        QVERIFY(!device["ok"].toBool());
+        QVERIFY(device["verifiedAt"].isNull());
+        QCOMPARE(device["expectedAt"].toString(), moved);
+        QVERIFY2(device["error"].toString().contains("look for it at " + moved),
+                 qPrintable(run.out));
+        QVERIFY(device["reached"].toBool());
+    }
+
     void thePasswordIsMaskedOnBothSidesOfItsChange()
     {
         SimProcess sim({}, "127.0.25.20", DEVICE_COMMAND_PORT);

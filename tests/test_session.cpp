@@ -292,8 +292,10 @@ private slots:
             sim = StartSim(saveOptions);
             QVERIFY(sim);
         }
-        const QByteArray before = Held("SSID");
-        m_wifi->m_ssidEdit->setText("Changed");
+        // (A new SSID may move the device: see saveFollowsAMovedDevice.)
+        const bool ssid = keys.contains("SSID");
+        const QByteArray before = Held(ssid ? "SSID" : "DEVICEID");
+        (ssid ? m_wifi->m_ssidEdit : m_wifi->m_deviceNameEdit)->setText("Changed");
         const SaveOutcome saved = Save(wait);
         QCOMPARE(int(saved.kind), kind);
         QCOMPARE(saved.keys, keys);
@@ -307,7 +309,7 @@ private slots:
         // Unless read back, the table keeps what the device was known to hold.
         if (kind != int(SaveOutcome::Kind::NotKept) &&
             kind != int(SaveOutcome::Kind::UnsentChanged))
-            QCOMPARE(Held("SSID"), before);
+            QCOMPARE(Held(ssid ? "SSID" : "DEVICEID"), before);
     }
 
     // Settings loaded from one device and saved to another are copied: a
@@ -330,6 +332,75 @@ private slots:
         QCOMPARE(Held("CHANNEL"), QByteArray("11abc"));
         QVERIFY(target->Sync());
         QVERIFY(!target->Commands().contains(WireCommand("set CHANNEL 11")));
+    }
+
+    // Settings that move the device: it is read back where it answers
+    // after the apply, and that is where the session counts it loaded from;
+    // one that answers nowhere is neither saved nor failed, and says where
+    // to look.
+    void saveFollowsAMovedDevice_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("field"); // the WiFi page's field edited
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<QString>("says"); // of the outcome's failure
+        const QStringList moves{"--move-after", "100"};
+        QTest::newRow("a new static address") << moves << "ip"
+                                              << "+1" << true << QString();
+        QTest::newRow("another network")
+            << moves + QStringList{"--leave-on-network-change"} << "ssid"
+            << "Site" << false << "join the device to another network";
+        QTest::newRow("DHCP on") << moves + QStringList{"--dhcp-range", "127.0.38.1-127.0.38.9"}
+                                 << "dhcp"
+                                 << "1" << false << "its DHCP server chooses";
+        QTest::newRow("a new address, a restart longer than the wait")
+            << QStringList{"--move-after", "10000"} << "ip"
+            << "+1" << false << "look for it at";
+    }
+
+    void saveFollowsAMovedDevice()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(bool, found);
+        QFETCH(QString, says);
+        // The simulator's own address is its IP address setting.
+        const uint32_t old = m_address;
+        auto sim = StartSim(options << "--set"
+                                    << "IPADDRESS=" + DottedText(old));
+        QVERIFY(sim);
+        TestWait wait;
+        QCOMPARE(int(Load(wait).kind), int(LoadOutcome::Kind::Loaded));
+        uint32_t moved = old;
+        if (field == "ip") {
+            moved = old + 1;
+            m_wifi->m_ipAddress = moved;
+            m_wifi->UpdateData(false);
+        } else if (field == "ssid") {
+            m_wifi->m_ssidEdit->setText(value);
+        } else {
+            m_wifi->m_dhcpIndex = value.toInt();
+            m_wifi->UpdateData(false);
+        }
+        m_session->SetMoveWait(2000);
+        const SaveOutcome saved = Save(wait);
+        if (found) {
+            QCOMPARE(int(saved.kind), int(SaveOutcome::Kind::Saved));
+            QCOMPARE(DottedText(saved.verifiedAt), DottedText(moved));
+            QCOMPARE(m_session->loadedFrom(), std::optional<uint32_t>(moved));
+            m_address = moved; // the next load reaches it there
+            QCOMPARE(int(Load(wait).kind), int(LoadOutcome::Kind::Loaded));
+            QCOMPARE(Held("IPADDRESS"), DottedText(moved).toLatin1());
+        } else {
+            QCOMPARE(int(saved.kind), int(SaveOutcome::Kind::NotSeen));
+            QVERIFY2(saved.failure.contains(says), qPrintable(saved.failure));
+            QVERIFY(saved.failure.contains(DottedText(old)));
+            QCOMPARE(m_session->loadedFrom(), std::optional<uint32_t>(old));
+            // Nothing was sent once the apply moved it.
+            QCOMPARE(sim->Commands().last(), WireCommand("set CONFIGURE"));
+        }
     }
 
     // A cancel during the sets says that settings went out, unapplied.

@@ -950,7 +950,11 @@ private slots:
         auto dlg = OpenMainWindow();
         PromptScript script;
         dlg->LoadConfiguration();
-        dlg->m_pWiFi->m_ssidEdit->setText("Changed");
+        // (A new SSID may move a device to another network: one whose
+        // read-back is cut is then looked for and read again. The device's
+        // name moves nothing.)
+        TolvoWiFi& wifi = *dlg->m_pWiFi;
+        (options.contains("SSID") ? wifi.m_ssidEdit : wifi.m_deviceNameEdit)->setText("Changed");
         const QList<QByteArray> sent = SaveNow(*sim, *dlg);
         QVERIFY(sent.contains(WireCommand("set CONFIGURE")));
         QCOMPARE(script.shown().size(), 2);
@@ -1012,6 +1016,56 @@ private slots:
         const QList<QByteArray> sent = LoadThenSave(*sim, *dlg);
         QCOMPARE(script.shown().last().caption, QString("Success!"));
         QVERIFY(sent.contains(WireCommand("set DEVICEID ")));
+    }
+
+    // A save that gives the device a new address follows it there: the box
+    // names it, the address field and the profile show it, and the next
+    // load reaches it. One not seen since leaves the field alone and says so.
+    void saveFollowsTheDeviceToItsNewAddress_data()
+    {
+        QTest::addColumn<int>("moveAfterMs");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("seen at its new address") << 100 << true;
+        QTest::newRow("not seen within the wait") << 10000 << false;
+    }
+
+    void saveFollowsTheDeviceToItsNewAddress()
+    {
+        QFETCH(int, moveAfterMs);
+        QFETCH(bool, found);
+        const uint32_t old = m_address;
+        const uint32_t moved = NextDeviceAddress();
+        auto sim = StartSim(
+            {"--move-after", QString::number(moveAfterMs), "--set", "IPADDRESS=" + Dotted(old)});
+        QVERIFY(sim);
+        auto dlg = OpenMainWindow();
+        dlg->m_moveWaitMs = 2000;
+        PromptScript script;
+        dlg->LoadConfiguration();
+        dlg->m_pWiFi->m_ipAddress = moved;
+        dlg->m_pWiFi->UpdateData(false);
+        dlg->SaveConfiguration();
+        QCOMPARE(script.shown().size(), 2);
+        const Prompt& box = script.shown().last();
+        if (!found) {
+            QCOMPARE(box.caption, QString("Save Not Confirmed"));
+            QVERIFY2(box.text.contains("look for it at " + Dotted(moved)), qPrintable(box.text));
+            QCOMPARE(dlg->m_deviceAddress, old);
+            return;
+        }
+        QCOMPARE(box.caption, QString("Success!"));
+        QVERIFY2(box.text.contains("now answers at its new address, " + Dotted(moved)),
+                 qPrintable(box.text));
+        QCOMPARE(dlg->m_deviceAddress, moved);
+        QCOMPARE(dlg->ControlAs<IpAddressCtrl>(CTolvoConfigDlg::IDC_DEVICE_ADDRESS)->address(),
+                 moved);
+        QCOMPARE(quint32(GetProfileInt("TOLVO_IPADDRESS", "IPaddress", 0)), moved);
+        dlg->LoadConfiguration();
+        QCOMPARE(script.shown().last().caption, QString("Success!"));
+        QCOMPARE(script.shown().size(), 3); // no question: it counts as loaded from there
+        dlg->SaveConfiguration();
+        QCOMPARE(script.shown().size(), 4);
+        QCOMPARE(script.shown().last().caption, QString("Success!"));
     }
 
     void failedPushIsReportedAsAFailure()

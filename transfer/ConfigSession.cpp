@@ -161,6 +161,7 @@ SaveOutcome ConfigSession::Save(uint32_t address, int timeoutMs, Pages pages, Se
     DeviceTasks tasks;
     DeviceTask& task = *tasks.emplace_back(NewTask(address, timeoutMs));
     AddWriteAfterLoad(task, m_table, push);
+    task.SetMoveWait(m_moveWaitMs);
     const RunEnd end =
         Run(tasks, LoadResourceString(IDS_SAVE_PROGRESS).arg(DottedText(address)), wait);
     m_transcript = task.transcript();
@@ -184,6 +185,8 @@ SaveOutcome ConfigSession::Save(uint32_t address, int timeoutMs, Pages pages, Se
 SaveOutcome ConfigSession::Verified(const DeviceTask& task, Pages pages)
 {
     using Kind = SaveOutcome::Kind;
+    if (task.failure() == DEVICE_NOT_SEEN_SINCE)
+        return Outcome(Kind::NotSeen, true, NotSeenSince(task));
     if (!task.ok()) {
         const Kind kind =
             task.failure() == DEVICE_COMMAND_TOO_LONG ? Kind::NothingSent : Kind::NotApplied;
@@ -195,8 +198,10 @@ SaveOutcome ConfigSession::Verified(const DeviceTask& task, Pages pages)
     // A save to another address than the load's copies the settings to
     // another device: what that one held before is not known.
     const bool loadedDevice = task.address() == m_loadedFrom;
-    if (loadedDevice) // what the device holds now is known: the next save starts from it
+    if (loadedDevice) { // what the device holds now is known: the next save starts from it
         m_table = Unmodified(task.after);
+        m_loadedFrom = task.verifiedAt(); // a device that moved is loaded from there now
+    }
     if (const std::vector<std::string> notKept = NotKept(task.sent, task.after); !notKept.empty())
         return Outcome(Kind::NotKept, true, {}, Texts(notKept));
     // A row left out keeps the device's value, unless the apply committed
@@ -206,6 +211,7 @@ SaveOutcome ConfigSession::Verified(const DeviceTask& task, Pages pages)
         return Outcome(Kind::UnsentChanged, true, {}, Texts(unsent));
     SaveOutcome saved = Outcome(Kind::Saved, true);
     saved.changed = RowNames(pages, ChangedKeys(task));
+    saved.verifiedAt = task.verifiedAt();
     return saved;
 }
 

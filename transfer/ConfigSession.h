@@ -48,14 +48,16 @@ struct SaveOutcome {
         NothingSent,      // failure: a command would be too long
         NotApplied,       // failure: it stopped before the apply
         NotConnected,     // the user chose not to try connecting again
+        NotSeen,          // failure: applied settings moved it, and it was not seen since
     };
     Kind kind = Kind::NotConnected;
     bool sentSomething = false;
     QString failure;
     QStringList keys;
-    QStringList changed; // names of the settings the device now holds otherwise
-    QStringList leftOut; // lists without a selection
-    QStringList kept;    // rows shown otherwise, not edited: the device keeps its value
+    QStringList changed;     // names of the settings the device now holds otherwise
+    QStringList leftOut;     // lists without a selection
+    QStringList kept;        // rows shown otherwise, not edited: the device keeps its value
+    uint32_t verifiedAt = 0; // where the settings were read back (saved)
 };
 
 struct ImportOutcome {
@@ -89,7 +91,11 @@ public:
     // settings the file lacks keep what they show.
     ImportOutcome Import(const QString& path, Pages pages) const;
 
-    // The address of the last successful load; until one, nothing.
+    // The bound on the wait for a device that a save moves (DeviceMove.h).
+    void SetMoveWait(int ms) { m_moveWaitMs = ms; }
+
+    // The address of the last successful load (or where a save moved the
+    // device loaded); until one, nothing.
     std::optional<uint32_t> loadedFrom() const { return m_loadedFrom; }
     const DeviceSettings& configTable() const { return m_table; }
     const Transcript& transcript() const { return m_transcript; }
@@ -112,6 +118,7 @@ private:
 
     DeviceSettings m_table;
     std::optional<uint32_t> m_loadedFrom;
+    int m_moveWaitMs = MOVE_WAIT_MS;
     Transcript m_transcript;
     std::vector<DeviceValueRow> m_deviceValueRows;
 };

@@ -8,7 +8,8 @@ QString DescribeDeviceFailure(DeviceResult result, int timeoutMs, const QString&
     switch (result) {
     case DEVICE_OK:
     case DEVICE_APPLY_UNCONFIRMED:
-    case DEVICE_READ_BACK_FAILED: return {};
+    case DEVICE_READ_BACK_FAILED:
+    case DEVICE_NOT_SEEN_SINCE: return {};
     case DEVICE_SEND_FAILED: return LoadResourceString(IDS_FAILURE_SEND);
     case DEVICE_HOST_NOT_FOUND: return LoadResourceString(IDS_FAILURE_HOST_NOT_FOUND);
     case DEVICE_NO_DATA: return LoadResourceString(IDS_FAILURE_NO_DATA);

@@ -149,6 +149,18 @@ def main():
               hung.get("failed") is True and hung.get("changed") is True and
               "may have applied" in hung.get("msg", ""), json.dumps(hung)[:2000])
 
+        # Module 20 moves to the address the playbook gives it as it
+        # applies: the task reads it back there and returns that address.
+        moved_to = address(HOSTS + 1)
+        sims.start("last", HOSTS, 1, "--move-after", "100", "--set", "IPADDRESS=" + address(HOSTS))
+        moving = run("--limit", "unit20", "-e", "device_ip=" + moved_to).results().get("unit20", {})
+        held = subprocess.run([tolvoctl, "get", moved_to, "IPADDRESS"], capture_output=True,
+                              text=True).stdout.strip()
+        check("a module given a new address is verified there, and the task returns it",
+              not moving.get("failed") and moving.get("changed") is True and
+              moving.get("verified_at") == moved_to and held == "IPADDRESS=" + moved_to,
+              json.dumps(moving)[:2000] + " " + held)
+
         sets_before = len(sims.sets())
         invalid = run("-e", json.dumps({"extra_settings": {"CHANNEL": "15"}}))
         message = invalid.results()["unit03"].get("msg", "")

@@ -26,12 +26,14 @@ CHANGED_MASK = MASK + ' (changed)'
 class ActionModule(TolvoctlAction):
 
     ARGUMENT_SPEC = dict(settings=dict(type='dict'), src=dict(type='path'),
-                         password=dict(type='str', no_log=True))
+                         password=dict(type='str', no_log=True),
+                         move_wait=dict(type='int', default=60000))
     REQUIRED_ONE_OF = [('settings', 'src', 'password')]
 
     def work(self, params):
         wanted = wanted_settings(params)
-        arguments = ['restore', params['address'], '-', '--only-changed']
+        arguments = ['restore', params['address'], '-', '--only-changed',
+                     '--move-wait', str(params['move_wait'])]
         if self._task.check_mode:
             arguments.append('--dry-run')
         document = json.dumps({'format': SETTINGS_FORMAT, 'version': 1, 'settings': wanted})
@@ -44,6 +46,9 @@ class ActionModule(TolvoctlAction):
         devices = (output or {}).get('devices') or [{}]
         if not devices[0].get('ok', True) and devices[0].get('sent'):
             result['changed'] = True
+        # Settings that moved it, and it was not seen since: where to look.
+        if 'expectedAt' in devices[0]:
+            result['expected_at'] = devices[0]['expectedAt'] or ''
         device = self.device('restore', status, output, stderr, **result)
         changes = device.get('changes', [])
         # Values that an earlier, interrupted write left pending on the module
@@ -52,6 +57,8 @@ class ActionModule(TolvoctlAction):
         result.update(changed=bool(changes or unsent), changes=[row['key'] for row in changes],
                       unsent_changes=[row['key'] for row in unsent],
                       applied=device.get('applyConfirmed', False))
+        if device.get('verifiedAt'):
+            result['verified_at'] = device['verifiedAt']
         if self._task.diff and (changes or unsent):
             result['diff'] = dict(
                 before=masked(dict((row['key'], row['before']) for row in changes + unsent)),

@@ -50,6 +50,16 @@ options:
     description:
       - A settings file (the format of C(tolvoctl backup)) on the control node.
     type: path
+  move_wait:
+    description:
+      - Bound, in milliseconds, on the wait for a module that the settings sent move (C(IPADDRESS),
+        C(IPMASK), C(DHCP), C(SSID), C(PASSWORD), C(NTYPE)) to answer again. It is looked for at
+        its new static address and its old one at once, and read back where it answers first
+        (I(verified_at)). One that answers at neither fails the task, with the address it
+        should be at in I(expected_at).
+    type: int
+    default: 60000
+    version_added: 1.2.0
 extends_documentation_fragment:
   - halvane.tolvo.tolvoctl
 notes:
@@ -58,6 +68,9 @@ notes:
     asterisks on both sides, the new side marked C((changed))).
   - One of I(settings), I(src) and I(password) is required.
   - The password is shown as asterisks in every result, message and diff.
+  - A module given a new address answers there from then on, and later tasks for the host must
+    use it. Set C(ansible_host) from I(verified_at) (M(ansible.builtin.set_fact)) for the rest of the
+    play, and change the inventory for later plays.
 seealso:
   - module: halvane.tolvo.tolvo_info
 author:
@@ -77,6 +90,16 @@ EXAMPLES = r'''
     address: 192.168.1.50
     settings:
       CHANNEL: 11
+
+- name: Onto the site network at its planned address
+  halvane.tolvo.tolvo_settings:
+    settings:
+      IPADDRESS: "{{ site_ip }}"
+  register: moved
+
+- name: Later tasks reach it at its new address
+  ansible.builtin.set_fact:
+    ansible_host: "{{ moved.verified_at }}"
 '''
 
 RETURN = r'''
@@ -106,4 +129,19 @@ applied:
   returned: success
   type: bool
   sample: true
+verified_at:
+  description: >-
+    The address the settings were read back at: the module's new address when they moved it and
+    it was found there, else the one it was given.
+  returned: when something was sent
+  type: str
+  sample: 10.20.0.15
+expected_at:
+  description: >-
+    The new static address a module that the settings moved should be at, when it answered
+    neither there nor at its old address within I(move_wait) (the task fails); empty where DHCP
+    or another network decides its address.
+  returned: failure
+  type: str
+  sample: 10.20.0.15
 '''
