@@ -138,6 +138,7 @@ void DeviceConnection::Run(std::vector<std::string> commands, bool readReplies,
                            ReplyHandler onReply, std::size_t lateFrom)
 {
     m_lateFrom = lateFrom;
+    m_applyWritten = false;
     Q_ASSERT(!busy());
     m_commands = std::move(commands);
     m_next = 0;
@@ -178,6 +179,7 @@ void DeviceConnection::NextExchange()
     }
     if (m_transcript != nullptr)
         m_transcript->Sent(std::string(command.c_str(), length));
+    m_applyWritten = m_lateFrom != NO_LATE_PART && m_next + 1 == m_lateFrom;
     // Out now rather than on the next pass of the event loop; what the
     // kernel does not take yet is written as the socket signals it can.
     m_socket.flush();
@@ -298,7 +300,8 @@ void DeviceConnection::Cancel()
         return;
     m_phase = Phase::Idle; // what the socket signals while it closes is ignored
     m_socket.abort();
-    Complete(DEVICE_CANCELLED);
+    const bool applyUnanswered = m_applyWritten && m_next + 1 == m_lateFrom;
+    Complete(applyUnanswered ? DEVICE_APPLY_UNCONFIRMED : DEVICE_CANCELLED);
 }
 
 void DeviceConnection::Close()

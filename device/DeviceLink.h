@@ -169,6 +169,10 @@ private:
     // after the device confirmed the apply.
     static constexpr std::size_t NO_LATE_PART = std::size_t(-1);
     std::size_t m_lateFrom = NO_LATE_PART;
+    // Whether the command before m_lateFrom (a push's apply) went out: a
+    // cancel before its answer then ends with DEVICE_APPLY_UNCONFIRMED, as
+    // the device may have applied the settings.
+    bool m_applyWritten = false;
 
     // The reply being read. Whether the last reply ended in CR, so that the
     // LF of a CR LF pair is taken as part of that line end and not as an

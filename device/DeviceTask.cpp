@@ -49,9 +49,9 @@ void DeviceTask::EndCancelled(const char* doing)
 
 void DeviceTask::Cancel()
 {
+    m_cancelled = true; // also for a task not yet run, or held back for a descriptor
     if (!m_running)
         return;
-    m_cancelled = true;
     if (m_probe) { // looking for a moved device: the read-back is cut
         m_probe->Stop();
         m_probe->deleteLater();
@@ -147,8 +147,7 @@ void DeviceTask::Run()
     m_next = 0;
     m_failure = DEVICE_OK;
     m_failedDoing = "";
-    m_running = true;
-    m_cancelled = false;
+    m_running = true; // (a cancel that came before holds: the first step ends it)
     // done() always comes from the event loop, never inside Run.
     QMetaObject::invokeMethod(this, &DeviceTask::Next, Qt::QueuedConnection);
 }

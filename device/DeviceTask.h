@@ -57,8 +57,11 @@ public:
     // connectionLacked() instead, and the task may be run again.
     void Run();
     // Ends the task: the operation under way is cut off and no other step
-    // starts; the task fails with DEVICE_CANCELLED, or, once the device
-    // answered the apply, ends with its read-back cut (readBackCut()).
+    // starts; the task fails with DEVICE_CANCELLED, or, once the apply
+    // command went out, ends with its read-back cut (readBackCut();
+    // applyUnconfirmed() when its answer had not come). A task cancelled
+    // before it runs (a runner may hold it back for a descriptor) ends at
+    // its first step, having sent nothing.
     void Cancel();
     // Whether the task was run and has not yet ended.
     bool running() const { return m_running; }

@@ -12,6 +12,7 @@
 #include "TolvoWiFi.h"
 
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
@@ -38,10 +39,10 @@ public:
         bool cancelled = false;
         QObject::connect(&runner, &TaskRunner::finished, &loop, &QEventLoop::quit);
         QObject::connect(&task, &DeviceTask::progress, &loop, [&](int done, int) {
-            if (cancelAfter >= 0 && done >= cancelAfter && !cancelled) {
-                cancelled = true;
-                task.Cancel();
-            }
+            if (cancelAfter < 0 || done < cancelAfter || cancelled)
+                return;
+            cancelled = true;
+            QTimer::singleShot(cancelDelayMs, &task, &DeviceTask::Cancel);
         });
         if (runner.running())
             loop.exec();
@@ -53,8 +54,9 @@ public:
         return !retries.isEmpty() && retries.takeFirst();
     }
 
-    QList<bool> retries;  // the answers to the prompt, in order; then Cancel
-    int cancelAfter = -1; // exchanges after which the user cancels
+    QList<bool> retries;   // the answers to the prompt, in order; then Cancel
+    int cancelAfter = -1;  // exchanges after which the user cancels
+    int cancelDelayMs = 0; // and how long after
     QStringList labels;
     QStringList retryDetails;
 };
@@ -416,6 +418,39 @@ private slots:
         QVERIFY(saved.sentSomething);
         QVERIFY(sim->Sync());
         QVERIFY(sim->LogLines("# applied").isEmpty());
+    }
+
+    // A cancel while the device has not yet answered the apply command does
+    // not say that the apply was not sent: it was, and may have been applied.
+    void cancelAtTheApplySaysItWasSent()
+    {
+        auto sim = StartSim({"--apply-unanswered", "silent"});
+        QVERIFY(sim);
+        TestWait wait;
+        QCOMPARE(int(Load(wait).kind), int(LoadOutcome::Kind::Loaded));
+        m_wifi->m_deviceNameEdit->setText("Changed");
+        wait.cancelAfter = 23; // every set answered: the apply goes out
+        wait.cancelDelayMs = 300;
+        const SaveOutcome saved = Save(wait);
+        QCOMPARE(int(saved.kind), int(SaveOutcome::Kind::ApplyUnconfirmed));
+        QVERIFY(sim->Sync());
+        QVERIFY(sim->Commands().contains(WireCommand("set CONFIGURE")));
+    }
+
+    // A task cancelled before it runs (as a runner holds one back while no
+    // descriptor is free) sends nothing once it is run.
+    void taskCancelledBeforeItRunsSendsNothing()
+    {
+        auto sim = StartSim();
+        QVERIFY(sim);
+        DeviceTask task(m_address, DEVICE_COMMAND_PORT, DEVICE_TIMEOUT_MS);
+        task.ConnectAndRead(task.before);
+        task.Cancel();
+        QSignalSpy done(&task, &DeviceTask::done);
+        task.Run();
+        QVERIFY(done.wait());
+        QCOMPARE(int(task.failure()), int(DEVICE_CANCELLED));
+        QVERIFY(SimIdle(*sim));
     }
 
     // Export writes the pages' settings; Import puts a file's onto the pages,
