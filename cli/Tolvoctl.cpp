@@ -74,8 +74,11 @@ void AddOptions(Invocation& run)
     }
     if (name == "diff")
         parser.addOption({"dir", Tr(MSG_OPTION_DIR), "DIR"});
-    if (name == "restore" || name == "set")
+    if (name == "restore" || name == "set") {
         parser.addOption({"move-wait", Tr(MSG_OPTION_MOVE_WAIT), "MS"});
+        parser.addOption({"plan", Tr(MSG_OPTION_PLAN), "FILE"});
+        parser.addOption({"plan-first", Tr(MSG_OPTION_PLAN_FIRST), "A.B.C.D/N"});
+    }
     if (name == "restore") {
         parser.addOption({"dry-run", Tr(MSG_OPTION_DRY_RUN)});
         parser.addOption({"only-changed", Tr(MSG_OPTION_ONLY_CHANGED)});
