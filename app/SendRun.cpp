@@ -39,6 +39,7 @@ SendRow RetriedRow(const SendRow& earlier)
 {
     SendRow row = FreshRow(earlier.address);
     row.serial = earlier.serial;
+    row.planned = earlier.planned;
     row.outcome = earlier.outcome;
     row.changes = earlier.changes;
     return row;
