@@ -64,8 +64,8 @@ AddressPlanPanel::AddressPlanPanel(QWidget* parent, const std::vector<uint32_t>&
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_countedButton, 0, 0);
     layout->addWidget(m_firstEdit, 0, 1);
-    layout->addWidget(new QLabel(LoadResourceString(IDS_SEND_PLAN_MASK).arg(DottedText(mask)), this),
-                      0, 2);
+    layout->addWidget(
+        new QLabel(LoadResourceString(IDS_SEND_PLAN_MASK).arg(DottedText(mask)), this), 0, 2);
     layout->addWidget(m_listButton, 1, 0, 1, 3);
     layout->addWidget(m_listEdit, 2, 0, 1, 2);
     layout->addWidget(m_loadButton, 2, 2, Qt::AlignTop);
@@ -132,7 +132,8 @@ void AddressPlanPanel::ShowDevices(const std::vector<PlannedDevice>& devices)
         const PlannedDevice& device = devices[row];
         m_preview->setItem(row, 0, Cell(DottedText(device.current)));
         m_preview->setItem(row, 1, Cell(device.serial));
-        m_preview->setItem(row, 2, Cell(device.planned == 0 ? QString() : DottedText(device.planned)));
+        m_preview->setItem(row, 2,
+                           Cell(device.planned == 0 ? QString() : DottedText(device.planned)));
     }
 }
 

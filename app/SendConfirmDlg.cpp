@@ -3,11 +3,11 @@
 #include "AddressPlanPanel.h"
 #include "CoreMessages.h"
 #include "DialogTemplate.h"
+#include "ParamRules.h"
+#include "PasswordMask.h"
 #include "PlanCheck.h"
 #include "ProgressWait.h"
 #include "Prompts.h"
-#include "ParamRules.h"
-#include "PasswordMask.h"
 #include "StringIds.h"
 
 #include <QCheckBox>

@@ -51,5 +51,4 @@ private:
 
     const SettingValues m_settings;
     const std::vector<uint32_t> m_addresses;
-
 };

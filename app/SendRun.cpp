@@ -209,10 +209,10 @@ void SendRun::TaskDone(std::size_t index)
         row.failure = DeviceFailure(task);
         if (task.pushed()) { // sent, but how the device ended is not known
             row.outcome = DeviceOutcome::Unknown;
-            row.failure = LoadResourceString(IDS_SEND_UNKNOWN_STATE)
-                              .arg(SentKeys(Differences(WantedFor(m_taskRows[index]),
-                                                        task.before))) +
-                          ' ' + row.failure;
+            row.failure =
+                LoadResourceString(IDS_SEND_UNKNOWN_STATE)
+                    .arg(SentKeys(Differences(WantedFor(m_taskRows[index]), task.before))) +
+                ' ' + row.failure;
         }
     } else if (!task.pushed()) {
         row.state = SendState::Unchanged;

@@ -37,11 +37,11 @@ struct SendRow {
     QString serial;
     SendState state = SendState::Waiting;
     DeviceOutcome outcome = DeviceOutcome::Untouched;
-    QStringList changes; // "KEY: "before" -> "after"", the password masked
+    QStringList changes;  // "KEY: "before" -> "after"", the password masked
     uint32_t planned = 0; // the address an address plan gives it; 0: none
-    uint32_t nowAt = 0;  // the address it was verified at after a move; 0: it stayed
-    QString failure;     // why it failed, or a note on a verified device
-    QString transcript;  // the exchange, the password masked
+    uint32_t nowAt = 0;   // the address it was verified at after a move; 0: it stayed
+    QString failure;      // why it failed, or a note on a verified device
+    QString transcript;   // the exchange, the password masked
 };
 
 class SendRun : public QObject {

@@ -39,8 +39,8 @@ constexpr uint32_t FIRST_PLANNED = 0x7F003001; // 127.0.48.1
 // One send with a plan to count fresh devices: the click to the last row, in ms.
 std::optional<double> SendOnce(int count)
 {
-    SimProcess sim({"--devices", QString::number(count), "--delay",
-                    QString::number(REPLY_DELAY_MS), "--move-after", QString::number(MOVE_AFTER_MS)},
+    SimProcess sim({"--devices", QString::number(count), "--delay", QString::number(REPLY_DELAY_MS),
+                    "--move-after", QString::number(MOVE_AFTER_MS)},
                    DottedText(FIRST_DEVICE), DEVICE_COMMAND_PORT);
     if (!sim.Start())
         return std::nullopt;

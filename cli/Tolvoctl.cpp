@@ -11,9 +11,12 @@ const Command COMMANDS[] = {
     {"check", "check FILE|-", MSG_HELP_CHECK, Check},
     {"diff", "diff ADDRESS FILE | diff FILE FILE   (FILE or SERIAL@VERSION)", MSG_HELP_DIFF, Diff},
     {"history", "history DIR SERIAL", MSG_HELP_HISTORY, History},
-    {"restore", "restore ADDRESS... FILE|- [--dry-run] [--only-changed] [--send-error-replies]",
+    {"restore",
+     "restore ADDRESS... FILE|- [--dry-run] [--only-changed] [--send-error-replies] "
+     "[--plan FILE | --plan-first A.B.C.D/N]",
      MSG_HELP_RESTORE, Restore},
-    {"set", "set ADDRESS... KEY=VALUE...", MSG_HELP_SET, Set},
+    {"set", "set ADDRESS... KEY=VALUE... [--plan FILE | --plan-first A.B.C.D/N]", MSG_HELP_SET,
+     Set},
     {"scan", "scan RANGE...", MSG_HELP_SCAN, Scan},
 };
 

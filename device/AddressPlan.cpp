@@ -48,12 +48,12 @@ QStringList AssignLines(const AddressPlan& plan, std::vector<PlannedDevice>& dev
     std::set<std::size_t> named;
     for (const PlanLine& line : plan.lines) {
         const std::optional<std::size_t> index = DeviceOf(line, devices);
-        const char* problem = !index                 ? MSG_PLAN_UNMATCHED
+        const char* problem = !index                ? MSG_PLAN_UNMATCHED
                               : named.count(*index) ? MSG_PLAN_NAMED_TWICE
                                                     : nullptr;
         if (problem != nullptr) {
-            problems << Tr(MSG_FILE_LINE).arg(plan.where).arg(line.line).arg(
-                Tr(problem).arg(line.who));
+            problems
+                << Tr(MSG_FILE_LINE).arg(plan.where).arg(line.line).arg(Tr(problem).arg(line.who));
             continue;
         }
         named.insert(*index);
@@ -140,7 +140,8 @@ bool ParsePlanText(const QString& text, const QString& where, AddressPlan& plan,
         const std::optional<uint32_t> address =
             fields.size() == 2 ? ParseDottedAddress(fields[1]) : std::nullopt;
         if (!address) {
-            error = Tr(MSG_FILE_LINE).arg(where).arg(index + 1).arg(Tr(MSG_PLAN_LINE_FORM).arg(line));
+            error =
+                Tr(MSG_FILE_LINE).arg(where).arg(index + 1).arg(Tr(MSG_PLAN_LINE_FORM).arg(line));
             return false;
         }
         if (plan.lines.size() == std::size_t(MAX_DEVICE_ADDRESSES)) {
@@ -200,7 +201,7 @@ QStringList PlanDevices(const AddressPlan& plan, std::vector<PlannedDevice>& dev
         if (device.planned == 0)
             problems << Tr(MSG_PLAN_UNNAMED).arg(PlanRowText(device));
     // The subnet is the first address's, or the first line's.
-    const uint32_t anchor = plan.first ? *plan.first
+    const uint32_t anchor = plan.first           ? *plan.first
                             : plan.lines.empty() ? 0
                                                  : plan.lines.front().address;
     problems << DuplicateProblems(devices)

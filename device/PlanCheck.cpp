@@ -9,8 +9,7 @@ PlanCheck::PlanCheck(AddressPlan plan, std::vector<PlannedDevice> devices, quint
                      int timeoutMs, QObject* parent)
     : QObject(parent), m_plan(std::move(plan)), m_devices(std::move(devices)), m_port(port),
       m_timeoutMs(timeoutMs)
-{
-}
+{}
 
 PlanCheck::~PlanCheck() = default;
 

@@ -325,7 +325,8 @@ private slots:
         QCOMPARE(devices.size(), 20);
         for (int device = 0; device < 20; ++device) {
             const QString planned = QString("127.0.48.%1").arg(31 + device);
-            QCOMPARE(devices[device]["address"].toString(), QString("127.0.47.%1").arg(31 + device));
+            QCOMPARE(devices[device]["address"].toString(),
+                     QString("127.0.47.%1").arg(31 + device));
             QCOMPARE(devices[device]["verifiedAt"].toString(), planned);
             QCOMPARE(Tolvoctl({"get", planned, "IPADDRESS", "IPMASK", "SSID"}).out,
                      "IPADDRESS=" + planned + "\nIPMASK=255.255.255.0\nSSID=Site\n");
@@ -365,8 +366,8 @@ private slots:
         if (!m_planDevices) { // three devices, and another at 127.0.48.90
             m_planDevices = std::make_unique<SimProcess>(QStringList{"--devices", "3"},
                                                          "127.0.47.61", DEVICE_COMMAND_PORT);
-            m_planOther = std::make_unique<SimProcess>(QStringList{}, "127.0.48.90",
-                                                       DEVICE_COMMAND_PORT);
+            m_planOther =
+                std::make_unique<SimProcess>(QStringList{}, "127.0.48.90", DEVICE_COMMAND_PORT);
             QVERIFY(m_planDevices->Start() && m_planOther->Start());
         }
         SimProcess* devices = m_planDevices.get();
@@ -381,7 +382,8 @@ private slots:
         QVERIFY(run.err.startsWith("tolvoctl: The address plan is refused; nothing was sent:"));
         QVERIFY(devices->Sync() && other->Sync());
         for (const char* device : {"127.0.47.61", "127.0.47.62", "127.0.47.63"})
-            QVERIFY(devices->LogLines(QString("[%1] RECV set").arg(QLatin1String(device))).isEmpty());
+            QVERIFY(
+                devices->LogLines(QString("[%1] RECV set").arg(QLatin1String(device))).isEmpty());
         QVERIFY(Commands(*other, "set").isEmpty());
     }
 };

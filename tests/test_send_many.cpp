@@ -333,9 +333,8 @@ private slots:
             for (const QString& command : notSent)
                 QVERIFY2(!SentAny(got, command.toLatin1()), qPrintable(command));
             if (ticked.contains(1) && !refused) { // its own address, and DHCP off
-                QVERIFY(got.contains(
-                    WireCommand("set IPADDRESS 127.0.48." +
-                                QByteArray::number(201 + int(address - first)))));
+                QVERIFY(got.contains(WireCommand("set IPADDRESS 127.0.48." +
+                                                 QByteArray::number(201 + int(address - first)))));
                 QVERIFY(got.contains(WireCommand("set DHCP 0")));
             }
         }
@@ -346,7 +345,7 @@ private slots:
     // and each is verified at its planned address and read back there.
     void aPlanMovesEachDeviceToItsOwnAddress()
     {
-        const uint32_t first = 0x7F002F01; // 127.0.47.1
+        const uint32_t first = 0x7F002F01;   // 127.0.47.1
         const uint32_t planned = 0x7F003001; // 127.0.48.1
         SimProcess sim({"--devices", "20", "--move-after", "200"}, Dotted(first),
                        DEVICE_COMMAND_PORT);
@@ -390,11 +389,13 @@ private slots:
             << "" << a + " 127.0.48.110\n" + b + " 127.0.48.110 # twice\n" + c + " 127.0.48.111"
             << "One address for several devices: " + a + " to 127.0.48.110; " + b +
                    " to 127.0.48.110.";
-        QTest::newRow("the network address") << "127.0.48.0" << ""
+        QTest::newRow("the network address") << "127.0.48.0"
+                                             << ""
                                              << a + " to 127.0.48.0: the network address of the "
                                                     "subnet 127.0.48.0/24";
-        QTest::newRow("the broadcast address") << "127.0.48.253" << ""
-                                               << c + " to 127.0.48.255: the broadcast address";
+        QTest::newRow("the broadcast address")
+            << "127.0.48.253"
+            << "" << c + " to 127.0.48.255: the broadcast address";
         QTest::newRow("outside the subnet")
             << "" << a + " 127.0.48.110\n" + b + " 127.0.48.111\n" + c + " 127.0.49.5"
             << c + " to 127.0.49.5: outside the subnet 127.0.48.0/24 of the mask.";
@@ -403,10 +404,12 @@ private slots:
             << "the plan, line 4: \"127.0.47.99\" is none of the devices sent to.\n" + c +
                    " (no address): no line of the plan names this device.";
         QTest::newRow("a serial number no device has")
-            << "" << "TS-240117-0042 127.0.48.110\nTS-240117-0043 127.0.48.111\nTS-1 127.0.48.112"
+            << ""
+            << "TS-240117-0042 127.0.48.110\nTS-240117-0043 127.0.48.111\nTS-1 127.0.48.112"
             << "\"TS-1\" is none of the devices sent to.";
         QTest::newRow("an address another device answers on")
-            << "127.0.48.149" << "" << b + " to 127.0.48.150: another device already answers";
+            << "127.0.48.149"
+            << "" << b + " to 127.0.48.150: another device already answers";
     }
 
     void aPlanWithAProblemSendsNothing()
@@ -415,11 +418,11 @@ private slots:
         QFETCH(QString, list);
         QFETCH(QString, refusal);
         const uint32_t devices = 0x7F002F65; // 127.0.47.101
-        if (!m_planned) { // three devices, and another at 127.0.48.150
-            m_planned = std::make_unique<SimProcess>(QStringList{"--devices", "3"},
-                                                     Dotted(devices), DEVICE_COMMAND_PORT);
-            m_other = std::make_unique<SimProcess>(QStringList{}, "127.0.48.150",
-                                                   DEVICE_COMMAND_PORT);
+        if (!m_planned) {                    // three devices, and another at 127.0.48.150
+            m_planned = std::make_unique<SimProcess>(QStringList{"--devices", "3"}, Dotted(devices),
+                                                     DEVICE_COMMAND_PORT);
+            m_other =
+                std::make_unique<SimProcess>(QStringList{}, "127.0.48.150", DEVICE_COMMAND_PORT);
             QVERIFY(m_planned->Start() && m_other->Start());
         }
         SimProcess& sim = *m_planned;
