@@ -366,7 +366,7 @@ private slots:
         const QStringList csv = QString::fromUtf8(results->run().ReportCsv()).split("\r\n");
         for (int row = 0; row < 20; ++row) {
             const QString now = Dotted(planned + row);
-            QCOMPARE(results->run().rows()[row].nowAt, planned + row);
+            QCOMPARE(results->m_table->item(row, SendResultsDlg::COLUMN_NOW_AT)->text(), now);
             QVERIFY2(RowText(*results, row).contains("|verified|changed|"),
                      qPrintable(RowText(*results, row)));
             QVERIFY2(csv[row + 1].startsWith(Dotted(first + row) + ',') &&
