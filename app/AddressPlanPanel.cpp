@@ -73,11 +73,6 @@ AddressPlanPanel::AddressPlanPanel(QWidget* parent, const std::vector<uint32_t>&
     previewLabel->setBuddy(m_preview);
     layout->addWidget(previewLabel, 3, 0, 1, 3);
     layout->addWidget(m_preview, 4, 0, 1, 3);
-    setTabOrder(m_countedButton, m_firstEdit);
-    setTabOrder(m_firstEdit, m_listButton);
-    setTabOrder(m_listButton, m_listEdit);
-    setTabOrder(m_listEdit, m_loadButton);
-    setTabOrder(m_loadButton, m_preview);
 
     connect(m_listButton, &QRadioButton::toggled, this, [this](bool list) {
         m_firstEdit->setEnabled(!list);

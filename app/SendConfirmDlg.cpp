@@ -14,7 +14,10 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -107,6 +110,20 @@ SendConfirmDlg::SendConfirmDlg(QWidget* parent, SettingValues settings,
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &SendConfirmDlg::Send);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Tab follows the layout: the plan comes between its tick and the next.
+    QWidget* chain[] = {m_table,
+                        m_own[0],
+                        m_own[ADDRESS_TICK],
+                        m_plan->m_countedButton,
+                        m_plan->m_firstEdit,
+                        m_plan->m_listButton,
+                        m_plan->m_listEdit,
+                        m_plan->m_loadButton,
+                        m_plan->m_preview,
+                        m_own[DHCP_TICK],
+                        m_sendButton};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
     ShowWanted();
     resize(sizeHint().expandedTo(QSize(fontMetrics().averageCharWidth() * WIDTH_CHARS, 0)));
     m_sendButton->setFocus(Qt::OtherFocusReason);
