@@ -305,31 +305,50 @@ private slots:
         QVERIFY(!device["error"].toString().isEmpty());
         QTEST(device["reached"].toBool(), "reached");
     }
-    // set --hosts with a plan counted upward: 20 devices that move when they
-    // apply, each verified at its planned address and read back there.
+    // set --hosts with a plan, counted upward or a list by serial number (in
+    // another order): 20 devices that move when they apply, each verified at
+    // its planned address and read back there.
+    void aPlanGivesEachOfTwentyDevicesItsAddress_data()
+    {
+        QTest::addColumn<int>("first"); // the last byte of the first device and planned address
+        QTest::addColumn<bool>("bySerial");
+        QTest::newRow("counted upward") << 31 << false;
+        QTest::newRow("a list by serial number") << 71 << true;
+    }
+
     void aPlanGivesEachOfTwentyDevicesItsAddress()
     {
-        SimProcess sim({"--devices", "20", "--move-after", "200"}, "127.0.47.31",
-                       DEVICE_COMMAND_PORT);
+        QFETCH(int, first);
+        QFETCH(bool, bySerial);
+        SimProcess sim({"--devices", "20", "--move-after", "200"},
+                       QString("127.0.47.%1").arg(first), DEVICE_COMMAND_PORT);
         QVERIFY(sim.Start());
         QTemporaryDir dir;
         QByteArray hosts = "# twenty\n";
-        for (int device = 0; device < 20; ++device)
-            hosts += "127.0.47." + QByteArray::number(31 + device) + '\n';
-        QVERIFY(WriteFile(dir.filePath("hosts"), hosts));
-        const CliRun run = Tolvoctl({"set", "--hosts", dir.filePath("hosts"), "SSID=Site",
-                                     "--plan-first", "127.0.48.31/24", "--json"});
+        QByteArray plan = "# by serial number, the last device first\n";
+        for (int device = 0; device < 20; ++device) {
+            hosts += "127.0.47." + QByteArray::number(first + device) + '\n';
+            plan += "TS-240117-" + QByteArray::number(42 + device).rightJustified(4, '0') +
+                    "   127.0.48." + QByteArray::number(first + 19 - device) + '\n';
+        }
+        QVERIFY(WriteFile(dir.filePath("hosts"), hosts) && WriteFile(dir.filePath("plan"), plan));
+        const QStringList planned =
+            bySerial ? QStringList{"IPMASK=255.255.255.0", "--plan", dir.filePath("plan")}
+                     : QStringList{"--plan-first", QString("127.0.48.%1/24").arg(first)};
+        const CliRun run = Tolvoctl(
+            QStringList{"set", "--hosts", dir.filePath("hosts"), "SSID=Site", "--json"} + planned);
         QCOMPARE(run.status, 0);
         const QJsonArray devices =
             QJsonDocument::fromJson(run.out.toUtf8()).object()["devices"].toArray();
         QCOMPARE(devices.size(), 20);
         for (int device = 0; device < 20; ++device) {
-            const QString planned = QString("127.0.48.%1").arg(31 + device);
+            const QString at =
+                QString("127.0.48.%1").arg(bySerial ? first + 19 - device : first + device);
             QCOMPARE(devices[device]["address"].toString(),
-                     QString("127.0.47.%1").arg(31 + device));
-            QCOMPARE(devices[device]["verifiedAt"].toString(), planned);
-            QCOMPARE(Tolvoctl({"get", planned, "IPADDRESS", "IPMASK", "SSID"}).out,
-                     "IPADDRESS=" + planned + "\nIPMASK=255.255.255.0\nSSID=Site\n");
+                     QString("127.0.47.%1").arg(first + device));
+            QCOMPARE(devices[device]["verifiedAt"].toString(), at);
+            QCOMPARE(Tolvoctl({"get", at, "IPADDRESS", "IPMASK", "SSID"}).out,
+                     "IPADDRESS=" + at + "\nIPMASK=255.255.255.0\nSSID=Site\n");
         }
     }
 

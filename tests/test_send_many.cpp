@@ -396,8 +396,9 @@ private slots:
         QTest::newRow("the broadcast address")
             << "127.0.48.253"
             << "" << c + " to 127.0.48.255: the broadcast address";
-        QTest::newRow("outside the subnet")
-            << "" << a + " 127.0.48.110\n" + b + " 127.0.48.111\n" + c + " 127.0.49.5"
+        QTest::newRow("outside the subnet, loaded from a file")
+            << ""
+            << "file:" + a + " 127.0.48.110\n" + b + " 127.0.48.111\n" + c + " 127.0.49.5"
             << c + " to 127.0.49.5: outside the subnet 127.0.48.0/24 of the mask.";
         QTest::newRow("a line that names no device")
             << "" << a + " 127.0.48.110\n\n" + b + " 127.0.48.111\n127.0.47.99 127.0.48.112"
@@ -431,7 +432,18 @@ private slots:
         dlg->m_pWiFi->m_ipMaskCtrl->setAddress(0xFFFFFF00);
         dlg->SendToDevices(Addresses(devices, 3));
         SendConfirmDlg* confirm = dlg->m_sendConfirm;
-        SetPlan(*confirm, first, list);
+        SetPlan(*confirm, first, list.startsWith("file:") ? QString() : list);
+        if (list.startsWith("file:")) { // Load Plan from File...
+            confirm->m_plan->m_listButton->setChecked(true);
+            const QString path = m_profile.filePath("plan.txt");
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(list.mid(5).toUtf8()) > 0);
+            file.close();
+            FileChoiceScript files;
+            files.Answer(path);
+            QTest::mouseClick(confirm->m_plan->m_loadButton, Qt::LeftButton);
+            QCOMPARE(confirm->m_plan->m_preview->item(2, 2)->text(), QString("127.0.49.5"));
+        }
         PromptScript script;
         QTest::mouseClick(confirm->m_sendButton, Qt::LeftButton);
         QCOMPARE(script.shown().size(), 1);
