@@ -1,15 +1,23 @@
 #include "SendConfirmDlg.h"
 
+#include "AddressPlanPanel.h"
+#include "CoreMessages.h"
 #include "DialogTemplate.h"
 #include "ParamRules.h"
 #include "PasswordMask.h"
+#include "PlanCheck.h"
+#include "ProgressWait.h"
+#include "Prompts.h"
 #include "StringIds.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -39,14 +47,28 @@ QString SettingName(const QString& key)
     return row == nullptr ? key : QString("%1 (%2)").arg(QLatin1String(row->label), key);
 }
 
+uint32_t AddressOf(const SettingValues& settings, const QString& key)
+{
+    for (const auto& [name, value] : settings)
+        if (name == key)
+            return ParseDottedAddress(value).value_or(0);
+    return 0;
+}
+
+constexpr std::size_t ADDRESS_TICK = 1;
+constexpr std::size_t DHCP_TICK = 2;
+
 } // namespace
 
-SendConfirmDlg::SendConfirmDlg(QWidget* parent, SettingValues settings, int deviceCount)
+SendConfirmDlg::SendConfirmDlg(QWidget* parent, SettingValues settings,
+                               std::vector<uint32_t> addresses)
     : QDialog(parent),
-      m_text(new QLabel(LoadResourceString(IDS_SEND_CONFIRM_TEXT).arg(deviceCount), this)),
+      m_text(new QLabel(LoadResourceString(IDS_SEND_CONFIRM_TEXT).arg(addresses.size()), this)),
       m_table(new QTableWidget(0, 2, this)),
       m_sendButton(new QPushButton(LoadResourceString(IDS_SEND_BUTTON), this)),
-      m_settings(std::move(settings))
+      m_plan(new AddressPlanPanel(this, addresses, AddressOf(settings, "IPADDRESS"),
+                                  AddressOf(settings, "IPMASK"))),
+      m_settings(std::move(settings)), m_addresses(std::move(addresses))
 {
     setWindowTitle(LoadResourceString(IDS_SEND_CONFIRM_CAPTION));
     m_text->setWordWrap(true);
@@ -74,23 +96,101 @@ SendConfirmDlg::SendConfirmDlg(QWidget* parent, SettingValues settings, int devi
         m_own[i]->setEnabled(ValueOf(m_settings, keys.first()).size() > 0);
         connect(m_own[i], &QCheckBox::toggled, this, &SendConfirmDlg::ShowWanted);
         layout->addWidget(m_own[i]);
+        if (i == ADDRESS_TICK)
+            layout->addWidget(m_plan);
     }
+    // With a plan, DHCP is off: its own tick has nothing to choose.
+    m_plan->setEnabled(false);
+    connect(m_own[ADDRESS_TICK], &QCheckBox::toggled, this, [this](bool plan) {
+        m_plan->setEnabled(plan);
+        m_own[DHCP_TICK]->setEnabled(!plan && ValueOf(m_settings, "DHCP").size() > 0);
+    });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     buttons->addButton(m_sendButton, QDialogButtonBox::AcceptRole);
     layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &SendConfirmDlg::Send);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Tab follows the layout: the plan comes between its tick and the next.
+    QWidget* chain[] = {m_table,
+                        m_own[0],
+                        m_own[ADDRESS_TICK],
+                        m_plan->m_countedButton,
+                        m_plan->m_firstEdit,
+                        m_plan->m_listButton,
+                        m_plan->m_listEdit,
+                        m_plan->m_loadButton,
+                        m_plan->m_preview,
+                        m_own[DHCP_TICK],
+                        m_sendButton};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
     ShowWanted();
     resize(sizeHint().expandedTo(QSize(fontMetrics().averageCharWidth() * WIDTH_CHARS, 0)));
     m_sendButton->setFocus(Qt::OtherFocusReason);
+}
+
+SendConfirmDlg::~SendConfirmDlg() = default;
+
+bool SendConfirmDlg::planned() const
+{
+    return m_own[ADDRESS_TICK]->isChecked();
+}
+
+std::vector<uint32_t> SendConfirmDlg::plannedAddresses() const
+{
+    std::vector<uint32_t> addresses;
+    for (const PlannedDevice& device : m_plan->devices())
+        addresses.push_back(planned() ? device.planned : 0);
+    return addresses;
+}
+
+uint32_t SendConfirmDlg::planMask() const
+{
+    return m_plan->mask();
+}
+
+void SendConfirmDlg::Send()
+{
+    if (!planned())
+        return accept();
+    AddressPlan plan;
+    QString error;
+    if (!m_plan->TakePlan(plan, error))
+        return Refuse({error});
+    // What needs no network first: a plan refused so probes nothing.
+    std::vector<PlannedDevice> devices = m_plan->devices();
+    if (const QStringList problems = PlanDevices(plan, devices);
+        !problems.isEmpty() && !NamesSerials(plan))
+        return Refuse(problems);
+    // Then whether another device answers at a planned address.
+    PlanCheck check(plan, m_plan->devices());
+    ProgressWait wait(this, LoadResourceString(IDS_SEND_PLAN_CHECKING));
+    connect(&wait, &ProgressWait::canceled, &check, &PlanCheck::Cancel);
+    connect(&check, &PlanCheck::progress, &wait, &ProgressWait::SetProgress);
+    connect(&check, &PlanCheck::finished, &wait, &ProgressWait::Finish);
+    check.Start();
+    if (check.running())
+        wait.Run();
+    m_plan->ShowDevices(check.devices());
+    if (check.cancelled())
+        return;
+    if (!check.problems().isEmpty())
+        return Refuse(check.problems());
+    accept();
+}
+
+void SendConfirmDlg::Refuse(const QStringList& problems)
+{
+    ShowPrompt(this, {Tr(MSG_PLAN_REFUSED) + "\n" + problems.join('\n'),
+                      LoadResourceString(IDS_SEND_CONFIRM_CAPTION), PromptIcon::Exclamation});
 }
 
 bool SendConfirmDlg::Ticked(const QString& key) const
 {
     for (std::size_t i = 0; i < m_own.size(); ++i)
         if (OWN_SETTINGS[i].contains(key))
-            return m_own[i]->isChecked();
-    return true; // a shared setting
+            return m_own[i]->isChecked() && !(planned() && (i == DHCP_TICK || i == ADDRESS_TICK));
+    return true; // a shared setting (a plan's address, mask and DHCP go per device)
 }
 
 SettingValues SendConfirmDlg::wanted() const

@@ -1,7 +1,9 @@
 // Asks before the pages' settings go to many devices: what will be sent
 // (the password as asterisks), to how many devices, and whether each
 // device's own settings (its name, its address and mask, its DHCP mode) go
-// too; they are left as each device holds them unless ticked.
+// too; they are left as each device holds them unless ticked. The address
+// and mask, ticked, come from an address plan (AddressPlanPanel), which is
+// checked, on the network too, before the dialog accepts.
 #pragma once
 
 #include "VerifiedWrite.h"
@@ -10,6 +12,7 @@
 
 #include <array>
 
+class AddressPlanPanel;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -21,19 +24,31 @@ public:
     // A device's own settings, each a tick of the dialog, by their keys.
     static const std::array<QStringList, 3> OWN_SETTINGS;
 
-    SendConfirmDlg(QWidget* parent, SettingValues settings, int deviceCount);
+    SendConfirmDlg(QWidget* parent, SettingValues settings, std::vector<uint32_t> addresses);
+    ~SendConfirmDlg() override;
 
     // The settings to send: the shared ones and the own ones ticked.
     SettingValues wanted() const;
+    // Whether the address and mask come from a plan; then each device's
+    // planned address (in the order of the addresses) and the mask.
+    bool planned() const;
+    std::vector<uint32_t> plannedAddresses() const;
+    uint32_t planMask() const;
+
+    // Checks the plan (when there is one) and accepts when it has no problem.
+    void Send();
 
     QLabel* m_text;
     QTableWidget* m_table;
     std::array<QCheckBox*, 3> m_own{};
     QPushButton* m_sendButton;
+    AddressPlanPanel* m_plan;
 
 private:
     bool Ticked(const QString& key) const;
     void ShowWanted();
+    void Refuse(const QStringList& problems);
 
     const SettingValues m_settings;
+    const std::vector<uint32_t> m_addresses;
 };

@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int COLUMNS = 5;
+constexpr int COLUMNS = 6;
 const QString REPORT_SUFFIX = QStringLiteral("csv");
 // Wide enough for the changed settings of a few rows, in average characters.
 constexpr int WIDTH_CHARS = 110;
@@ -41,9 +41,9 @@ SendResultsDlg::SendResultsDlg(QWidget* parent, std::unique_ptr<SendRun> run)
     m_summary->setWordWrap(true);
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_table->setHorizontalHeaderLabels(
-        {LoadResourceString(IDS_FIND_COLUMN_ADDRESS), LoadResourceString(IDS_FIND_COLUMN_SERIAL),
-         LoadResourceString(IDS_SEND_COLUMN_STATE), LoadResourceString(IDS_SEND_COLUMN_DEVICE),
-         LoadResourceString(IDS_SEND_COLUMN_CHANGES)});
+        {LoadResourceString(IDS_FIND_COLUMN_ADDRESS), LoadResourceString(IDS_SEND_COLUMN_NOW_AT),
+         LoadResourceString(IDS_FIND_COLUMN_SERIAL), LoadResourceString(IDS_SEND_COLUMN_STATE),
+         LoadResourceString(IDS_SEND_COLUMN_DEVICE), LoadResourceString(IDS_SEND_COLUMN_CHANGES)});
     m_table->setAccessibleName(LoadResourceString(IDS_SEND_RESULTS_TABLE_NAME));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -52,7 +52,7 @@ SendResultsDlg::SendResultsDlg(QWidget* parent, std::unique_ptr<SendRun> run)
     m_table->verticalHeader()->hide();
     // Widths set once: sizing the columns to their contents at every row's
     // change would cost each change a pass over the whole table.
-    const QString widest[COLUMN_CHANGES] = {"255.255.255.255", "TS-240117-0000",
+    const QString widest[COLUMN_CHANGES] = {"255.255.255.255", "255.255.255.255", "TS-240117-0000",
                                             StateText(SendState::NotStarted),
                                             OutcomeText(DeviceOutcome::Unknown)};
     const int margin = 2 * fontMetrics().averageCharWidth();
@@ -123,8 +123,11 @@ void SendResultsDlg::ShowRow(int row)
 {
     const SendRow& shown = m_run->rows()[row];
     const bool ended = shown.state >= SendState::Verified;
+    // Now At: where a device that moved was verified.
     const QString texts[COLUMNS] = {QString::fromStdString(FormatDottedAddress(shown.address)),
-                                    shown.serial, StateText(shown.state),
+                                    shown.nowAt != 0 ? DottedText(shown.nowAt) : QString(),
+                                    shown.serial,
+                                    StateText(shown.state),
                                     ended ? OutcomeText(shown.outcome) : QString(),
                                     shown.changes.join("; ")};
     for (int column = 0; column < COLUMNS; ++column) {

@@ -16,7 +16,14 @@ class QTableWidget;
 class SendResultsDlg : public QDialog {
     Q_OBJECT
 public:
-    enum Column { COLUMN_ADDRESS, COLUMN_SERIAL, COLUMN_STATE, COLUMN_DEVICE, COLUMN_CHANGES };
+    enum Column {
+        COLUMN_ADDRESS,
+        COLUMN_NOW_AT,
+        COLUMN_SERIAL,
+        COLUMN_STATE,
+        COLUMN_DEVICE,
+        COLUMN_CHANGES
+    };
 
     SendResultsDlg(QWidget* parent, std::unique_ptr<SendRun> run);
     ~SendResultsDlg() override;

@@ -39,6 +39,7 @@ SendRow RetriedRow(const SendRow& earlier)
 {
     SendRow row = FreshRow(earlier.address);
     row.serial = earlier.serial;
+    row.planned = earlier.planned;
     row.outcome = earlier.outcome;
     row.changes = earlier.changes;
     return row;
@@ -101,6 +102,29 @@ SendRun::SendRun(std::vector<uint32_t> addresses, SettingValues wanted, quint16 
 
 SendRun::~SendRun() = default;
 
+void SendRun::SetPlan(const std::vector<uint32_t>& planned, uint32_t mask)
+{
+    for (std::size_t row = 0; row < m_rows.size() && row < planned.size(); ++row)
+        m_rows[row].planned = planned[row];
+    m_planMask = mask;
+}
+
+SettingValues SendRun::WantedFor(int row) const
+{
+    const uint32_t planned = m_rows[row].planned;
+    if (planned == 0)
+        return m_wanted;
+    static const QStringList own{"IPADDRESS", "IPMASK", "DHCP"};
+    SettingValues wanted;
+    for (const auto& entry : m_wanted)
+        if (!own.contains(entry.first))
+            wanted.append(entry);
+    wanted.append({QStringLiteral("DHCP"), QStringLiteral("0")});
+    wanted.append({QStringLiteral("IPADDRESS"), DottedText(planned)});
+    wanted.append({QStringLiteral("IPMASK"), DottedText(m_planMask)});
+    return wanted;
+}
+
 bool SendRun::running() const
 {
     return m_runner && m_runner->running();
@@ -139,7 +163,7 @@ void SendRun::Run(const std::vector<int>& rows)
         m_rows[row] = RetriedRow(m_rows[row]);
         auto task = std::make_unique<DeviceTask>(m_rows[row].address, m_port, m_timeoutMs);
         task->KeepTranscript();
-        AddVerifiedWrite(*task, m_wanted, true, {ROW_SERIAL_NUMBER});
+        AddVerifiedWrite(*task, WantedFor(row), true, {ROW_SERIAL_NUMBER});
         connect(task.get(), &DeviceTask::stepStarted, this,
                 [this, index = m_tasks.size()](const char* doing) { StepStarted(index, doing); });
         m_tasks.push_back(std::move(task));
@@ -185,9 +209,10 @@ void SendRun::TaskDone(std::size_t index)
         row.failure = DeviceFailure(task);
         if (task.pushed()) { // sent, but how the device ended is not known
             row.outcome = DeviceOutcome::Unknown;
-            row.failure = LoadResourceString(IDS_SEND_UNKNOWN_STATE)
-                              .arg(SentKeys(Differences(m_wanted, task.before))) +
-                          ' ' + row.failure;
+            row.failure =
+                LoadResourceString(IDS_SEND_UNKNOWN_STATE)
+                    .arg(SentKeys(Differences(WantedFor(m_taskRows[index]), task.before))) +
+                ' ' + row.failure;
         }
     } else if (!task.pushed()) {
         row.state = SendState::Unchanged;

@@ -37,10 +37,11 @@ struct SendRow {
     QString serial;
     SendState state = SendState::Waiting;
     DeviceOutcome outcome = DeviceOutcome::Untouched;
-    QStringList changes; // "KEY: "before" -> "after"", the password masked
-    uint32_t nowAt = 0;  // the address it was verified at after a move; 0: it stayed
-    QString failure;     // why it failed, or a note on a verified device
-    QString transcript;  // the exchange, the password masked
+    QStringList changes;  // "KEY: "before" -> "after"", the password masked
+    uint32_t planned = 0; // the address an address plan gives it; 0: none
+    uint32_t nowAt = 0;   // the address it was verified at after a move; 0: it stayed
+    QString failure;      // why it failed, or a note on a verified device
+    QString transcript;   // the exchange, the password masked
 };
 
 class SendRun : public QObject {
@@ -49,6 +50,12 @@ public:
     SendRun(std::vector<uint32_t> addresses, SettingValues wanted, quint16 port, int timeoutMs,
             int jobs, QObject* parent = nullptr);
     ~SendRun() override;
+
+    // An address plan: each device (in the order of the addresses) is sent
+    // its own IPADDRESS, the mask and DHCP 0 in place of the shared ones.
+    void SetPlan(const std::vector<uint32_t>& planned, uint32_t mask);
+    // What goes to the device of a row.
+    SettingValues WantedFor(int row) const;
 
     // Sends to every device; rowChanged as each moves on, finished at the end.
     void Start();
@@ -83,6 +90,7 @@ private:
     void RunEnded();
 
     const SettingValues m_wanted;
+    uint32_t m_planMask = 0;
     const quint16 m_port;
     const int m_timeoutMs;
     const int m_jobs;

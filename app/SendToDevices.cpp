@@ -45,7 +45,7 @@ void CTolvoConfigDlg::SendToDevices(const std::vector<uint32_t>& addresses)
     if (m_findDevices && m_findDevices->isVisible())
         owner = m_findDevices;
     delete m_sendConfirm;
-    m_sendConfirm = new SendConfirmDlg(owner, checked->file.values, int(addresses.size()));
+    m_sendConfirm = new SendConfirmDlg(owner, checked->file.values, addresses);
     m_sendConfirm->setWindowModality(Qt::WindowModal);
     connect(m_sendConfirm, &QDialog::accepted, this, [this, addresses] { StartSend(addresses); });
     m_sendConfirm->open();
@@ -55,6 +55,8 @@ void CTolvoConfigDlg::StartSend(const std::vector<uint32_t>& addresses)
 {
     auto run = std::make_unique<SendRun>(addresses, m_sendConfirm->wanted(), DEVICE_COMMAND_PORT,
                                          m_deviceTimeoutMs, m_sendJobs);
+    if (m_sendConfirm->planned())
+        run->SetPlan(m_sendConfirm->plannedAddresses(), m_sendConfirm->planMask());
     delete m_sendResults;
     m_sendResults = new SendResultsDlg(m_sendConfirm->parentWidget(), std::move(run));
     m_sendResults->setWindowModality(Qt::WindowModal);

@@ -9,7 +9,14 @@
 inline constexpr const char* MSG_USAGE = QT_TRANSLATE_NOOP(
     "tolvoctl", "Usage: tolvoctl COMMAND [options] ...\n\nCommands:\n%1\n\"tolvoctl COMMAND "
                 "--help\" describes a command. Every command that takes ADDRESS takes several, "
-                "or --hosts FILE; there is no default address.\n\n%2\n");
+                "or --hosts FILE; there is no default address. restore and set give many devices "
+                "each its own static address with an address plan: --plan FILE (a line for each "
+                "device, its serial number or current address, then its new address) or "
+                "--plan-first A.B.C.D/N (counted upward in the order of the devices); a plan with "
+                "one address for several devices, the network or broadcast address, an address "
+                "outside the subnet, a device or line that does not match, or an address where "
+                "another device already answers (a device switched off cannot be seen) is refused "
+                "with exit status 2, and nothing is sent.\n\n%2\n");
 inline constexpr const char* MSG_EXIT_HELP = QT_TRANSLATE_NOOP(
     "tolvoctl", "Exit status: 0 success; 1 differences found or a read-back did not match; 2 a "
                 "malformed argument or file (nothing is sent); 3 a device could not be read or "
@@ -63,6 +70,18 @@ inline constexpr const char* MSG_OPTION_TIMEOUT =
 inline constexpr const char* MSG_OPTION_MOVE_WAIT = QT_TRANSLATE_NOOP(
     "tolvoctl", "Bound on the wait for a device that the settings sent move (a new address, DHCP, "
                 "another network) to answer again, in ms (default 60000).");
+inline constexpr const char* MSG_OPTION_PLAN = QT_TRANSLATE_NOOP(
+    "tolvoctl", "An address plan for the devices: a line for each, its serial number or current "
+                "address, then its new address (# starts a comment). Each gets its own IPADDRESS, "
+                "the IPMASK sent and DHCP 0; the plan is checked before anything is sent.");
+inline constexpr const char* MSG_OPTION_PLAN_FIRST = QT_TRANSLATE_NOOP(
+    "tolvoctl", "An address plan counted upward from A.B.C.D in the order of the devices, with the "
+                "mask of prefix length N: each gets its own IPADDRESS, that IPMASK and DHCP 0; "
+                "checked before anything is sent.");
+inline constexpr const char* MSG_PLAN_ONE_OPTION =
+    QT_TRANSLATE_NOOP("tolvoctl", "Give --plan or --plan-first, not both.");
+inline constexpr const char* MSG_PLAN_NEEDS_MASK =
+    QT_TRANSLATE_NOOP("tolvoctl", "--plan needs the mask among the settings sent (IPMASK=...).");
 inline constexpr const char* MSG_OPTION_JOBS =
     QT_TRANSLATE_NOOP("tolvoctl", "Devices talked to at once (default 16; scan: 64), up to 1000; "
                                   "fewer where this computer's limit on open files (ulimit -n) "

@@ -11,9 +11,12 @@ const Command COMMANDS[] = {
     {"check", "check FILE|-", MSG_HELP_CHECK, Check},
     {"diff", "diff ADDRESS FILE | diff FILE FILE   (FILE or SERIAL@VERSION)", MSG_HELP_DIFF, Diff},
     {"history", "history DIR SERIAL", MSG_HELP_HISTORY, History},
-    {"restore", "restore ADDRESS... FILE|- [--dry-run] [--only-changed] [--send-error-replies]",
+    {"restore",
+     "restore ADDRESS... FILE|- [--dry-run] [--only-changed] [--send-error-replies] "
+     "[--plan FILE | --plan-first A.B.C.D/N]",
      MSG_HELP_RESTORE, Restore},
-    {"set", "set ADDRESS... KEY=VALUE...", MSG_HELP_SET, Set},
+    {"set", "set ADDRESS... KEY=VALUE... [--plan FILE | --plan-first A.B.C.D/N]", MSG_HELP_SET,
+     Set},
     {"scan", "scan RANGE...", MSG_HELP_SCAN, Scan},
 };
 
@@ -74,8 +77,11 @@ void AddOptions(Invocation& run)
     }
     if (name == "diff")
         parser.addOption({"dir", Tr(MSG_OPTION_DIR), "DIR"});
-    if (name == "restore" || name == "set")
+    if (name == "restore" || name == "set") {
         parser.addOption({"move-wait", Tr(MSG_OPTION_MOVE_WAIT), "MS"});
+        parser.addOption({"plan", Tr(MSG_OPTION_PLAN), "FILE"});
+        parser.addOption({"plan-first", Tr(MSG_OPTION_PLAN_FIRST), "A.B.C.D/N"});
+    }
     if (name == "restore") {
         parser.addOption({"dry-run", Tr(MSG_OPTION_DRY_RUN)});
         parser.addOption({"only-changed", Tr(MSG_OPTION_ONLY_CHANGED)});

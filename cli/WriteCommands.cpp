@@ -1,7 +1,9 @@
 // tolvoctl's commands that change devices: restore and set.
 #include "AddressList.h"
+#include "AddressPlan.h"
 #include "Invocation.h"
 #include "ParamRules.h"
+#include "PlanCheck.h"
 
 namespace cli {
 namespace {
@@ -118,18 +120,97 @@ int WriteResult(Invocation& run, const DeviceTask& task, const Rows& wanted)
     return EXIT_DIFFERENT;
 }
 
+// The plan of --plan or --plan-first, with its mask; nullopt with error set
+// when neither is given (error empty) or the plan is malformed.
+std::optional<AddressPlan> TakePlan(const Invocation& run, const Rows& wanted, QString& error)
+{
+    const bool list = run.Given("plan");
+    if (list && run.Given("plan-first")) {
+        error = Tr(MSG_PLAN_ONE_OPTION);
+        return std::nullopt;
+    }
+    AddressPlan plan;
+    if (run.Given("plan-first"))
+        return ParsePlanFirst(run.parser.value("plan-first"), plan, error) ? std::optional(plan)
+                                                                           : std::nullopt;
+    if (!list)
+        return std::nullopt;
+    if (!ReadPlanFile(run.parser.value("plan"), plan, error))
+        return std::nullopt;
+    std::optional<uint32_t> parsed;
+    for (const auto& [key, value] : wanted)
+        if (key == "IPMASK")
+            parsed = ParseDottedAddress(value);
+    if (!parsed) {
+        error = Tr(MSG_PLAN_NEEDS_MASK);
+        return std::nullopt;
+    }
+    plan.mask = *parsed;
+    return plan;
+}
+
+// What a device with a planned address is sent: its address, the plan's
+// mask and DHCP off in place of those of the others.
+Rows PlannedRows(const Rows& wanted, uint32_t planned, uint32_t mask)
+{
+    Rows rows;
+    for (const auto& row : wanted)
+        if (row.first != "IPADDRESS" && row.first != "IPMASK" && row.first != "DHCP")
+            rows.append(row);
+    rows.append({QStringLiteral("DHCP"), QStringLiteral("0")});
+    rows.append({QStringLiteral("IPADDRESS"), DottedText(planned)});
+    rows.append({QStringLiteral("IPMASK"), DottedText(mask)});
+    return rows;
+}
+
+// Each device's rows: the plan checked on the network first (nothing is
+// sent when it has a problem: each is named on stderr, EXIT_USAGE).
+std::optional<std::vector<Rows>> RowsPerDevice(Invocation& run, const Rows& wanted, int& status)
+{
+    QString error;
+    const std::optional<AddressPlan> plan = TakePlan(run, wanted, error);
+    if (!plan && !error.isEmpty()) {
+        status = Usage(Tr(MSG_NOTHING_SENT).arg(error));
+        return std::nullopt;
+    }
+    if (!plan)
+        return std::vector<Rows>(run.addresses.size(), wanted);
+    std::vector<PlannedDevice> devices;
+    for (const uint32_t address : run.addresses)
+        devices.push_back({address, {}, 0});
+    PlanCheck check(*plan, devices, run.port, run.timeoutMs);
+    check.Run();
+    if (!check.problems().isEmpty()) {
+        Err() << "tolvoctl: " << Tr(MSG_PLAN_REFUSED) << Qt::endl;
+        for (const QString& problem : check.problems())
+            Err() << "  " << problem << Qt::endl;
+        status = EXIT_USAGE;
+        return std::nullopt;
+    }
+    std::vector<Rows> rows;
+    for (const PlannedDevice& device : check.devices())
+        rows.push_back(PlannedRows(wanted, device.planned, plan->mask));
+    return rows;
+}
+
 } // namespace
 
 // Each device is read (unless a dry run needs nothing from it), sent the
 // wanted rows (all, or with --only-changed those that differ) and the apply
 // command, and the rows sent are read back, all on one connection as far as
 // the device allows.
-int SendAndVerify(Invocation& run, const Rows& wanted)
+int SendAndVerify(Invocation& run, const Rows& shared)
 {
     const bool dryRun = run.Given("dry-run");
     const bool onlyChanged = run.Given("only-changed");
+    int status = EXIT_OK;
+    const std::optional<std::vector<Rows>> perDevice = RowsPerDevice(run, shared, status);
+    if (!perDevice)
+        return status;
     DeviceTasks tasks = run.MakeTasks();
-    for (auto& task : tasks) {
+    for (std::size_t index = 0; index < tasks.size(); ++index) {
+        auto& task = tasks[index];
+        const Rows& wanted = (*perDevice)[index];
         if (dryRun && onlyChanged)
             task->ConnectAndRead(task->before, RowsOf(wanted));
         else if (!dryRun)
@@ -138,8 +219,9 @@ int SendAndVerify(Invocation& run, const Rows& wanted)
     }
     if (!run.Run(tasks))
         return EXIT_DEVICE_ERROR;
-    int status = EXIT_OK;
-    for (const auto& task : tasks) {
+    for (std::size_t index = 0; index < tasks.size(); ++index) {
+        const auto& task = tasks[index];
+        const Rows& wanted = (*perDevice)[index];
         const int outcome =
             dryRun ? DryRunResult(run, *task, PushOf(wanted, task->before, onlyChanged), wanted)
                    : WriteResult(run, *task, wanted);

@@ -138,6 +138,40 @@ inline constexpr const char* MSG_HOSTS_FILE_TOO_LARGE = QT_TRANSLATE_NOOP(
 inline constexpr const char* MSG_TOO_MANY_ADDRESSES = QT_TRANSLATE_NOOP(
     "tolvoctl", "At most %1 devices are taken at a time; split the list of addresses.");
 
+// Address plans for many devices: each problem names the rows it refuses.
+inline constexpr const char* MSG_PLAN_ROW = QT_TRANSLATE_NOOP("tolvoctl", "%1 to %2");
+inline constexpr const char* MSG_PLAN_NO_ADDRESS = QT_TRANSLATE_NOOP("tolvoctl", "%1 (no address)");
+inline constexpr const char* MSG_PLAN_FIRST_FORM = QT_TRANSLATE_NOOP(
+    "tolvoctl", "\"%1\" is no first address of a plan: give A.B.C.D/N (the prefix length is the "
+                "mask).");
+inline constexpr const char* MSG_PLAN_LINE_FORM = QT_TRANSLATE_NOOP(
+    "tolvoctl", "\"%1\" is no line of a plan: give the device's serial number or current address, "
+                "then blanks, then its new address.");
+inline constexpr const char* MSG_PLAN_EMPTY =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1 gives no device an address.");
+inline constexpr const char* MSG_PLAN_MASK =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1 is no mask of a subnet (its ones do not come first).");
+inline constexpr const char* MSG_PLAN_DUPLICATE =
+    QT_TRANSLATE_NOOP("tolvoctl", "One address for several devices: %1.");
+inline constexpr const char* MSG_PLAN_NETWORK = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1: the network address of the subnet %2, which no device may have.");
+inline constexpr const char* MSG_PLAN_BROADCAST = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1: the broadcast address of the subnet %2, which no device may have.");
+inline constexpr const char* MSG_PLAN_OUTSIDE =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1: outside the subnet %2 of the mask.");
+inline constexpr const char* MSG_PLAN_UNNAMED =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1: no line of the plan names this device.");
+inline constexpr const char* MSG_PLAN_UNMATCHED =
+    QT_TRANSLATE_NOOP("tolvoctl", "\"%1\" is none of the devices sent to.");
+inline constexpr const char* MSG_PLAN_NAMED_TWICE =
+    QT_TRANSLATE_NOOP("tolvoctl", "\"%1\" names a device that an earlier line names too.");
+inline constexpr const char* MSG_PLAN_ANSWERING = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1: another device already answers at this address (a device that is switched "
+                "off cannot be seen).");
+inline constexpr const char* MSG_PLAN_REFUSED =
+    QT_TRANSLATE_NOOP("tolvoctl", "The address plan is refused; nothing was sent:");
+inline constexpr const char* MSG_PLAN_LIST_NAME = QT_TRANSLATE_NOOP("tolvoctl", "the plan");
+
 // What a row's values may be, as a phrase ("a whole number from 0 to 14").
 QString AllowedValues(const ConfigParam& row);
 

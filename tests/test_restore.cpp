@@ -9,7 +9,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -48,6 +51,9 @@ QList<QByteArray> Commands(const SimProcess& sim, const QByteArray& verb)
 
 class TestRestore : public QObject {
     Q_OBJECT
+
+    std::unique_ptr<SimProcess> m_planDevices; // refused plans
+    std::unique_ptr<SimProcess> m_planOther;
 
 private slots:
     void onlyWhatDiffersIsSentOnOneConnection_data()
@@ -298,6 +304,106 @@ private slots:
         QVERIFY(!device["ok"].toBool());
         QVERIFY(!device["error"].toString().isEmpty());
         QTEST(device["reached"].toBool(), "reached");
+    }
+    // set --hosts with a plan, counted upward or a list by serial number (in
+    // another order): 20 devices that move when they apply, each verified at
+    // its planned address and read back there.
+    void aPlanGivesEachOfTwentyDevicesItsAddress_data()
+    {
+        QTest::addColumn<int>("first"); // the last byte of the first device and planned address
+        QTest::addColumn<bool>("bySerial");
+        QTest::newRow("counted upward") << 31 << false;
+        QTest::newRow("a list by serial number") << 71 << true;
+    }
+
+    void aPlanGivesEachOfTwentyDevicesItsAddress()
+    {
+        QFETCH(int, first);
+        QFETCH(bool, bySerial);
+        SimProcess sim({"--devices", "20", "--move-after", "200"},
+                       QString("127.0.47.%1").arg(first), DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        QTemporaryDir dir;
+        QByteArray hosts = "# twenty\n";
+        QByteArray plan = "# by serial number, the last device first\n";
+        for (int device = 0; device < 20; ++device) {
+            hosts += "127.0.47." + QByteArray::number(first + device) + '\n';
+            plan += "TS-240117-" + QByteArray::number(42 + device).rightJustified(4, '0') +
+                    "   127.0.48." + QByteArray::number(first + 19 - device) + '\n';
+        }
+        QVERIFY(WriteFile(dir.filePath("hosts"), hosts) && WriteFile(dir.filePath("plan"), plan));
+        const QStringList planned =
+            bySerial ? QStringList{"IPMASK=255.255.255.0", "--plan", dir.filePath("plan")}
+                     : QStringList{"--plan-first", QString("127.0.48.%1/24").arg(first)};
+        const CliRun run = Tolvoctl(
+            QStringList{"set", "--hosts", dir.filePath("hosts"), "SSID=Site", "--json"} + planned);
+        QCOMPARE(run.status, 0);
+        const QJsonArray devices =
+            QJsonDocument::fromJson(run.out.toUtf8()).object()["devices"].toArray();
+        QCOMPARE(devices.size(), 20);
+        for (int device = 0; device < 20; ++device) {
+            const QString at =
+                QString("127.0.48.%1").arg(bySerial ? first + 19 - device : first + device);
+            QCOMPARE(devices[device]["address"].toString(),
+                     QString("127.0.47.%1").arg(first + device));
+            QCOMPARE(devices[device]["verifiedAt"].toString(), at);
+            QCOMPARE(Tolvoctl({"get", at, "IPADDRESS", "IPMASK", "SSID"}).out,
+                     "IPADDRESS=" + at + "\nIPMASK=255.255.255.0\nSSID=Site\n");
+        }
+    }
+
+    // A plan with a problem: exit status 2, the rows named, nothing sent.
+    void aPlanWithAProblemSendsNothing_data()
+    {
+        QTest::addColumn<QByteArray>("plan");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("one address for several devices")
+            << QByteArray("127.0.47.61 127.0.48.60\n127.0.47.62 127.0.48.60\n127.0.47.63 "
+                          "127.0.48.61")
+            << "One address for several devices: 127.0.47.61 to 127.0.48.60; 127.0.47.62 to "
+               "127.0.48.60.";
+        QTest::newRow("network and broadcast")
+            << QByteArray("127.0.47.61 127.0.48.0\n127.0.47.62 127.0.48.255\n127.0.47.63 "
+                          "127.0.48.61")
+            << "127.0.47.61 to 127.0.48.0: the network address of the subnet 127.0.48.0/24, "
+               "which no device may have.\n  127.0.47.62 to 127.0.48.255: the broadcast address";
+        QTest::newRow("outside, and a line no device matches")
+            << QByteArray("127.0.47.61 127.0.48.60\n# spare\n127.0.47.9 127.0.48.62\n"
+                          "127.0.47.62 127.0.49.61\n127.0.47.63 127.0.48.63")
+            << "line 3: \"127.0.47.9\" is none of the devices sent to.\n  127.0.47.62 to "
+               "127.0.49.61: outside the subnet 127.0.48.0/24 of the mask.";
+        QTest::newRow("an address another device answers on")
+            << QByteArray("TS-240117-0042 127.0.48.60\nTS-240117-0043 127.0.48.90\n"
+                          "TS-240117-0044 127.0.48.61")
+            << "127.0.47.62 (TS-240117-0043) to 127.0.48.90: another device already answers";
+    }
+
+    void aPlanWithAProblemSendsNothing()
+    {
+        QFETCH(QByteArray, plan);
+        QFETCH(QString, refusal);
+        if (!m_planDevices) { // three devices, and another at 127.0.48.90
+            m_planDevices = std::make_unique<SimProcess>(QStringList{"--devices", "3"},
+                                                         "127.0.47.61", DEVICE_COMMAND_PORT);
+            m_planOther =
+                std::make_unique<SimProcess>(QStringList{}, "127.0.48.90", DEVICE_COMMAND_PORT);
+            QVERIFY(m_planDevices->Start() && m_planOther->Start());
+        }
+        SimProcess* devices = m_planDevices.get();
+        SimProcess* other = m_planOther.get();
+        QTemporaryDir dir;
+        QVERIFY(WriteFile(dir.filePath("plan"), plan));
+        const CliRun run =
+            Tolvoctl({"set", "127.0.47.61", "127.0.47.62", "127.0.47.63", "IPMASK=255.255.255.0",
+                      "SSID=Site", "--plan", dir.filePath("plan")});
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains(refusal), qPrintable(run.err));
+        QVERIFY(run.err.startsWith("tolvoctl: The address plan is refused; nothing was sent:"));
+        QVERIFY(devices->Sync() && other->Sync());
+        for (const char* device : {"127.0.47.61", "127.0.47.62", "127.0.47.63"})
+            QVERIFY(
+                devices->LogLines(QString("[%1] RECV set").arg(QLatin1String(device))).isEmpty());
+        QVERIFY(Commands(*other, "set").isEmpty());
     }
 };
 

@@ -1,7 +1,9 @@
 // Sending the pages' settings to many devices from the window, end to end
 // against tolvo-sim: picking devices, the confirmation, each device's
 // outcome, Cancel, Retry, the report, and the password kept out of all.
+#include "AddressPlanPanel.h"
 #include "CTolvoConfigDlg.h"
+#include "CliRun.h"
 #include "ConfigTable.h"
 #include "FileChooser.h"
 #include "FindDevicesDlg.h"
@@ -24,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -77,6 +80,8 @@ class TestSendMany : public QObject {
     std::unique_ptr<SimProcess> m_fleet; // 18 devices
     std::unique_ptr<SimProcess> m_ignoring;
     std::unique_ptr<SimProcess> m_silent;
+    std::unique_ptr<SimProcess> m_planned; // refused plans
+    std::unique_ptr<SimProcess> m_other;
     std::unique_ptr<CTolvoConfigDlg> m_dlg;
 
     // A window loaded from address, with the shared settings edited.
@@ -110,6 +115,17 @@ class TestSendMany : public QObject {
             results != nullptr &&
             QTest::qWaitFor([results] { return !results->run().running(); }, RUN_TIMEOUT_MS);
         return ended ? results : nullptr;
+    }
+
+    // Takes the address and mask from a plan: counted from first, or the list.
+    static void SetPlan(SendConfirmDlg& confirm, const QString& first, const QString& list)
+    {
+        confirm.m_own[1]->setChecked(true);
+        if (list.isEmpty())
+            confirm.m_plan->m_firstEdit->setText(first);
+        else
+            confirm.m_plan->m_listButton->setChecked(true);
+        confirm.m_plan->m_listEdit->setPlainText(list);
     }
 
     static QString RowText(SendResultsDlg& results, int row)
@@ -253,37 +269,62 @@ private slots:
         QVERIFY(RowText(*results, 0).contains("|unchanged|untouched|"));
     }
 
+    // The address and mask, ticked, come from a plan: one address for the
+    // three devices is refused and nothing is sent; a plan counted upward
+    // gives each its own, with DHCP off.
     void ownSettingsGoOnlyWhenTicked_data()
     {
         QTest::addColumn<QList<int>>("ticked");
+        QTest::addColumn<QString>("plan");
         QTest::addColumn<QStringList>("sent");
         QTest::addColumn<QStringList>("notSent");
         const QStringList own{"set DEVICEID", "set IPADDRESS", "set IPMASK", "set DHCP"};
-        QTest::newRow("none") << QList<int>{} << QStringList{} << own;
-        QTest::newRow("name") << QList<int>{0} << QStringList{"set DEVICEID"}
+        QTest::newRow("none") << QList<int>{} << QString() << QStringList{} << own;
+        QTest::newRow("name") << QList<int>{0} << QString() << QStringList{"set DEVICEID"}
                               << QStringList{"set IPADDRESS", "set IPMASK", "set DHCP"};
-        QTest::newRow("address and mask")
-            << QList<int>{1} << QStringList{"set IPADDRESS", "set IPMASK"}
-            << QStringList{"set DEVICEID", "set DHCP"};
-        QTest::newRow("all") << QList<int>{0, 1, 2} << own << QStringList{};
+        QTest::newRow("address and mask: one for all is refused")
+            << QList<int>{1} << "%1 10.0.2.5\n%2 10.0.2.5\n%3 10.0.2.5" << QStringList{} << own;
+        QTest::newRow("all, the address from a plan")
+            << QList<int>{0, 1, 2} << QString() << own << QStringList{};
     }
 
     void ownSettingsGoOnlyWhenTicked()
     {
         QFETCH(QList<int>, ticked);
+        QFETCH(QString, plan);
         QFETCH(QStringList, sent);
         QFETCH(QStringList, notSent);
         static uint32_t first = 0x7F001C01; // 127.0.28.1, three new devices a row
         first += 4;
-        SimProcess sim({"--devices", "3"}, Dotted(first), DEVICE_COMMAND_PORT);
+        SimProcess sim({"--devices", "3", "--set", "DHCP=1"}, Dotted(first), DEVICE_COMMAND_PORT);
         QVERIFY(sim.Start());
         auto dlg = LoadedWindow(first);
         dlg->m_pWiFi->m_ipAddressCtrl->setAddress(0x0A000205);
         dlg->m_pWiFi->m_ipMaskCtrl->setAddress(0xFFFF0000);
-        SelectListPosition(dlg->m_pWiFi->m_dhcpCombo, 1);
-        SendResultsDlg* results = SendAndWait(*dlg, Addresses(first, 3), ticked);
-        QVERIFY(results != nullptr);
-        QCOMPARE(results->m_summary->text(), QString("3 verified, 0 unchanged, 0 failed"));
+        SelectListPosition(dlg->m_pWiFi->m_dhcpCombo, 0);
+        dlg->SendToDevices(Addresses(first, 3));
+        SendConfirmDlg* confirm = dlg->m_sendConfirm;
+        for (const int own : ticked)
+            confirm->m_own[own]->setChecked(true);
+        const bool refused = !plan.isEmpty();
+        if (ticked.contains(1)) // counted upward in the pages' mask, from a loopback address
+            SetPlan(*confirm, "127.0.48.201",
+                    plan.arg(Dotted(first), Dotted(first + 1), Dotted(first + 2)));
+        PromptScript script;
+        QTest::mouseClick(confirm->m_sendButton, Qt::LeftButton);
+        if (refused) {
+            QCOMPARE(script.shown().size(), 1);
+            const QString text = script.shown().first().text;
+            QVERIFY2(text.contains("One address for several devices: " + Dotted(first) +
+                                   " to 10.0.2.5; " + Dotted(first + 1) + " to 10.0.2.5; "),
+                     qPrintable(text));
+            QVERIFY(dlg->m_sendResults == nullptr && confirm->isVisible());
+        } else {
+            QVERIFY(dlg->m_sendResults != nullptr);
+            QTRY_VERIFY_WITH_TIMEOUT(!dlg->m_sendResults->run().running(), RUN_TIMEOUT_MS);
+            QCOMPARE(dlg->m_sendResults->m_summary->text(),
+                     QString("3 verified, 0 unchanged, 0 failed"));
+        }
         QVERIFY(sim.Sync());
         for (const uint32_t address : Addresses(first, 3)) {
             const QList<QByteArray> got = CommandsOf(sim, address, true);
@@ -291,7 +332,129 @@ private slots:
                 QVERIFY2(SentAny(got, command.toLatin1()), qPrintable(command));
             for (const QString& command : notSent)
                 QVERIFY2(!SentAny(got, command.toLatin1()), qPrintable(command));
+            if (ticked.contains(1) && !refused) { // its own address, and DHCP off
+                QVERIFY(got.contains(WireCommand("set IPADDRESS 127.0.48." +
+                                                 QByteArray::number(201 + int(address - first)))));
+                QVERIFY(got.contains(WireCommand("set DHCP 0")));
+            }
         }
+    }
+
+    // 20 devices that move when they apply, each given its own address by a
+    // plan counted upward: the preview shows each before anything is sent,
+    // and each is verified at its planned address and read back there.
+    void aPlanMovesEachDeviceToItsOwnAddress()
+    {
+        const uint32_t first = 0x7F002F01;   // 127.0.47.1
+        const uint32_t planned = 0x7F003001; // 127.0.48.1
+        SimProcess sim({"--devices", "20", "--move-after", "200"}, Dotted(first),
+                       DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        auto dlg = LoadedWindow(first);
+        dlg->m_pWiFi->m_ipMaskCtrl->setAddress(0xFFFFFF00);
+        dlg->SendToDevices(Addresses(first, 20));
+        SendConfirmDlg* confirm = dlg->m_sendConfirm;
+        SetPlan(*confirm, Dotted(planned), {});
+        for (int row = 0; row < 20; ++row)
+            QCOMPARE(confirm->m_plan->m_preview->item(row, 2)->text(), Dotted(planned + row));
+        QVERIFY(sim.Sync() && !SentAny(CommandsOf(sim, first, true), "set "));
+        QTest::mouseClick(confirm->m_sendButton, Qt::LeftButton);
+        SendResultsDlg* results = dlg->m_sendResults;
+        QVERIFY(results != nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(!results->run().running(), RUN_TIMEOUT_MS);
+        QCOMPARE(results->m_summary->text(), QString("20 verified, 0 unchanged, 0 failed"));
+        const QStringList csv = QString::fromUtf8(results->run().ReportCsv()).split("\r\n");
+        for (int row = 0; row < 20; ++row) {
+            const QString now = Dotted(planned + row);
+            QCOMPARE(results->m_table->item(row, SendResultsDlg::COLUMN_NOW_AT)->text(), now);
+            QVERIFY2(RowText(*results, row).contains("|verified|changed|"),
+                     qPrintable(RowText(*results, row)));
+            QVERIFY2(csv[row + 1].startsWith(Dotted(first + row) + ',') &&
+                         csv[row + 1].endsWith(',' + now),
+                     qPrintable(csv[row + 1]));
+            QVERIFY(CommandsOf(sim, first + row, true)
+                        .contains(WireCommand("set IPADDRESS " + now.toLatin1())));
+            QCOMPARE(Tolvoctl({"get", now, "IPADDRESS"}).out.trimmed(), "IPADDRESS=" + now);
+        }
+    }
+
+    // A plan with a problem is refused before anything is sent, the rows named.
+    void aPlanWithAProblemSendsNothing_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("refusal");
+        const QString a = "127.0.47.101", b = "127.0.47.102", c = "127.0.47.103";
+        QTest::newRow("one address for several devices")
+            << "" << a + " 127.0.48.110\n" + b + " 127.0.48.110 # twice\n" + c + " 127.0.48.111"
+            << "One address for several devices: " + a + " to 127.0.48.110; " + b +
+                   " to 127.0.48.110.";
+        QTest::newRow("the network address") << "127.0.48.0"
+                                             << ""
+                                             << a + " to 127.0.48.0: the network address of the "
+                                                    "subnet 127.0.48.0/24";
+        QTest::newRow("the broadcast address")
+            << "127.0.48.253"
+            << "" << c + " to 127.0.48.255: the broadcast address";
+        QTest::newRow("outside the subnet, loaded from a file")
+            << ""
+            << "file:" + a + " 127.0.48.110\n" + b + " 127.0.48.111\n" + c + " 127.0.49.5"
+            << c + " to 127.0.49.5: outside the subnet 127.0.48.0/24 of the mask.";
+        QTest::newRow("a line that names no device")
+            << "" << a + " 127.0.48.110\n\n" + b + " 127.0.48.111\n127.0.47.99 127.0.48.112"
+            << "the plan, line 4: \"127.0.47.99\" is none of the devices sent to.\n" + c +
+                   " (no address): no line of the plan names this device.";
+        QTest::newRow("a serial number no device has")
+            << ""
+            << "TS-240117-0042 127.0.48.110\nTS-240117-0043 127.0.48.111\nTS-1 127.0.48.112"
+            << "\"TS-1\" is none of the devices sent to.";
+        QTest::newRow("an address another device answers on")
+            << "127.0.48.149"
+            << "" << b + " to 127.0.48.150: another device already answers";
+    }
+
+    void aPlanWithAProblemSendsNothing()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, list);
+        QFETCH(QString, refusal);
+        const uint32_t devices = 0x7F002F65; // 127.0.47.101
+        if (!m_planned) {                    // three devices, and another at 127.0.48.150
+            m_planned = std::make_unique<SimProcess>(QStringList{"--devices", "3"}, Dotted(devices),
+                                                     DEVICE_COMMAND_PORT);
+            m_other =
+                std::make_unique<SimProcess>(QStringList{}, "127.0.48.150", DEVICE_COMMAND_PORT);
+            QVERIFY(m_planned->Start() && m_other->Start());
+        }
+        SimProcess& sim = *m_planned;
+        SimProcess& other = *m_other;
+        auto dlg = LoadedWindow(devices);
+        dlg->m_pWiFi->m_ipMaskCtrl->setAddress(0xFFFFFF00);
+        dlg->SendToDevices(Addresses(devices, 3));
+        SendConfirmDlg* confirm = dlg->m_sendConfirm;
+        SetPlan(*confirm, first, list.startsWith("file:") ? QString() : list);
+        if (list.startsWith("file:")) { // Load Plan from File...
+            confirm->m_plan->m_listButton->setChecked(true);
+            const QString path = m_profile.filePath("plan.txt");
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(list.mid(5).toUtf8()) > 0);
+            file.close();
+            FileChoiceScript files;
+            files.Answer(path);
+            QTest::mouseClick(confirm->m_plan->m_loadButton, Qt::LeftButton);
+            QCOMPARE(confirm->m_plan->m_preview->item(2, 2)->text(), QString("127.0.49.5"));
+        }
+        PromptScript script;
+        QTest::mouseClick(confirm->m_sendButton, Qt::LeftButton);
+        QCOMPARE(script.shown().size(), 1);
+        QVERIFY2(script.shown().first().text.contains(refusal),
+                 qPrintable(script.shown().first().text));
+        QVERIFY(script.shown().first().text.startsWith("The address plan is refused"));
+        QVERIFY(dlg->m_sendResults == nullptr && confirm->isVisible());
+        QVERIFY(sim.Sync() && other.Sync());
+        for (int device = 0; device < 3; ++device)
+            QVERIFY(!SentAny(CommandsOf(sim, devices + device, true), "set "));
+        QVERIFY(!SentAny(other.Commands(), "set "));
     }
 
     void cancelLeavesEveryRowTrue()
