@@ -40,6 +40,7 @@ SendRow RetriedRow(const SendRow& earlier)
     SendRow row = FreshRow(earlier.address);
     row.serial = earlier.serial;
     row.planned = earlier.planned;
+    row.nowAt = earlier.nowAt; // a device that moved is sent to where it went
     row.outcome = earlier.outcome;
     row.changes = earlier.changes;
     return row;
@@ -161,7 +162,9 @@ void SendRun::Run(const std::vector<int>& rows)
     m_taskRows = rows;
     for (const int row : rows) {
         m_rows[row] = RetriedRow(m_rows[row]);
-        auto task = std::make_unique<DeviceTask>(m_rows[row].address, m_port, m_timeoutMs);
+        const SendRow& shown = m_rows[row];
+        auto task = std::make_unique<DeviceTask>(shown.nowAt != 0 ? shown.nowAt : shown.address,
+                                                 m_port, m_timeoutMs);
         task->KeepTranscript();
         AddVerifiedWrite(*task, WantedFor(row), true, {ROW_SERIAL_NUMBER});
         connect(task.get(), &DeviceTask::stepStarted, this,

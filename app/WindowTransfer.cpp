@@ -130,6 +130,13 @@ void CTolvoConfigDlg::ShowSaveOutcome(const SaveOutcome& saved)
 {
     using Kind = SaveOutcome::Kind;
     const QString keys = saved.keys.join(", ");
+    // A device read back at a new address is followed there, whatever the
+    // read-back showed, so that the next Load reaches it.
+    QString moved;
+    if (saved.verifiedAt != 0 && saved.verifiedAt != m_deviceAddress) {
+        FollowDevice(saved.verifiedAt);
+        moved = "\n\n" + LoadResourceString(IDS_SAVE_MOVED).arg(DottedText(saved.verifiedAt));
+    }
     switch (saved.kind) {
     case Kind::NotConnected: return;
     case Kind::TextNotStored:
@@ -139,12 +146,8 @@ void CTolvoConfigDlg::ShowSaveOutcome(const SaveOutcome& saved)
     case Kind::Saved: {
         ShowDeviceValueMarks();
         KeepPageValuesAsSaved();
-        QString text = SavedText(saved);
-        if (saved.verifiedAt != m_deviceAddress) { // moved: the next Load follows it
-            FollowDevice(saved.verifiedAt);
-            text += "\n\n" + LoadResourceString(IDS_SAVE_MOVED).arg(DottedText(saved.verifiedAt));
-        }
-        ShowPrompt(this, OkBox(text, IDS_SUCCESS_CAPTION, PromptIcon::Exclamation));
+        ShowPrompt(this,
+                   OkBox(SavedText(saved) + moved, IDS_SUCCESS_CAPTION, PromptIcon::Exclamation));
         return;
     }
     case Kind::NotSeen:
@@ -152,7 +155,8 @@ void CTolvoConfigDlg::ShowSaveOutcome(const SaveOutcome& saved)
                     IDS_SAVE_NOT_CONFIRMED_CAPTION, PromptIcon::Exclamation);
         return;
     case Kind::NotKept:
-        ShowFailure(LoadResourceString(IDS_SAVE_NOT_KEPT).arg(keys), IDS_SAVE_FAILED_CAPTION);
+        ShowFailure(LoadResourceString(IDS_SAVE_NOT_KEPT).arg(keys) + moved,
+                    IDS_SAVE_FAILED_CAPTION);
         return;
     case Kind::UnsentChanged:
         ShowFailure(LoadResourceString(IDS_SAVE_UNSENT_CHANGED).arg(keys), IDS_SAVE_FAILED_CAPTION);

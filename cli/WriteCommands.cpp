@@ -10,10 +10,10 @@ namespace {
 
 using Rows = QList<QPair<QString, QString>>;
 
-// A device that DHCP or another network moves has no address to expect.
-bool IsDhcpOrNetwork(const DeviceMove& move)
+// A device that DHCP moves has no address to expect.
+bool IsDhcp(const DeviceMove& move)
 {
-    return move.kind == DeviceMove::Kind::Dhcp || move.kind == DeviceMove::Kind::OtherNetwork;
+    return move.kind == DeviceMove::Kind::Dhcp;
 }
 
 // The wanted rows that differ from what the device held before, each with
@@ -64,7 +64,7 @@ int WriteResult(Invocation& run, const DeviceTask& task, const Rows& wanted)
                    QJsonObject{{"sent", int(SentValues(task).size())},
                                {"applyConfirmed", !task.applyUnconfirmed()},
                                {"verifiedAt", QJsonValue::Null},
-                               {"expectedAt", move.newAddress && !IsDhcpOrNetwork(move)
+                               {"expectedAt", move.newAddress && !IsDhcp(move)
                                                   ? QJsonValue(DottedText(*move.newAddress))
                                                   : QJsonValue::Null}});
         return EXIT_DIFFERENT;

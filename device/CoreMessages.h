@@ -107,6 +107,15 @@ inline constexpr const char* MSG_NOT_SEEN_NETWORK = QT_TRANSLATE_NOOP(
     "tolvoctl", "the settings and the apply command were sent; they join the device to another "
                 "network (SSID, password or network type), and it did not answer at %1 within %2 "
                 "seconds: join that network to reach it, then find it with a scan");
+inline constexpr const char* MSG_NOT_SEEN_NETWORK_AT = QT_TRANSLATE_NOOP(
+    "tolvoctl", "the settings and the apply command were sent; they join the device to another "
+                "network (SSID, password or network type) at the address %1, and it answered "
+                "neither there nor at %2 within %3 seconds: join that network to reach it at %1");
+inline constexpr const char* MSG_OTHER_DEVICE_ANSWERS = QT_TRANSLATE_NOOP(
+    "tolvoctl", "the settings and the apply command were sent; another device (serial number "
+                "\"%1\") answers at %2, where this one was looked for after the apply: it was not "
+                "read back; look for it with a scan, and give the two devices addresses of their "
+                "own");
 inline constexpr const char* MSG_NOT_SEEN_SAME_ADDRESS = QT_TRANSLATE_NOOP(
     "tolvoctl", "the settings and the apply command were sent; the device may restart on them, "
                 "and it did not answer at %1 within %2 seconds");

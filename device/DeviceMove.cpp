@@ -19,10 +19,36 @@ std::optional<std::string> Applied(const DeviceSettings& before, const DeviceSet
     return std::nullopt;
 }
 
+// A value as what it means: a number of a list ("01" is 1), an address
+// ("127.0.0.05" is 127.0.0.5), else its text.
+std::optional<std::string> Meaning(const char* key, const std::optional<std::string>& value)
+{
+    if (!value)
+        return value;
+    const QString text = QString::fromStdString(*value);
+    const QByteArray name(key);
+    if (name == "IPADDRESS" || name == "IPMASK") {
+        if (const auto address = ParseDottedAddress(text.trimmed()))
+            return FormatDottedAddress(*address);
+    } else if (name == "DHCP" || name == "NTYPE") {
+        bool number = false;
+        const int n = text.trimmed().toInt(&number);
+        if (number)
+            return std::to_string(n);
+    }
+    return value;
+}
+
+std::optional<std::string> AppliedMeaning(const DeviceSettings& before, const DeviceSettings& sent,
+                                          const char* key)
+{
+    return Meaning(key, Applied(before, sent, key));
+}
+
 bool Changes(const DeviceSettings& before, const DeviceSettings& sent, const char* key)
 {
     const ConfigParam* held = FindWritableRow(before, QLatin1String(key));
-    return Applied(before, sent, key) != (held ? held->value : std::nullopt);
+    return AppliedMeaning(before, sent, key) != Meaning(key, held ? held->value : std::nullopt);
 }
 
 } // namespace
@@ -30,7 +56,7 @@ bool Changes(const DeviceSettings& before, const DeviceSettings& sent, const cha
 DeviceMove MoveOf(const DeviceSettings& before, const DeviceSettings& sent)
 {
     DeviceMove move;
-    const bool dhcp = Applied(before, sent, "DHCP") == std::optional<std::string>("1");
+    const bool dhcp = AppliedMeaning(before, sent, "DHCP") == std::optional<std::string>("1");
     if (Changes(before, sent, "SSID") || Changes(before, sent, "PASSWORD") ||
         Changes(before, sent, "NTYPE")) {
         move.kind = DeviceMove::Kind::OtherNetwork;

@@ -126,7 +126,12 @@ void DeviceTask::FindAndRead(const std::vector<ParamRow>& only)
         m_probe = nullptr;
         m_readAt = address;
         m_readBackCut = false;
-        ConnectAndRead(after, only);
+        // Its serial number is read too, to tell it from another device.
+        std::vector<ParamRow> rows = only;
+        if (!rows.empty())
+            rows.push_back(ROW_SERIAL_NUMBER);
+        ConnectAndRead(after, rows);
+        Then(MSG_DOING_LOOKING, [this](DeviceConnection&) { CheckIdentity(); });
         Skip();
     });
     connect(probe, &DeviceProbe::notFound, this, [this, probe] {
@@ -135,6 +140,20 @@ void DeviceTask::FindAndRead(const std::vector<ParamRow>& only)
         Fail(DEVICE_NOT_SEEN_SINCE, MSG_DOING_LOOKING);
     });
     probe->Start();
+}
+
+// The device read after a move is the one moved, or the task ends: another
+// device's values are no read-back of this one's.
+void DeviceTask::CheckIdentity()
+{
+    const std::optional<std::string>& was = before.Find(GROUP_INFO, ROW_SERIAL_NUMBER.index)->value;
+    const std::optional<std::string>& now = after.Find(GROUP_INFO, ROW_SERIAL_NUMBER.index)->value;
+    if (was && now != was) {
+        m_otherSerial = DeviceTextToWide(now.value_or(std::string()));
+        Fail(DEVICE_NOT_SEEN_SINCE, MSG_DOING_LOOKING);
+        return;
+    }
+    Skip();
 }
 
 void DeviceTask::Skip()

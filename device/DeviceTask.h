@@ -73,6 +73,10 @@ public:
     // The address the read-back after the apply was made at: address(), or
     // the one the device was found at after a move.
     uint32_t verifiedAt() const { return m_readAt; }
+    // The serial number of another device that answered where this one was
+    // looked for after a move (the task then ended DEVICE_NOT_SEEN_SINCE);
+    // null when none did.
+    const QString& otherSerial() const { return m_otherSerial; }
     bool ok() const { return m_failure == DEVICE_OK; }
     DeviceResult failure() const { return m_failure; }
     const char* failedDoing() const { return m_failedDoing; }
@@ -117,6 +121,7 @@ signals:
 private:
     void Next();
     void FindAndRead(const std::vector<ParamRow>& only);
+    void CheckIdentity();
     void Fail(DeviceResult result, const char* doing);
     void EndCancelled(const char* doing);
 
@@ -125,6 +130,7 @@ private:
     quint16 m_port;
     int m_moveWaitMs = MOVE_WAIT_MS;
     DeviceMove m_move;
+    QString m_otherSerial;
     Transcript m_transcript;
     DeviceConnection m_link;
     // A deque: a step may add steps while it runs, which must not move it.

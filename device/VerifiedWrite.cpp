@@ -75,13 +75,23 @@ void AddVerifiedWrite(DeviceTask& task, const SettingValues& wanted, bool onlyCh
         rows.push_back(row);
     task.ConnectAndRead(task.before, rows);
     const std::vector<ParamRow> others = OtherWritableRows(rows);
-    task.Then(MSG_DOING_READING, [&task, wanted, onlyChanged, others](DeviceConnection& link) {
-        // (StartFetch reads every row when given none.)
-        if (!others.empty() && PushesAnyRow(PushOf(wanted, task.before, onlyChanged)))
-            link.StartFetch(task.before, others);
-        else
-            task.Skip();
+    const bool serialRead = std::any_of(rows.begin(), rows.end(), [](ParamRow row) {
+        return row.group == ROW_SERIAL_NUMBER.group && row.index == ROW_SERIAL_NUMBER.index;
     });
+    task.Then(MSG_DOING_READING,
+              [&task, wanted, onlyChanged, others, serialRead](DeviceConnection& link) {
+                  const DeviceSettings push = PushOf(wanted, task.before, onlyChanged);
+                  std::vector<ParamRow> more = others;
+                  // A push that may move the device: its serial number tells it from
+                  // another device found where it is looked for after the apply.
+                  if (!serialRead && MoveOf(task.before, push).kind != DeviceMove::Kind::None)
+                      more.push_back(ROW_SERIAL_NUMBER);
+                  // (StartFetch reads every row when given none.)
+                  if (!more.empty() && PushesAnyRow(push))
+                      link.StartFetch(task.before, more);
+                  else
+                      task.Skip();
+              });
     std::vector<ParamRow> readBack = rows;
     readBack.insert(readBack.end(), others.begin(), others.end());
     task.PushAndReadBack(
@@ -157,6 +167,9 @@ QStringList UnsentChangeLines(const std::vector<UnsentChange>& changes)
 
 QString NotSeenSince(const DeviceTask& task)
 {
+    if (!task.otherSerial().isNull())
+        return Tr(MSG_OTHER_DEVICE_ANSWERS)
+            .arg(EscapedText(task.otherSerial()), DottedText(task.verifiedAt()));
     const DeviceMove& move = task.move();
     const QString old = task.addressText();
     const QString seconds = QString::number(task.moveWaitMs() / 1000.0);
@@ -166,7 +179,10 @@ QString NotSeenSince(const DeviceTask& task)
             return Tr(MSG_NOT_SEEN_NEW_ADDRESS).arg(DottedText(*move.newAddress), old, seconds);
         break;
     case DeviceMove::Kind::Dhcp: return Tr(MSG_NOT_SEEN_DHCP).arg(old, seconds);
-    case DeviceMove::Kind::OtherNetwork: return Tr(MSG_NOT_SEEN_NETWORK).arg(old, seconds);
+    case DeviceMove::Kind::OtherNetwork:
+        if (move.newAddress && *move.newAddress != task.address())
+            return Tr(MSG_NOT_SEEN_NETWORK_AT).arg(DottedText(*move.newAddress), old, seconds);
+        return Tr(MSG_NOT_SEEN_NETWORK).arg(old, seconds);
     case DeviceMove::Kind::None:
     case DeviceMove::Kind::SameAddress: break;
     }

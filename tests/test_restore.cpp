@@ -219,6 +219,7 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::newRow("found at its new address") << "100" << 0;
         QTest::newRow("not seen within the wait") << "10000" << 1;
+        QTest::newRow("another device at the new address") << "other" << 1;
     }
 
     void aMovedDeviceIsVerifiedWhereItAnswers()
@@ -228,9 +229,14 @@ private slots:
         static int row = 0;
         const QString address = QString("127.0.25.%1").arg(90 + 2 * ++row);
         const QString moved = QString("127.0.25.%1").arg(91 + 2 * row);
-        SimProcess sim({"--move-after", moveAfterMs, "--set", "IPADDRESS=" + address}, address,
-                       DEVICE_COMMAND_PORT);
+        const bool other = moveAfterMs == "other";
+        SimProcess sim(
+            {"--move-after", other ? "100" : moveAfterMs, "--set", "IPADDRESS=" + address}, address,
+            DEVICE_COMMAND_PORT);
         QVERIFY(sim.Start());
+        // Another device holds the new address: it is no read-back of this one.
+        SimProcess otherSim({"--set", "SERIALN=TS-999999-9999"}, moved, DEVICE_COMMAND_PORT);
+        QVERIFY(!other || otherSim.Start());
         const CliRun run =
             Tolvoctl({"set", address, "IPADDRESS=" + moved, "--json", "--move-wait", "2000"});
         QCOMPARE(run.status, status);
@@ -244,7 +250,9 @@ private slots:
         QVERIFY(!device["ok"].toBool());
         QVERIFY(device["verifiedAt"].isNull());
         QCOMPARE(device["expectedAt"].toString(), moved);
-        QVERIFY2(device["error"].toString().contains("look for it at " + moved),
+        QVERIFY2(device["error"].toString().contains(
+                     other ? "another device (serial number \"TS-999999-9999\") answers at " + moved
+                           : "look for it at " + moved),
                  qPrintable(run.out));
         QVERIFY(device["reached"].toBool());
     }

@@ -2,6 +2,7 @@
 // Import and Export against tolvo-sim, the waiting and asking answered by
 // the test.
 #include "ConfigSession.h"
+#include "DeviceMove.h"
 #include "DeviceTask.h"
 #include "SessionWait.h"
 #include "SimProcess.h"
@@ -403,6 +404,68 @@ private slots:
             // Nothing was sent once the apply moved it.
             QCOMPARE(sim->Commands().last(), WireCommand("set CONFIGURE"));
         }
+    }
+
+    // Which settings move a device, as what their values mean.
+    void moveOfTheSettingsSent_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("kind");
+        using Kind = DeviceMove::Kind;
+        QTest::newRow("DHCP on, written 01") << "DHCP"
+                                             << "01" << int(Kind::Dhcp);
+        QTest::newRow("network type, written 00") << "NTYPE"
+                                                  << "00" << int(Kind::None);
+        QTest::newRow("the same address, a leading zero") << "IPADDRESS"
+                                                          << "127.0.37.005" << int(Kind::None);
+        QTest::newRow("a new address") << "IPADDRESS"
+                                       << "127.0.37.6" << int(Kind::NewAddress);
+        QTest::newRow("a new mask") << "IPMASK"
+                                    << "255.255.0.0" << int(Kind::SameAddress);
+        QTest::newRow("a new SSID") << "SSID"
+                                    << "Site" << int(Kind::OtherNetwork);
+        QTest::newRow("the device name") << "DEVICEID"
+                                         << "Other" << int(Kind::None);
+    }
+
+    void moveOfTheSettingsSent()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(int, kind);
+        DeviceSettings before;
+        for (const auto& [held, text] : {std::pair{"DHCP", "0"},
+                                         {"NTYPE", "0"},
+                                         {"IPADDRESS", "127.0.37.5"},
+                                         {"IPMASK", "255.255.255.0"},
+                                         {"SSID", "TolvoNet"},
+                                         {"DEVICEID", "Tolvo-S"}})
+            before.SetByKey(held, text);
+        DeviceSettings sent;
+        sent.SetByKey(key.toStdString(), value.toStdString());
+        QCOMPARE(int(MoveOf(before, sent).kind), kind);
+    }
+
+    // After a confirmed apply, a read where the moved device is looked for
+    // that fails does not say the apply was not sent.
+    void aFailedReadAfterAMoveSaysTheApplyWentOut()
+    {
+        const uint32_t old = m_address;
+        const uint32_t moved = NextDeviceAddress();
+        m_address = moved;
+        auto silent = StartSim({"--silent"}); // holds the new address, answers nothing
+        QVERIFY(silent);
+        m_address = old;
+        auto sim = StartSim({"--move-after", "100", "--set", "IPADDRESS=" + DottedText(old)});
+        QVERIFY(sim);
+        TestWait wait;
+        QCOMPARE(int(Load(wait).kind), int(LoadOutcome::Kind::Loaded));
+        m_wifi->m_ipAddress = moved;
+        m_wifi->UpdateData(false);
+        m_session->SetMoveWait(3000);
+        const SaveOutcome saved = Save(wait);
+        QCOMPARE(int(saved.kind), int(SaveOutcome::Kind::ReadBackFailed));
     }
 
     // A cancel during the sets says that settings went out, unapplied.

@@ -69,6 +69,14 @@ SaveOutcome Outcome(SaveOutcome::Kind kind, bool sentSomething = false, QString 
     return outcome;
 }
 
+// An outcome read back after the apply names where: a device that moved is
+// followed there.
+SaveOutcome Moved(SaveOutcome outcome, const DeviceTask& task)
+{
+    outcome.verifiedAt = task.verifiedAt();
+    return outcome;
+}
+
 void RefreshPages(Pages pages)
 {
     for (Dialog* page : PageList(pages))
@@ -187,6 +195,11 @@ SaveOutcome ConfigSession::Verified(const DeviceTask& task, Pages pages)
     using Kind = SaveOutcome::Kind;
     if (task.failure() == DEVICE_NOT_SEEN_SINCE)
         return Outcome(Kind::NotSeen, true, NotSeenSince(task));
+    // A read after the apply that failed (where a moved device was found):
+    // the apply went out, and may have been applied.
+    if (!task.ok() && task.pushed() && QByteArray(task.failedDoing()) != MSG_DOING_SENDING)
+        return Outcome(task.applyUnconfirmed() ? Kind::ApplyUnconfirmed : Kind::ReadBackFailed,
+                       true);
     if (!task.ok()) {
         const Kind kind =
             task.failure() == DEVICE_COMMAND_TOO_LONG ? Kind::NothingSent : Kind::NotApplied;
@@ -203,16 +216,15 @@ SaveOutcome ConfigSession::Verified(const DeviceTask& task, Pages pages)
         m_loadedFrom = task.verifiedAt(); // a device that moved is loaded from there now
     }
     if (const std::vector<std::string> notKept = NotKept(task.sent, task.after); !notKept.empty())
-        return Outcome(Kind::NotKept, true, {}, Texts(notKept));
+        return Moved(Outcome(Kind::NotKept, true, {}, Texts(notKept)), task);
     // A row left out keeps the device's value, unless the apply committed
     // one that an earlier, interrupted write had left pending.
     if (const std::vector<std::string> unsent = UnsentChanges(task.before, task.sent, task.after);
         loadedDevice && !unsent.empty())
-        return Outcome(Kind::UnsentChanged, true, {}, Texts(unsent));
+        return Moved(Outcome(Kind::UnsentChanged, true, {}, Texts(unsent)), task);
     SaveOutcome saved = Outcome(Kind::Saved, true);
     saved.changed = RowNames(pages, ChangedKeys(task));
-    saved.verifiedAt = task.verifiedAt();
-    return saved;
+    return Moved(saved, task);
 }
 
 std::optional<PageSettings> ConfigSession::CheckedPages(Pages pages) const
