@@ -43,7 +43,10 @@ public:
             if (cancelAfter < 0 || done < cancelAfter || cancelled)
                 return;
             cancelled = true;
-            QTimer::singleShot(cancelDelayMs, &task, &DeviceTask::Cancel);
+            if (cancelDelayMs == 0)
+                task.Cancel(); // at once, as a cancel between two exchanges
+            else
+                QTimer::singleShot(cancelDelayMs, &task, &DeviceTask::Cancel);
         });
         if (runner.running())
             loop.exec();
