@@ -1,5 +1,6 @@
 #include "WindowWait.h"
 
+#include "CoreMessages.h"
 #include "DeviceTask.h"
 #include "DialogTemplate.h"
 #include "ProgressWait.h"
@@ -26,6 +27,17 @@ bool WindowWait::Await(TaskRunner& runner, DeviceTask& task, const QString& labe
         // not do so inside the connection's own handling of a reply.
         QObject::connect(&task, &DeviceTask::progress, m_wait.get(), &ProgressWait::SetProgress,
                          Qt::QueuedConnection),
+        // After an apply that moves the device, the wait says where it looks.
+        QObject::connect(
+            &task, &DeviceTask::stepStarted, m_wait.get(),
+            [this, &task](const char* doing) {
+                if (QByteArray(doing) != MSG_DOING_LOOKING)
+                    return;
+                QStringList where;
+                for (const uint32_t address : AddressesToLook(task.move(), task.address()))
+                    where << DottedText(address);
+                m_wait->SetLabel(LoadResourceString(IDS_SAVE_LOOKING).arg(where.join(", ")));
+            }),
         QObject::connect(m_wait.get(), &ProgressWait::canceled, &task,
                          [&cancelled, &runner, &task] {
                              cancelled = true;

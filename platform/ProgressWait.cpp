@@ -87,6 +87,13 @@ void ProgressWait::SetProgress(int done, int total)
     m_dialog.setLabelText(LoadResourceString(IDP_PROGRESS_COUNT).arg(m_label).arg(done).arg(total));
 }
 
+void ProgressWait::SetLabel(const QString& label)
+{
+    m_label = label;
+    m_dialog.setMaximum(0); // busy: no count is known
+    m_dialog.setLabelText(label);
+}
+
 void ProgressWait::ShowDialog()
 {
     // The timer may be due in the same turn of the loop as the Finish that

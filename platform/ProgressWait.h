@@ -26,6 +26,8 @@ public:
     void Finish();
     // done of total, shown as "done of total" under the label.
     void SetProgress(int done, int total);
+    // Says what is being done now; the count goes until the next progress.
+    void SetLabel(const QString& label);
 
     bool dialogShown() const { return m_shownOnce; }
     QProgressDialog& dialog() { return m_dialog; }

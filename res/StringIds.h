@@ -53,6 +53,7 @@ enum StringId {
     IDS_SAVE_UNSENT_CHANGED = 260,
     IDS_SAVE_MOVED = 261,
     IDS_SAVE_NOT_SEEN = 262,
+    IDS_SAVE_LOOKING = 263,
 
     // The connection and its failures.
     IDS_CONNECT_FAILED = 270,

@@ -1044,10 +1044,15 @@ private slots:
         dlg->LoadConfiguration();
         dlg->m_pWiFi->m_ipAddress = moved;
         dlg->m_pWiFi->UpdateData(false);
+        ProgressWatcher watcher;
         dlg->SaveConfiguration();
         QCOMPARE(script.shown().size(), 2);
         const Prompt& box = script.shown().last();
         if (!found) {
+            // The wait says where it looks.
+            QVERIFY2(watcher.texts().join('|').contains("looking for it at " + Dotted(moved) +
+                                                        ", " + Dotted(old)),
+                     qPrintable(watcher.texts().join('|')));
             QCOMPARE(box.caption, QString("Save Not Confirmed"));
             QVERIFY2(box.text.contains("look for it at " + Dotted(moved)), qPrintable(box.text));
             QCOMPARE(dlg->m_deviceAddress, old);

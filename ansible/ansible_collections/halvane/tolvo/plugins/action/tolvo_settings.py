@@ -46,9 +46,11 @@ class ActionModule(TolvoctlAction):
         devices = (output or {}).get('devices') or [{}]
         if not devices[0].get('ok', True) and devices[0].get('sent'):
             result['changed'] = True
-        # Settings that moved it, and it was not seen since: where to look.
+        # Settings that moved it, and it was not seen since: where to look,
+        # and whether it confirmed the apply before it went.
         if 'expectedAt' in devices[0]:
             result['expected_at'] = devices[0]['expectedAt'] or ''
+            result['applied'] = devices[0].get('applyConfirmed', False)
         device = self.device('restore', status, output, stderr, **result)
         changes = device.get('changes', [])
         # Values that an earlier, interrupted write left pending on the module
