@@ -82,7 +82,7 @@ bool ParseHostsText(const QString& text, const QString& where, std::vector<uint3
     return true;
 }
 
-bool ReadHostsFile(const QString& path, std::vector<uint32_t>& out, QString& error)
+std::optional<QString> ReadHostsText(const QString& path, QString& error)
 {
     QFile file(path);
     bool tooLarge = false;
@@ -94,13 +94,19 @@ bool ReadHostsFile(const QString& path, std::vector<uint32_t>& out, QString& err
                     .arg(path)
                     .arg(MAX_HOSTS_FILE_BYTES / 1024)
                     .arg(MAX_DEVICE_ADDRESSES);
-        return false;
+        return std::nullopt;
     }
     if (!text) {
         error = Tr(MSG_CANNOT_READ).arg(path, file.errorString());
-        return false;
+        return std::nullopt;
     }
-    return ParseHostsText(QString::fromUtf8(*text), path, out, error);
+    return QString::fromUtf8(*text);
+}
+
+bool ReadHostsFile(const QString& path, std::vector<uint32_t>& out, QString& error)
+{
+    const std::optional<QString> text = ReadHostsText(path, error);
+    return text && ParseHostsText(*text, path, out, error);
 }
 
 bool ParseAssignment(const QString& text, Assignment& out, QString& error)

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // The most addresses that one scan may try.
@@ -26,6 +27,10 @@ bool ParseHostsText(const QString& text, const QString& where, std::vector<uint3
                     QString& error);
 // The same for a file of at most MAX_HOSTS_FILE_BYTES.
 bool ReadHostsFile(const QString& path, std::vector<uint32_t>& out, QString& error);
+// The text of a file in that style (a list of addresses or an address plan)
+// of at most MAX_HOSTS_FILE_BYTES; nothing, with error said, when it is
+// larger or cannot be read.
+std::optional<QString> ReadHostsText(const QString& path, QString& error);
 
 struct Assignment {
     QString key;

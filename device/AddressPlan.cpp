@@ -159,23 +159,8 @@ bool ParsePlanText(const QString& text, const QString& where, AddressPlan& plan,
 
 bool ReadPlanFile(const QString& path, AddressPlan& plan, QString& error)
 {
-    QFile file(path);
-    bool tooLarge = false;
-    const std::optional<QByteArray> text = file.open(QIODevice::ReadOnly | QIODevice::Text)
-                                               ? ReadAtMost(file, MAX_HOSTS_FILE_BYTES, tooLarge)
-                                               : std::nullopt;
-    if (tooLarge) {
-        error = Tr(MSG_HOSTS_FILE_TOO_LARGE)
-                    .arg(path)
-                    .arg(MAX_HOSTS_FILE_BYTES / 1024)
-                    .arg(MAX_DEVICE_ADDRESSES);
-        return false;
-    }
-    if (!text) {
-        error = Tr(MSG_CANNOT_READ).arg(path, file.errorString());
-        return false;
-    }
-    return ParsePlanText(QString::fromUtf8(*text), path, plan, error);
+    const std::optional<QString> text = ReadHostsText(path, error);
+    return text && ParsePlanText(*text, path, plan, error);
 }
 
 bool NamesSerials(const AddressPlan& plan)
