@@ -1,12 +1,10 @@
 #include "AddressPlan.h"
 
 #include "AddressList.h"
-#include "BoundedRead.h"
 #include "ConfigTable.h"
 #include "CoreMessages.h"
 #include "ParamRules.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 #include <map>
