@@ -7,6 +7,7 @@
 #include "ParamRules.h"
 #include "Prompts.h"
 #include "StringIds.h"
+#include "TextFit.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,6 +58,7 @@ AddressPlanPanel::AddressPlanPanel(QWidget* parent, const std::vector<uint32_t>&
     m_preview->setTabKeyNavigation(false);
     m_preview->verticalHeader()->hide();
     m_preview->horizontalHeader()->setStretchLastSection(true);
+    WidenColumnsToTitles(m_preview);
     m_preview->setMinimumHeight(m_preview->verticalHeader()->defaultSectionSize() *
                                 PREVIEW_ROWS_SHOWN);
 

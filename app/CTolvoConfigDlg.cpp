@@ -15,6 +15,7 @@
 #include "StringIds.h"
 #include "SystemMenu.h"
 #include "TabControl.h"
+#include "TextFit.h"
 #include "TolvoInfo.h"
 #include "TolvoPortRouting.h"
 #include "TolvoPortSettings.h"
@@ -28,6 +29,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
+#include <algorithm>
 
 namespace {
 
@@ -83,6 +85,11 @@ bool CTolvoConfigDlg::OnInitDialog()
         m_tab->insertTab(i, LoadResourceString(TAB_TEXTS[i]));
         m_pages[i]->setAccessibleName(LoadResourceString(TAB_TEXTS[i]));
     }
+    // A language whose pages or tab titles are wider widens the window.
+    int stretch = StretchFor(TextWidthNeeded(m_tab), m_tab->width());
+    for (const Dialog* page : m_pages)
+        stretch = std::max(stretch, page->widthStretch());
+    StretchAtLeast(stretch);
     m_tab->setCurrentIndex(0);
     connect(m_tab, &TabControl::currentChanged, this, &CTolvoConfigDlg::ShowSelectedPage);
     ShowSelectedPage();

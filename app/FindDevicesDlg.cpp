@@ -11,6 +11,7 @@
 #include "ProfileNotice.h"
 #include "Prompts.h"
 #include "StringIds.h"
+#include "TextFit.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -322,6 +323,7 @@ void FindDevicesDlg::SetStatus(const QString& text)
 {
     m_status->setText(text);
     m_status->setAccessibleDescription(text);
+    GrowForWrappedText(m_status);
 }
 
 bool FindDevicesDlg::eventFilter(QObject* watched, QEvent* event)

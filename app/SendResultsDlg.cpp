@@ -5,6 +5,7 @@
 #include "Prompts.h"
 #include "StagedFile.h"
 #include "StringIds.h"
+#include "TextFit.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -63,6 +64,7 @@ SendResultsDlg::SendResultsDlg(QWidget* parent, std::unique_ptr<SendRun> run)
             column, std::max(header, fontMetrics().horizontalAdvance(widest[column])) + margin);
     }
     m_table->horizontalHeader()->setStretchLastSection(true);
+    WidenColumnsToTitles(m_table);
     auto* detailsLabel = new QLabel(LoadResourceString(IDS_SEND_DETAILS_LABEL), this);
     detailsLabel->setBuddy(m_details);
     m_details->setReadOnly(true);

@@ -7,6 +7,7 @@
 #include "ListControl.h"
 #include "StringIds.h"
 #include "TabControl.h"
+#include "TextFit.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -48,6 +49,15 @@ void SetAccessibleName(QWidget* control, const QString& name)
     }
 }
 
+// Whether a control shows a text from a catalogue rather than the
+// template's own: only those may need more room than the template gives.
+bool IsTranslated(const ControlTemplate& control)
+{
+    const auto translated = [](const QString& text) { return TemplateText(text) != text; };
+    return translated(control.text) ||
+           std::any_of(control.items.begin(), control.items.end(), translated);
+}
+
 // A control that Tab stops at: itself, or the part it hands its focus to.
 bool TakesFocus(const QWidget* widget)
 {
@@ -65,8 +75,56 @@ QRect Dialog::MapDialogRect(const QRect& units) const
 {
     // As the platform does it: x by a quarter of the average character
     // width, y by an eighth of the character height.
-    return QRect(units.x() * m_baseX / 4, units.y() * m_baseY / 8, units.width() * m_baseX / 4,
-                 units.height() * m_baseY / 8);
+    // width by the stretch, in 64ths.
+    const int x = units.x() * m_baseX * m_stretch / (4 * 64);
+    const int right = (units.x() + units.width()) * m_baseX * m_stretch / (4 * 64);
+    const int width = m_stretch == 64 ? units.width() * m_baseX / 4 : right - x;
+    return QRect(x, units.y() * m_baseY / 8, width, units.height() * m_baseY / 8);
+}
+
+int Dialog::StretchFor(int needed, int width)
+{
+    if (width <= 0 || needed <= width)
+        return 64;
+    return (needed * 64 + width - 1) / width;
+}
+
+void Dialog::StretchAtLeast(int stretch)
+{
+    // Beyond three times the template's width a window is no use; a text
+    // that needs more is cut, which the layout test reports.
+    stretch = std::min(stretch, 3 * 64);
+    if (stretch <= m_stretch)
+        return;
+    m_stretch = stretch;
+    Place();
+}
+
+void Dialog::Place()
+{
+    const QSize area = MapDialogRect(QRect(QPoint(0, 0), m_template.size)).size();
+    if (minimumSize() == maximumSize())
+        setFixedSize(area);
+    else
+        resize(area);
+    for (const Placed& placed : m_placed) {
+        QRect rect = MapDialogRect(placed.units);
+        if (qobject_cast<QComboBox*>(
+                placed.widget)) // the template height includes the dropped list
+            rect.setHeight(placed.widget->sizeHint().height());
+        placed.widget->setGeometry(rect);
+    }
+}
+
+int Dialog::TranslatedTextStretch() const
+{
+    int stretch = 64;
+    for (const Placed& placed : m_placed) {
+        if (placed.translated)
+            stretch = std::max(stretch,
+                               StretchFor(TextWidthNeeded(placed.widget), placed.widget->width()));
+    }
+    return stretch;
 }
 
 void Dialog::Build()
@@ -84,17 +142,12 @@ void Dialog::Build()
 
     if (!m_template.caption.isEmpty())
         setWindowTitle(TemplateText(m_template.caption));
-    const QRect area = MapDialogRect(QRect(QPoint(0, 0), m_template.size));
-    resize(area.size());
 
     QList<QWidget*> tabOrder;
     QHash<int, QLabel*> labels;
     for (const ControlTemplate& control : m_template.controls) {
         QWidget* widget = MakeControl(control);
-        QRect rect = MapDialogRect(control.rect);
-        if (qobject_cast<QComboBox*>(widget)) // the template height includes the dropped list
-            rect.setHeight(widget->sizeHint().height());
-        widget->setGeometry(rect);
+        m_placed << Placed{widget, control.rect, IsTranslated(control)};
         if (control.id >= 0)
             m_controls.insert(control.id, widget);
         if (!control.name.isEmpty())
@@ -115,6 +168,8 @@ void Dialog::Build()
     }
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+    Place();
+    StretchAtLeast(TranslatedTextStretch());
 }
 
 QWidget* Dialog::MakeControl(const ControlTemplate& control)

@@ -42,8 +42,20 @@ public:
     QWidget* Control(int id) const { return m_controls.value(id); }
     template <class T> T* ControlAs(int id) const { return qobject_cast<T*>(Control(id)); }
 
-    // Dialog units to pixels, from the template font's metrics.
+    // Dialog units to pixels, from the template font's metrics, widened by
+    // the stretch.
     QRect MapDialogRect(const QRect& units) const;
+
+    // How much wider than its template the dialog is laid out, in 64ths:
+    // 64 as the template has it, more where a language's texts are longer
+    // than the controls made for English. Only translated texts widen it, so
+    // an English dialog keeps its template's geometry exactly.
+    int widthStretch() const { return m_stretch; }
+    // Widens the dialog and its controls to at least stretch (in 64ths):
+    // for a window that holds pages laid out wider, or tabs that need it.
+    void StretchAtLeast(int stretch);
+    // The stretch at which a control now width pixels wide gets needed.
+    static int StretchFor(int needed, int width);
 
 protected:
     virtual void DoDataExchange(DataExchange& dx);
@@ -59,6 +71,18 @@ protected:
 private:
     void Build();
     QWidget* MakeControl(const struct ControlTemplate& control);
+    // Sets the size and every control's geometry from the template at the
+    // present stretch.
+    void Place();
+    // The stretch at which every control that shows a translated text shows
+    // it uncut.
+    int TranslatedTextStretch() const;
+
+    struct Placed {
+        QWidget* widget;
+        QRect units;
+        bool translated; // shows a text of a catalogue, not the template's own
+    };
 
     const int m_templateId;
     const DialogTemplate& m_template;
@@ -67,6 +91,8 @@ private:
     bool m_built = false;
     int m_baseX = 0; // average character width in pixels
     int m_baseY = 0; // character height in pixels
+    int m_stretch = 64;
+    QList<Placed> m_placed;
 };
 
 // The application's main window: the owner of dialogs run without one.

@@ -29,7 +29,7 @@ tools_dir=${build_dir}-tools
 
 # The build-time tools run on this machine: built with its own Qt.
 cmake -S . -B "$tools_dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$tools_dir" --target render_icon resource_texts -j"$(nproc)" >/dev/null
+cmake --build "$tools_dir" --target render_icon resource_texts pseudo_catalogue -j"$(nproc)" >/dev/null
 
 # Qt's toolchain file finds Qt for Windows and the host's Qt tools; it loads
 # the project's MinGW toolchain file.
