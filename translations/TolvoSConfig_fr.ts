@@ -1,0 +1,1257 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Strings</name>
+    <message>
+        <source>&amp;About TolvoConfig...</source>
+        <translation>À &amp;propos de TolvoConfig...</translation>
+    </message>
+    <message>
+        <source>Windows sockets initialization failed.</source>
+        <translation>L&apos;initialisation des sockets Windows a échoué.</translation>
+    </message>
+    <message>
+        <source>Info / DSC Parameters</source>
+        <translation>Infos / paramètres DSC</translation>
+    </message>
+    <message>
+        <source>WiFi Settings</source>
+        <translation>Paramètres WiFi</translation>
+    </message>
+    <message>
+        <source>Port Settings</source>
+        <translation>Paramètres des ports</translation>
+    </message>
+    <message>
+        <source>Port Routing</source>
+        <translation>Routage des ports</translation>
+    </message>
+    <message>
+        <source>%1 - version: %2</source>
+        <translation>%1 - version&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Discard the changes that have not been saved to the device?</source>
+        <translation>Abandonner les modifications qui n&apos;ont pas été écrites dans l&apos;appareil&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Modifications non écrites</translation>
+    </message>
+    <message>
+        <source>Reading the settings from %1</source>
+        <translation>Lecture des paramètres de %1</translation>
+    </message>
+    <message>
+        <source>Nothing was loaded: the pages still show what they showed before.</source>
+        <translation>Rien n&apos;a été lu&#xa0;: les pages affichent toujours ce qu&apos;elles affichaient avant.</translation>
+    </message>
+    <message>
+        <source>Load Failed</source>
+        <translation>Échec de la lecture</translation>
+    </message>
+    <message>
+        <source>Current configuration has been loaded from Tolvo.</source>
+        <translation>La configuration actuelle du Tolvo a été lue.</translation>
+    </message>
+    <message>
+        <source>Success!</source>
+        <translation>Succès&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Some values cannot be shown exactly as the device holds them. Their fields are marked, and a save leaves them as the device holds them unless you edit them:
+%1</source>
+        <translation>Certaines valeurs ne peuvent pas être affichées exactement telles que l&apos;appareil les contient. Leurs champs sont marqués, et une écriture les laisse telles que l&apos;appareil les contient, sauf si vous les modifiez&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>%1: the device holds &quot;%2&quot;</source>
+        <translation>%1&#xa0;: l&apos;appareil contient «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Changed since the last load or save.</source>
+        <translation>Modifié depuis la dernière lecture ou écriture.</translation>
+    </message>
+    <message>
+        <source>The device holds &quot;%1&quot;; shown here as near as this field can.</source>
+        <translation>L&apos;appareil contient «&#xa0;%1&#xa0;»&#xa0;; affiché ici aussi fidèlement que ce champ le permet.</translation>
+    </message>
+    <message>
+        <source>Current configuration has been saved to Tolvo.</source>
+        <translation>La configuration actuelle a été écrite dans le Tolvo.</translation>
+    </message>
+    <message>
+        <source>Not sent, the device&apos;s value matches no item: %1.</source>
+        <translation>Non envoyé, la valeur de l&apos;appareil ne correspond à aucun élément de la liste&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Load the configuration from the device first.
+
+Until a load has succeeded the pages hold blank values, and saving them would overwrite the device&apos;s settings.</source>
+        <translation>Lisez d&apos;abord la configuration de l&apos;appareil.
+
+Tant qu&apos;aucune lecture n&apos;a réussi, les pages contiennent des valeurs vides, et les écrire écraserait les paramètres de l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Écrire la configuration</translation>
+    </message>
+    <message>
+        <source>A text setting cannot be stored on the device. Nothing was sent.</source>
+        <translation>Un paramètre texte ne peut pas être stocké dans l&apos;appareil. Rien n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Échec de l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Sending the settings to %1</source>
+        <translation>Envoi des paramètres à %1</translation>
+    </message>
+    <message>
+        <source>All settings were sent, but the device did not confirm that it applied them (it may have restarted).
+
+Load the configuration to see what the device holds.</source>
+        <translation>Tous les paramètres ont été envoyés, mais l&apos;appareil n&apos;a pas confirmé les avoir appliqués (il a peut-être redémarré).
+
+Lisez la configuration pour voir ce que contient l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Save Not Confirmed</source>
+        <translation>Écriture non confirmée</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Some settings may have reached the device, but the apply command was not sent, so the device has not applied them.</source>
+        <translation>L&apos;écriture a été annulée. Certains paramètres ont peut-être atteint l&apos;appareil, mais la commande d&apos;application n&apos;a pas été envoyée&#xa0;: l&apos;appareil ne les a donc pas appliqués.</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled before anything was sent: the device keeps its settings.</source>
+        <translation>L&apos;écriture a été annulée avant tout envoi&#xa0;: l&apos;appareil garde ses paramètres.</translation>
+    </message>
+    <message>
+        <source>Save Cancelled</source>
+        <translation>Écriture annulée</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the device keeps its settings.</source>
+        <translation>Rien n&apos;a été envoyé&#xa0;: l&apos;appareil garde ses paramètres.</translation>
+    </message>
+    <message>
+        <source>Saving stopped before the device confirmed every setting. The apply command was not sent, so the device has not applied the new settings.</source>
+        <translation>L&apos;écriture s&apos;est arrêtée avant que l&apos;appareil ait confirmé chaque paramètre. La commande d&apos;application n&apos;a pas été envoyée&#xa0;: l&apos;appareil n&apos;a donc pas appliqué les nouveaux paramètres.</translation>
+    </message>
+    <message>
+        <source>The settings were loaded from %1. Send them to %2?</source>
+        <translation>Les paramètres ont été lus depuis %1. Les envoyer à %2&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The device applied the settings, but reading them back gave other values for: %1.
+
+Load the configuration to see what the device holds.</source>
+        <translation>L&apos;appareil a appliqué les paramètres, mais leur relecture a donné d&apos;autres valeurs pour&#xa0;: %1.
+
+Lisez la configuration pour voir ce que contient l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>The device confirmed that it applied the settings, but they could not be read back to check them (it may have restarted).
+
+Load the configuration to see what the device holds.</source>
+        <translation>L&apos;appareil a confirmé avoir appliqué les paramètres, mais ils n&apos;ont pas pu être relus pour vérification (il a peut-être redémarré).
+
+Lisez la configuration pour voir ce que contient l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Not sent, the device keeps the value it holds: %1.</source>
+        <translation>Non envoyé, l&apos;appareil garde la valeur qu&apos;il contient&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Changed: %1.</source>
+        <translation>Paramètres modifiés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No setting changed on the device.</source>
+        <translation>Aucun paramètre n&apos;a changé sur l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Could not connecto to Tolvo.</source>
+        <translation>Impossible de se connecter au Tolvo.</translation>
+    </message>
+    <message>
+        <source>Connection Error</source>
+        <translation>Erreur de connexion</translation>
+    </message>
+    <message>
+        <source>Sending to the device failed.</source>
+        <translation>L&apos;envoi à l&apos;appareil a échoué.</translation>
+    </message>
+    <message>
+        <source>The device&apos;s address could not be found.</source>
+        <translation>L&apos;adresse de l&apos;appareil est introuvable.</translation>
+    </message>
+    <message>
+        <source>The device&apos;s address has no data record.</source>
+        <translation>L&apos;adresse de l&apos;appareil n&apos;a aucun enregistrement de données.</translation>
+    </message>
+    <message>
+        <source>The connection to the device failed: %1.</source>
+        <translation>La connexion à l&apos;appareil a échoué&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer within %1 seconds.</source>
+        <translation>L&apos;appareil n&apos;a pas répondu en %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The device closed the connection.</source>
+        <translation>L&apos;appareil a fermé la connexion.</translation>
+    </message>
+    <message>
+        <source>The device sent a reply longer than %1 bytes.</source>
+        <translation>L&apos;appareil a envoyé une réponse de plus de %1 octets.</translation>
+    </message>
+    <message>
+        <source>A setting is too long to send: a command may hold at most %1 bytes.</source>
+        <translation>Un paramètre est trop long pour être envoyé&#xa0;: une commande peut contenir %1 octets au plus.</translation>
+    </message>
+    <message>
+        <source>No connection to the device could be made.</source>
+        <translation>Aucune connexion à l&apos;appareil n&apos;a pu être établie.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>Unknown result %1.</source>
+        <translation>Résultat inconnu %1.</translation>
+    </message>
+    <message>
+        <source>The device sent more reply lines than it was asked for, so its replies cannot be matched to the settings.</source>
+        <translation>L&apos;appareil a envoyé plus de lignes de réponse que demandé&#xa0;: ses réponses ne peuvent donc pas être associées aux paramètres.</translation>
+    </message>
+    <message>
+        <source>The device name</source>
+        <translation>Le nom de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>The SSID</source>
+        <translation>Le SSID</translation>
+    </message>
+    <message>
+        <source>The password</source>
+        <translation>Le mot de passe</translation>
+    </message>
+    <message>
+        <source>%1 can hold at most %2 characters; this one has %3.</source>
+        <translation>%1 peut contenir %2 caractères au plus&#xa0;; celui-ci en a %3.</translation>
+    </message>
+    <message>
+        <source>%1 can hold only Latin-1 characters (U+0000 to U+00FF).</source>
+        <translation>%1 ne peut contenir que des caractères Latin-1 (U+0000 à U+00FF).</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold line breaks or zero characters.</source>
+        <translation>%1 ne peut contenir ni saut de ligne ni caractère nul.</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number.</source>
+        <translation>Veuillez saisir un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number between %1 and %2.</source>
+        <translation>Veuillez saisir un nombre entier entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Choose the %1 from the list: %2.</source>
+        <translation>Choisissez dans la liste une valeur pour «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid entry. Please specify a value between 0 and 255.</source>
+        <translation>%1 n&apos;est pas une entrée valide. Veuillez indiquer une valeur entre 0 et 255.</translation>
+    </message>
+    <message>
+        <source>%1, part %2 of 4</source>
+        <translation>%1, partie %2 sur 4</translation>
+    </message>
+    <message>
+        <source>%1
+%2 of %3</source>
+        <translation>%1
+%2 sur %3</translation>
+    </message>
+    <message>
+        <source>Find Devices</source>
+        <translation>Chercher des appareils</translation>
+    </message>
+    <message>
+        <source>&amp;Addresses:</source>
+        <translation>&amp;Adresses&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Version firmware</translation>
+    </message>
+    <message>
+        <source>Trying %1 addresses: %2 done, %3 found.</source>
+        <translation>Essai de %1 adresses&#xa0;: %2 traitée(s), %3 appareil(s) trouvé(s).</translation>
+    </message>
+    <message>
+        <source>%1 found among %2 addresses. Double-click a device, or select it and press Enter, to use its address.</source>
+        <translation>%1 appareil(s) trouvé(s) parmi %2 adresses. Double-cliquez sur un appareil, ou sélectionnez-le et appuyez sur Entrée, pour utiliser son adresse.</translation>
+    </message>
+    <message>
+        <source>The search was stopped: %1 found among the %2 addresses tried.</source>
+        <translation>La recherche a été arrêtée&#xa0;: %1 appareil(s) trouvé(s) parmi les %2 adresses essayées.</translation>
+    </message>
+    <message>
+        <source>No network of this computer was found. Type a range such as 192.168.1.1-192.168.1.254 or 192.168.1.0/24.</source>
+        <translation>Aucun réseau de cet ordinateur n&apos;a été trouvé. Saisissez une plage comme 192.168.1.1-192.168.1.254 ou 192.168.1.0/24.</translation>
+    </message>
+    <message>
+        <source>Type a range to search, such as 192.168.1.1-192.168.1.254 or 192.168.1.0/24.</source>
+        <translation>Saisissez une plage à parcourir, comme 192.168.1.1-192.168.1.254 ou 192.168.1.0/24.</translation>
+    </message>
+    <message>
+        <source>Ranges to search: FIRST-LAST or A.B.C.D/N, several separated by commas</source>
+        <translation>Plages à parcourir&#xa0;: FIRST-LAST ou A.B.C.D/N, plusieurs séparées par des virgules</translation>
+    </message>
+    <message>
+        <source>Devices found</source>
+        <translation>Appareils trouvés</translation>
+    </message>
+    <message>
+        <source>Find devices on the network</source>
+        <translation>Chercher des appareils sur le réseau</translation>
+    </message>
+    <message>
+        <source>Import settings from a file</source>
+        <translation>Importer des paramètres depuis un fichier</translation>
+    </message>
+    <message>
+        <source>Export settings to a file</source>
+        <translation>Exporter les paramètres vers un fichier</translation>
+    </message>
+    <message>
+        <source>Settings files (*.json);;All files (*)</source>
+        <translation>Fichiers de paramètres (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Export Settings</source>
+        <translation>Exporter les paramètres</translation>
+    </message>
+    <message>
+        <source>Import Settings</source>
+        <translation>Importer des paramètres</translation>
+    </message>
+    <message>
+        <source>The settings shown were exported to %1.</source>
+        <translation>Les paramètres affichés ont été exportés vers %1.</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Échec de l&apos;exportation</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Échec de l&apos;importation</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported; the pages were not changed.
+
+%2</source>
+        <translation>%1 ne peut pas être importé&#xa0;; les pages n&apos;ont pas été modifiées.
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1 settings from %2 are shown as unsaved changes. Nothing is sent to the device until you press Save Configuration.</source>
+        <translation>%1 paramètres de %2 sont affichés comme modifications non écrites. Rien n&apos;est envoyé à l&apos;appareil tant que vous n&apos;avez pas cliqué sur «&#xa0;Écrire la configuration&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The file was saved from another device (serial number %1; this one is %2). Its settings are copied to this one as they are.</source>
+        <translation>Le fichier provient d&apos;un autre appareil (numéro de série %1&#xa0;; celui-ci a le %2). Ses paramètres sont copiés tels quels sur celui-ci.</translation>
+    </message>
+    <message>
+        <source>Load the configuration from the device first: the file&apos;s settings are then shown as changes to what the device holds.</source>
+        <translation>Lisez d&apos;abord la configuration de l&apos;appareil&#xa0;: les paramètres du fichier sont alors affichés comme des modifications de ce que contient l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Not in the file, the page has no value for it: %1.</source>
+        <translation>Absent du fichier, faute de valeur dans la page&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Load the configuration from the device first: until then the pages hold no settings to export.</source>
+        <translation>Lisez d&apos;abord la configuration de l&apos;appareil&#xa0;: jusque-là, les pages ne contiennent aucun paramètre à exporter.</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>en attente</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <translation>lecture</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>envoi</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>vérifié</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>inchangé</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>not started</source>
+        <translation>non démarré</translation>
+    </message>
+    <message>
+        <source>untouched</source>
+        <translation>intact</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>modifié</translation>
+    </message>
+    <message>
+        <source>unknown state</source>
+        <translation>état inconnu</translation>
+    </message>
+    <message>
+        <source>%1 verified, %2 unchanged, %3 failed</source>
+        <translation>%1 vérifié(s), %2 inchangé(s), %3 en échec</translation>
+    </message>
+    <message>
+        <source>%1, %2 not started</source>
+        <translation>%1, %2 non démarré(s)</translation>
+    </message>
+    <message>
+        <source>The device did not keep what was sent: %1.</source>
+        <translation>L&apos;appareil n&apos;a pas conservé ce qui a été envoyé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The apply command was not answered; the settings read back on a new connection are as sent.</source>
+        <translation>La commande d&apos;application est restée sans réponse&#xa0;; les paramètres relus sur une nouvelle connexion sont conformes à l&apos;envoi.</translation>
+    </message>
+    <message>
+        <source>Cancelled before it started: nothing was sent to it.</source>
+        <translation>Annulé avant le début&#xa0;: rien ne lui a été envoyé.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; to &quot;%3&quot;</source>
+        <translation>%1&#xa0;: de «&#xa0;%2&#xa0;» à «&#xa0;%3&#xa0;»</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Changed Settings</source>
+        <translation>Paramètres modifiés</translation>
+    </message>
+    <message>
+        <source>Failure or Note</source>
+        <translation>Échec ou remarque</translation>
+    </message>
+    <message>
+        <source>Send to the Picked Devices</source>
+        <translation>Envoyer aux appareils choisis</translation>
+    </message>
+    <message>
+        <source>These settings will be sent to %1 devices. Each device is sent only the settings it holds otherwise, then told to apply them, and then read back to check that it kept them.</source>
+        <translation>Ces paramètres seront envoyés à %1 appareils. Chaque appareil ne reçoit que les paramètres dont sa valeur diffère, puis l&apos;ordre de les appliquer, puis il est relu pour vérifier qu&apos;il les a conservés.</translation>
+    </message>
+    <message>
+        <source>Each device keeps its own of these unless you tick them:</source>
+        <translation>Chaque appareil garde ses propres valeurs pour ceux-ci, sauf si vous les cochez&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Device &amp;name: %1</source>
+        <translation>&amp;Nom de l&apos;appareil&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&amp;DHCP mode: %1</source>
+        <translation>Mode &amp;DHCP&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Envoyer</translation>
+    </message>
+    <message>
+        <source>Settings to send</source>
+        <translation>Paramètres à envoyer</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Paramètre</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Sending to %1 Devices</source>
+        <translation>Envoi à %1 appareils</translation>
+    </message>
+    <message>
+        <source>&amp;Retry Failed</source>
+        <translation>&amp;Réessayer les échecs</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report...</source>
+        <translation>&amp;Enregistrer le rapport...</translation>
+    </message>
+    <message>
+        <source>Result of each device</source>
+        <translation>Résultat de chaque appareil</translation>
+    </message>
+    <message>
+        <source>Details of the selected device</source>
+        <translation>Détails de l&apos;appareil sélectionné</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The report was saved to %1.</source>
+        <translation>Le rapport a été enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Devices done</source>
+        <translation>Appareils traités</translation>
+    </message>
+    <message>
+        <source>&amp;Details:</source>
+        <translation>&amp;Détails&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation>Nom de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>&amp;Tick All</source>
+        <translation>Tout &amp;cocher</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Addresses</source>
+        <translation>Co&amp;ller des adresses</translation>
+    </message>
+    <message>
+        <source>Add from &amp;File...</source>
+        <translation>Ajouter depuis un &amp;fichier...</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d to the Picked Devices...</source>
+        <translation>&amp;Envoyer aux appareils choisis...</translation>
+    </message>
+    <message>
+        <source>Address lists (*.txt);;All files (*)</source>
+        <translation>Listes d&apos;adresses (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 addresses added and ticked.</source>
+        <translation>%1 adresses ajoutées et cochées.</translation>
+    </message>
+    <message>
+        <source>Tick the devices to send to in Find Devices first (or select them, or paste a list of addresses).</source>
+        <translation>Cochez d&apos;abord les appareils destinataires dans «&#xa0;Chercher des appareils&#xa0;» (ou sélectionnez-les, ou collez une liste d&apos;adresses).</translation>
+    </message>
+    <message>
+        <source>Send to the Picked Devices...</source>
+        <translation>Envoyer aux appareils choisis...</translation>
+    </message>
+    <message>
+        <source>Load the configuration from a device first: the pages&apos; settings as they then stand are what is sent.</source>
+        <translation>Lisez d&apos;abord la configuration d&apos;un appareil&#xa0;: ce sont les paramètres des pages, tels qu&apos;ils seront alors, qui sont envoyés.</translation>
+    </message>
+    <message>
+        <source>Report Not Saved</source>
+        <translation>Rapport non enregistré</translation>
+    </message>
+    <message>
+        <source>Sending: %1 of %2 devices done.</source>
+        <translation>Envoi&#xa0;: %1 appareil(s) traité(s) sur %2.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no addresses: copy a list with one address a line.</source>
+        <translation>Le presse-papiers ne contient aucune adresse&#xa0;: copiez une liste avec une adresse par ligne.</translation>
+    </message>
+    <message>
+        <source>Cancelling: no more devices start; the %1 under way finish first.</source>
+        <translation>Annulation&#xa0;: plus aucun appareil ne démarre&#xa0;; les %1 en cours se terminent d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>Sent %1 and the apply command, then the device did not answer: it may hold the new values or the old.</source>
+        <translation>Envoi de %1 et de la commande d&apos;application, puis l&apos;appareil n&apos;a plus répondu&#xa0;: il contient peut-être les nouvelles valeurs, ou les anciennes.</translation>
+    </message>
+    <message>
+        <source>The device address and the range to search could not be saved in %1 (the disk may be full, or the file or its folder cannot be written), so they will not be remembered at the next start. This is said once until a save of them succeeds again.</source>
+        <translation>L&apos;adresse de l&apos;appareil et la plage de recherche n&apos;ont pas pu être enregistrées dans %1 (le disque est peut-être plein, ou le fichier ou son dossier n&apos;est pas accessible en écriture)&#xa0;: elles ne seront donc pas mémorisées au prochain démarrage. Ce message ne s&apos;affiche qu&apos;une fois, jusqu&apos;à ce qu&apos;un enregistrement réussisse à nouveau.</translation>
+    </message>
+    <message>
+        <source>Settings Not Remembered</source>
+        <translation>Préférences non mémorisées</translation>
+    </message>
+    <message>
+        <source>The device applied the settings, but settings that were not sent read otherwise after the apply than at the load: %1. An earlier write may have left values waiting on the device, which any apply commits, or another program changed them.
+
+Load the configuration to see what the device holds.</source>
+        <translation>L&apos;appareil a appliqué les paramètres, mais des paramètres non envoyés ont après l&apos;application une autre valeur qu&apos;à la lecture&#xa0;: %1. Une écriture antérieure a peut-être laissé sur l&apos;appareil des valeurs en attente, que toute application rend effectives, ou un autre programme les a modifiés.
+
+Lisez la configuration pour voir ce que contient l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Settings that were not sent read otherwise after the apply (an earlier write may have left values waiting on the device, which any apply commits): %1.</source>
+        <translation>Des paramètres non envoyés ont une autre valeur après l&apos;application (une écriture antérieure a peut-être laissé sur l&apos;appareil des valeurs en attente, que toute application rend effectives)&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The device now answers at its new address, %1, where the settings were read back: the address field shows it.</source>
+        <translation>L&apos;appareil répond désormais à sa nouvelle adresse, %1, où les paramètres ont été relus&#xa0;: le champ d&apos;adresse l&apos;affiche.</translation>
+    </message>
+    <message>
+        <source>The device was not verified: %1.
+
+The address field is left as it was. Find Devices searches a range of addresses for it.</source>
+        <translation>L&apos;appareil n&apos;a pas été vérifié&#xa0;: %1.
+
+Le champ d&apos;adresse reste inchangé. «&#xa0;Chercher des appareils&#xa0;» permet de le rechercher dans une plage d&apos;adresses.</translation>
+    </message>
+    <message>
+        <source>The settings were applied, and they move the device: looking for it at %1</source>
+        <translation>Les paramètres ont été appliqués et déplacent l&apos;appareil&#xa0;: recherche de celui-ci à %1</translation>
+    </message>
+    <message>
+        <source>&amp;IP address and mask from an address plan, not as each device holds them (DHCP off; the pages hold %1 / %2):</source>
+        <translation>Adresse &amp;IP et masque selon un plan d&apos;adressage, et non tels que chaque appareil les contient (DHCP désactivé&#xa0;; les pages contiennent %1 / %2)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Applied, Not Seen</source>
+        <translation>Appliqué, non revu</translation>
+    </message>
+    <message>
+        <source>Read back at its new address, %1.</source>
+        <translation>Relu à sa nouvelle adresse, %1.</translation>
+    </message>
+    <message>
+        <source>Now At</source>
+        <translation>Désormais à</translation>
+    </message>
+    <message>
+        <source>%1, %2 applied but not seen since</source>
+        <translation>%1, %2 appliqué(s) mais non revu(s) depuis</translation>
+    </message>
+    <message>
+        <source>Count &amp;upward from:</source>
+        <translation>Incrémenter à &amp;partir de&#xa0;:</translation>
+    </message>
+    <message>
+        <source>From a &amp;list: a line for each device, its serial number or current address, then its new address</source>
+        <translation>D&apos;après une &amp;liste&#xa0;: une ligne par appareil, son numéro de série ou son adresse actuelle, puis sa nouvelle adresse</translation>
+    </message>
+    <message>
+        <source>Load Plan from &amp;File...</source>
+        <translation>Charger le plan depuis un &amp;fichier...</translation>
+    </message>
+    <message>
+        <source>First address of the plan</source>
+        <translation>Première adresse du plan</translation>
+    </message>
+    <message>
+        <source>Address plan list</source>
+        <translation>Liste du plan d&apos;adressage</translation>
+    </message>
+    <message>
+        <source>mask %1 (from the pages)</source>
+        <translation>masque %1 (selon les pages)</translation>
+    </message>
+    <message>
+        <source>Planned &amp;addresses:</source>
+        <translation>&amp;Adresses prévues&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Each device with its planned address</source>
+        <translation>Chaque appareil avec son adresse prévue</translation>
+    </message>
+    <message>
+        <source>Planned Address</source>
+        <translation>Adresse prévue</translation>
+    </message>
+    <message>
+        <source>Looking for devices that already answer at the planned addresses...</source>
+        <translation>Recherche des appareils qui répondent déjà aux adresses prévues...</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Langue...</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>&amp;Show the window in:</source>
+        <translation>&amp;Afficher la fenêtre en&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The language of the system</source>
+        <translation>Langue du système</translation>
+    </message>
+    <message>
+        <source>The window is shown in the chosen language from its next start.</source>
+        <translation>La fenêtre s&apos;affichera dans la langue choisie au prochain démarrage.</translation>
+    </message>
+</context>
+<context>
+    <name>Templates</name>
+    <message>
+        <source>About TolvoConfig</source>
+        <translation>À propos de TolvoConfig</translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Icône du programme</translation>
+    </message>
+    <message>
+        <source>Tolvo-S Configuration Utility, Version 1.0</source>
+        <translation>Utilitaire de configuration Tolvo-S, version 1.0</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Halvane</source>
+        <translation>Copyright (C) 2026 Halvane</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tolvo-S Configuration - Halvane</source>
+        <translation>Configuration Tolvo-S - Halvane</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Tolvo&apos;s IP address:</source>
+        <translation>Adresse IP du Tolvo&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Load Configuration</source>
+        <translation>Lire la configuration</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Écrire la configuration</translation>
+    </message>
+    <message>
+        <source>Find Devices...</source>
+        <translation>Chercher des appareils...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importer...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>N° de série&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Firmware Version:</source>
+        <translation>Version firmware&#xa0;:</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Adresse IP&#xa0;:</translation>
+    </message>
+    <message>
+        <source>IP mask:</source>
+        <translation>Masque IP&#xa0;:</translation>
+    </message>
+    <message>
+        <source>SSID:</source>
+        <translation>SSID&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Wi-Fi channel:</source>
+        <translation>Canal Wi-Fi&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Transmission Power:</source>
+        <translation>Puissance d&apos;émission&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Network Type:</source>
+        <translation>Type de réseau&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Network type</source>
+        <translation>Type de réseau</translation>
+    </message>
+    <message>
+        <source>Access Point</source>
+        <translation>Point d&apos;accès</translation>
+    </message>
+    <message>
+        <source>Infrastracture</source>
+        <translation>Infrastructure</translation>
+    </message>
+    <message>
+        <source>DHCP mode</source>
+        <translation>Mode DHCP</translation>
+    </message>
+    <message>
+        <source>DHCP Disabled</source>
+        <translation>DHCP désactivé</translation>
+    </message>
+    <message>
+        <source>DHCP Enabled</source>
+        <translation>DHCP activé</translation>
+    </message>
+    <message>
+        <source>DHCP Access Point</source>
+        <translation>DHCP point d&apos;accès</translation>
+    </message>
+    <message>
+        <source>Device Name:</source>
+        <translation>Nom de l&apos;appareil&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Port 0 connect to:</source>
+        <translation>Port 0 relié à&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Port 0 connection</source>
+        <translation>Liaison du port 0</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>DIRECT</source>
+        <translation>DIRECT</translation>
+    </message>
+    <message>
+        <source>NO Connection</source>
+        <translation>Aucune liaison</translation>
+    </message>
+    <message>
+        <source>TCP/IP Port:</source>
+        <translation>Port TCP/IP&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Port 0 TCP/IP port</source>
+        <translation>Port TCP/IP du port 0</translation>
+    </message>
+    <message>
+        <source>Port 1 connect to:</source>
+        <translation>Port 1 relié à&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Port 1 connection</source>
+        <translation>Liaison du port 1</translation>
+    </message>
+    <message>
+        <source>Port 1 TCP/IP port</source>
+        <translation>Port TCP/IP du port 1</translation>
+    </message>
+    <message>
+        <source>Port 2 connect to:</source>
+        <translation>Port 2 relié à&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Port 2 connection</source>
+        <translation>Liaison du port 2</translation>
+    </message>
+    <message>
+        <source>Port 2 TCP/IP port</source>
+        <translation>Port TCP/IP du port 2</translation>
+    </message>
+    <message>
+        <source>Baudrate:</source>
+        <translation>Débit en bauds&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Data Bits:</source>
+        <translation>Bits de données&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Stop Bits:</source>
+        <translation>Bits d&apos;arrêt&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Parité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>RS232 baud rate</source>
+        <translation>Débit en bauds RS232</translation>
+    </message>
+    <message>
+        <source>RS232 data bits</source>
+        <translation>Bits de données RS232</translation>
+    </message>
+    <message>
+        <source>RS232 stop bits</source>
+        <translation>Bits d&apos;arrêt RS232</translation>
+    </message>
+    <message>
+        <source>RS232 parity</source>
+        <translation>Parité RS232</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Impaire</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Paire</translation>
+    </message>
+    <message>
+        <source>DIRECT baud rate</source>
+        <translation>Débit en bauds DIRECT</translation>
+    </message>
+    <message>
+        <source>DIRECT data bits</source>
+        <translation>Bits de données DIRECT</translation>
+    </message>
+    <message>
+        <source>DIRECT stop bits</source>
+        <translation>Bits d&apos;arrêt DIRECT</translation>
+    </message>
+    <message>
+        <source>DIRECT parity</source>
+        <translation>Parité DIRECT</translation>
+    </message>
+</context>
+<context>
+    <name>tolvoctl</name>
+    <message>
+        <source>&quot;%1&quot; is no IPv4 address (four numbers from 0 to 255 joined by dots).</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse IPv4 (quatre nombres de 0 à 255 séparés par des points).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a prefix length is 0 to 32.</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: une longueur de préfixe va de 0 à 32.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the last address comes before the first.</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: la dernière adresse précède la première.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no range: give A.B.C.D/N or FIRST-LAST.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une plage&#xa0;: indiquez A.B.C.D/N ou FIRST-LAST.</translation>
+    </message>
+    <message>
+        <source>A scan takes at most %1 addresses in all.</source>
+        <translation>Un scan porte sur %1 adresses au plus en tout.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>Impossible de lire %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, ligne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no setting: give KEY=VALUE.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un paramètre&#xa0;: indiquez KEY=VALUE.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no setting that can be written.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un paramètre modifiable.</translation>
+    </message>
+    <message>
+        <source>%1: value &quot;%2&quot; is not valid; %3.</source>
+        <translation>%1&#xa0;: la valeur «&#xa0;%2&#xa0;» n&apos;est pas valide&#xa0;; %3.</translation>
+    </message>
+    <message>
+        <source>Not JSON: %1 at byte %2.</source>
+        <translation>Pas du JSON&#xa0;: %1 à l&apos;octet %2.</translation>
+    </message>
+    <message>
+        <source>Not a settings file: the top level is no JSON object.</source>
+        <translation>Pas un fichier de paramètres&#xa0;: le niveau supérieur n&apos;est pas un objet JSON.</translation>
+    </message>
+    <message>
+        <source>Not a settings file of format &quot;%1&quot;, version %2.</source>
+        <translation>Pas un fichier de paramètres au format «&#xa0;%1&#xa0;», version %2.</translation>
+    </message>
+    <message>
+        <source>The file has no &quot;settings&quot; object.</source>
+        <translation>Le fichier n&apos;a pas d&apos;objet &quot;settings&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: no setting of that name can be written.</source>
+        <translation>%1&#xa0;: aucun paramètre modifiable ne porte ce nom.</translation>
+    </message>
+    <message>
+        <source>%1: the value must be a JSON string.</source>
+        <translation>%1&#xa0;: la valeur doit être une chaîne JSON.</translation>
+    </message>
+    <message>
+        <source>allowed: %1</source>
+        <translation>valeurs autorisées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>an IPv4 address: four numbers from 0 to 255 joined by dots</source>
+        <translation>une adresse IPv4&#xa0;: quatre nombres de 0 à 255 séparés par des points</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>l&apos;une des valeurs %1</translation>
+    </message>
+    <message>
+        <source>text of at most %1 Latin-1 characters, without line breaks or zero characters</source>
+        <translation>un texte de %1 caractères Latin-1 au plus, sans saut de ligne ni caractère nul</translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation>la connexion</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <translation>la lecture</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>l&apos;envoi</translation>
+    </message>
+    <message>
+        <source>looking for the device after the apply</source>
+        <translation>la recherche de l&apos;appareil après l&apos;application</translation>
+    </message>
+    <message>
+        <source>failed while %1: %2</source>
+        <translation>échec pendant %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>no connection could be made</source>
+        <translation>aucune connexion n&apos;a pu être établie</translation>
+    </message>
+    <message>
+        <source>the device did not answer in time</source>
+        <translation>l&apos;appareil n&apos;a pas répondu à temps</translation>
+    </message>
+    <message>
+        <source>the device closed the connection</source>
+        <translation>l&apos;appareil a fermé la connexion</translation>
+    </message>
+    <message>
+        <source>a reply was longer than %1 bytes</source>
+        <translation>une réponse dépassait %1 octets</translation>
+    </message>
+    <message>
+        <source>a command would be longer than %1 bytes</source>
+        <translation>une commande dépasserait %1 octets</translation>
+    </message>
+    <message>
+        <source>sending to the device failed</source>
+        <translation>l&apos;envoi à l&apos;appareil a échoué</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
+    <message>
+        <source>the device sent more reply lines than it was asked for; its replies cannot be matched to the settings</source>
+        <translation>l&apos;appareil a envoyé plus de lignes de réponse que demandé&#xa0;; ses réponses ne peuvent pas être associées aux paramètres</translation>
+    </message>
+    <message>
+        <source>%1: sent &quot;%2&quot;, the device holds &quot;%3&quot;</source>
+        <translation>%1&#xa0;: envoyé «&#xa0;%2&#xa0;», l&apos;appareil contient «&#xa0;%3&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1: not sent, but read as &quot;%2&quot; before the apply and &quot;%3&quot; after it</source>
+        <translation>%1&#xa0;: non envoyé, mais lu «&#xa0;%2&#xa0;» avant l&apos;application et «&#xa0;%3&#xa0;» après</translation>
+    </message>
+    <message>
+        <source>%1; settings had been sent without the apply command: the device may hold them pending, and its next apply, of any write, commits them</source>
+        <translation>%1&#xa0;; des paramètres avaient été envoyés sans la commande d&apos;application&#xa0;: l&apos;appareil peut les garder en attente, et sa prochaine application, quelle que soit l&apos;écriture, les rendra effectifs</translation>
+    </message>
+    <message>
+        <source>%1 after the settings and the apply command were sent: the device may have applied them, and any value an earlier write left pending on it; read it to see what it holds</source>
+        <translation>%1 après l&apos;envoi des paramètres et de la commande d&apos;application&#xa0;: l&apos;appareil les a peut-être appliqués, ainsi que toute valeur qu&apos;une écriture antérieure y avait laissée en attente&#xa0;; lisez-le pour voir ce qu&apos;il contient</translation>
+    </message>
+    <message>
+        <source>%1; read back at its new address %2</source>
+        <translation>%1&#xa0;; relu à sa nouvelle adresse %2</translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent; they move the device to %1, and it answered neither there nor at %2 within %3 seconds: look for it at %1 (it may still be restarting, or that address is not reachable from this computer)</source>
+        <translation>les paramètres et la commande d&apos;application ont été envoyés&#xa0;; ils déplacent l&apos;appareil vers %1, et il n&apos;a répondu ni là ni à %2 en %3 secondes&#xa0;: cherchez-le à %1 (il redémarre peut-être encore, ou cette adresse n&apos;est pas joignable depuis cet ordinateur)</translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent; they turn DHCP on, and the device did not answer at %1 within %2 seconds: its DHCP server chooses its address; find it with a scan of the site&apos;s addresses</source>
+        <translation>les paramètres et la commande d&apos;application ont été envoyés&#xa0;; ils activent le DHCP, et l&apos;appareil n&apos;a pas répondu à %1 en %2 secondes&#xa0;: son serveur DHCP choisit son adresse&#xa0;; retrouvez-le par un scan des adresses du site</translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type), and it did not answer at %1 within %2 seconds: join that network to reach it, then find it with a scan</source>
+        <translation>les paramètres et la commande d&apos;application ont été envoyés&#xa0;; ils connectent l&apos;appareil à un autre réseau (SSID, mot de passe ou type de réseau), et il n&apos;a pas répondu à %1 en %2 secondes&#xa0;: connectez-vous à ce réseau pour l&apos;atteindre, puis retrouvez-le par un scan</translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type) at the address %1, and it answered neither there nor at %2 within %3 seconds: join that network to reach it at %1</source>
+        <translation>les paramètres et la commande d&apos;application ont été envoyés&#xa0;; ils connectent l&apos;appareil à un autre réseau (SSID, mot de passe ou type de réseau) à l&apos;adresse %1, et il n&apos;a répondu ni là ni à %2 en %3 secondes&#xa0;: connectez-vous à ce réseau pour l&apos;atteindre à %1</translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent; another device (serial number &quot;%1&quot;) answers at %2, where this one was looked for after the apply: it was not read back; look for it with a scan, and give the two devices addresses of their own</source>
+        <translation>les paramètres et la commande d&apos;application ont été envoyés&#xa0;; un autre appareil (numéro de série «&#xa0;%1&#xa0;») répond à %2, où celui-ci a été cherché après l&apos;application&#xa0;: il n&apos;a pas été relu&#xa0;; cherchez-le par un scan, et donnez aux deux appareils des adresses distinctes</translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent; the device may restart on them, and it did not answer at %1 within %2 seconds</source>
+        <translation>les paramètres et la commande d&apos;application ont été envoyés&#xa0;; l&apos;appareil redémarre peut-être pour les appliquer, et il n&apos;a pas répondu à %1 en %2 secondes</translation>
+    </message>
+    <message>
+        <source>%1 (the apply command was not answered)</source>
+        <translation>%1 (la commande d&apos;application est restée sans réponse)</translation>
+    </message>
+    <message>
+        <source>%1: value &quot;%2&quot; holds a line break or a zero byte, which would end the command early and send the rest as a command of its own; no value may hold one.</source>
+        <translation>%1&#xa0;: la valeur «&#xa0;%2&#xa0;» contient un saut de ligne ou un octet nul, qui terminerait la commande prématurément et enverrait le reste comme une commande à part&#xa0;; aucune valeur ne peut en contenir.</translation>
+    </message>
+    <message>
+        <source>%1: value &quot;%2&quot; is the error reply a device gives for a key it does not know, not a setting.</source>
+        <translation>%1&#xa0;: la valeur «&#xa0;%2&#xa0;» est la réponse d&apos;erreur qu&apos;un appareil donne pour une clé qu&apos;il ne connaît pas, et non un paramètre.</translation>
+    </message>
+    <message>
+        <source>This computer could not open another connection: it has too many files and connections open.</source>
+        <translation>Cet ordinateur n&apos;a pas pu ouvrir une connexion de plus&#xa0;: il a trop de fichiers et de connexions ouverts.</translation>
+    </message>
+    <message>
+        <source>A program may hold %1 open at once here (ulimit -n).</source>
+        <translation>Ici, un programme peut en garder %1 ouverts à la fois (ulimit -n).</translation>
+    </message>
+    <message>
+        <source>Not tried: nothing was sent to it.</source>
+        <translation>Non essayé&#xa0;: rien ne lui a été envoyé.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KiB, which no settings file is (one of every setting is about 1 KiB).</source>
+        <translation>%1 dépasse %2 KiB, ce qu&apos;aucun fichier de paramètres ne fait (un fichier contenant chaque paramètre une fois fait environ 1 KiB).</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KiB, which no list of at most %3 addresses needs to be.</source>
+        <translation>%1 dépasse %2 KiB, taille qu&apos;aucune liste de %3 adresses au plus n&apos;atteint.</translation>
+    </message>
+    <message>
+        <source>At most %1 devices are taken at a time; split the list of addresses.</source>
+        <translation>%1 appareils au plus sont pris à la fois&#xa0;; divisez la liste d&apos;adresses.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 vers %2</translation>
+    </message>
+    <message>
+        <source>%1 (no address)</source>
+        <translation>%1 (sans adresse)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no first address of a plan: give A.B.C.D/N (the prefix length is the mask).</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une première adresse de plan&#xa0;: indiquez A.B.C.D/N (la longueur de préfixe donne le masque).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no line of a plan: give the device&apos;s serial number or current address, then blanks, then its new address.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une ligne de plan&#xa0;: indiquez le numéro de série ou l&apos;adresse actuelle de l&apos;appareil, puis des blancs, puis sa nouvelle adresse.</translation>
+    </message>
+    <message>
+        <source>%1 gives no device an address.</source>
+        <translation>%1 ne donne d&apos;adresse à aucun appareil.</translation>
+    </message>
+    <message>
+        <source>%1 is no mask of a subnet (its ones do not come first).</source>
+        <translation>%1 n&apos;est pas un masque de sous-réseau (ses bits à 1 ne sont pas en tête).</translation>
+    </message>
+    <message>
+        <source>One address for several devices: %1.</source>
+        <translation>Une même adresse pour plusieurs appareils&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1: the network address of the subnet %2, which no device may have.</source>
+        <translation>%1&#xa0;: l&apos;adresse de réseau du sous-réseau %2, qu&apos;aucun appareil ne peut avoir.</translation>
+    </message>
+    <message>
+        <source>%1: the broadcast address of the subnet %2, which no device may have.</source>
+        <translation>%1&#xa0;: l&apos;adresse de diffusion du sous-réseau %2, qu&apos;aucun appareil ne peut avoir.</translation>
+    </message>
+    <message>
+        <source>%1: outside the subnet %2 of the mask.</source>
+        <translation>%1&#xa0;: hors du sous-réseau %2 du masque.</translation>
+    </message>
+    <message>
+        <source>%1: no line of the plan names this device.</source>
+        <translation>%1&#xa0;: aucune ligne du plan ne désigne cet appareil.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is none of the devices sent to.</source>
+        <translation>«&#xa0;%1&#xa0;» ne fait pas partie des appareils destinataires.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a device that an earlier line names too.</source>
+        <translation>«&#xa0;%1&#xa0;» désigne un appareil déjà désigné par une ligne précédente.</translation>
+    </message>
+    <message>
+        <source>%1: another device already answers at this address (a device that is switched off cannot be seen).</source>
+        <translation>%1&#xa0;: un autre appareil répond déjà à cette adresse (un appareil éteint ne peut pas être vu).</translation>
+    </message>
+    <message>
+        <source>The address plan is refused; nothing was sent:</source>
+        <translation>Le plan d&apos;adressage est refusé&#xa0;; rien n&apos;a été envoyé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>the plan</source>
+        <translation>le plan</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1257 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Strings</name>
+    <message>
+        <source>&amp;About TolvoConfig...</source>
+        <translation>&amp;Sobre o TolvoConfig...</translation>
+    </message>
+    <message>
+        <source>Windows sockets initialization failed.</source>
+        <translation>Falha ao inicializar os sockets do Windows.</translation>
+    </message>
+    <message>
+        <source>Info / DSC Parameters</source>
+        <translation>Info / Parâmetros DSC</translation>
+    </message>
+    <message>
+        <source>WiFi Settings</source>
+        <translation>Configuração WiFi</translation>
+    </message>
+    <message>
+        <source>Port Settings</source>
+        <translation>Configuração das portas</translation>
+    </message>
+    <message>
+        <source>Port Routing</source>
+        <translation>Roteamento das portas</translation>
+    </message>
+    <message>
+        <source>%1 - version: %2</source>
+        <translation>%1 - versão: %2</translation>
+    </message>
+    <message>
+        <source>Discard the changes that have not been saved to the device?</source>
+        <translation>Descartar as alterações que não foram salvas no dispositivo?</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Alterações não salvas</translation>
+    </message>
+    <message>
+        <source>Reading the settings from %1</source>
+        <translation>Lendo os parâmetros de %1</translation>
+    </message>
+    <message>
+        <source>Nothing was loaded: the pages still show what they showed before.</source>
+        <translation>Nada foi carregado: as páginas continuam mostrando o que mostravam antes.</translation>
+    </message>
+    <message>
+        <source>Load Failed</source>
+        <translation>Falha ao carregar</translation>
+    </message>
+    <message>
+        <source>Current configuration has been loaded from Tolvo.</source>
+        <translation>A configuração atual foi carregada do Tolvo.</translation>
+    </message>
+    <message>
+        <source>Success!</source>
+        <translation>Sucesso!</translation>
+    </message>
+    <message>
+        <source>Some values cannot be shown exactly as the device holds them. Their fields are marked, and a save leaves them as the device holds them unless you edit them:
+%1</source>
+        <translation>Alguns valores não podem ser mostrados exatamente como estão no dispositivo. Os campos deles estão marcados, e ao salvar eles ficam como estão no dispositivo, a menos que você os edite:
+%1</translation>
+    </message>
+    <message>
+        <source>%1: the device holds &quot;%2&quot;</source>
+        <translation>%1: o valor no dispositivo é &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Changed since the last load or save.</source>
+        <translation>Alterado desde o último carregamento ou salvamento.</translation>
+    </message>
+    <message>
+        <source>The device holds &quot;%1&quot;; shown here as near as this field can.</source>
+        <translation>O valor no dispositivo é &quot;%1&quot;; mostrado aqui da forma mais próxima que este campo permite.</translation>
+    </message>
+    <message>
+        <source>Current configuration has been saved to Tolvo.</source>
+        <translation>A configuração atual foi salva no Tolvo.</translation>
+    </message>
+    <message>
+        <source>Not sent, the device&apos;s value matches no item: %1.</source>
+        <translation>Não enviados, pois o valor do dispositivo não corresponde a nenhum item da lista: %1.</translation>
+    </message>
+    <message>
+        <source>Load the configuration from the device first.
+
+Until a load has succeeded the pages hold blank values, and saving them would overwrite the device&apos;s settings.</source>
+        <translation>Carregue primeiro a configuração do dispositivo.
+
+Até que um carregamento seja bem-sucedido, as páginas contêm valores em branco, e salvá-los sobrescreveria os parâmetros do dispositivo.</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Salvar configuração</translation>
+    </message>
+    <message>
+        <source>A text setting cannot be stored on the device. Nothing was sent.</source>
+        <translation>Um parâmetro de texto não pode ser armazenado no dispositivo. Nada foi enviado.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Falha ao salvar</translation>
+    </message>
+    <message>
+        <source>Sending the settings to %1</source>
+        <translation>Enviando os parâmetros para %1</translation>
+    </message>
+    <message>
+        <source>All settings were sent, but the device did not confirm that it applied them (it may have restarted).
+
+Load the configuration to see what the device holds.</source>
+        <translation>Todos os parâmetros foram enviados, mas o dispositivo não confirmou que os aplicou (ele pode ter reiniciado).
+
+Carregue a configuração para ver o que está no dispositivo.</translation>
+    </message>
+    <message>
+        <source>Save Not Confirmed</source>
+        <translation>Salvamento não confirmado</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Some settings may have reached the device, but the apply command was not sent, so the device has not applied them.</source>
+        <translation>O salvamento foi cancelado. Alguns parâmetros podem ter chegado ao dispositivo, mas o comando de aplicação não foi enviado, portanto o dispositivo não os aplicou.</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled before anything was sent: the device keeps its settings.</source>
+        <translation>O salvamento foi cancelado antes de qualquer envio: o dispositivo mantém seus parâmetros.</translation>
+    </message>
+    <message>
+        <source>Save Cancelled</source>
+        <translation>Salvamento cancelado</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the device keeps its settings.</source>
+        <translation>Nada foi enviado: o dispositivo mantém seus parâmetros.</translation>
+    </message>
+    <message>
+        <source>Saving stopped before the device confirmed every setting. The apply command was not sent, so the device has not applied the new settings.</source>
+        <translation>O salvamento parou antes que o dispositivo confirmasse todos os parâmetros. O comando de aplicação não foi enviado, portanto o dispositivo não aplicou os novos parâmetros.</translation>
+    </message>
+    <message>
+        <source>The settings were loaded from %1. Send them to %2?</source>
+        <translation>Os parâmetros foram carregados de %1. Enviá-los para %2?</translation>
+    </message>
+    <message>
+        <source>The device applied the settings, but reading them back gave other values for: %1.
+
+Load the configuration to see what the device holds.</source>
+        <translation>O dispositivo aplicou os parâmetros, mas a releitura deu outros valores para: %1.
+
+Carregue a configuração para ver o que está no dispositivo.</translation>
+    </message>
+    <message>
+        <source>The device confirmed that it applied the settings, but they could not be read back to check them (it may have restarted).
+
+Load the configuration to see what the device holds.</source>
+        <translation>O dispositivo confirmou que aplicou os parâmetros, mas não foi possível relê-los para verificá-los (ele pode ter reiniciado).
+
+Carregue a configuração para ver o que está no dispositivo.</translation>
+    </message>
+    <message>
+        <source>Not sent, the device keeps the value it holds: %1.</source>
+        <translation>Não enviados, o dispositivo mantém o valor que já tem: %1.</translation>
+    </message>
+    <message>
+        <source>Changed: %1.</source>
+        <translation>Alterados: %1.</translation>
+    </message>
+    <message>
+        <source>No setting changed on the device.</source>
+        <translation>Nenhum parâmetro foi alterado no dispositivo.</translation>
+    </message>
+    <message>
+        <source>Could not connecto to Tolvo.</source>
+        <translation>Não foi possível conectar ao Tolvo.</translation>
+    </message>
+    <message>
+        <source>Connection Error</source>
+        <translation>Erro de conexão</translation>
+    </message>
+    <message>
+        <source>Sending to the device failed.</source>
+        <translation>O envio ao dispositivo falhou.</translation>
+    </message>
+    <message>
+        <source>The device&apos;s address could not be found.</source>
+        <translation>O endereço do dispositivo não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>The device&apos;s address has no data record.</source>
+        <translation>O endereço do dispositivo não tem registro de dados.</translation>
+    </message>
+    <message>
+        <source>The connection to the device failed: %1.</source>
+        <translation>A conexão com o dispositivo falhou: %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer within %1 seconds.</source>
+        <translation>O dispositivo não respondeu em %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The device closed the connection.</source>
+        <translation>O dispositivo encerrou a conexão.</translation>
+    </message>
+    <message>
+        <source>The device sent a reply longer than %1 bytes.</source>
+        <translation>O dispositivo enviou uma resposta com mais de %1 bytes.</translation>
+    </message>
+    <message>
+        <source>A setting is too long to send: a command may hold at most %1 bytes.</source>
+        <translation>Um parâmetro é longo demais para ser enviado: um comando pode ter no máximo %1 bytes.</translation>
+    </message>
+    <message>
+        <source>No connection to the device could be made.</source>
+        <translation>Não foi possível estabelecer conexão com o dispositivo.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Cancelado.</translation>
+    </message>
+    <message>
+        <source>Unknown result %1.</source>
+        <translation>Resultado desconhecido %1.</translation>
+    </message>
+    <message>
+        <source>The device sent more reply lines than it was asked for, so its replies cannot be matched to the settings.</source>
+        <translation>O dispositivo enviou mais linhas de resposta do que foi solicitado, portanto não é possível associar as respostas dele aos parâmetros.</translation>
+    </message>
+    <message>
+        <source>The device name</source>
+        <translation>O nome do dispositivo</translation>
+    </message>
+    <message>
+        <source>The SSID</source>
+        <translation>O SSID</translation>
+    </message>
+    <message>
+        <source>The password</source>
+        <translation>A senha</translation>
+    </message>
+    <message>
+        <source>%1 can hold at most %2 characters; this one has %3.</source>
+        <translation>%1 pode ter no máximo %2 caracteres; o valor digitado tem %3.</translation>
+    </message>
+    <message>
+        <source>%1 can hold only Latin-1 characters (U+0000 to U+00FF).</source>
+        <translation>%1 só pode conter caracteres Latin-1 (U+0000 a U+00FF).</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold line breaks or zero characters.</source>
+        <translation>%1 não pode conter quebras de linha nem caracteres nulos.</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number.</source>
+        <translation>Digite um número inteiro.</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number between %1 and %2.</source>
+        <translation>Digite um número inteiro entre %1 e %2.</translation>
+    </message>
+    <message>
+        <source>Choose the %1 from the list: %2.</source>
+        <translation>Escolha um item da lista para %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid entry. Please specify a value between 0 and 255.</source>
+        <translation>%1 não é um valor válido. Informe um valor entre 0 e 255.</translation>
+    </message>
+    <message>
+        <source>%1, part %2 of 4</source>
+        <translation>%1, parte %2 de 4</translation>
+    </message>
+    <message>
+        <source>%1
+%2 of %3</source>
+        <translation>%1
+%2 de %3</translation>
+    </message>
+    <message>
+        <source>Find Devices</source>
+        <translation>Localizar dispositivos</translation>
+    </message>
+    <message>
+        <source>&amp;Addresses:</source>
+        <translation>&amp;Endereços:</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>Ca&amp;ncelar</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Endereço</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de série</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versão do firmware</translation>
+    </message>
+    <message>
+        <source>Trying %1 addresses: %2 done, %3 found.</source>
+        <translation>Testando %1 endereços: %2 concluídos, %3 encontrados.</translation>
+    </message>
+    <message>
+        <source>%1 found among %2 addresses. Double-click a device, or select it and press Enter, to use its address.</source>
+        <translation>%1 encontrados entre %2 endereços. Clique duas vezes em um dispositivo, ou selecione-o e pressione Enter, para usar o endereço dele.</translation>
+    </message>
+    <message>
+        <source>The search was stopped: %1 found among the %2 addresses tried.</source>
+        <translation>A busca foi interrompida: %1 encontrados entre os %2 endereços testados.</translation>
+    </message>
+    <message>
+        <source>No network of this computer was found. Type a range such as 192.168.1.1-192.168.1.254 or 192.168.1.0/24.</source>
+        <translation>Nenhuma rede deste computador foi encontrada. Digite uma faixa como 192.168.1.1-192.168.1.254 ou 192.168.1.0/24.</translation>
+    </message>
+    <message>
+        <source>Type a range to search, such as 192.168.1.1-192.168.1.254 or 192.168.1.0/24.</source>
+        <translation>Digite uma faixa a buscar, como 192.168.1.1-192.168.1.254 ou 192.168.1.0/24.</translation>
+    </message>
+    <message>
+        <source>Ranges to search: FIRST-LAST or A.B.C.D/N, several separated by commas</source>
+        <translation>Faixas a buscar: FIRST-LAST ou A.B.C.D/N, várias separadas por vírgulas</translation>
+    </message>
+    <message>
+        <source>Devices found</source>
+        <translation>Dispositivos encontrados</translation>
+    </message>
+    <message>
+        <source>Find devices on the network</source>
+        <translation>Localizar dispositivos na rede</translation>
+    </message>
+    <message>
+        <source>Import settings from a file</source>
+        <translation>Importar configuração de um arquivo</translation>
+    </message>
+    <message>
+        <source>Export settings to a file</source>
+        <translation>Exportar configuração para um arquivo</translation>
+    </message>
+    <message>
+        <source>Settings files (*.json);;All files (*)</source>
+        <translation>Arquivos de configuração (*.json);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Export Settings</source>
+        <translation>Exportar configuração</translation>
+    </message>
+    <message>
+        <source>Import Settings</source>
+        <translation>Importar configuração</translation>
+    </message>
+    <message>
+        <source>The settings shown were exported to %1.</source>
+        <translation>Os parâmetros exibidos foram exportados para %1.</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Falha ao exportar</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Falha ao importar</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported; the pages were not changed.
+
+%2</source>
+        <translation>Não é possível importar %1; as páginas não foram alteradas.
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1 settings from %2 are shown as unsaved changes. Nothing is sent to the device until you press Save Configuration.</source>
+        <translation>%1 parâmetros de %2 são mostrados como alterações não salvas. Nada é enviado ao dispositivo até você clicar em Salvar configuração.</translation>
+    </message>
+    <message>
+        <source>The file was saved from another device (serial number %1; this one is %2). Its settings are copied to this one as they are.</source>
+        <translation>O arquivo foi salvo a partir de outro dispositivo (número de série %1; o deste é %2). Os parâmetros dele são copiados para este como estão.</translation>
+    </message>
+    <message>
+        <source>Load the configuration from the device first: the file&apos;s settings are then shown as changes to what the device holds.</source>
+        <translation>Carregue primeiro a configuração do dispositivo: os parâmetros do arquivo serão então mostrados como alterações em relação ao que está no dispositivo.</translation>
+    </message>
+    <message>
+        <source>Not in the file, the page has no value for it: %1.</source>
+        <translation>Não incluídos no arquivo, pois a página não tem valor para eles: %1.</translation>
+    </message>
+    <message>
+        <source>Load the configuration from the device first: until then the pages hold no settings to export.</source>
+        <translation>Carregue primeiro a configuração do dispositivo: até lá, as páginas não têm parâmetros para exportar.</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>aguardando</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <translation>lendo</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>enviando</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificado</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>inalterado</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>com falha</translation>
+    </message>
+    <message>
+        <source>not started</source>
+        <translation>não iniciado</translation>
+    </message>
+    <message>
+        <source>untouched</source>
+        <translation>intocado</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>alterado</translation>
+    </message>
+    <message>
+        <source>unknown state</source>
+        <translation>estado desconhecido</translation>
+    </message>
+    <message>
+        <source>%1 verified, %2 unchanged, %3 failed</source>
+        <translation>%1 verificados, %2 inalterados, %3 com falha</translation>
+    </message>
+    <message>
+        <source>%1, %2 not started</source>
+        <translation>%1, %2 não iniciados</translation>
+    </message>
+    <message>
+        <source>The device did not keep what was sent: %1.</source>
+        <translation>O dispositivo não manteve o que foi enviado: %1.</translation>
+    </message>
+    <message>
+        <source>The apply command was not answered; the settings read back on a new connection are as sent.</source>
+        <translation>O comando de aplicação não foi respondido; os parâmetros relidos em uma nova conexão estão como foram enviados.</translation>
+    </message>
+    <message>
+        <source>Cancelled before it started: nothing was sent to it.</source>
+        <translation>Cancelado antes de começar: nada foi enviado a ele.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; to &quot;%3&quot;</source>
+        <translation>%1: de &quot;%2&quot; para &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Changed Settings</source>
+        <translation>Parâmetros alterados</translation>
+    </message>
+    <message>
+        <source>Failure or Note</source>
+        <translation>Falha ou observação</translation>
+    </message>
+    <message>
+        <source>Send to the Picked Devices</source>
+        <translation>Enviar aos dispositivos escolhidos</translation>
+    </message>
+    <message>
+        <source>These settings will be sent to %1 devices. Each device is sent only the settings it holds otherwise, then told to apply them, and then read back to check that it kept them.</source>
+        <translation>Estes parâmetros serão enviados a %1 dispositivos. Cada dispositivo recebe somente os parâmetros em que tem outro valor, depois a ordem de aplicá-los, e então é relido para verificar se os manteve.</translation>
+    </message>
+    <message>
+        <source>Each device keeps its own of these unless you tick them:</source>
+        <translation>Cada dispositivo mantém os próprios valores destes parâmetros, a menos que você os marque:</translation>
+    </message>
+    <message>
+        <source>Device &amp;name: %1</source>
+        <translation>&amp;Nome do dispositivo: %1</translation>
+    </message>
+    <message>
+        <source>&amp;DHCP mode: %1</source>
+        <translation>Modo &amp;DHCP: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Enviar</translation>
+    </message>
+    <message>
+        <source>Settings to send</source>
+        <translation>Parâmetros a enviar</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Parâmetro</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Sending to %1 Devices</source>
+        <translation>Enviando a %1 dispositivos</translation>
+    </message>
+    <message>
+        <source>&amp;Retry Failed</source>
+        <translation>&amp;Repetir os com falha</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report...</source>
+        <translation>&amp;Salvar relatório...</translation>
+    </message>
+    <message>
+        <source>Result of each device</source>
+        <translation>Resultado de cada dispositivo</translation>
+    </message>
+    <message>
+        <source>Details of the selected device</source>
+        <translation>Detalhes do dispositivo selecionado</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Arquivos CSV (*.csv);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>The report was saved to %1.</source>
+        <translation>O relatório foi salvo em %1.</translation>
+    </message>
+    <message>
+        <source>Devices done</source>
+        <translation>Dispositivos concluídos</translation>
+    </message>
+    <message>
+        <source>&amp;Details:</source>
+        <translation>&amp;Detalhes:</translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation>Nome do dispositivo</translation>
+    </message>
+    <message>
+        <source>&amp;Tick All</source>
+        <translation>&amp;Marcar todos</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Addresses</source>
+        <translation>&amp;Colar endereços</translation>
+    </message>
+    <message>
+        <source>Add from &amp;File...</source>
+        <translation>Adicionar de &amp;arquivo...</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d to the Picked Devices...</source>
+        <translation>En&amp;viar aos dispositivos escolhidos...</translation>
+    </message>
+    <message>
+        <source>Address lists (*.txt);;All files (*)</source>
+        <translation>Listas de endereços (*.txt);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 addresses added and ticked.</source>
+        <translation>%1 endereços adicionados e marcados.</translation>
+    </message>
+    <message>
+        <source>Tick the devices to send to in Find Devices first (or select them, or paste a list of addresses).</source>
+        <translation>Primeiro marque, em Localizar dispositivos, os dispositivos de destino (ou selecione-os, ou cole uma lista de endereços).</translation>
+    </message>
+    <message>
+        <source>Send to the Picked Devices...</source>
+        <translation>Enviar aos dispositivos escolhidos...</translation>
+    </message>
+    <message>
+        <source>Load the configuration from a device first: the pages&apos; settings as they then stand are what is sent.</source>
+        <translation>Carregue primeiro a configuração de um dispositivo: o que é enviado são os parâmetros das páginas como estiverem nesse momento.</translation>
+    </message>
+    <message>
+        <source>Report Not Saved</source>
+        <translation>Relatório não salvo</translation>
+    </message>
+    <message>
+        <source>Sending: %1 of %2 devices done.</source>
+        <translation>Enviando: %1 de %2 dispositivos concluídos.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no addresses: copy a list with one address a line.</source>
+        <translation>A área de transferência não contém endereços: copie uma lista com um endereço por linha.</translation>
+    </message>
+    <message>
+        <source>Cancelling: no more devices start; the %1 under way finish first.</source>
+        <translation>Cancelando: nenhum outro dispositivo será iniciado; os %1 em andamento terminam antes.</translation>
+    </message>
+    <message>
+        <source>Sent %1 and the apply command, then the device did not answer: it may hold the new values or the old.</source>
+        <translation>Enviados %1 e o comando de aplicação, depois o dispositivo não respondeu: ele pode ter os valores novos ou os antigos.</translation>
+    </message>
+    <message>
+        <source>The device address and the range to search could not be saved in %1 (the disk may be full, or the file or its folder cannot be written), so they will not be remembered at the next start. This is said once until a save of them succeeds again.</source>
+        <translation>O endereço do dispositivo e a faixa de busca não puderam ser salvos em %1 (o disco pode estar cheio, ou o arquivo ou a pasta dele não permite gravação), portanto não serão lembrados na próxima inicialização. Este aviso aparece uma só vez, até que eles voltem a ser salvos com sucesso.</translation>
+    </message>
+    <message>
+        <source>Settings Not Remembered</source>
+        <translation>Preferências não memorizadas</translation>
+    </message>
+    <message>
+        <source>The device applied the settings, but settings that were not sent read otherwise after the apply than at the load: %1. An earlier write may have left values waiting on the device, which any apply commits, or another program changed them.
+
+Load the configuration to see what the device holds.</source>
+        <translation>O dispositivo aplicou os parâmetros, mas parâmetros que não foram enviados tinham, após a aplicação, valores diferentes dos lidos no carregamento: %1. Uma gravação anterior pode ter deixado valores pendentes no dispositivo, que qualquer aplicação efetiva, ou outro programa os alterou.
+
+Carregue a configuração para ver o que está no dispositivo.</translation>
+    </message>
+    <message>
+        <source>Settings that were not sent read otherwise after the apply (an earlier write may have left values waiting on the device, which any apply commits): %1.</source>
+        <translation>Parâmetros não enviados tinham outro valor após a aplicação (uma gravação anterior pode ter deixado valores pendentes no dispositivo, que qualquer aplicação efetiva): %1.</translation>
+    </message>
+    <message>
+        <source>The device now answers at its new address, %1, where the settings were read back: the address field shows it.</source>
+        <translation>O dispositivo agora responde no novo endereço dele, %1, onde os parâmetros foram relidos: o campo de endereço o mostra.</translation>
+    </message>
+    <message>
+        <source>The device was not verified: %1.
+
+The address field is left as it was. Find Devices searches a range of addresses for it.</source>
+        <translation>O dispositivo não foi verificado: %1.
+
+O campo de endereço ficou como estava. Localizar dispositivos procura o dispositivo em uma faixa de endereços.</translation>
+    </message>
+    <message>
+        <source>The settings were applied, and they move the device: looking for it at %1</source>
+        <translation>Os parâmetros foram aplicados e movem o dispositivo: procurando-o em %1</translation>
+    </message>
+    <message>
+        <source>&amp;IP address and mask from an address plan, not as each device holds them (DHCP off; the pages hold %1 / %2):</source>
+        <translation>Endereço &amp;IP e máscara de um plano de endereços, e não como cada dispositivo os tem (DHCP desabilitado; as páginas têm %1 / %2):</translation>
+    </message>
+    <message>
+        <source>Applied, Not Seen</source>
+        <translation>Aplicado, não visto</translation>
+    </message>
+    <message>
+        <source>Read back at its new address, %1.</source>
+        <translation>Relido no novo endereço dele, %1.</translation>
+    </message>
+    <message>
+        <source>Now At</source>
+        <translation>Agora em</translation>
+    </message>
+    <message>
+        <source>%1, %2 applied but not seen since</source>
+        <translation>%1, %2 aplicados, mas não vistos desde então</translation>
+    </message>
+    <message>
+        <source>Count &amp;upward from:</source>
+        <translation>&amp;Sequencial a partir de:</translation>
+    </message>
+    <message>
+        <source>From a &amp;list: a line for each device, its serial number or current address, then its new address</source>
+        <translation>De uma &amp;lista: uma linha para cada dispositivo, com o número de série ou o endereço atual e depois o novo endereço</translation>
+    </message>
+    <message>
+        <source>Load Plan from &amp;File...</source>
+        <translation>Carregar plano de &amp;arquivo...</translation>
+    </message>
+    <message>
+        <source>First address of the plan</source>
+        <translation>Primeiro endereço do plano</translation>
+    </message>
+    <message>
+        <source>Address plan list</source>
+        <translation>Lista do plano de endereços</translation>
+    </message>
+    <message>
+        <source>mask %1 (from the pages)</source>
+        <translation>máscara %1 (das páginas)</translation>
+    </message>
+    <message>
+        <source>Planned &amp;addresses:</source>
+        <translation>Endereços &amp;planejados:</translation>
+    </message>
+    <message>
+        <source>Each device with its planned address</source>
+        <translation>Cada dispositivo com seu endereço planejado</translation>
+    </message>
+    <message>
+        <source>Planned Address</source>
+        <translation>Endereço planejado</translation>
+    </message>
+    <message>
+        <source>Looking for devices that already answer at the planned addresses...</source>
+        <translation>Procurando dispositivos que já respondem nos endereços planejados...</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Idioma...</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;Show the window in:</source>
+        <translation>&amp;Mostrar a janela em:</translation>
+    </message>
+    <message>
+        <source>The language of the system</source>
+        <translation>Idioma do sistema</translation>
+    </message>
+    <message>
+        <source>The window is shown in the chosen language from its next start.</source>
+        <translation>A janela será exibida no idioma escolhido a partir da próxima inicialização.</translation>
+    </message>
+</context>
+<context>
+    <name>Templates</name>
+    <message>
+        <source>About TolvoConfig</source>
+        <translation>Sobre o TolvoConfig</translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Ícone do programa</translation>
+    </message>
+    <message>
+        <source>Tolvo-S Configuration Utility, Version 1.0</source>
+        <translation>Utilitário de configuração Tolvo-S, versão 1.0</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Halvane</source>
+        <translation>Copyright (C) 2026 Halvane</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tolvo-S Configuration - Halvane</source>
+        <translation>Configuração Tolvo-S - Halvane</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Tolvo&apos;s IP address:</source>
+        <translation>Endereço IP do Tolvo:</translation>
+    </message>
+    <message>
+        <source>Load Configuration</source>
+        <translation>Carregar configuração</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Salvar configuração</translation>
+    </message>
+    <message>
+        <source>Find Devices...</source>
+        <translation>Localizar dispositivos...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importar...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Número de série:</translation>
+    </message>
+    <message>
+        <source>Firmware Version:</source>
+        <translation>Versão do firmware:</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Endereço IP:</translation>
+    </message>
+    <message>
+        <source>IP mask:</source>
+        <translation>Máscara IP:</translation>
+    </message>
+    <message>
+        <source>SSID:</source>
+        <translation>SSID:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Senha:</translation>
+    </message>
+    <message>
+        <source>Wi-Fi channel:</source>
+        <translation>Canal Wi-Fi:</translation>
+    </message>
+    <message>
+        <source>Transmission Power:</source>
+        <translation>Potência de transmissão:</translation>
+    </message>
+    <message>
+        <source>Network Type:</source>
+        <translation>Tipo de rede:</translation>
+    </message>
+    <message>
+        <source>Network type</source>
+        <translation>Tipo de rede</translation>
+    </message>
+    <message>
+        <source>Access Point</source>
+        <translation>Access Point</translation>
+    </message>
+    <message>
+        <source>Infrastracture</source>
+        <translation>Infraestrutura</translation>
+    </message>
+    <message>
+        <source>DHCP mode</source>
+        <translation>Modo DHCP</translation>
+    </message>
+    <message>
+        <source>DHCP Disabled</source>
+        <translation>DHCP desabilitado</translation>
+    </message>
+    <message>
+        <source>DHCP Enabled</source>
+        <translation>DHCP habilitado</translation>
+    </message>
+    <message>
+        <source>DHCP Access Point</source>
+        <translation>DHCP Access Point</translation>
+    </message>
+    <message>
+        <source>Device Name:</source>
+        <translation>Nome do dispositivo:</translation>
+    </message>
+    <message>
+        <source>Port 0 connect to:</source>
+        <translation>Porta 0 ligada a:</translation>
+    </message>
+    <message>
+        <source>Port 0 connection</source>
+        <translation>Conexão da porta 0</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuração</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>DIRECT</source>
+        <translation>DIRECT</translation>
+    </message>
+    <message>
+        <source>NO Connection</source>
+        <translation>Sem conexão</translation>
+    </message>
+    <message>
+        <source>TCP/IP Port:</source>
+        <translation>Porta TCP/IP:</translation>
+    </message>
+    <message>
+        <source>Port 0 TCP/IP port</source>
+        <translation>Porta TCP/IP da porta 0</translation>
+    </message>
+    <message>
+        <source>Port 1 connect to:</source>
+        <translation>Porta 1 ligada a:</translation>
+    </message>
+    <message>
+        <source>Port 1 connection</source>
+        <translation>Conexão da porta 1</translation>
+    </message>
+    <message>
+        <source>Port 1 TCP/IP port</source>
+        <translation>Porta TCP/IP da porta 1</translation>
+    </message>
+    <message>
+        <source>Port 2 connect to:</source>
+        <translation>Porta 2 ligada a:</translation>
+    </message>
+    <message>
+        <source>Port 2 connection</source>
+        <translation>Conexão da porta 2</translation>
+    </message>
+    <message>
+        <source>Port 2 TCP/IP port</source>
+        <translation>Porta TCP/IP da porta 2</translation>
+    </message>
+    <message>
+        <source>Baudrate:</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>Data Bits:</source>
+        <translation>Bits de dados:</translation>
+    </message>
+    <message>
+        <source>Stop Bits:</source>
+        <translation>Bits de parada:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Paridade:</translation>
+    </message>
+    <message>
+        <source>RS232 baud rate</source>
+        <translation>Baud rate RS232</translation>
+    </message>
+    <message>
+        <source>RS232 data bits</source>
+        <translation>Bits de dados RS232</translation>
+    </message>
+    <message>
+        <source>RS232 stop bits</source>
+        <translation>Bits de parada RS232</translation>
+    </message>
+    <message>
+        <source>RS232 parity</source>
+        <translation>Paridade RS232</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Ímpar</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>DIRECT baud rate</source>
+        <translation>Baud rate DIRECT</translation>
+    </message>
+    <message>
+        <source>DIRECT data bits</source>
+        <translation>Bits de dados DIRECT</translation>
+    </message>
+    <message>
+        <source>DIRECT stop bits</source>
+        <translation>Bits de parada DIRECT</translation>
+    </message>
+    <message>
+        <source>DIRECT parity</source>
+        <translation>Paridade DIRECT</translation>
+    </message>
+</context>
+<context>
+    <name>tolvoctl</name>
+    <message>
+        <source>&quot;%1&quot; is no IPv4 address (four numbers from 0 to 255 joined by dots).</source>
+        <translation>&quot;%1&quot; não é um endereço IPv4 (quatro números de 0 a 255 separados por pontos).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a prefix length is 0 to 32.</source>
+        <translation>&quot;%1&quot;: o comprimento do prefixo vai de 0 a 32.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the last address comes before the first.</source>
+        <translation>&quot;%1&quot;: o último endereço vem antes do primeiro.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no range: give A.B.C.D/N or FIRST-LAST.</source>
+        <translation>&quot;%1&quot; não é uma faixa: informe A.B.C.D/N ou FIRST-LAST.</translation>
+    </message>
+    <message>
+        <source>A scan takes at most %1 addresses in all.</source>
+        <translation>Uma varredura aceita no máximo %1 endereços no total.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>Não foi possível ler %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Não foi possível gravar %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, linha %2: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no setting: give KEY=VALUE.</source>
+        <translation>&quot;%1&quot; não é um parâmetro: informe KEY=VALUE.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no setting that can be written.</source>
+        <translation>&quot;%1&quot; não é um parâmetro gravável.</translation>
+    </message>
+    <message>
+        <source>%1: value &quot;%2&quot; is not valid; %3.</source>
+        <translation>%1: o valor &quot;%2&quot; não é válido; %3.</translation>
+    </message>
+    <message>
+        <source>Not JSON: %1 at byte %2.</source>
+        <translation>Não é JSON: %1 no byte %2.</translation>
+    </message>
+    <message>
+        <source>Not a settings file: the top level is no JSON object.</source>
+        <translation>Não é um arquivo de configuração: o nível superior não é um objeto JSON.</translation>
+    </message>
+    <message>
+        <source>Not a settings file of format &quot;%1&quot;, version %2.</source>
+        <translation>Não é um arquivo de configuração do formato &quot;%1&quot;, versão %2.</translation>
+    </message>
+    <message>
+        <source>The file has no &quot;settings&quot; object.</source>
+        <translation>O arquivo não tem o objeto &quot;settings&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: no setting of that name can be written.</source>
+        <translation>%1: não há parâmetro gravável com esse nome.</translation>
+    </message>
+    <message>
+        <source>%1: the value must be a JSON string.</source>
+        <translation>%1: o valor deve ser uma string JSON.</translation>
+    </message>
+    <message>
+        <source>allowed: %1</source>
+        <translation>permitido: %1</translation>
+    </message>
+    <message>
+        <source>an IPv4 address: four numbers from 0 to 255 joined by dots</source>
+        <translation>um endereço IPv4: quatro números de 0 a 255 separados por pontos</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>um número inteiro de %1 a %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>um dos valores %1</translation>
+    </message>
+    <message>
+        <source>text of at most %1 Latin-1 characters, without line breaks or zero characters</source>
+        <translation>texto de no máximo %1 caracteres Latin-1, sem quebras de linha nem caracteres nulos</translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation>conectar</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <translation>ler</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>enviar</translation>
+    </message>
+    <message>
+        <source>looking for the device after the apply</source>
+        <translation>procurar o dispositivo após a aplicação</translation>
+    </message>
+    <message>
+        <source>failed while %1: %2</source>
+        <translation>falha ao %1: %2</translation>
+    </message>
+    <message>
+        <source>no connection could be made</source>
+        <translation>não foi possível estabelecer a conexão</translation>
+    </message>
+    <message>
+        <source>the device did not answer in time</source>
+        <translation>o dispositivo não respondeu a tempo</translation>
+    </message>
+    <message>
+        <source>the device closed the connection</source>
+        <translation>o dispositivo encerrou a conexão</translation>
+    </message>
+    <message>
+        <source>a reply was longer than %1 bytes</source>
+        <translation>uma resposta excedeu %1 bytes</translation>
+    </message>
+    <message>
+        <source>a command would be longer than %1 bytes</source>
+        <translation>um comando excederia %1 bytes</translation>
+    </message>
+    <message>
+        <source>sending to the device failed</source>
+        <translation>o envio ao dispositivo falhou</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelado</translation>
+    </message>
+    <message>
+        <source>the device sent more reply lines than it was asked for; its replies cannot be matched to the settings</source>
+        <translation>o dispositivo enviou mais linhas de resposta do que foi solicitado; não é possível associar as respostas dele aos parâmetros</translation>
+    </message>
+    <message>
+        <source>%1: sent &quot;%2&quot;, the device holds &quot;%3&quot;</source>
+        <translation>%1: enviado &quot;%2&quot;, o valor no dispositivo é &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>%1: not sent, but read as &quot;%2&quot; before the apply and &quot;%3&quot; after it</source>
+        <translation>%1: não enviado, mas lido como &quot;%2&quot; antes da aplicação e como &quot;%3&quot; depois dela</translation>
+    </message>
+    <message>
+        <source>%1; settings had been sent without the apply command: the device may hold them pending, and its next apply, of any write, commits them</source>
+        <translation>%1; havia parâmetros enviados sem o comando de aplicação: o dispositivo pode mantê-los pendentes, e a próxima aplicação dele, de qualquer gravação, os efetiva</translation>
+    </message>
+    <message>
+        <source>%1 after the settings and the apply command were sent: the device may have applied them, and any value an earlier write left pending on it; read it to see what it holds</source>
+        <translation>%1 depois do envio dos parâmetros e do comando de aplicação: o dispositivo pode tê-los aplicado, assim como qualquer valor que uma gravação anterior tenha deixado pendente nele; leia-o para ver o que ele contém</translation>
+    </message>
+    <message>
+        <source>%1; read back at its new address %2</source>
+        <translation>%1; relido no novo endereço dele, %2</translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent; they move the device to %1, and it answered neither there nor at %2 within %3 seconds: look for it at %1 (it may still be restarting, or that address is not reachable from this computer)</source>
+        <translation>os parâmetros e o comando de aplicação foram enviados; eles movem o dispositivo para %1, e ele não respondeu nem lá nem em %2 dentro de %3 segundos: procure-o em %1 (ele pode ainda estar reiniciando, ou esse endereço não é alcançável a partir deste computador)</translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent; they turn DHCP on, and the device did not answer at %1 within %2 seconds: its DHCP server chooses its address; find it with a scan of the site&apos;s addresses</source>
+        <translation>os parâmetros e o comando de aplicação foram enviados; eles habilitam o DHCP, e o dispositivo não respondeu em %1 dentro de %2 segundos: o servidor DHCP escolhe o endereço dele; encontre-o com uma varredura dos endereços da instalação</translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type), and it did not answer at %1 within %2 seconds: join that network to reach it, then find it with a scan</source>
+        <translation>os parâmetros e o comando de aplicação foram enviados; eles conectam o dispositivo a outra rede (SSID, senha ou tipo de rede), e ele não respondeu em %1 dentro de %2 segundos: conecte-se a essa rede para alcançá-lo e depois encontre-o com uma varredura</translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type) at the address %1, and it answered neither there nor at %2 within %3 seconds: join that network to reach it at %1</source>
+        <translation>os parâmetros e o comando de aplicação foram enviados; eles conectam o dispositivo a outra rede (SSID, senha ou tipo de rede) no endereço %1, e ele não respondeu nem lá nem em %2 dentro de %3 segundos: conecte-se a essa rede para alcançá-lo em %1</translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent; another device (serial number &quot;%1&quot;) answers at %2, where this one was looked for after the apply: it was not read back; look for it with a scan, and give the two devices addresses of their own</source>
+        <translation>os parâmetros e o comando de aplicação foram enviados; outro dispositivo (número de série &quot;%1&quot;) responde em %2, onde este foi procurado após a aplicação: ele não foi relido; procure-o com uma varredura e dê a cada um dos dois dispositivos um endereço próprio</translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent; the device may restart on them, and it did not answer at %1 within %2 seconds</source>
+        <translation>os parâmetros e o comando de aplicação foram enviados; o dispositivo pode reiniciar ao aplicá-los, e ele não respondeu em %1 dentro de %2 segundos</translation>
+    </message>
+    <message>
+        <source>%1 (the apply command was not answered)</source>
+        <translation>%1 (o comando de aplicação não foi respondido)</translation>
+    </message>
+    <message>
+        <source>%1: value &quot;%2&quot; holds a line break or a zero byte, which would end the command early and send the rest as a command of its own; no value may hold one.</source>
+        <translation>%1: o valor &quot;%2&quot; contém uma quebra de linha ou um byte nulo, que encerraria o comando antes da hora e enviaria o restante como um comando separado; nenhum valor pode conter esses caracteres.</translation>
+    </message>
+    <message>
+        <source>%1: value &quot;%2&quot; is the error reply a device gives for a key it does not know, not a setting.</source>
+        <translation>%1: o valor &quot;%2&quot; é a resposta de erro que um dispositivo dá a uma chave que não conhece, e não um valor de parâmetro.</translation>
+    </message>
+    <message>
+        <source>This computer could not open another connection: it has too many files and connections open.</source>
+        <translation>Este computador não conseguiu abrir outra conexão: há arquivos e conexões abertos demais.</translation>
+    </message>
+    <message>
+        <source>A program may hold %1 open at once here (ulimit -n).</source>
+        <translation>Aqui, um programa pode manter %1 deles abertos ao mesmo tempo (ulimit -n).</translation>
+    </message>
+    <message>
+        <source>Not tried: nothing was sent to it.</source>
+        <translation>Não tentado: nada foi enviado a ele.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KiB, which no settings file is (one of every setting is about 1 KiB).</source>
+        <translation>%1 tem mais de %2 KiB, tamanho que nenhum arquivo de configuração tem (um com todos os parâmetros tem cerca de 1 KiB).</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KiB, which no list of at most %3 addresses needs to be.</source>
+        <translation>%1 tem mais de %2 KiB, tamanho de que nenhuma lista de no máximo %3 endereços precisa.</translation>
+    </message>
+    <message>
+        <source>At most %1 devices are taken at a time; split the list of addresses.</source>
+        <translation>São aceitos no máximo %1 dispositivos de uma vez; divida a lista de endereços.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 para %2</translation>
+    </message>
+    <message>
+        <source>%1 (no address)</source>
+        <translation>%1 (sem endereço)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no first address of a plan: give A.B.C.D/N (the prefix length is the mask).</source>
+        <translation>&quot;%1&quot; não é um primeiro endereço de plano: informe A.B.C.D/N (o comprimento do prefixo é a máscara).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no line of a plan: give the device&apos;s serial number or current address, then blanks, then its new address.</source>
+        <translation>&quot;%1&quot; não é uma linha de plano: informe o número de série ou o endereço atual do dispositivo, depois espaços, depois o novo endereço.</translation>
+    </message>
+    <message>
+        <source>%1 gives no device an address.</source>
+        <translation>%1 não atribui endereço a nenhum dispositivo.</translation>
+    </message>
+    <message>
+        <source>%1 is no mask of a subnet (its ones do not come first).</source>
+        <translation>%1 não é uma máscara de sub-rede (os bits 1 não vêm primeiro).</translation>
+    </message>
+    <message>
+        <source>One address for several devices: %1.</source>
+        <translation>Um mesmo endereço para vários dispositivos: %1.</translation>
+    </message>
+    <message>
+        <source>%1: the network address of the subnet %2, which no device may have.</source>
+        <translation>%1: o endereço de rede da sub-rede %2, que nenhum dispositivo pode ter.</translation>
+    </message>
+    <message>
+        <source>%1: the broadcast address of the subnet %2, which no device may have.</source>
+        <translation>%1: o endereço de broadcast da sub-rede %2, que nenhum dispositivo pode ter.</translation>
+    </message>
+    <message>
+        <source>%1: outside the subnet %2 of the mask.</source>
+        <translation>%1: fora da sub-rede %2 da máscara.</translation>
+    </message>
+    <message>
+        <source>%1: no line of the plan names this device.</source>
+        <translation>%1: nenhuma linha do plano indica este dispositivo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is none of the devices sent to.</source>
+        <translation>&quot;%1&quot; não é nenhum dos dispositivos de destino.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a device that an earlier line names too.</source>
+        <translation>&quot;%1&quot; indica um dispositivo que uma linha anterior também indica.</translation>
+    </message>
+    <message>
+        <source>%1: another device already answers at this address (a device that is switched off cannot be seen).</source>
+        <translation>%1: outro dispositivo já responde neste endereço (um dispositivo desligado não pode ser detectado).</translation>
+    </message>
+    <message>
+        <source>The address plan is refused; nothing was sent:</source>
+        <translation>O plano de endereços foi recusado; nada foi enviado:</translation>
+    </message>
+    <message>
+        <source>the plan</source>
+        <translation>o plano</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1257 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>Strings</name>
+    <message>
+        <source>&amp;About TolvoConfig...</source>
+        <translation>关于 TolvoConfig(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Windows sockets initialization failed.</source>
+        <translation>Windows 套接字初始化失败。</translation>
+    </message>
+    <message>
+        <source>Info / DSC Parameters</source>
+        <translation>信息 / DSC 参数</translation>
+    </message>
+    <message>
+        <source>WiFi Settings</source>
+        <translation>WiFi 设置</translation>
+    </message>
+    <message>
+        <source>Port Settings</source>
+        <translation>串口设置</translation>
+    </message>
+    <message>
+        <source>Port Routing</source>
+        <translation>端口路由</translation>
+    </message>
+    <message>
+        <source>%1 - version: %2</source>
+        <translation>%1 - 版本：%2</translation>
+    </message>
+    <message>
+        <source>Discard the changes that have not been saved to the device?</source>
+        <translation>放弃尚未保存到设备的更改吗？</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>未保存的更改</translation>
+    </message>
+    <message>
+        <source>Reading the settings from %1</source>
+        <translation>正在从 %1 读取参数</translation>
+    </message>
+    <message>
+        <source>Nothing was loaded: the pages still show what they showed before.</source>
+        <translation>未读取任何内容：各页面仍显示原来的内容。</translation>
+    </message>
+    <message>
+        <source>Load Failed</source>
+        <translation>读取失败</translation>
+    </message>
+    <message>
+        <source>Current configuration has been loaded from Tolvo.</source>
+        <translation>已从 Tolvo 读取当前配置。</translation>
+    </message>
+    <message>
+        <source>Success!</source>
+        <translation>成功！</translation>
+    </message>
+    <message>
+        <source>Some values cannot be shown exactly as the device holds them. Their fields are marked, and a save leaves them as the device holds them unless you edit them:
+%1</source>
+        <translation>有些值无法按设备中的原样显示。这些字段已做标记；除非您编辑它们，否则保存时设备中的原值保持不变：
+%1</translation>
+    </message>
+    <message>
+        <source>%1: the device holds &quot;%2&quot;</source>
+        <translation>%1：设备中的值为“%2”</translation>
+    </message>
+    <message>
+        <source>Changed since the last load or save.</source>
+        <translation>自上次读取或保存以来已更改。</translation>
+    </message>
+    <message>
+        <source>The device holds &quot;%1&quot;; shown here as near as this field can.</source>
+        <translation>设备中的值为“%1”；此处以该字段所能显示的最接近形式显示。</translation>
+    </message>
+    <message>
+        <source>Current configuration has been saved to Tolvo.</source>
+        <translation>当前配置已保存到 Tolvo。</translation>
+    </message>
+    <message>
+        <source>Not sent, the device&apos;s value matches no item: %1.</source>
+        <translation>未发送，设备中的值与任何选项都不匹配：%1。</translation>
+    </message>
+    <message>
+        <source>Load the configuration from the device first.
+
+Until a load has succeeded the pages hold blank values, and saving them would overwrite the device&apos;s settings.</source>
+        <translation>请先从设备读取配置。
+
+在读取成功之前，各页面中的值为空，保存它们会覆盖设备的参数。</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>保存配置</translation>
+    </message>
+    <message>
+        <source>A text setting cannot be stored on the device. Nothing was sent.</source>
+        <translation>有一个文本参数无法保存到设备中。未发送任何内容。</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>保存失败</translation>
+    </message>
+    <message>
+        <source>Sending the settings to %1</source>
+        <translation>正在向 %1 发送参数</translation>
+    </message>
+    <message>
+        <source>All settings were sent, but the device did not confirm that it applied them (it may have restarted).
+
+Load the configuration to see what the device holds.</source>
+        <translation>所有参数均已发送，但设备未确认已应用这些参数（设备可能已重启）。
+
+请读取配置，查看设备中的实际值。</translation>
+    </message>
+    <message>
+        <source>Save Not Confirmed</source>
+        <translation>保存未确认</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Some settings may have reached the device, but the apply command was not sent, so the device has not applied them.</source>
+        <translation>保存已取消。部分参数可能已到达设备，但未发送应用命令，因此设备尚未应用这些参数。</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled before anything was sent: the device keeps its settings.</source>
+        <translation>保存在发送任何内容之前已取消：设备保留其原有参数。</translation>
+    </message>
+    <message>
+        <source>Save Cancelled</source>
+        <translation>保存已取消</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the device keeps its settings.</source>
+        <translation>未发送任何内容：设备保留其原有参数。</translation>
+    </message>
+    <message>
+        <source>Saving stopped before the device confirmed every setting. The apply command was not sent, so the device has not applied the new settings.</source>
+        <translation>在设备确认全部参数之前保存已中止。未发送应用命令，因此设备尚未应用新参数。</translation>
+    </message>
+    <message>
+        <source>The settings were loaded from %1. Send them to %2?</source>
+        <translation>这些参数是从 %1 读取的。要将其发送到 %2 吗？</translation>
+    </message>
+    <message>
+        <source>The device applied the settings, but reading them back gave other values for: %1.
+
+Load the configuration to see what the device holds.</source>
+        <translation>设备已应用参数，但回读时以下参数的值不同：%1。
+
+请读取配置，查看设备中的实际值。</translation>
+    </message>
+    <message>
+        <source>The device confirmed that it applied the settings, but they could not be read back to check them (it may have restarted).
+
+Load the configuration to see what the device holds.</source>
+        <translation>设备已确认应用参数，但无法回读以进行核对（设备可能已重启）。
+
+请读取配置，查看设备中的实际值。</translation>
+    </message>
+    <message>
+        <source>Not sent, the device keeps the value it holds: %1.</source>
+        <translation>未发送，设备保留其现有值：%1。</translation>
+    </message>
+    <message>
+        <source>Changed: %1.</source>
+        <translation>已更改：%1。</translation>
+    </message>
+    <message>
+        <source>No setting changed on the device.</source>
+        <translation>设备上没有参数发生更改。</translation>
+    </message>
+    <message>
+        <source>Could not connecto to Tolvo.</source>
+        <translation>无法连接到 Tolvo。</translation>
+    </message>
+    <message>
+        <source>Connection Error</source>
+        <translation>连接错误</translation>
+    </message>
+    <message>
+        <source>Sending to the device failed.</source>
+        <translation>向设备发送失败。</translation>
+    </message>
+    <message>
+        <source>The device&apos;s address could not be found.</source>
+        <translation>找不到设备的地址。</translation>
+    </message>
+    <message>
+        <source>The device&apos;s address has no data record.</source>
+        <translation>设备的地址没有数据记录。</translation>
+    </message>
+    <message>
+        <source>The connection to the device failed: %1.</source>
+        <translation>与设备的连接失败：%1。</translation>
+    </message>
+    <message>
+        <source>The device did not answer within %1 seconds.</source>
+        <translation>设备在 %1 秒内未响应。</translation>
+    </message>
+    <message>
+        <source>The device closed the connection.</source>
+        <translation>设备关闭了连接。</translation>
+    </message>
+    <message>
+        <source>The device sent a reply longer than %1 bytes.</source>
+        <translation>设备发送的应答超过了 %1 字节。</translation>
+    </message>
+    <message>
+        <source>A setting is too long to send: a command may hold at most %1 bytes.</source>
+        <translation>有一个参数过长，无法发送：一条命令最多只能有 %1 字节。</translation>
+    </message>
+    <message>
+        <source>No connection to the device could be made.</source>
+        <translation>无法与设备建立连接。</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>已取消。</translation>
+    </message>
+    <message>
+        <source>Unknown result %1.</source>
+        <translation>未知结果 %1。</translation>
+    </message>
+    <message>
+        <source>The device sent more reply lines than it was asked for, so its replies cannot be matched to the settings.</source>
+        <translation>设备发送的应答行多于所请求的行数，因此其应答无法与参数一一对应。</translation>
+    </message>
+    <message>
+        <source>The device name</source>
+        <translation>设备名称</translation>
+    </message>
+    <message>
+        <source>The SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>The password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>%1 can hold at most %2 characters; this one has %3.</source>
+        <translation>%1 最多只能有 %2 个字符；当前为 %3 个。</translation>
+    </message>
+    <message>
+        <source>%1 can hold only Latin-1 characters (U+0000 to U+00FF).</source>
+        <translation>%1 只能包含 Latin-1 字符（U+0000 到 U+00FF）。</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold line breaks or zero characters.</source>
+        <translation>%1 不能包含换行符或零字符。</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number.</source>
+        <translation>请输入整数。</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number between %1 and %2.</source>
+        <translation>请输入 %1 到 %2 之间的整数。</translation>
+    </message>
+    <message>
+        <source>Choose the %1 from the list: %2.</source>
+        <translation>请从列表中选择%1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid entry. Please specify a value between 0 and 255.</source>
+        <translation>%1 不是有效的输入。请指定 0 到 255 之间的值。</translation>
+    </message>
+    <message>
+        <source>%1, part %2 of 4</source>
+        <translation>%1，第 %2 部分（共 4 部分）</translation>
+    </message>
+    <message>
+        <source>%1
+%2 of %3</source>
+        <translation>%1
+%2 / %3</translation>
+    </message>
+    <message>
+        <source>Find Devices</source>
+        <translation>查找设备</translation>
+    </message>
+    <message>
+        <source>&amp;Addresses:</source>
+        <translation>地址(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>搜索(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>取消(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>固件版本</translation>
+    </message>
+    <message>
+        <source>Trying %1 addresses: %2 done, %3 found.</source>
+        <translation>正在尝试 %1 个地址：已完成 %2 个，找到 %3 台设备。</translation>
+    </message>
+    <message>
+        <source>%1 found among %2 addresses. Double-click a device, or select it and press Enter, to use its address.</source>
+        <translation>在 %2 个地址中找到 %1 台设备。双击某台设备，或选中后按 Enter，即可使用其地址。</translation>
+    </message>
+    <message>
+        <source>The search was stopped: %1 found among the %2 addresses tried.</source>
+        <translation>搜索已停止：在已尝试的 %2 个地址中找到 %1 台设备。</translation>
+    </message>
+    <message>
+        <source>No network of this computer was found. Type a range such as 192.168.1.1-192.168.1.254 or 192.168.1.0/24.</source>
+        <translation>未找到本机所在的网络。请输入范围，例如 192.168.1.1-192.168.1.254 或 192.168.1.0/24。</translation>
+    </message>
+    <message>
+        <source>Type a range to search, such as 192.168.1.1-192.168.1.254 or 192.168.1.0/24.</source>
+        <translation>请输入要搜索的范围，例如 192.168.1.1-192.168.1.254 或 192.168.1.0/24。</translation>
+    </message>
+    <message>
+        <source>Ranges to search: FIRST-LAST or A.B.C.D/N, several separated by commas</source>
+        <translation>要搜索的范围：FIRST-LAST 或 A.B.C.D/N，多个范围以逗号分隔</translation>
+    </message>
+    <message>
+        <source>Devices found</source>
+        <translation>找到的设备</translation>
+    </message>
+    <message>
+        <source>Find devices on the network</source>
+        <translation>在网络中查找设备</translation>
+    </message>
+    <message>
+        <source>Import settings from a file</source>
+        <translation>从文件导入参数</translation>
+    </message>
+    <message>
+        <source>Export settings to a file</source>
+        <translation>将参数导出到文件</translation>
+    </message>
+    <message>
+        <source>Settings files (*.json);;All files (*)</source>
+        <translation>参数文件 (*.json);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Export Settings</source>
+        <translation>导出参数</translation>
+    </message>
+    <message>
+        <source>Import Settings</source>
+        <translation>导入参数</translation>
+    </message>
+    <message>
+        <source>The settings shown were exported to %1.</source>
+        <translation>当前显示的参数已导出到 %1。</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>导出失败</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>导入失败</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported; the pages were not changed.
+
+%2</source>
+        <translation>无法导入 %1；各页面未做任何更改。
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1 settings from %2 are shown as unsaved changes. Nothing is sent to the device until you press Save Configuration.</source>
+        <translation>来自 %2 的 %1 个参数已显示为未保存的更改。在您按下“保存配置”之前，不会向设备发送任何内容。</translation>
+    </message>
+    <message>
+        <source>The file was saved from another device (serial number %1; this one is %2). Its settings are copied to this one as they are.</source>
+        <translation>该文件保存自另一台设备（序列号 %1；本设备为 %2）。其参数将原样复制到本设备。</translation>
+    </message>
+    <message>
+        <source>Load the configuration from the device first: the file&apos;s settings are then shown as changes to what the device holds.</source>
+        <translation>请先从设备读取配置：之后文件中的参数将显示为相对于设备现有值的更改。</translation>
+    </message>
+    <message>
+        <source>Not in the file, the page has no value for it: %1.</source>
+        <translation>未写入文件，因为页面上没有其值：%1。</translation>
+    </message>
+    <message>
+        <source>Load the configuration from the device first: until then the pages hold no settings to export.</source>
+        <translation>请先从设备读取配置：在此之前，各页面中没有可导出的参数。</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <translation>读取中</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>发送中</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>已验证</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>无需更改</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>not started</source>
+        <translation>未开始</translation>
+    </message>
+    <message>
+        <source>untouched</source>
+        <translation>未改动</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>已更改</translation>
+    </message>
+    <message>
+        <source>unknown state</source>
+        <translation>状态未知</translation>
+    </message>
+    <message>
+        <source>%1 verified, %2 unchanged, %3 failed</source>
+        <translation>%1 台已验证，%2 台无需更改，%3 台失败</translation>
+    </message>
+    <message>
+        <source>%1, %2 not started</source>
+        <translation>%1，%2 台未开始</translation>
+    </message>
+    <message>
+        <source>The device did not keep what was sent: %1.</source>
+        <translation>设备未保留发送的值：%1。</translation>
+    </message>
+    <message>
+        <source>The apply command was not answered; the settings read back on a new connection are as sent.</source>
+        <translation>应用命令未得到应答；通过新连接回读的参数与发送的一致。</translation>
+    </message>
+    <message>
+        <source>Cancelled before it started: nothing was sent to it.</source>
+        <translation>开始前已取消：未向其发送任何内容。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; to &quot;%3&quot;</source>
+        <translation>%1：从“%2”改为“%3”</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Changed Settings</source>
+        <translation>已更改的参数</translation>
+    </message>
+    <message>
+        <source>Failure or Note</source>
+        <translation>失败原因或备注</translation>
+    </message>
+    <message>
+        <source>Send to the Picked Devices</source>
+        <translation>发送到选定设备</translation>
+    </message>
+    <message>
+        <source>These settings will be sent to %1 devices. Each device is sent only the settings it holds otherwise, then told to apply them, and then read back to check that it kept them.</source>
+        <translation>这些参数将发送到 %1 台设备。每台设备只会收到与其现有值不同的参数，随后被要求应用这些参数，再经回读核对是否已保留。</translation>
+    </message>
+    <message>
+        <source>Each device keeps its own of these unless you tick them:</source>
+        <translation>以下参数除非勾选，否则各设备保留自己的值：</translation>
+    </message>
+    <message>
+        <source>Device &amp;name: %1</source>
+        <translation>设备名称(&amp;N)：%1</translation>
+    </message>
+    <message>
+        <source>&amp;DHCP mode: %1</source>
+        <translation>DHCP 模式(&amp;D)：%1</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>发送(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Settings to send</source>
+        <translation>要发送的参数</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>Sending to %1 Devices</source>
+        <translation>正在发送到 %1 台设备</translation>
+    </message>
+    <message>
+        <source>&amp;Retry Failed</source>
+        <translation>重试失败项(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report...</source>
+        <translation>保存报告(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Result of each device</source>
+        <translation>各设备的结果</translation>
+    </message>
+    <message>
+        <source>Details of the selected device</source>
+        <translation>所选设备的详细信息</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The report was saved to %1.</source>
+        <translation>报告已保存到 %1。</translation>
+    </message>
+    <message>
+        <source>Devices done</source>
+        <translation>已完成的设备</translation>
+    </message>
+    <message>
+        <source>&amp;Details:</source>
+        <translation>详细信息(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation>设备名称</translation>
+    </message>
+    <message>
+        <source>&amp;Tick All</source>
+        <translation>全部勾选(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Addresses</source>
+        <translation>粘贴地址(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Add from &amp;File...</source>
+        <translation>从文件添加(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d to the Picked Devices...</source>
+        <translation>发送到选定设备(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Address lists (*.txt);;All files (*)</source>
+        <translation>地址列表 (*.txt);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>%1 addresses added and ticked.</source>
+        <translation>已添加并勾选 %1 个地址。</translation>
+    </message>
+    <message>
+        <source>Tick the devices to send to in Find Devices first (or select them, or paste a list of addresses).</source>
+        <translation>请先在“查找设备”中勾选要发送到的设备（或选中它们，或粘贴地址列表）。</translation>
+    </message>
+    <message>
+        <source>Send to the Picked Devices...</source>
+        <translation>发送到选定设备...</translation>
+    </message>
+    <message>
+        <source>Load the configuration from a device first: the pages&apos; settings as they then stand are what is sent.</source>
+        <translation>请先从设备读取配置：届时各页面上的参数即为要发送的内容。</translation>
+    </message>
+    <message>
+        <source>Report Not Saved</source>
+        <translation>报告未保存</translation>
+    </message>
+    <message>
+        <source>Sending: %1 of %2 devices done.</source>
+        <translation>正在发送：%2 台设备中已完成 %1 台。</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no addresses: copy a list with one address a line.</source>
+        <translation>剪贴板中没有地址：请复制每行一个地址的列表。</translation>
+    </message>
+    <message>
+        <source>Cancelling: no more devices start; the %1 under way finish first.</source>
+        <translation>正在取消：不再开始处理新的设备；正在进行中的 %1 台将先完成。</translation>
+    </message>
+    <message>
+        <source>Sent %1 and the apply command, then the device did not answer: it may hold the new values or the old.</source>
+        <translation>已发送 %1 和应用命令，之后设备未响应：设备中可能是新值，也可能是旧值。</translation>
+    </message>
+    <message>
+        <source>The device address and the range to search could not be saved in %1 (the disk may be full, or the file or its folder cannot be written), so they will not be remembered at the next start. This is said once until a save of them succeeds again.</source>
+        <translation>无法将设备地址和搜索范围保存到 %1（可能磁盘已满，或该文件或其所在目录不可写），因此下次启动时不会记住它们。在再次保存成功之前，此提示只显示一次。</translation>
+    </message>
+    <message>
+        <source>Settings Not Remembered</source>
+        <translation>未能记住设置</translation>
+    </message>
+    <message>
+        <source>The device applied the settings, but settings that were not sent read otherwise after the apply than at the load: %1. An earlier write may have left values waiting on the device, which any apply commits, or another program changed them.
+
+Load the configuration to see what the device holds.</source>
+        <translation>设备已应用参数，但有未发送的参数在应用后读出的值与读取配置时不同：%1。可能是之前的某次写入在设备上留下了待生效的值（任何一次应用都会使其生效），或是其他程序更改了它们。
+
+请读取配置，查看设备中的实际值。</translation>
+    </message>
+    <message>
+        <source>Settings that were not sent read otherwise after the apply (an earlier write may have left values waiting on the device, which any apply commits): %1.</source>
+        <translation>未发送的参数在应用后读出的值已改变（之前的某次写入可能在设备上留下了待生效的值，任何一次应用都会使其生效）：%1。</translation>
+    </message>
+    <message>
+        <source>The device now answers at its new address, %1, where the settings were read back: the address field shows it.</source>
+        <translation>设备现在在新地址 %1 响应，并已在该地址回读参数：地址栏中已显示该地址。</translation>
+    </message>
+    <message>
+        <source>The device was not verified: %1.
+
+The address field is left as it was. Find Devices searches a range of addresses for it.</source>
+        <translation>未能验证设备：%1。
+
+地址栏保持不变。可使用“查找设备”在一个地址范围内搜索该设备。</translation>
+    </message>
+    <message>
+        <source>The settings were applied, and they move the device: looking for it at %1</source>
+        <translation>参数已应用，设备将随之迁移：正在 %1 查找该设备</translation>
+    </message>
+    <message>
+        <source>&amp;IP address and mask from an address plan, not as each device holds them (DHCP off; the pages hold %1 / %2):</source>
+        <translation>按地址规划分配 IP 地址和掩码(&amp;I)，而不沿用各设备现有的值（关闭 DHCP；页面上的值为 %1 / %2）：</translation>
+    </message>
+    <message>
+        <source>Applied, Not Seen</source>
+        <translation>已应用，未再发现</translation>
+    </message>
+    <message>
+        <source>Read back at its new address, %1.</source>
+        <translation>已在新地址 %1 回读。</translation>
+    </message>
+    <message>
+        <source>Now At</source>
+        <translation>当前地址</translation>
+    </message>
+    <message>
+        <source>%1, %2 applied but not seen since</source>
+        <translation>%1，%2 台已应用但此后未再发现</translation>
+    </message>
+    <message>
+        <source>Count &amp;upward from:</source>
+        <translation>递增起始地址(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>From a &amp;list: a line for each device, its serial number or current address, then its new address</source>
+        <translation>按列表(&amp;L)：每台设备一行，先写序列号或当前地址，再写新地址</translation>
+    </message>
+    <message>
+        <source>Load Plan from &amp;File...</source>
+        <translation>从文件读取规划(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>First address of the plan</source>
+        <translation>地址规划的起始地址</translation>
+    </message>
+    <message>
+        <source>Address plan list</source>
+        <translation>地址规划列表</translation>
+    </message>
+    <message>
+        <source>mask %1 (from the pages)</source>
+        <translation>掩码 %1（取自页面）</translation>
+    </message>
+    <message>
+        <source>Planned &amp;addresses:</source>
+        <translation>规划的地址(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Each device with its planned address</source>
+        <translation>各设备及其规划地址</translation>
+    </message>
+    <message>
+        <source>Planned Address</source>
+        <translation>规划地址</translation>
+    </message>
+    <message>
+        <source>Looking for devices that already answer at the planned addresses...</source>
+        <translation>正在查找已在规划地址上响应的设备...</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>语言(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>&amp;Show the window in:</source>
+        <translation>窗口显示语言(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>The language of the system</source>
+        <translation>系统语言</translation>
+    </message>
+    <message>
+        <source>The window is shown in the chosen language from its next start.</source>
+        <translation>下次启动时，窗口将以所选语言显示。</translation>
+    </message>
+</context>
+<context>
+    <name>Templates</name>
+    <message>
+        <source>About TolvoConfig</source>
+        <translation>关于 TolvoConfig</translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>程序图标</translation>
+    </message>
+    <message>
+        <source>Tolvo-S Configuration Utility, Version 1.0</source>
+        <translation>Tolvo-S 配置工具，版本 1.0</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Halvane</source>
+        <translation>版权所有 (C) 2026 Halvane</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Tolvo-S Configuration - Halvane</source>
+        <translation>Tolvo-S 配置 - Halvane</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Tolvo&apos;s IP address:</source>
+        <translation>Tolvo 的 IP 地址：</translation>
+    </message>
+    <message>
+        <source>Load Configuration</source>
+        <translation>读取配置</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>保存配置</translation>
+    </message>
+    <message>
+        <source>Find Devices...</source>
+        <translation>查找设备...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>导入...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>导出...</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>序列号：</translation>
+    </message>
+    <message>
+        <source>Firmware Version:</source>
+        <translation>固件版本：</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP 地址：</translation>
+    </message>
+    <message>
+        <source>IP mask:</source>
+        <translation>子网掩码：</translation>
+    </message>
+    <message>
+        <source>SSID:</source>
+        <translation>SSID：</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>密码：</translation>
+    </message>
+    <message>
+        <source>Wi-Fi channel:</source>
+        <translation>Wi-Fi 信道：</translation>
+    </message>
+    <message>
+        <source>Transmission Power:</source>
+        <translation>发射功率：</translation>
+    </message>
+    <message>
+        <source>Network Type:</source>
+        <translation>网络类型：</translation>
+    </message>
+    <message>
+        <source>Network type</source>
+        <translation>网络类型</translation>
+    </message>
+    <message>
+        <source>Access Point</source>
+        <translation>接入点 (AP)</translation>
+    </message>
+    <message>
+        <source>Infrastracture</source>
+        <translation>基础架构</translation>
+    </message>
+    <message>
+        <source>DHCP mode</source>
+        <translation>DHCP 模式</translation>
+    </message>
+    <message>
+        <source>DHCP Disabled</source>
+        <translation>DHCP 禁用</translation>
+    </message>
+    <message>
+        <source>DHCP Enabled</source>
+        <translation>DHCP 启用</translation>
+    </message>
+    <message>
+        <source>DHCP Access Point</source>
+        <translation>DHCP 接入点 (AP)</translation>
+    </message>
+    <message>
+        <source>Device Name:</source>
+        <translation>设备名称：</translation>
+    </message>
+    <message>
+        <source>Port 0 connect to:</source>
+        <translation>端口 0 连接到：</translation>
+    </message>
+    <message>
+        <source>Port 0 connection</source>
+        <translation>端口 0 连接</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>DIRECT</source>
+        <translation>DIRECT</translation>
+    </message>
+    <message>
+        <source>NO Connection</source>
+        <translation>无连接</translation>
+    </message>
+    <message>
+        <source>TCP/IP Port:</source>
+        <translation>TCP/IP 端口：</translation>
+    </message>
+    <message>
+        <source>Port 0 TCP/IP port</source>
+        <translation>端口 0 的 TCP/IP 端口</translation>
+    </message>
+    <message>
+        <source>Port 1 connect to:</source>
+        <translation>端口 1 连接到：</translation>
+    </message>
+    <message>
+        <source>Port 1 connection</source>
+        <translation>端口 1 连接</translation>
+    </message>
+    <message>
+        <source>Port 1 TCP/IP port</source>
+        <translation>端口 1 的 TCP/IP 端口</translation>
+    </message>
+    <message>
+        <source>Port 2 connect to:</source>
+        <translation>端口 2 连接到：</translation>
+    </message>
+    <message>
+        <source>Port 2 connection</source>
+        <translation>端口 2 连接</translation>
+    </message>
+    <message>
+        <source>Port 2 TCP/IP port</source>
+        <translation>端口 2 的 TCP/IP 端口</translation>
+    </message>
+    <message>
+        <source>Baudrate:</source>
+        <translation>波特率：</translation>
+    </message>
+    <message>
+        <source>Data Bits:</source>
+        <translation>数据位：</translation>
+    </message>
+    <message>
+        <source>Stop Bits:</source>
+        <translation>停止位：</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>校验位：</translation>
+    </message>
+    <message>
+        <source>RS232 baud rate</source>
+        <translation>RS232 波特率</translation>
+    </message>
+    <message>
+        <source>RS232 data bits</source>
+        <translation>RS232 数据位</translation>
+    </message>
+    <message>
+        <source>RS232 stop bits</source>
+        <translation>RS232 停止位</translation>
+    </message>
+    <message>
+        <source>RS232 parity</source>
+        <translation>RS232 校验位</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>奇校验</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>偶校验</translation>
+    </message>
+    <message>
+        <source>DIRECT baud rate</source>
+        <translation>DIRECT 波特率</translation>
+    </message>
+    <message>
+        <source>DIRECT data bits</source>
+        <translation>DIRECT 数据位</translation>
+    </message>
+    <message>
+        <source>DIRECT stop bits</source>
+        <translation>DIRECT 停止位</translation>
+    </message>
+    <message>
+        <source>DIRECT parity</source>
+        <translation>DIRECT 校验位</translation>
+    </message>
+</context>
+<context>
+    <name>tolvoctl</name>
+    <message>
+        <source>&quot;%1&quot; is no IPv4 address (four numbers from 0 to 255 joined by dots).</source>
+        <translation>“%1”不是 IPv4 地址（以点连接的四个 0 到 255 的数）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a prefix length is 0 to 32.</source>
+        <translation>“%1”：前缀长度应为 0 到 32。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the last address comes before the first.</source>
+        <translation>“%1”：末地址在首地址之前。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no range: give A.B.C.D/N or FIRST-LAST.</source>
+        <translation>“%1”不是范围：请给出 A.B.C.D/N 或 FIRST-LAST。</translation>
+    </message>
+    <message>
+        <source>A scan takes at most %1 addresses in all.</source>
+        <translation>一次扫描总共最多 %1 个地址。</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>无法读取 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>无法写入 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1，第 %2 行：%3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no setting: give KEY=VALUE.</source>
+        <translation>“%1”不是参数设置：请给出 KEY=VALUE。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no setting that can be written.</source>
+        <translation>“%1”不是可写的参数。</translation>
+    </message>
+    <message>
+        <source>%1: value &quot;%2&quot; is not valid; %3.</source>
+        <translation>%1：值“%2”无效；%3。</translation>
+    </message>
+    <message>
+        <source>Not JSON: %1 at byte %2.</source>
+        <translation>不是 JSON：%1（第 %2 字节处）。</translation>
+    </message>
+    <message>
+        <source>Not a settings file: the top level is no JSON object.</source>
+        <translation>不是参数文件：顶层不是 JSON 对象。</translation>
+    </message>
+    <message>
+        <source>Not a settings file of format &quot;%1&quot;, version %2.</source>
+        <translation>不是格式为“%1”、版本为 %2 的参数文件。</translation>
+    </message>
+    <message>
+        <source>The file has no &quot;settings&quot; object.</source>
+        <translation>文件中没有 &quot;settings&quot; 对象。</translation>
+    </message>
+    <message>
+        <source>%1: no setting of that name can be written.</source>
+        <translation>%1：没有此名称的可写参数。</translation>
+    </message>
+    <message>
+        <source>%1: the value must be a JSON string.</source>
+        <translation>%1：值必须是 JSON 字符串。</translation>
+    </message>
+    <message>
+        <source>allowed: %1</source>
+        <translation>允许的值：%1</translation>
+    </message>
+    <message>
+        <source>an IPv4 address: four numbers from 0 to 255 joined by dots</source>
+        <translation>IPv4 地址：以点连接的四个 0 到 255 的数</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>%1 到 %2 之间的整数</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>以下之一：%1</translation>
+    </message>
+    <message>
+        <source>text of at most %1 Latin-1 characters, without line breaks or zero characters</source>
+        <translation>最多 %1 个 Latin-1 字符的文本，不含换行符或零字符</translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>looking for the device after the apply</source>
+        <translation>应用后查找设备</translation>
+    </message>
+    <message>
+        <source>failed while %1: %2</source>
+        <translation>%1时失败：%2</translation>
+    </message>
+    <message>
+        <source>no connection could be made</source>
+        <translation>无法建立连接</translation>
+    </message>
+    <message>
+        <source>the device did not answer in time</source>
+        <translation>设备未及时响应</translation>
+    </message>
+    <message>
+        <source>the device closed the connection</source>
+        <translation>设备关闭了连接</translation>
+    </message>
+    <message>
+        <source>a reply was longer than %1 bytes</source>
+        <translation>应答超过了 %1 字节</translation>
+    </message>
+    <message>
+        <source>a command would be longer than %1 bytes</source>
+        <translation>命令将超过 %1 字节</translation>
+    </message>
+    <message>
+        <source>sending to the device failed</source>
+        <translation>向设备发送失败</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>the device sent more reply lines than it was asked for; its replies cannot be matched to the settings</source>
+        <translation>设备发送的应答行多于所请求的行数；其应答无法与参数一一对应</translation>
+    </message>
+    <message>
+        <source>%1: sent &quot;%2&quot;, the device holds &quot;%3&quot;</source>
+        <translation>%1：发送的是“%2”，设备中的值为“%3”</translation>
+    </message>
+    <message>
+        <source>%1: not sent, but read as &quot;%2&quot; before the apply and &quot;%3&quot; after it</source>
+        <translation>%1：未发送，但应用前读出为“%2”，应用后为“%3”</translation>
+    </message>
+    <message>
+        <source>%1; settings had been sent without the apply command: the device may hold them pending, and its next apply, of any write, commits them</source>
+        <translation>%1；参数已发送，但未发送应用命令：设备可能将其保留为待生效状态，其下一次应用（无论来自哪次写入）都会使其生效</translation>
+    </message>
+    <message>
+        <source>%1 after the settings and the apply command were sent: the device may have applied them, and any value an earlier write left pending on it; read it to see what it holds</source>
+        <translation>%1，此时参数和应用命令均已发送：设备可能已应用这些参数，以及之前的写入遗留在设备上的任何待生效值；请读取设备以查看其实际值</translation>
+    </message>
+    <message>
+        <source>%1; read back at its new address %2</source>
+        <translation>%1；已在新地址 %2 回读</translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent; they move the device to %1, and it answered neither there nor at %2 within %3 seconds: look for it at %1 (it may still be restarting, or that address is not reachable from this computer)</source>
+        <translation>参数和应用命令已发送；这些参数使设备迁移到 %1，但设备在 %3 秒内既未在该地址也未在 %2 响应：请在 %1 查找它（它可能仍在重启，或本机无法访问该地址）</translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent; they turn DHCP on, and the device did not answer at %1 within %2 seconds: its DHCP server chooses its address; find it with a scan of the site&apos;s addresses</source>
+        <translation>参数和应用命令已发送；这些参数开启了 DHCP，但设备在 %2 秒内未在 %1 响应：其地址由 DHCP 服务器分配；请扫描现场的地址来查找它</translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type), and it did not answer at %1 within %2 seconds: join that network to reach it, then find it with a scan</source>
+        <translation>参数和应用命令已发送；这些参数使设备加入另一个网络（SSID、密码或网络类型），但设备在 %2 秒内未在 %1 响应：请加入该网络以访问它，然后通过扫描查找它</translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type) at the address %1, and it answered neither there nor at %2 within %3 seconds: join that network to reach it at %1</source>
+        <translation>参数和应用命令已发送；这些参数使设备以地址 %1 加入另一个网络（SSID、密码或网络类型），但设备在 %3 秒内既未在该地址也未在 %2 响应：请加入该网络，在 %1 访问它</translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent; another device (serial number &quot;%1&quot;) answers at %2, where this one was looked for after the apply: it was not read back; look for it with a scan, and give the two devices addresses of their own</source>
+        <translation>参数和应用命令已发送；应用后在 %2 查找本设备时，响应的是另一台设备（序列号“%1”）：本设备未回读；请通过扫描查找它，并为这两台设备各分配不同的地址</translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent; the device may restart on them, and it did not answer at %1 within %2 seconds</source>
+        <translation>参数和应用命令已发送；设备可能因此重启，它在 %2 秒内未在 %1 响应</translation>
+    </message>
+    <message>
+        <source>%1 (the apply command was not answered)</source>
+        <translation>%1（应用命令未得到应答）</translation>
+    </message>
+    <message>
+        <source>%1: value &quot;%2&quot; holds a line break or a zero byte, which would end the command early and send the rest as a command of its own; no value may hold one.</source>
+        <translation>%1：值“%2”含有换行符或零字节，会使命令提前结束，并把其余部分作为另一条命令发送；任何值都不得含有这类字符。</translation>
+    </message>
+    <message>
+        <source>%1: value &quot;%2&quot; is the error reply a device gives for a key it does not know, not a setting.</source>
+        <translation>%1：值“%2”是设备对不认识的键给出的错误应答，而不是参数值。</translation>
+    </message>
+    <message>
+        <source>This computer could not open another connection: it has too many files and connections open.</source>
+        <translation>本机无法再打开新的连接：打开的文件和连接过多。</translation>
+    </message>
+    <message>
+        <source>A program may hold %1 open at once here (ulimit -n).</source>
+        <translation>在本机上，一个程序最多可同时打开 %1 个文件和连接（ulimit -n）。</translation>
+    </message>
+    <message>
+        <source>Not tried: nothing was sent to it.</source>
+        <translation>未尝试：未向其发送任何内容。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KiB, which no settings file is (one of every setting is about 1 KiB).</source>
+        <translation>%1 大于 %2 KiB，而任何参数文件都不会这么大（包含全部参数的文件约为 1 KiB）。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KiB, which no list of at most %3 addresses needs to be.</source>
+        <translation>%1 大于 %2 KiB，而最多 %3 个地址的列表不需要这么大。</translation>
+    </message>
+    <message>
+        <source>At most %1 devices are taken at a time; split the list of addresses.</source>
+        <translation>一次最多处理 %1 台设备；请拆分地址列表。</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>%1 (no address)</source>
+        <translation>%1（无地址）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no first address of a plan: give A.B.C.D/N (the prefix length is the mask).</source>
+        <translation>“%1”不是有效的规划起始地址：请给出 A.B.C.D/N（前缀长度即为掩码）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no line of a plan: give the device&apos;s serial number or current address, then blanks, then its new address.</source>
+        <translation>“%1”不是有效的规划行：请给出设备的序列号或当前地址，接着是空白，然后是其新地址。</translation>
+    </message>
+    <message>
+        <source>%1 gives no device an address.</source>
+        <translation>%1 未给任何设备分配地址。</translation>
+    </message>
+    <message>
+        <source>%1 is no mask of a subnet (its ones do not come first).</source>
+        <translation>%1 不是有效的子网掩码（其中的 1 没有全部排在前面）。</translation>
+    </message>
+    <message>
+        <source>One address for several devices: %1.</source>
+        <translation>同一地址分配给了多台设备：%1。</translation>
+    </message>
+    <message>
+        <source>%1: the network address of the subnet %2, which no device may have.</source>
+        <translation>%1：这是子网 %2 的网络地址，不能分配给任何设备。</translation>
+    </message>
+    <message>
+        <source>%1: the broadcast address of the subnet %2, which no device may have.</source>
+        <translation>%1：这是子网 %2 的广播地址，不能分配给任何设备。</translation>
+    </message>
+    <message>
+        <source>%1: outside the subnet %2 of the mask.</source>
+        <translation>%1：不在掩码所定的子网 %2 内。</translation>
+    </message>
+    <message>
+        <source>%1: no line of the plan names this device.</source>
+        <translation>%1：地址规划中没有任何一行指定此设备。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is none of the devices sent to.</source>
+        <translation>“%1”不是任何一台发送目标设备。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a device that an earlier line names too.</source>
+        <translation>“%1”指定的设备已在前面的行中指定过。</translation>
+    </message>
+    <message>
+        <source>%1: another device already answers at this address (a device that is switched off cannot be seen).</source>
+        <translation>%1：此地址上已有另一台设备响应（已关机的设备无法被发现）。</translation>
+    </message>
+    <message>
+        <source>The address plan is refused; nothing was sent:</source>
+        <translation>地址规划被拒绝；未发送任何内容：</translation>
+    </message>
+    <message>
+        <source>the plan</source>
+        <translation>地址规划</translation>
+    </message>
+</context>
+</TS>
