@@ -18,6 +18,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -75,28 +76,36 @@ QRect Dialog::MapDialogRect(const QRect& units) const
 {
     // As the platform does it: x by a quarter of the average character
     // width, y by an eighth of the character height.
-    // width by the stretch, in 64ths.
-    const int x = units.x() * m_baseX * m_stretch / (4 * 64);
-    const int right = (units.x() + units.width()) * m_baseX * m_stretch / (4 * 64);
-    const int width = m_stretch == 64 ? units.width() * m_baseX / 4 : right - x;
-    return QRect(x, units.y() * m_baseY / 8, width, units.height() * m_baseY / 8);
+    const QRect plain(units.x() * m_baseX / 4, units.y() * m_baseY / 8, units.width() * m_baseX / 4,
+                      units.height() * m_baseY / 8);
+    if (m_room.isEmpty())
+        return plain;
+    const int left = plain.x() + RoomBefore(plain.x());
+    const int right = plain.x() + plain.width() + RoomBefore(plain.x() + plain.width());
+    return QRect(left, plain.y(), right - left, plain.height());
 }
 
-int Dialog::StretchFor(int needed, int width)
+int Dialog::RoomBefore(int x) const
 {
-    if (width <= 0 || needed <= width)
-        return 64;
-    return (needed * 64 + width - 1) / width;
+    int room = 0;
+    for (auto it = m_room.cbegin(); it != m_room.cend() && it.key() <= x; ++it)
+        room += it.value();
+    return room;
 }
 
-void Dialog::StretchAtLeast(int stretch)
+int Dialog::grownBy() const
 {
-    // Beyond three times the template's width a window is no use; a text
-    // that needs more is cut, which the layout test reports.
-    stretch = std::min(stretch, 3 * 64);
-    if (stretch <= m_stretch)
+    return RoomBefore(INT_MAX);
+}
+
+void Dialog::WidenControl(QWidget* control, int width)
+{
+    const auto placed = std::find_if(m_placed.cbegin(), m_placed.cend(),
+                                     [control](const Placed& p) { return p.widget == control; });
+    if (placed == m_placed.cend() || control->width() >= width)
         return;
-    m_stretch = stretch;
+    const QRect plain(placed->units.x() * m_baseX / 4, 0, placed->units.width() * m_baseX / 4, 0);
+    m_room[plain.x() + plain.width()] += width - control->width();
     Place();
 }
 
@@ -116,15 +125,22 @@ void Dialog::Place()
     }
 }
 
-int Dialog::TranslatedTextStretch() const
+void Dialog::MakeRoomForTexts()
 {
-    int stretch = 64;
-    for (const Placed& placed : m_placed) {
-        if (placed.translated)
-            stretch = std::max(stretch,
-                               StretchFor(TextWidthNeeded(placed.widget), placed.widget->width()));
+    // The cut control farthest left first: the room it gets moves the
+    // controls right of it, and may be all some of them needed.
+    for (qsizetype round = 0; round < m_placed.size(); ++round) {
+        const Placed* cut = nullptr;
+        for (const Placed& placed : m_placed) {
+            if (placed.translated && TextWidthNeeded(placed.widget) > placed.widget->width() &&
+                (cut == nullptr ||
+                 placed.widget->geometry().right() < cut->widget->geometry().right()))
+                cut = &placed;
+        }
+        if (cut == nullptr)
+            return;
+        WidenControl(cut->widget, TextWidthNeeded(cut->widget));
     }
-    return stretch;
 }
 
 void Dialog::Build()
@@ -169,7 +185,7 @@ void Dialog::Build()
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
     Place();
-    StretchAtLeast(TranslatedTextStretch());
+    MakeRoomForTexts();
 }
 
 QWidget* Dialog::MakeControl(const ControlTemplate& control)

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QMap>
 #include <QStringList>
 
 #include <functional>
@@ -42,20 +43,20 @@ public:
     QWidget* Control(int id) const { return m_controls.value(id); }
     template <class T> T* ControlAs(int id) const { return qobject_cast<T*>(Control(id)); }
 
-    // Dialog units to pixels, from the template font's metrics, widened by
-    // the stretch.
+    // Dialog units to pixels, from the template font's metrics, with the
+    // room made for longer texts.
     QRect MapDialogRect(const QRect& units) const;
 
-    // How much wider than its template the dialog is laid out, in 64ths:
-    // 64 as the template has it, more where a language's texts are longer
-    // than the controls made for English. Only translated texts widen it, so
-    // an English dialog keeps its template's geometry exactly.
-    int widthStretch() const { return m_stretch; }
-    // Widens the dialog and its controls to at least stretch (in 64ths):
-    // for a window that holds pages laid out wider, or tabs that need it.
-    void StretchAtLeast(int stretch);
-    // The stretch at which a control now width pixels wide gets needed.
-    static int StretchFor(int needed, int width);
+    // A language's texts may be longer than the controls made for English:
+    // such a control gets the room it needs at its right edge, and whatever
+    // lies right of that edge moves over (columns stay aligned), so the
+    // dialog grows by what its longest texts need. Only translated texts
+    // make room, so an English dialog keeps its template's geometry exactly.
+    // How many pixels wider than its template the dialog has grown.
+    int grownBy() const;
+    // Makes control at least width pixels wide in the same way: for a window
+    // that holds pages grown wider, or tabs that need it.
+    void WidenControl(QWidget* control, int width);
 
 protected:
     virtual void DoDataExchange(DataExchange& dx);
@@ -71,12 +72,14 @@ protected:
 private:
     void Build();
     QWidget* MakeControl(const struct ControlTemplate& control);
-    // Sets the size and every control's geometry from the template at the
-    // present stretch.
+    // Sets the size and every control's geometry from the template and the
+    // room made.
     void Place();
-    // The stretch at which every control that shows a translated text shows
-    // it uncut.
-    int TranslatedTextStretch() const;
+    // Makes room until every control that shows a translated text shows it
+    // uncut.
+    void MakeRoomForTexts();
+    // Pixels added left of or at x (template pixels).
+    int RoomBefore(int x) const;
 
     struct Placed {
         QWidget* widget;
@@ -89,9 +92,9 @@ private:
     QHash<int, QWidget*> m_controls;
     QWidget* m_failedControl = nullptr;
     bool m_built = false;
-    int m_baseX = 0; // average character width in pixels
-    int m_baseY = 0; // character height in pixels
-    int m_stretch = 64;
+    int m_baseX = 0;       // average character width in pixels
+    int m_baseY = 0;       // character height in pixels
+    QMap<int, int> m_room; // template pixel x -> pixels inserted there
     QList<Placed> m_placed;
 };
 

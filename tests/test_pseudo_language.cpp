@@ -19,6 +19,7 @@
 #include "TolvoWiFi.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -129,9 +130,30 @@ void CheckButton(Findings& f, const QAbstractButton* button)
     f.Fit(button, button->text(), Widest(button->fontMetrics(), button->text()), room);
 }
 
+// Whether another control lies over the part of label its text takes: a
+// label widened under its neighbour instead of moving it would be.
+void CheckUncovered(Findings& f, const QLabel* label)
+{
+    QRect text = label->geometry();
+    text.setWidth(Widest(label->fontMetrics(), label->text()));
+    for (const QObject* child : label->parentWidget()->children()) {
+        const auto* other = qobject_cast<const QWidget*>(child);
+        if (other == nullptr || other == label || !other->isVisible() ||
+            qobject_cast<const QGroupBox*>(other) || qobject_cast<const TabControl*>(other) ||
+            qobject_cast<const Dialog*>(other))
+            continue;
+        if (other->geometry().intersects(text))
+            f.Fit(label,
+                  label->text() + " under a " + QLatin1String(other->metaObject()->className()),
+                  text.right() + 1, other->x());
+    }
+}
+
 void CheckLabel(Findings& f, const QLabel* label)
 {
     f.Text(label, "label", label->text());
+    if (!label->text().isEmpty())
+        CheckUncovered(f, label);
     if (!label->wordWrap())
         f.Fit(label, label->text(), Widest(label->fontMetrics(), label->text()),
               label->contentsRect().width() - 2 * label->margin());
@@ -149,7 +171,9 @@ void CheckCombo(Findings& f, const QComboBox* combo)
             ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
             .width();
     for (int i = 0; i < combo->count(); ++i) {
-        f.Text(combo, "list item", combo->itemText(i));
+        // A language is listed by its own name, the same in every language.
+        if (combo->itemData(i).toString().isEmpty())
+            f.Text(combo, "list item", combo->itemText(i));
         f.Fit(combo, combo->itemText(i), combo->fontMetrics().horizontalAdvance(combo->itemText(i)),
               room);
     }
@@ -294,6 +318,22 @@ private slots:
         });
         m_dlg->OnSysCommand(ABOUT_COMMAND_ID);
         CHECK_NONE(problems);
+    }
+
+    void languageChoice()
+    {
+        QStringList problems;
+        QTimer::singleShot(0, this, [&problems] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            problems = dialog ? Problems(dialog) : QStringList{"no Language dialog"};
+            if (dialog)
+                dialog->close();
+        });
+        m_dlg->OnSysCommand(LANGUAGE_COMMAND_ID);
+        CHECK_NONE(problems);
+        const QList<QAction*> actions = m_dlg->actions();
+        QVERIFY(std::all_of(actions.begin(), actions.end(),
+                            [](const QAction* action) { return Marked(action->text()); }));
     }
 
     void loadSaveAndTheirBoxes()
