@@ -10,6 +10,8 @@
 
 // The command id of the About item in the main window's system menu.
 constexpr unsigned ABOUT_COMMAND_ID = 16;
+// The command id of the Language item beside it.
+constexpr unsigned LANGUAGE_COMMAND_ID = 32;
 // Whether a system command id opens the About box.
 constexpr bool IsAboutCommand(unsigned id)
 {

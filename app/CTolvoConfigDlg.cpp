@@ -6,6 +6,7 @@
 #include "DialogTemplate.h"
 #include "FieldMarks.h"
 #include "IpAddressCtrl.h"
+#include "LanguageDlg.h"
 #include "PageTable.h"
 #include "Profile.h"
 #include "ProfileKeys.h"
@@ -85,11 +86,11 @@ bool CTolvoConfigDlg::OnInitDialog()
         m_tab->insertTab(i, LoadResourceString(TAB_TEXTS[i]));
         m_pages[i]->setAccessibleName(LoadResourceString(TAB_TEXTS[i]));
     }
-    // A language whose pages or tab titles are wider widens the window.
-    int stretch = StretchFor(TextWidthNeeded(m_tab), m_tab->width());
+    // Pages that a language made wider, and tab titles, widen the window.
+    int pageGrowth = 0;
     for (const Dialog* page : m_pages)
-        stretch = std::max(stretch, page->widthStretch());
-    StretchAtLeast(stretch);
+        pageGrowth = std::max(pageGrowth, page->grownBy());
+    WidenControl(m_tab, std::max(m_tab->width() + pageGrowth, TextWidthNeeded(m_tab)));
     m_tab->setCurrentIndex(0);
     connect(m_tab, &TabControl::currentChanged, this, &CTolvoConfigDlg::ShowSelectedPage);
     ShowSelectedPage();
@@ -181,11 +182,21 @@ void CTolvoConfigDlg::AddAboutCommand()
     about->setShortcutContext(Qt::WindowShortcut);
     connect(about, &QAction::triggered, this, [this] { OnSysCommand(ABOUT_COMMAND_ID); });
     addAction(about);
+    // Beside it, the language the window is shown in.
+    const QString languageText = LoadResourceString(IDS_LANGUAGE_MENU);
+    AppendSystemMenuItem(this, LANGUAGE_COMMAND_ID, languageText, false);
+    auto* language = new QAction(languageText, this);
+    connect(language, &QAction::triggered, this, [this] { OnSysCommand(LANGUAGE_COMMAND_ID); });
+    addAction(language);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 bool CTolvoConfigDlg::OnSysCommand(unsigned id)
 {
+    if ((id & 0xFFF0) == LANGUAGE_COMMAND_ID) {
+        ChooseWindowLanguage(this);
+        return true;
+    }
     if (!IsAboutCommand(id))
         return false;
     CAboutDlg about;

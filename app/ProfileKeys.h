@@ -12,3 +12,6 @@ inline const QString PROFILE_ENTRY = QStringLiteral("IPaddress");
 // The range Find Devices searched last.
 inline const QString FIND_PROFILE_SECTION = QStringLiteral("FIND_DEVICES");
 inline const QString FIND_PROFILE_ENTRY = QStringLiteral("Range");
+// The language the window is shown in; none for the system's.
+inline const QString LANGUAGE_PROFILE_SECTION = QStringLiteral("Settings");
+inline const QString LANGUAGE_PROFILE_ENTRY = QStringLiteral("Language");

@@ -1,7 +1,9 @@
 // The Tolvo-S configuration utility.
 #include "CTolvoConfigApp.h"
 #include "CTolvoConfigDlg.h"
+#include "LanguageDlg.h"
 #include "OpenFileLimit.h"
+#include "Profile.h"
 #include "Translations.h"
 
 #include <QApplication>
@@ -17,7 +19,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(
         QFileInfo(QApplication::applicationFilePath()).completeBaseName());
     QApplication::setWindowIcon(ProgramIcon());
-    InstallTranslations(qtApp, QStringLiteral("TolvoSConfig"));
+    SetRegistryKey(PROFILE_ROOT); // the language is in the profile
+    InstallTranslations(qtApp, QStringLiteral("TolvoSConfig"), TranslationFolders(),
+                        WindowLocale());
 
     CTolvoConfigApp theApp;
     theApp.InitInstance();

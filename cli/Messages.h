@@ -238,3 +238,13 @@ inline constexpr const char* MSG_RUN_STOPPED = QT_TRANSLATE_NOOP(
                 "them.");
 inline constexpr const char* MSG_SCAN_STOPPED =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 The scan stopped: %2 of %3 addresses were not tried.");
+
+// The language of messages and help.
+inline constexpr const char* MSG_LANGUAGE_HELP = QT_TRANSLATE_NOOP(
+    "tolvoctl", "Messages and help are in the language of --lang LANGUAGE (%1), else of LC_ALL, "
+                "LC_MESSAGES or LANG, else of the system. --json output is always in English, "
+                "whatever the language.");
+inline constexpr const char* MSG_NO_LANGUAGE =
+    QT_TRANSLATE_NOOP("tolvoctl", "\"%1\" is no language tolvoctl speaks; it speaks %2.");
+inline constexpr const char* MSG_LANGUAGE_MISSING =
+    QT_TRANSLATE_NOOP("tolvoctl", "--lang needs a language, for instance --lang de.");

@@ -1,6 +1,7 @@
 #include "Tolvoctl.h"
 
 #include "Invocation.h"
+#include "Language.h"
 
 namespace cli {
 namespace {
@@ -35,7 +36,8 @@ QString GeneralHelp()
     for (const Command& command : COMMANDS)
         synopses += "  " + QLatin1String(command.synopsis) + u'\n';
     synopses += QLatin1String("  --version\n"); // what deployment scripts detect by
-    return Tr(MSG_USAGE).arg(synopses, Tr(MSG_EXIT_HELP));
+    return Tr(MSG_USAGE).arg(synopses, Tr(MSG_EXIT_HELP) + "\n\n" +
+                                           Tr(MSG_LANGUAGE_HELP).arg(SpokenLanguages().join(", ")));
 }
 
 void AddOptions(Invocation& run)

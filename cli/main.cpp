@@ -1,7 +1,8 @@
 // tolvoctl: the command-line tool on the window program's device core.
+#include "Invocation.h"
+#include "Language.h"
 #include "OpenFileLimit.h"
 #include "Tolvoctl.h"
-#include "Translations.h"
 
 #include <QCoreApplication>
 
@@ -12,6 +13,12 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("tolvoctl");
     QCoreApplication::setApplicationVersion(TOLVO_VERSION_TEXT);
-    InstallTranslations(app, QStringLiteral("tolvoctl"));
-    return RunTolvoctl(QCoreApplication::arguments());
+    QStringList arguments = QCoreApplication::arguments();
+    QString language;
+    QString error;
+    if (!cli::TakeLanguageOption(arguments, language, error) ||
+        !cli::SpeakLanguage(app, arguments, language, QProcessEnvironment::systemEnvironment(),
+                            error))
+        return cli::Usage(error);
+    return RunTolvoctl(arguments);
 }

@@ -5,6 +5,7 @@
 #include "ListControl.h"
 #include "Prompts.h"
 #include "StringIds.h"
+#include "Translations.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -38,7 +39,10 @@ void SetControlText(QWidget* control, const QString& text)
 // capitalised word ("Network type") goes lower case; "RS232 ..." stays.
 QString InSentence(QString name)
 {
-    if (name.size() > 1 && name.at(0).isUpper() && name.at(1).isLower())
+    // English lowers a label's capital inside a sentence; other languages
+    // keep the name as the label shows it (German nouns keep theirs).
+    if (InstalledLanguage().isEmpty() && name.size() > 1 && name.at(0).isUpper() &&
+        name.at(1).isLower())
         name[0] = name.at(0).toLower();
     return name;
 }

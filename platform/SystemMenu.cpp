@@ -5,12 +5,12 @@
 #ifdef Q_OS_WIN
 #include <windows.h>
 
-bool AppendSystemMenuItem(QWidget* window, unsigned id, const QString& text)
+bool AppendSystemMenuItem(QWidget* window, unsigned id, const QString& text, bool separated)
 {
     HMENU systemMenu = GetSystemMenu(reinterpret_cast<HWND>(window->winId()), FALSE);
     if (systemMenu == nullptr)
         return false;
-    return AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr) &&
+    return (!separated || AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr)) &&
            AppendMenuW(systemMenu, MF_STRING, id, reinterpret_cast<LPCWSTR>(text.utf16()));
 }
 
@@ -24,7 +24,7 @@ std::optional<unsigned> SystemCommandOf(const QByteArray& eventType, const void*
 
 #else
 
-bool AppendSystemMenuItem(QWidget*, unsigned, const QString&)
+bool AppendSystemMenuItem(QWidget*, unsigned, const QString&, bool)
 {
     return false;
 }

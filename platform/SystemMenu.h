@@ -9,9 +9,10 @@
 
 class QWidget;
 
-// Appends a separator and an item with text and command id to window's
-// system menu. False where there is no system menu to add to.
-bool AppendSystemMenuItem(QWidget* window, unsigned id, const QString& text);
+// Appends an item with text and command id to window's system menu, after a
+// separator unless separated is false (an item beside the one before). False
+// where there is no system menu to add to.
+bool AppendSystemMenuItem(QWidget* window, unsigned id, const QString& text, bool separated = true);
 
 // The command id of a system command (WM_SYSCOMMAND) carried by a native
 // event as QWidget::nativeEvent receives it; nothing for any other event.

@@ -9,6 +9,8 @@
 
 namespace {
 
+QString installedLanguage;
+
 // Relative to the executable's folder.
 const char* const DEPLOYED_FOLDER = "translations";
 const char* const INSTALLED_FOLDER = "../share/tolvo-config/translations";
@@ -22,8 +24,19 @@ bool Install(QCoreApplication& app, const QLocale& locale, const QString& file,
     if (!translator->load(locale, file, QStringLiteral("_"), folder))
         return false;
     translator->setParent(&app);
+    if (file != QLatin1String("qtbase"))
+        installedLanguage = translator->language();
     QCoreApplication::installTranslator(translator.release());
     return true;
+}
+
+// A POSIX locale name as Qt reads it: "de_DE.UTF-8@euro" is "de_DE".
+QLocale PosixLocale(QString name)
+{
+    name = name.section(u'.', 0, 0).section(u'@', 0, 0);
+    if (name == QLatin1String("C") || name == QLatin1String("POSIX"))
+        return QLocale::c();
+    return QLocale(name);
 }
 
 } // namespace
@@ -45,4 +58,36 @@ bool InstallTranslations(QCoreApplication& app, const QString& program, const QS
             return true;
     }
     return false;
+}
+
+QString InstalledLanguage()
+{
+    return installedLanguage;
+}
+
+QStringList CatalogueLanguages(const QString& program, const QStringList& folders)
+{
+    QStringList languages;
+    const QString prefix = program + u'_';
+    for (const QString& folder : folders) {
+        for (const QString& file : QDir(folder).entryList({prefix + "*.qm"}, QDir::Files)) {
+            const QString language = file.mid(prefix.size()).chopped(3);
+            if (!languages.contains(language))
+                languages << language;
+        }
+    }
+    languages.sort();
+    return languages;
+}
+
+QLocale CommandLineLocale(const QString& chosen, const QProcessEnvironment& environment)
+{
+    if (!chosen.isEmpty())
+        return PosixLocale(chosen);
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = environment.value(QLatin1String(variable));
+        if (!value.isEmpty())
+            return PosixLocale(value);
+    }
+    return QLocale::system();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -18,3 +19,18 @@ QStringList TranslationFolders();
 bool InstallTranslations(QCoreApplication& app, const QString& program,
                          const QStringList& folders = TranslationFolders(),
                          const QLocale& locale = QLocale());
+
+// The language of the program catalogue installed last ("de", "pt_BR"), or
+// empty while the texts are as written (English).
+QString InstalledLanguage();
+
+// The languages that program has a catalogue for in folders, as locale
+// names ("de", "pt_BR"), sorted.
+QStringList CatalogueLanguages(const QString& program,
+                               const QStringList& folders = TranslationFolders());
+
+// The locale a command-line program speaks: chosen (a --lang value) when
+// given, else the first of LC_ALL, LC_MESSAGES and LANG that is set (read on
+// every platform, so that a script sets it the same way everywhere), else
+// the system's. "C" and "POSIX" are English.
+QLocale CommandLineLocale(const QString& chosen, const QProcessEnvironment& environment);

@@ -18,3 +18,18 @@ checks_summary() { # name
   echo "$1: $passes passed, $failures failed"
   [ "$failures" -eq 0 ]
 }
+
+# The languages whose catalogues every package carries, for both programs.
+CATALOGUE_LANGUAGES="de fr es pt_BR it pl zh_CN ja"
+# Checks that a listing of a package's files (a path a line) holds each
+# program's catalogue of each language.
+check_catalogues() { # what, listing
+  local missing="" language program
+  for language in $CATALOGUE_LANGUAGES; do
+    for program in TolvoSConfig tolvoctl; do
+      grep -q "translations/${program}_${language}\.qm$" <<<"$2" || missing="$missing ${program}_$language"
+    done
+  done
+  check "$1 carries the catalogues of $CATALOGUE_LANGUAGES${missing:+ (missing:$missing)}" \
+    test -z "$missing"
+}

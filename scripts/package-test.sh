@@ -26,6 +26,9 @@ check "desktop-file-validate" desktop-file-validate /usr/share/applications/tolv
 check "appstreamcli validate" appstreamcli validate --no-net /usr/share/metainfo/tolvo-config.metainfo.xml
 check "the man pages are installed" test -f /usr/share/man/man1/tolvoctl.1.gz -a -f /usr/share/man/man1/tolvo-sim.1.gz
 
+check_catalogues "the package" "$(dpkg -L tolvo-s-config)"
+check "the installed tolvoctl speaks the user's language (LANG=de_DE.UTF-8)" \
+  bash -c 'LANG=de_DE.UTF-8 tolvoctl get 2>&1 | grep -q "Keine Geräteadresse"'
 files=$( (dpkg -L tolvo-s-config; dpkg -L tolvo-sim) | sort -u)
 dpkg --purge tolvo-s-config tolvo-sim >/dev/null
 left=$(while read -r path; do

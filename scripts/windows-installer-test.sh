@@ -118,6 +118,11 @@ check_uninstall_entry
 check "tolvoctl --version" \
   bash -c '[ "$(run_windows "$1" --version)" = "tolvoctl $2" ]' _ "$installed/tolvoctl.exe" "$version"
 
+check_catalogues "the installed program" "$(find "$installed" -type f)"
+check_catalogues "the portable zip" "$(unzip -Z1 "$build_dir/tolvo-s-config-$version-win64-portable.zip")"
+check "the installed tolvoctl speaks the language asked for (--lang de)" \
+  bash -c 'run_windows "$1" --lang de get | grep -q "^tolvoctl: Keine "' _ "$installed/tolvoctl.exe"
+
 # The simulator from its own zip, on 127.0.0.1.
 sim_dir=$build_dir/sim-unzipped
 rm -rf "$sim_dir"

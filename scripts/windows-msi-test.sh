@@ -113,6 +113,7 @@ lnk_items() { # the shell's own list of the target's parts
 run_msiexec install-earlier /i "$(windows_path "$PWD/$earlier_msi")" /qn
 check "msiexec /i of the earlier release ($earlier) exits 0 (it exited $status)" test "$status" -eq 0
 check "the earlier release's files are in Program Files" same_files "$work/earlier-files" "$installed"
+check_catalogues "the installed program" "$(find "$installed" -type f)"
 # The Start-menu folder where Windows Installer put it: All Users' for a
 # per-machine package on Windows; Wine takes the user's.
 programs=$(sed -n 's/^Property(S): ProgramMenuFolder = //p' "$work/install-earlier.log" | tr -d '\r' | tail -1)

@@ -1,9 +1,15 @@
 #include "AddressList.h"
 #include "CTolvoConfigDlg.h"
+#include "CliRun.h"
+#include "ConfigTable.h"
 #include "DialogTemplate.h"
 #include "IpAddressCtrl.h"
+#include "LanguageDlg.h"
 #include "ListControl.h"
+#include "Profile.h"
+#include "ProfileKeys.h"
 #include "Prompts.h"
+#include "SimProcess.h"
 #include "TabControl.h"
 #include "TolvoPortSettings.h"
 #include "TolvoWiFi.h"
@@ -12,8 +18,12 @@
 #include <QComboBox>
 #include <QFile>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSet>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -46,6 +56,53 @@ Entries TemplateEntries(const QString& path, bool& translated)
     }
     return entries;
 }
+
+// One message of a language's catalogue.
+struct Message {
+    QString context;
+    QString source;
+    QString translation;
+    bool finished = false;
+};
+
+QList<Message> CatalogueMessages(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<Message> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.name() == u"source") {
+            messages.append({context, xml.readElementText(), {}, false});
+        } else if (xml.name() == u"translation" && !messages.isEmpty()) {
+            messages.last().finished = xml.attributes().value("type").isEmpty();
+            messages.last().translation = xml.readElementText();
+        }
+    }
+    return messages;
+}
+
+// What a translation must keep of its source: the placeholders, the
+// mnemonic, the line breaks and the options to type.
+QStringList Kept(const QString& text)
+{
+    static const QRegularExpression kept(QStringLiteral("%\\d|&(?=[^&\\s])|\\n|--[a-z][a-z-]*"));
+    QStringList found;
+    QString plain = text;
+    plain.remove(QStringLiteral("&&"));
+    for (auto it = kept.globalMatch(plain); it.hasNext();)
+        found << it.next().captured();
+    found.sort();
+    return found;
+}
+
+const QStringList LANGUAGES = {"de", "fr", "es", "pt_BR", "it", "pl", "zh_CN", "ja"};
 
 } // namespace
 
@@ -136,6 +193,149 @@ private slots:
         QVERIFY(!ParseAssignment("CHANNEL=99", assignment, error));
         QCOMPARE(error, QString("CHANNEL: value \"99\" is not valid; allowed: eine ganze Zahl von "
                                 "0 bis 14."));
+    }
+
+    void everyLanguageTranslatesEveryTextKeepingWhatIsTyped_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("language");
+        for (const char* program : {"TolvoSConfig", "tolvoctl"}) {
+            for (const QString& language : LANGUAGES)
+                QTest::addRow("%s %s", program, qPrintable(language)) << program << language;
+        }
+    }
+
+    void everyLanguageTranslatesEveryTextKeepingWhatIsTyped()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, language);
+        bool translated = false;
+        const Entries wanted =
+            TemplateEntries(QStringLiteral(CATALOGUE_TEMPLATES "/%1.ts").arg(program), translated);
+        const QList<Message> messages = CatalogueMessages(
+            QStringLiteral(SHIPPED_CATALOGUES "/%1_%2.ts").arg(program, language));
+        QStringList problems;
+        Entries have;
+        for (const Message& message : messages) {
+            have.insert({message.context, message.source});
+            if (!message.finished || message.translation.trimmed().isEmpty())
+                problems << "untranslated: " + message.source;
+            else if (Kept(message.source) != Kept(message.translation))
+                problems << "placeholders, mnemonic, line breaks or options differ: " +
+                                message.translation;
+        }
+        for (const Entry& entry : wanted - have)
+            problems << "missing: " + entry.second;
+        QVERIFY(!wanted.isEmpty());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+
+    void windowShowsTheLanguageChosenInTheProfile()
+    {
+        QTemporaryDir profile;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile.path());
+        SetRegistryKey(PROFILE_ROOT);
+        QCOMPARE(WindowLocale(), QLocale::system());
+
+        // Choose German as a user does: the dialog's list, then OK.
+        QTimer::singleShot(0, this, [] {
+            auto* dialog = qobject_cast<LanguageDlg*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->m_list->setCurrentIndex(dialog->m_list->findData("de"));
+            dialog->accept();
+        });
+        PromptScript script;
+        ChooseWindowLanguage(nullptr, {SHIPPED_QM "/app/translations"});
+        QCOMPARE(script.shown().size(), 1); // from the next start
+        QCOMPARE(GetProfileString(LANGUAGE_PROFILE_SECTION, LANGUAGE_PROFILE_ENTRY, {}), "de");
+
+        QVERIFY(InstallTranslations(*qApp, "TolvoSConfig", {SHIPPED_QM "/app/translations"},
+                                    WindowLocale()));
+        CTolvoConfigDlg dlg;
+        dlg.Create(nullptr);
+        QCOMPARE(dlg.ControlAs<QPushButton>(CTolvoConfigDlg::IDC_LOAD)->text(),
+                 QCoreApplication::translate("Templates", "Load Configuration"));
+        QVERIFY(dlg.ControlAs<QPushButton>(CTolvoConfigDlg::IDC_LOAD)->text() !=
+                "Load Configuration");
+        ResetProfileRoot();
+    }
+
+    void commandLineLanguage_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("--lang first") << "ja" << QStringList{"LC_ALL=de_DE.UTF-8"} << "ja_JP";
+        QTest::newRow("LC_ALL before LANG")
+            << "" << QStringList{"LANG=fr_FR.UTF-8", "LC_ALL=pl_PL.UTF-8"} << "pl_PL";
+        QTest::newRow("LC_MESSAGES before LANG")
+            << "" << QStringList{"LANG=fr_FR", "LC_MESSAGES=pt_BR.UTF-8"} << "pt_BR";
+        QTest::newRow("modifier dropped") << "" << QStringList{"LANG=de_DE@euro"} << "de_DE";
+        QTest::newRow("C is English") << "" << QStringList{"LANG=C.UTF-8"} << "C";
+        QTest::newRow("POSIX is English") << "POSIX" << QStringList{"LANG=de_DE"} << "C";
+    }
+
+    void commandLineLanguage()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QStringList, environment);
+        QFETCH(QString, expected);
+        QProcessEnvironment variables;
+        for (const QString& variable : environment)
+            variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        QCOMPARE(CommandLineLocale(chosen, variables).name(), expected);
+    }
+
+    void tolvoctlSpeaksTheLanguageAskedForAndJsonNever_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("--lang") << QStringList{"--lang", "de", "get"} << "" << 2 << "Geräteadresse";
+        QTest::newRow("--lang=, after the command")
+            << QStringList{"get", "--lang=fr"} << "" << 2 << "appareil";
+        QTest::newRow("LANG") << QStringList{"get"} << "ja_JP.UTF-8" << 2 << "機器";
+        QTest::newRow("--lang over LANG")
+            << QStringList{"get", "--lang", "en"} << "de_DE.UTF-8" << 2 << "No device address";
+        QTest::newRow("no catalogue")
+            << QStringList{"--lang", "zh_TW", "get"} << "" << 2 << "\"zh_TW\" is no language";
+        QTest::newRow("no value") << QStringList{"get", "--lang"} << "" << 2 << "--lang needs";
+    }
+
+    void tolvoctlSpeaksTheLanguageAskedForAndJsonNever()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, lang);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            environment.remove(QLatin1String(variable));
+        environment.insert("LANG", lang.isEmpty() ? "C" : lang);
+        const CliRun run = Tolvoctl(arguments, 0, environment);
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(says), qPrintable(run.err));
+    }
+
+    void tolvoctlJsonIsTheSameInEveryLanguage()
+    {
+        SimProcess sim({}, "127.0.61.1", DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        // A device that answers, and one nobody answers for: its error text.
+        const QStringList arguments = {"get",  "--json",     "--timeout",
+                                       "2000", "127.0.61.1", "127.0.61.2"};
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LANG", "C");
+        const CliRun english = Tolvoctl(arguments, 0, environment);
+        QVERIFY(english.out.contains("\"error\""));
+        for (const QString& language : LANGUAGES) {
+            environment.insert("LANG", language + ".UTF-8");
+            const CliRun other = Tolvoctl(arguments, 0, environment);
+            QCOMPARE(other.status, english.status);
+            QCOMPARE(other.out, english.out);
+            QCOMPARE(Tolvoctl(QStringList{"--lang", language} + arguments).out, english.out);
+        }
     }
 
     void templatesHoldEveryTextUntranslated_data()
