@@ -104,6 +104,14 @@ inline constexpr const char* MSG_OPTION_DRY_RUN = QT_TRANSLATE_NOOP(
                 "shows as asterisks; send nothing (with --only-changed the devices are read).");
 inline constexpr const char* MSG_OPTION_ONLY_CHANGED =
     QT_TRANSLATE_NOOP("tolvoctl", "Send only the settings that differ on the device.");
+inline constexpr const char* MSG_OPTION_RECORD = QT_TRANSLATE_NOOP(
+    "tolvoctl", "Also writes the run's commissioning record to FILE: for every device its "
+                "address, serial number, firmware, every setting as read back (the password as "
+                "asterisks), whether each was verified and what changed, with the time and the "
+                "note (docs/record-format.md). With --dry-run of restore the devices are read "
+                "and compared with the file (a check): each matches or differs.");
+inline constexpr const char* MSG_OPTION_NOTE =
+    QT_TRANSLATE_NOOP("tolvoctl", "The technician's note in the record of --record.");
 inline constexpr const char* MSG_ARGUMENTS =
     QT_TRANSLATE_NOOP("tolvoctl", "As in the usage line above.");
 
@@ -136,6 +144,8 @@ inline constexpr const char* MSG_SET_ARGUMENTS =
     QT_TRANSLATE_NOOP("tolvoctl", "set takes ADDRESS... and KEY=VALUE....");
 inline constexpr const char* MSG_NOTHING_SENT =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 Nothing was sent.");
+inline constexpr const char* MSG_NOTE_NEEDS_RECORD =
+    QT_TRANSLATE_NOOP("tolvoctl", "--note goes into a record: give --record FILE too.");
 inline constexpr const char* MSG_SCAN_ARGUMENTS =
     QT_TRANSLATE_NOOP("tolvoctl", "scan takes RANGE....");
 
@@ -200,6 +210,15 @@ inline constexpr const char* MSG_ONE_DIFFERS = QT_TRANSLATE_NOOP("tolvoctl", "%1
 inline constexpr const char* MSG_SEVERAL_DIFFER = QT_TRANSLATE_NOOP("tolvoctl", "%1 differ");
 inline constexpr const char* MSG_WOULD_SEND = QT_TRANSLATE_NOOP("tolvoctl", "would send");
 inline constexpr const char* MSG_DRY_RUN = QT_TRANSLATE_NOOP("tolvoctl", "nothing sent (dry run)");
+// A dry run with a record is a check: the device read and compared.
+inline constexpr const char* MSG_CHECK_MATCHES =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1; matches: the device holds every value");
+inline constexpr const char* MSG_CHECK_DIFFERS = QT_TRANSLATE_NOOP("tolvoctl", "%1; differs: %2");
+// The commissioning record of a run (--record).
+inline constexpr const char* MSG_RECORD_WRITTEN =
+    QT_TRANSLATE_NOOP("tolvoctl", "Record: %1, SHA-256 %2");
+inline constexpr const char* MSG_RECORD_NOT_WRITTEN = QT_TRANSLATE_NOOP(
+    "tolvoctl", "%1 The record was not written; each device's result stands as reported.");
 inline constexpr const char* MSG_ALL_KEPT = QT_TRANSLATE_NOOP("tolvoctl", "%1 sent, all kept");
 inline constexpr const char* MSG_NOTHING_DIFFERS =
     QT_TRANSLATE_NOOP("tolvoctl", "nothing differs, nothing sent");

@@ -3,6 +3,8 @@
 #include "BackupFiles.h"
 #include "History.h"
 #include "Invocation.h"
+#include "RecordEntry.h"
+#include "RunRecord.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -188,10 +190,17 @@ int Backup(Invocation& run)
     int status = EXIT_OK;
     QStringList written;
     QStringList changes;
+    std::vector<RecordDevice> recordDevices;
     for (std::size_t i = 0; i < tasks.size(); ++i) {
         const DeviceTask& task = *tasks[i];
         if (!task.ok() || !problems[i].isEmpty())
             status = EXIT_DEVICE_ERROR;
+        // A device whose file was not written is no backup, though it was read.
+        RecordDevice& entry = recordDevices.emplace_back(RecordDeviceOf(task, RecordKind::Backup));
+        if (!problems[i].isEmpty()) {
+            entry.outcome = RecordOutcome::Failed;
+            entry.error = problems[i];
+        }
         const QStringList breaks =
             task.ok() ? RuleBreaks(task.before, AllRows(task.before)) : QStringList();
         for (const QString& line : breaks)
@@ -226,10 +235,13 @@ int Backup(Invocation& run)
         }
         run.Result(task, Tr(MSG_SAVED).arg(Settings(files[i].values.size()), targets[i]), object);
     }
-    if (!history)
-        return run.Finish(status);
+    QJsonObject result;
+    if (!history) {
+        status = WriteRunRecord(run, RecordKind::Backup, std::move(recordDevices), status, result);
+        return run.Finish(status, result);
+    }
     const std::optional<QString> commit = folder.Commit(written, HistoryMessage(changes), error);
-    QJsonObject result{{"commit", commit ? QJsonValue(*commit) : QJsonValue()}};
+    result.insert("commit", commit ? QJsonValue(*commit) : QJsonValue());
     if (!error.isEmpty()) {
         Err() << "tolvoctl: " << error << Qt::endl;
         result.insert("commitError", error); // so that a null commit is not "nothing changed"
@@ -242,6 +254,7 @@ int Backup(Invocation& run)
                          : Tr(unchanged))
               << Qt::endl;
     }
+    status = WriteRunRecord(run, RecordKind::Backup, std::move(recordDevices), status, result);
     return run.Finish(status, result);
 }
 

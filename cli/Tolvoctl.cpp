@@ -2,22 +2,26 @@
 
 #include "Invocation.h"
 #include "Language.h"
+#include "RunRecord.h"
 
 namespace cli {
 namespace {
 
 const Command COMMANDS[] = {
     {"get", "get ADDRESS... [KEY...]", MSG_HELP_GET, Get},
-    {"backup", "backup ADDRESS... -o PATH [--history]", MSG_HELP_BACKUP, Backup},
+    {"backup", "backup ADDRESS... -o PATH [--history] [--record FILE [--note TEXT]]",
+     MSG_HELP_BACKUP, Backup},
     {"check", "check FILE|-", MSG_HELP_CHECK, Check},
     {"diff", "diff ADDRESS FILE | diff FILE FILE   (FILE or SERIAL@VERSION)", MSG_HELP_DIFF, Diff},
     {"history", "history DIR SERIAL", MSG_HELP_HISTORY, History},
     {"restore",
      "restore ADDRESS... FILE|- [--dry-run] [--only-changed] [--send-error-replies] "
-     "[--plan FILE | --plan-first A.B.C.D/N]",
+     "[--plan FILE | --plan-first A.B.C.D/N] [--record FILE [--note TEXT]]",
      MSG_HELP_RESTORE, Restore},
-    {"set", "set ADDRESS... KEY=VALUE... [--plan FILE | --plan-first A.B.C.D/N]", MSG_HELP_SET,
-     Set},
+    {"set",
+     "set ADDRESS... KEY=VALUE... [--plan FILE | --plan-first A.B.C.D/N] [--record FILE "
+     "[--note TEXT]]",
+     MSG_HELP_SET, Set},
     {"scan", "scan RANGE...", MSG_HELP_SCAN, Scan},
 };
 
@@ -84,6 +88,10 @@ void AddOptions(Invocation& run)
         parser.addOption({"plan", Tr(MSG_OPTION_PLAN), "FILE"});
         parser.addOption({"plan-first", Tr(MSG_OPTION_PLAN_FIRST), "A.B.C.D/N"});
     }
+    if (name == "backup" || name == "restore" || name == "set") {
+        parser.addOption({"record", Tr(MSG_OPTION_RECORD), "FILE"});
+        parser.addOption({"note", Tr(MSG_OPTION_NOTE), "TEXT"});
+    }
     if (name == "restore") {
         parser.addOption({"dry-run", Tr(MSG_OPTION_DRY_RUN)});
         parser.addOption({"only-changed", Tr(MSG_OPTION_ONLY_CHANGED)});
@@ -105,7 +113,8 @@ bool ReadCommonOptions(Invocation& run, QString& error)
     run.json = run.Given("json");
     run.trace = run.Given("trace");
     run.positional = run.parser.positionalArguments();
-    return true;
+    error = RecordOptionProblem(run);
+    return error.isEmpty();
 }
 
 } // namespace

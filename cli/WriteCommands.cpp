@@ -4,6 +4,8 @@
 #include "Invocation.h"
 #include "ParamRules.h"
 #include "PlanCheck.h"
+#include "RecordEntry.h"
+#include "RunRecord.h"
 
 namespace cli {
 namespace {
@@ -47,9 +49,19 @@ int DryRunResult(Invocation& run, const DeviceTask& task, const DeviceSettings& 
             Out() << "  " << command << Qt::endl;
     }
     QJsonObject object{{"wouldSend", QJsonArray::fromStringList(commands)}};
-    if (run.Given("only-changed") && task.ok())
-        object.insert("changes", Changes(wanted, task.before));
-    run.Result(task, Tr(MSG_DRY_RUN), object);
+    // With a record the device was read in full: the run is a check.
+    const QJsonArray changes = Changes(wanted, task.before);
+    if ((run.Given("only-changed") || Records(run)) && task.ok())
+        object.insert("changes", changes);
+    QString line = Tr(MSG_DRY_RUN);
+    if (Records(run)) {
+        QStringList keys;
+        for (const QJsonValue change : changes)
+            keys << change["key"].toString();
+        line = keys.isEmpty() ? Tr(MSG_CHECK_MATCHES).arg(line)
+                              : Tr(MSG_CHECK_DIFFERS).arg(line, keys.join(", "));
+    }
+    run.Result(task, line, object);
     return task.ok() ? EXIT_OK : EXIT_DEVICE_ERROR;
 }
 
@@ -199,10 +211,13 @@ std::optional<std::vector<Rows>> RowsPerDevice(Invocation& run, const Rows& want
 // wanted rows (all, or with --only-changed those that differ) and the apply
 // command, and the rows sent are read back, all on one connection as far as
 // the device allows.
-int SendAndVerify(Invocation& run, const Rows& shared)
+int SendAndVerify(Invocation& run, const Rows& shared, RecordKind kind)
 {
     const bool dryRun = run.Given("dry-run");
     const bool onlyChanged = run.Given("only-changed");
+    // A record holds every setting of each device: every row is read (and a
+    // dry run reads the devices, to compare them: a check).
+    const std::vector<ParamRow> recorded = Records(run) ? RecordRows() : std::vector<ParamRow>();
     int status = EXIT_OK;
     const std::optional<std::vector<Rows>> perDevice = RowsPerDevice(run, shared, status);
     if (!perDevice)
@@ -211,14 +226,19 @@ int SendAndVerify(Invocation& run, const Rows& shared)
     for (std::size_t index = 0; index < tasks.size(); ++index) {
         auto& task = tasks[index];
         const Rows& wanted = (*perDevice)[index];
-        if (dryRun && onlyChanged)
+        if (dryRun && Records(run))
+            task->ConnectAndRead(task->before, recorded);
+        else if (dryRun && onlyChanged)
             task->ConnectAndRead(task->before, RowsOf(wanted));
         else if (!dryRun)
-            AddVerifiedWrite(*task, wanted, onlyChanged);
+            AddVerifiedWrite(*task, wanted, onlyChanged, recorded);
         // (a dry run of every row has nothing to learn from the device)
     }
     if (!run.Run(tasks))
         return EXIT_DEVICE_ERROR;
+    if (dryRun)
+        kind = RecordKind::Check;
+    std::vector<RecordDevice> recordDevices;
     for (std::size_t index = 0; index < tasks.size(); ++index) {
         const auto& task = tasks[index];
         const Rows& wanted = (*perDevice)[index];
@@ -226,8 +246,11 @@ int SendAndVerify(Invocation& run, const Rows& shared)
             dryRun ? DryRunResult(run, *task, PushOf(wanted, task->before, onlyChanged), wanted)
                    : WriteResult(run, *task, wanted);
         status = std::max(status, outcome);
+        recordDevices.push_back(RecordDeviceOf(*task, kind, wanted));
     }
-    return run.Finish(status);
+    QJsonObject extra;
+    status = WriteRunRecord(run, kind, std::move(recordDevices), status, extra);
+    return run.Finish(status, extra);
 }
 
 int Restore(Invocation& run)
@@ -250,7 +273,7 @@ int Restore(Invocation& run)
     QString error;
     if (!TakeAddresses(run, true, error))
         return Usage(error);
-    return SendAndVerify(run, file->values);
+    return SendAndVerify(run, file->values, RecordKind::Restore);
 }
 
 int Set(Invocation& run)
@@ -273,7 +296,7 @@ int Set(Invocation& run)
     run.positional = addresses;
     if (!TakeAddresses(run, true, error))
         return Usage(error);
-    return SendAndVerify(run, wanted);
+    return SendAndVerify(run, wanted, RecordKind::Set);
 }
 
 } // namespace cli

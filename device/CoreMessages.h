@@ -119,6 +119,11 @@ inline constexpr const char* MSG_OTHER_DEVICE_ANSWERS = QT_TRANSLATE_NOOP(
 inline constexpr const char* MSG_NOT_SEEN_SAME_ADDRESS = QT_TRANSLATE_NOOP(
     "tolvoctl", "the settings and the apply command were sent; the device may restart on them, "
                 "and it did not answer at %1 within %2 seconds");
+// A write whose read-back after the apply did not end (the window's save
+// does not read again on a new connection).
+inline constexpr const char* MSG_NOT_READ_BACK = QT_TRANSLATE_NOOP(
+    "tolvoctl", "the settings and the apply command were sent, but they could not be read back: "
+                "the device may have applied them; read it to see what it holds");
 inline constexpr const char* MSG_APPLY_UNANSWERED =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 (the apply command was not answered)");
 
@@ -146,6 +151,19 @@ inline constexpr const char* MSG_HOSTS_FILE_TOO_LARGE = QT_TRANSLATE_NOOP(
     "tolvoctl", "%1 is larger than %2 KiB, which no list of at most %3 addresses needs to be.");
 inline constexpr const char* MSG_TOO_MANY_ADDRESSES = QT_TRANSLATE_NOOP(
     "tolvoctl", "At most %1 devices are taken at a time; split the list of addresses.");
+
+// A commissioning record's file that is read back.
+inline constexpr const char* MSG_NOT_A_RECORD =
+    QT_TRANSLATE_NOOP("tolvoctl", "Not a commissioning record of format \"%1\", version %2.");
+inline constexpr const char* MSG_RECORD_MEMBER =
+    QT_TRANSLATE_NOOP("tolvoctl", "The record's member %1 is missing or of the wrong type.");
+inline constexpr const char* MSG_RECORD_VALUE =
+    QT_TRANSLATE_NOOP("tolvoctl", "The record's member %1 holds \"%2\", which a record does not.");
+inline constexpr const char* MSG_RECORD_PASSWORD = QT_TRANSLATE_NOOP(
+    "tolvoctl", "The record's member %1 holds a Wi-Fi password's value, which a record never "
+                "does (only \"********\" or nothing).");
+inline constexpr const char* MSG_RECORD_TOO_LARGE =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1 is larger than %2 MiB, which no record is.");
 
 // Address plans for many devices: each problem names the rows it refuses.
 inline constexpr const char* MSG_PLAN_ROW = QT_TRANSLATE_NOOP("tolvoctl", "%1 to %2");

@@ -48,6 +48,13 @@ DeviceSettings PushOf(const SettingValues& wanted, const DeviceSettings& before,
 
 namespace {
 
+bool Holds(const std::vector<ParamRow>& rows, ParamRow row)
+{
+    return std::any_of(rows.begin(), rows.end(), [row](ParamRow each) {
+        return each.group == row.group && each.index == row.index;
+    });
+}
+
 // The writable rows of the table that are not among rows, in table order.
 std::vector<ParamRow> OtherWritableRows(const std::vector<ParamRow>& rows)
 {
@@ -55,10 +62,7 @@ std::vector<ParamRow> OtherWritableRows(const std::vector<ParamRow>& rows)
     std::vector<ParamRow> others;
     for (int group = 0; group < int(table.size()); ++group)
         for (int index = 0; index < table[group].count(); ++index)
-            if ((table[group].rows[index].flags & PARAM_WRITE) != 0 &&
-                std::none_of(rows.begin(), rows.end(), [group, index](ParamRow row) {
-                    return row.group == group && row.index == index;
-                }))
+            if ((table[group].rows[index].flags & PARAM_WRITE) != 0 && !Holds(rows, {group, index}))
                 others.push_back({group, index});
     return others;
 }
@@ -72,12 +76,11 @@ void AddVerifiedWrite(DeviceTask& task, const SettingValues& wanted, bool onlyCh
     // sent nothing, and nothing more is read from it.
     std::vector<ParamRow> rows = alsoRead;
     for (const ParamRow row : RowsOf(wanted))
-        rows.push_back(row);
+        if (!Holds(rows, row))
+            rows.push_back(row);
     task.ConnectAndRead(task.before, rows);
     const std::vector<ParamRow> others = OtherWritableRows(rows);
-    const bool serialRead = std::any_of(rows.begin(), rows.end(), [](ParamRow row) {
-        return row.group == ROW_SERIAL_NUMBER.group && row.index == ROW_SERIAL_NUMBER.index;
-    });
+    const bool serialRead = Holds(rows, ROW_SERIAL_NUMBER);
     task.Then(MSG_DOING_READING,
               [&task, wanted, onlyChanged, others, serialRead](DeviceConnection& link) {
                   const DeviceSettings push = PushOf(wanted, task.before, onlyChanged);

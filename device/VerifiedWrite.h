@@ -28,11 +28,11 @@ DeviceSettings PushOf(const SettingValues& wanted, const DeviceSettings& before,
 
 // Adds to task the steps that read the wanted rows (and alsoRead) into
 // task.before, push (see PushOf) into task.sent, apply and read back into
-// task.after. A device that already holds every value is sent nothing when
-// onlyChanged. When something is sent, every other writable row is read
-// before the push and after the apply too: the apply commits whatever the
-// device holds pending, and only so can a change that was not sent be told
-// (UnsentChangeLines).
+// task.after (a row both wanted and in alsoRead is read once). A device that
+// already holds every value is sent nothing when onlyChanged. When something
+// is sent, every other writable row is read before the push and after the
+// apply too: the apply commits whatever the device holds pending, and only
+// so can a change that was not sent be told (UnsentChangeLines).
 void AddVerifiedWrite(DeviceTask& task, const SettingValues& wanted, bool onlyChanged,
                       const std::vector<ParamRow>& alsoRead = {});
 

@@ -17,6 +17,7 @@
 #include "Prompts.h"
 #include "SendResultsDlg.h"
 #include "SimProcess.h"
+#include "SmallDisk.h"
 #include "StringIds.h"
 
 #include <QJsonArray>
@@ -26,14 +27,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QStorageInfo>
 #include <QTemporaryDir>
-
-#ifdef Q_OS_LINUX
-#include <cerrno>
-#include <sched.h>
-#include <sys/mount.h>
-#endif
 
 namespace {
 
@@ -52,59 +46,6 @@ QString Dotted(uint32_t address)
 QJsonObject Json(const CliRun& run)
 {
     return QJsonDocument::fromJson(run.out.toUtf8()).object();
-}
-
-// Gives the process a mount namespace of its own, so that what it mounts is
-// seen by it and its children only; why not, where it cannot. It must come
-// before any thread starts.
-QString OwnMountNamespace()
-{
-#ifdef Q_OS_LINUX
-    if (unshare(CLONE_NEWNS) != 0)
-        return "no mount namespace of its own (root is needed): " + qt_error_string(errno);
-    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
-        return "the mounts cannot be made private: " + qt_error_string(errno);
-    return {};
-#else
-    return "a full disk is a tmpfs in a mount namespace, which only Linux has";
-#endif
-}
-
-bool MountSmallDisk(const QString& folder)
-{
-#ifdef Q_OS_LINUX
-    return QDir().mkpath(folder) &&
-           mount("tolvo-full", qPrintable(folder), "tmpfs", 0, "size=4m,mode=0700") == 0;
-#else
-    Q_UNUSED(folder);
-    return false;
-#endif
-}
-
-void Unmount(const QString& folder)
-{
-#ifdef Q_OS_LINUX
-    umount2(qPrintable(folder), MNT_DETACH);
-#else
-    Q_UNUSED(folder);
-#endif
-}
-
-// Fills the disk at folder until it takes no more, then frees pages of it
-// again (a tmpfs counts its room in pages). True when it then has exactly
-// that room.
-bool FillDisk(const QString& folder, int pages)
-{
-    const qint64 page = QStorageInfo(folder).blockSize();
-    QFile filler(folder + "/filler");
-    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray block(page, 'f');
-    while (filler.write(block) == block.size()) {
-    }
-    if (!filler.resize((filler.size() / page - pages) * page))
-        return false;
-    return QStorageInfo(folder).bytesAvailable() == pages * page;
 }
 
 // What a data row's writer wrote where it could not: a settings file the

@@ -5,6 +5,7 @@
 #include "DeviceMove.h"
 #include "DeviceTask.h"
 #include "SessionWait.h"
+#include "SettingNames.h"
 #include "SimProcess.h"
 #include "TaskRunner.h"
 #include "TolvoInfo.h"
@@ -136,6 +137,18 @@ private slots:
         m_address = NextDeviceAddress();
         m_session = std::make_unique<ConfigSession>();
         m_wifi->m_ssidEdit->clear();
+    }
+
+    // What a commissioning record calls each setting is what the pages call
+    // it, in English.
+    void recordNamesAreThePagesNames()
+    {
+        const DeviceSettings table;
+        for (int group = 0; group < int(table.size()); ++group)
+            for (int index = 0; index < table[group].count(); ++index)
+                QCOMPARE(EnglishSettingName(QLatin1String(table[group].rows[index].key)),
+                         RowName(PageSet(), {group, index}));
+        QCOMPARE(EnglishSettingName("NOPE"), QString());
     }
 
     // A load sends the 25 gets in table order and nothing else, and puts

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Checks the --json output of every tolvoctl command against the schema of
 its version (docs/json/), on a simulator of two devices on loopback, and that
-no released schema has changed since it was released.
+no released schema has changed since it was released; and each commissioning
+record a run writes against the record's schema.
 
 usage: check_output.py TOLVOCTL TOLVO_SIM SCHEMA_FOLDER
 """
@@ -23,6 +24,23 @@ FIRST = "127.0.9.1"
 SECOND = "127.0.9.2"
 SILENT_ADDRESS = "127.0.9.9"  # nothing listens there
 CHANNEL_3 = '{"format": "tolvo-s-settings", "version": 1, "settings": {"CHANNEL": "3"}}'
+
+
+RECORD_SCHEMA = "tolvo-s-commissioning-record-v1.schema.json"
+
+
+def record_problems(name, document, validator):
+    """What is wrong with the record a run names: its file against the
+    record's schema, and the SHA-256 given against the file's bytes."""
+    record = document.get("record")
+    if not record or not record["file"]:
+        return []
+    data = pathlib.Path(record["file"]).read_bytes()
+    problems = [f"{name}: the record: {'/'.join(map(str, e.absolute_path))}: {e.message}"
+                for e in validator.iter_errors(json.loads(data))]
+    if hashlib.sha256(data).hexdigest() != record["sha256"]:
+        problems.append(f"{name}: the record's SHA-256 is not that of its file")
+    return problems
 
 
 def start_simulator(sim):
@@ -51,6 +69,9 @@ def main():
     additions = folder / f"tolvoctl-output-v{current}-additions.schema.json"
     if additions.exists():
         validators.append(jsonschema.Draft202012Validator(json.loads(additions.read_text())))
+
+    record_validator = jsonschema.Draft202012Validator(
+        json.loads((folder / RECORD_SCHEMA).read_text()))
 
     work = pathlib.Path(tempfile.mkdtemp())
     (work / "bad.json").write_text('{"format": "tolvo-s-settings", "version": 1, '
@@ -81,6 +102,13 @@ def main():
         (["backup", FIRST, SECOND, "-o", str(work / "history"), "--history"], {0}),
         (["history", str(work / "history"), "TS-240117-0042"], {0}),
         (["diff", "TS-240117-0042@HEAD", one, "--dir", str(work / "history")], {0, 1}),
+        # The commissioning record of a run: its file and SHA-256 in "record".
+        (["set", FIRST, "CHANNEL=7", "--record", str(work / "set.record")], {0}),
+        (["restore", FIRST, SECOND, one, "--dry-run", "--record", str(work / "check.record")],
+         {0}),
+        (["backup", FIRST, "-o", str(work / "two.json"), "--record", str(work / "backup.record"),
+          "--note", "Hall A"], {0}),
+        (["set", FIRST, "CHANNEL=6", "--record", str(work / "bad.json" / "no.record")], {3}),
     ]
     failed_runs = 0
     simulator = start_simulator(sim)
@@ -105,6 +133,7 @@ def main():
             if "exitStatus" in document and document["exitStatus"] != run.returncode:
                 failures.append(f"{name}: exitStatus {document['exitStatus']}, "
                                 f"exit status {run.returncode}")
+            failures += record_problems(name, document, record_validator)
             failed_runs += len(failures) > before
             print(f"{'ok' if len(failures) == before else 'FAIL'}: {name}")
     finally:

@@ -72,6 +72,15 @@ def commands(work, good, broken, out_of_step, not_keeping, unanswered):
             ("set, invalid", ["set", good, "PASSWORD=" + INVALID], False),
             ("set, out of step", ["set", out_of_step, "PASSWORD=" + SET, "--trace"], False),
             ("backup with a history, changed", ["backup", good, "-o", history, "--history"], False),
+            # The commissioning record of each kind of run, beside its output.
+            ("backup, recorded", ["backup", good, broken, "-o", str(work / "recorded"),
+                                  "--record", "record-backup.json"], False),
+            ("restore, recorded", ["restore", good, not_keeping, valid, "--record",
+                                   "record-restore.json", "--note", "Hall A"], False),
+            ("restore, a check recorded", ["restore", good, broken, valid, "--dry-run",
+                                           "--record", "record-check.json"], False),
+            ("set, recorded", ["set", good, unanswered, "PASSWORD=" + SET, "--record",
+                               "record-set.json"], False),
             ("check, valid", ["check", valid], False),
             ("check, invalid", ["check", invalid], False),
             ("scan", ["scan", address(1) + "-" + address(6)], False)]

@@ -1,0 +1,141 @@
+#include "RecordEntry.h"
+
+#include "CoreMessages.h"
+#include "PasswordMask.h"
+#include "SettingNames.h"
+
+namespace {
+
+bool IsWrite(RecordKind kind)
+{
+    return kind == RecordKind::Save || kind == RecordKind::Send || kind == RecordKind::Restore ||
+           kind == RecordKind::Set;
+}
+
+QString KeyOf(ParamRow row)
+{
+    return QLatin1String(DeviceSettings().Find(row.group, row.index)->key);
+}
+
+QString RowValue(const ConfigParam& row)
+{
+    return row.value ? DeviceTextToWide(*row.value) : QString();
+}
+
+// The rows of values that hold one, in table order, each with whether it
+// read back as sent where sent gives what a push sent.
+std::vector<RecordSetting> SettingsOf(const DeviceSettings& values, const DeviceSettings* sent)
+{
+    std::vector<RecordSetting> settings;
+    for (int group = 0; group < int(values.size()); ++group) {
+        for (int index = 0; index < values[group].count(); ++index) {
+            const ConfigParam& row = values[group].rows[index];
+            if (!row.value)
+                continue;
+            std::optional<bool> verified;
+            if (const ConfigParam* pushed = sent ? sent->Find(group, index) : nullptr;
+                pushed && IsPushed(*pushed))
+                verified = pushed->value == row.value;
+            const QString key = QLatin1String(row.key);
+            settings.push_back(
+                {key, EnglishSettingName(key), ShownValue(key, RowValue(row)), verified});
+        }
+    }
+    return settings;
+}
+
+// Each row read before and after whose value differs.
+std::vector<RecordChange> ChangesOf(const DeviceSettings& before, const DeviceSettings& after)
+{
+    std::vector<RecordChange> changes;
+    for (int group = 0; group < int(before.size()); ++group) {
+        for (int index = 0; index < before[group].count(); ++index) {
+            const ConfigParam& was = before[group].rows[index];
+            const ConfigParam& now = *after.Find(group, index);
+            if (!was.value || !now.value || was.value == now.value)
+                continue;
+            const QString key = QLatin1String(was.key);
+            changes.push_back(
+                {key, ShownValue(key, RowValue(was)), ShownValue(key, RowValue(now))});
+        }
+    }
+    return changes;
+}
+
+std::vector<RecordDifference> DifferencesOf(const SettingValues& wanted,
+                                            const DeviceSettings& device)
+{
+    std::vector<RecordDifference> differences;
+    for (const auto& [key, value] : Differences(wanted, device))
+        differences.push_back(
+            {key, ShownValue(key, HeldValue(device, key)), ShownValue(key, value)});
+    return differences;
+}
+
+// Why a write read back after its apply is not verified: settings sent that
+// the device does not hold, and settings the apply changed that were not
+// sent; empty when it is verified.
+QString WriteProblem(const DeviceTask& task)
+{
+    return (NotKeptLines(task) + UnsentChangeLines(UnsentChangesOf(task)))
+        .join(QStringLiteral("; "));
+}
+
+void Fail(RecordDevice& device, const QString& error)
+{
+    device.outcome = RecordOutcome::Failed;
+    device.error = error;
+}
+
+} // namespace
+
+std::vector<ParamRow> RecordRows()
+{
+    const DeviceSettings table;
+    std::vector<ParamRow> rows;
+    for (int group = 0; group < int(table.size()); ++group)
+        for (int index = 0; index < table[group].count(); ++index)
+            rows.push_back({group, index});
+    return rows;
+}
+
+RecordDevice RecordDeviceOf(const DeviceTask& task, RecordKind kind, const SettingValues& wanted)
+{
+    RecordDevice device;
+    device.address = task.addressText();
+    // A write's device holds what was read back after the apply (its serial
+    // number and firmware as read before), unless nothing was sent.
+    const bool wrote = IsWrite(kind) && task.pushed();
+    const DeviceSettings& now = wrote ? task.after : task.before;
+    device.serialNumber = HeldValue(now, KeyOf(ROW_SERIAL_NUMBER));
+    device.firmwareVersion = HeldValue(now, KeyOf(ROW_FIRMWARE_VERSION));
+    if (!task.ok() || (wrote && task.readBackCut())) {
+        // What a device holds once something was sent and not read back is
+        // not known; one that was sent nothing holds what was read.
+        Fail(device, task.ok() ? Tr(MSG_NOT_READ_BACK) : WriteFailure(task));
+        if (!task.pushed())
+            device.settings = SettingsOf(task.before, nullptr);
+        if (!device.settings.empty())
+            device.verifiedAt = device.address;
+        device.deviceName = task.pushed() ? QString() : HeldValue(now, KeyOf(ROW_DEVICE_NAME));
+        return device;
+    }
+    device.verifiedAt = DottedText(task.verifiedAt());
+    device.deviceName = HeldValue(now, KeyOf(ROW_DEVICE_NAME));
+    device.settings = SettingsOf(now, wrote ? &task.sent : nullptr);
+    if (kind == RecordKind::Check) {
+        device.differences = DifferencesOf(wanted, task.before);
+        device.outcome =
+            device.differences.empty() ? RecordOutcome::Matches : RecordOutcome::Differs;
+    } else if (!IsWrite(kind)) {
+        device.outcome = RecordOutcome::Read;
+    } else if (!wrote) {
+        device.outcome = RecordOutcome::Matches; // it held every value: nothing was sent
+    } else {
+        device.changes = ChangesOf(task.before, task.after);
+        device.outcome = RecordOutcome::Verified;
+        if (const QString problem = WriteProblem(task); !problem.isEmpty())
+            Fail(device, problem);
+    }
+    return device;
+}

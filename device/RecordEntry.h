@@ -1,0 +1,30 @@
+// A device's entry in a commissioning record, from the task that read,
+// wrote or checked it: the one way tolvoctl and the window make it.
+#pragma once
+
+#include "CommissioningRecord.h"
+#include "DeviceTask.h"
+#include "VerifiedWrite.h"
+
+#include <vector>
+
+// Every row of the table, in table order: what a task reads when its
+// device's entry is to hold every setting (AddVerifiedWrite's alsoRead, or
+// ConnectAndRead's only, which reads them all when given none).
+std::vector<ParamRow> RecordRows();
+
+// The entry of a finished task, as the run of kind took it:
+// - load and backup: the settings read (task.before), outcome read;
+// - check: the settings read, compared with wanted: matches, or differs
+//   with each difference;
+// - save, send, restore and set: the settings read back after the apply
+//   (task.after), each sent one verified or not, what changed from
+//   task.before, outcome verified; matches where nothing was sent since the
+//   device held every value; failed where a setting sent was not kept or
+//   the apply changed one that was not sent (error names them), or the read-
+//   back did not end.
+// A task that failed gives its error; its settings only where nothing was
+// sent (what it still holds, as far as it was read). The password's value
+// is masked in every member.
+RecordDevice RecordDeviceOf(const DeviceTask& task, RecordKind kind,
+                            const SettingValues& wanted = {});
