@@ -124,6 +124,11 @@ def check(checks, tolvoctl, sim, work):
                                   capture_output=True).stdout
         checks("the history's commit messages hold no password",
                b"PASSWORD" in messages and not found(messages, SECRETS), messages.decode()[:2000])
+        # The records searched are there, each holding the password as asterisks.
+        records = sorted(written.glob("record-*.json"))
+        checks("tolvoctl's records were written, the password masked in each",
+               len(records) == 4 and all(b'"value": "********"' in p.read_bytes() for p in records),
+               [str(p) for p in records])
         where = leaks(written, SECRETS, skip=(".git",))
         checks("tolvoctl's files: the password only in owner-only settings files", not where, where)
     finally:
