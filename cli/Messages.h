@@ -108,8 +108,8 @@ inline constexpr const char* MSG_OPTION_RECORD = QT_TRANSLATE_NOOP(
     "tolvoctl", "Also writes the run's commissioning record to FILE: for every device its "
                 "address, serial number, firmware, every setting as read back (the password as "
                 "asterisks), whether each was verified and what changed, with the time and the "
-                "note (docs/record-format.md). With --dry-run of restore the devices are read "
-                "and compared with the file (a check): each matches or differs.");
+                "note, as JSON; it prints the file's SHA-256. With --dry-run of restore the "
+                "devices are read and compared with the file (a check): each matches or differs.");
 inline constexpr const char* MSG_OPTION_NOTE =
     QT_TRANSLATE_NOOP("tolvoctl", "The technician's note in the record of --record.");
 inline constexpr const char* MSG_ARGUMENTS =

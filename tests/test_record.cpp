@@ -234,6 +234,48 @@ private slots:
         QCOMPARE(Keys(device["changes"].toArray()), QStringList{"DEVICEID"});
     }
 
+    void aDeviceThatMovesIsRecordedWhereItWasReadBack_data()
+    {
+        QTest::addColumn<QString>("moveAfter"); // ms, the simulator's
+        QTest::addColumn<int>("status");
+        QTest::newRow("found at its new address") << "200" << 0;
+        QTest::newRow("not seen in time") << "20000" << 1;
+    }
+
+    // A new static address moves the device as it applies: read back where
+    // it answers, or not read back at all.
+    void aDeviceThatMovesIsRecordedWhereItWasReadBack()
+    {
+        QFETCH(QString, moveAfter);
+        QFETCH(int, status);
+        const uint32_t from = status == 0 ? 101 : 111;
+        const QString to = Dotted(from + 1);
+        SimProcess sim({"--move-after", moveAfter}, Dotted(from), DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        const QString path = m_dir.filePath(QString("moved-%1.json").arg(from));
+        const CliRun run = Tolvoctl(
+            {"set", Dotted(from), "IPADDRESS=" + to, "--move-wait", "1500", "--record", path});
+        QCOMPARE(run.status, status);
+        const QJsonObject device = Json(ReadAll(path))["devices"][0].toObject();
+        QCOMPARE(device["address"].toString(), Dotted(from));
+        QCOMPARE(device["serialNumber"].toString(), QString("TS-240117-0042"));
+        if (status != 0) {
+            QCOMPARE(device["outcome"].toString(), QString("failed"));
+            QCOMPARE(device["verifiedAt"], QJsonValue(QJsonValue::Null));
+            QVERIFY2(device["error"].toString().contains("look for it at " + to),
+                     qPrintable(device["error"].toString()));
+            QCOMPARE(device["settings"].toArray(), QJsonArray());
+            QCOMPARE(device["changes"].toArray(), QJsonArray());
+            return;
+        }
+        QCOMPARE(device["outcome"].toString(), QString("verified"));
+        QCOMPARE(device["verifiedAt"].toString(), to);
+        QCOMPARE(device["settings"][4]["value"].toString(), to);
+        QCOMPARE(device["settings"][4]["verified"], QJsonValue(true));
+        QCOMPARE(device["changes"][0]["after"].toString(), to);
+        QCOMPARE(DeviceValues(to).value(4).second, to);
+    }
+
     void recordThatCannotBeWrittenKeepsTheOldOne_data()
     {
         QTest::addColumn<QString>("where");
