@@ -26,5 +26,10 @@ std::vector<ParamRow> RecordRows();
 // A task that failed gives its error; its settings only where nothing was
 // sent (what it still holds, as far as it was read). The password's value
 // is masked in every member.
+// The entry holds every setting only where the task read them all: a write
+// given RecordRows() as AddVerifiedWrite's alsoRead, a save after a load
+// (AddWriteAfterLoad: task.before is the load's, which must be of this
+// device; a save to another device has no "before" of its own, and its
+// serial number and changes would be the loaded device's).
 RecordDevice RecordDeviceOf(const DeviceTask& task, RecordKind kind,
                             const SettingValues& wanted = {});
