@@ -292,6 +292,56 @@ private slots:
         QVERIFY(!SentAnySet(m_silent->Commands()));
     }
 
+    // A device with bytes the wire format does not expect never matches: its
+    // values are shown escaped (no control byte reaches a cell, the details
+    // or the report), its password's bytes nowhere.
+    void aHostileDeviceNeverMatchesAndShowsNoRawBytes_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("hidden");
+        QTest::newRow("a control sequence in a value")
+            << QStringList{"--reply", "SSID=Net\\x1b[2Kfake"} << "differs"
+            << "SSID: the device holds \"Net\\x1b[2Kfake\", the pages \"TolvoNet\"" << QString();
+        QTest::newRow("a zero byte before the password")
+            << QStringList{"--reply", "PASSWORD=\\0hostile-pw-55"} << "differs"
+            << "PASSWORD: differs"
+            << "hostile-pw-55";
+        QTest::newRow("an error line as a value")
+            << QStringList{"--unknown", "CHANNEL"} << "differs"
+            << "CHANNEL: the device holds \"ERROR unknown key\", the pages \"6\"" << QString();
+        QTest::newRow("a line end inside a reply")
+            << QStringList{"--reply", "SSID=Tolvo\\nNet"} << "failed"
+            << "more reply lines than it was asked for" << QString();
+    }
+
+    void aHostileDeviceNeverMatchesAndShowsNoRawBytes()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, state);
+        QFETCH(QString, shown);
+        QFETCH(QString, hidden);
+        static uint32_t address = 0x7F00478C; // 127.0.71.140 on
+        ++address;
+        SimProcess sim(options, Dotted(address), DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        m_dlg->CheckDevices({address});
+        SendResultsDlg* results = WaitForResults();
+        QVERIFY(results != nullptr);
+        const QString text = RowText(*results, 0);
+        const QString csv = QString::fromUtf8(results->run().ReportCsv());
+        QVERIFY2(text.contains('|' + state + '|') && text.contains(shown), qPrintable(text));
+        QVERIFY2(csv.contains(',' + state + ','), qPrintable(csv));
+        for (const QString& output : {text, csv})
+            for (const QChar c : output)
+                QVERIFY2(c == '\n' || c == '\r' || (c >= ' ' && c != QChar(0x7F)),
+                         qPrintable(output));
+        if (!hidden.isEmpty())
+            QVERIFY(!text.contains(hidden) && !csv.contains(hidden));
+        QVERIFY(sim.Sync() && !SentAnySet(sim.Commands()));
+    }
+
     // Cancelled, each row is what its device did: checked, or not started
     // and not read at all.
     void cancelLeavesEveryRowTrue()
