@@ -38,13 +38,10 @@ SendRow FreshRow(uint32_t address)
 // Checked again, only the device's serial number stays.
 SendRow RetriedRow(const SendRow& earlier, RunKind kind)
 {
-    if (kind == RunKind::Check) {
-        SendRow row = FreshRow(earlier.address);
-        row.serial = earlier.serial;
-        return row;
-    }
     SendRow row = FreshRow(earlier.address);
     row.serial = earlier.serial;
+    if (kind == RunKind::Check)
+        return row;
     row.planned = earlier.planned;
     row.nowAt = earlier.nowAt; // a device that moved is sent to where it went
     row.outcome = earlier.outcome;

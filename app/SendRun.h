@@ -46,13 +46,15 @@ struct SendRow {
     QString serial;
     SendState state = SendState::Waiting;
     DeviceOutcome outcome = DeviceOutcome::Untouched;
-    QStringList changes;                     // a send's "KEY: "before" to "after"" or a check's
-                                             // differences, the password masked
-    std::vector<HeldDifference> differences; // a check's, values as ShownValue
-    uint32_t planned = 0;                    // the address an address plan gives it; 0: none
-    uint32_t nowAt = 0; // the address it was verified at after a move; 0: it stayed
-    QString failure;    // why it failed, or a note on a verified device
-    QString transcript; // the exchange, the password masked
+    // A send's "KEY: "before" to "after"", or a check's differences (the
+    // password's only "differs"); the password masked.
+    QStringList changes;
+    // A check's settings that the device holds otherwise, values as ShownValue.
+    std::vector<HeldDifference> differences;
+    uint32_t planned = 0; // the address an address plan gives it; 0: none
+    uint32_t nowAt = 0;   // the address it was verified at after a move; 0: it stayed
+    QString failure;      // why it failed, or a note on a verified device
+    QString transcript;   // the exchange, the password masked
 };
 
 class SendRun : public QObject {
