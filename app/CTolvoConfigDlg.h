@@ -20,6 +20,7 @@ class FieldMarks;
 class FindDevicesDlg;
 class SendConfirmDlg;
 class SendResultsDlg;
+class SendRun;
 class IpAddressCtrl;
 class TabControl;
 class TolvoInfo;
@@ -67,6 +68,13 @@ public:
     void SendToPickedDevices();
     // The same to the addresses given.
     void SendToDevices(const std::vector<uint32_t>& addresses);
+    // The devices picked in Find devices read and compared with the pages'
+    // settings (the shared ones, as a send with no own setting ticked sends
+    // them), sending nothing; the results window says which match and
+    // which differ, and in what (non-blocking, window-modal).
+    void CheckPickedDevices();
+    // The same for the addresses given.
+    void CheckDevices(const std::vector<uint32_t>& addresses);
     // A file's settings, checked in full first, onto the pages as unsaved edits.
     void ImportSettings();
     // What the window knows of its device: the loaded table, where it was
@@ -93,8 +101,8 @@ public:
     FieldMarks* m_marks = nullptr;
     FindDevicesDlg* m_findDevices = nullptr; // made when first opened
     SendConfirmDlg* m_sendConfirm = nullptr; // of the last send to many devices
-    SendResultsDlg* m_sendResults = nullptr;
-    int m_sendJobs; // devices sent to at once
+    SendResultsDlg* m_sendResults = nullptr; // of the last send or check
+    int m_sendJobs;                          // devices sent to at once
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
@@ -119,6 +127,13 @@ private:
     void AddWindowActions();
     void AddSendAction();
     void StartSend(const std::vector<uint32_t>& addresses);
+    // The devices picked in Find devices; when none is, says so (noneText)
+    // and opens Find devices.
+    std::optional<std::vector<uint32_t>> PickedDevices(int noneText, int caption);
+    // Where a send's or check's dialogs open: over Find devices when it is
+    // open, else over the window.
+    QWidget* ResultsOwner();
+    void ShowResults(QWidget* owner, std::unique_ptr<SendRun> run);
     // The pages' settings, checked as a save checks them, as a file's values,
     // and the names of the lists left out; nothing, having said why, when a
     // check fails or no load came first.

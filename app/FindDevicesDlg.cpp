@@ -66,7 +66,8 @@ FindDevicesDlg::FindDevicesDlg(QWidget* parent, quint16 port, int timeoutMs)
       m_tickAllButton(new QPushButton(LoadResourceString(IDS_FIND_TICK_ALL), this)),
       m_pasteButton(new QPushButton(LoadResourceString(IDS_FIND_PASTE), this)),
       m_addFileButton(new QPushButton(LoadResourceString(IDS_FIND_ADD_FILE), this)),
-      m_sendButton(new QPushButton(LoadResourceString(IDS_FIND_SEND), this)), m_port(port),
+      m_sendButton(new QPushButton(LoadResourceString(IDS_FIND_SEND), this)),
+      m_checkButton(new QPushButton(LoadResourceString(IDS_FIND_CHECK), this)), m_port(port),
       m_timeoutMs(timeoutMs)
 {
     setWindowTitle(LoadResourceString(IDS_FIND_CAPTION));
@@ -75,8 +76,9 @@ FindDevicesDlg::FindDevicesDlg(QWidget* parent, quint16 port, int timeoutMs)
     m_rangeEdit->setAccessibleName(LoadResourceString(IDS_FIND_RANGE_NAME));
     m_rangeEdit->setText(ProposedRange());
     for (QPushButton* button : {m_searchButton, m_cancelButton, m_tickAllButton, m_pasteButton,
-                                m_addFileButton, m_sendButton})
+                                m_addFileButton, m_sendButton, m_checkButton})
         button->setAutoDefault(false);
+    m_checkButton->setAccessibleName(LoadResourceString(IDS_FIND_CHECK_NAME));
     m_cancelButton->setEnabled(false);
     m_progress->setTextVisible(false);
     m_progress->setRange(0, 1);
@@ -100,6 +102,7 @@ FindDevicesDlg::FindDevicesDlg(QWidget* parent, quint16 port, int timeoutMs)
         pickButtons->addWidget(button);
     pickButtons->addStretch(1);
     pickButtons->addWidget(m_sendButton);
+    pickButtons->addWidget(m_checkButton);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(rangeLabel, 0, 0);
@@ -121,6 +124,7 @@ FindDevicesDlg::FindDevicesDlg(QWidget* parent, quint16 port, int timeoutMs)
     connect(m_pasteButton, &QPushButton::clicked, this, &FindDevicesDlg::PasteAddresses);
     connect(m_addFileButton, &QPushButton::clicked, this, &FindDevicesDlg::AddFromFile);
     connect(m_sendButton, &QPushButton::clicked, this, &FindDevicesDlg::sendRequested);
+    connect(m_checkButton, &QPushButton::clicked, this, &FindDevicesDlg::checkRequested);
     connect(m_table, &QTableWidget::cellActivated, this, [this](int row, int) { Choose(row); });
     m_table->installEventFilter(this); // Space ticks the selection, before the table takes it
     m_rangeEdit->setFocus(Qt::OtherFocusReason);

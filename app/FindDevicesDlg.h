@@ -2,7 +2,8 @@
 // computer's own networks, searched for devices on the user's word, with
 // the devices listed as they answer. Choosing one ends the dialog with its
 // address; nothing is loaded. Devices ticked (or selected), and addresses
-// pasted or read from a list, are the ones a send to many devices goes to.
+// pasted or read from a list, are the ones a send to many devices goes to,
+// or a check of them against the pages' settings reads.
 #pragma once
 
 #include <QDialog>
@@ -44,10 +45,13 @@ public:
     QPushButton* m_pasteButton;
     QPushButton* m_addFileButton;
     QPushButton* m_sendButton;
+    QPushButton* m_checkButton;
 
 signals:
     // The user asked to send the pages' settings to the picked devices.
     void sendRequested();
+    // The user asked to check the picked devices against the pages' settings.
+    void checkRequested();
 
 public slots:
     // Checks the range and searches it; a malformed range is named in a

@@ -21,6 +21,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 const std::array<QStringList, 3> SendConfirmDlg::OWN_SETTINGS = {
     QStringList{"DEVICEID"}, QStringList{"IPADDRESS", "IPMASK"}, QStringList{"DHCP"}};
 
@@ -130,6 +132,16 @@ SendConfirmDlg::SendConfirmDlg(QWidget* parent, SettingValues settings,
 }
 
 SendConfirmDlg::~SendConfirmDlg() = default;
+
+SettingValues SendConfirmDlg::SharedOf(const SettingValues& settings)
+{
+    SettingValues shared;
+    for (const auto& entry : settings)
+        if (std::none_of(OWN_SETTINGS.begin(), OWN_SETTINGS.end(),
+                         [&entry](const QStringList& keys) { return keys.contains(entry.first); }))
+            shared.append(entry);
+    return shared;
+}
 
 bool SendConfirmDlg::planned() const
 {

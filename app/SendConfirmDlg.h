@@ -23,6 +23,9 @@ class SendConfirmDlg : public QDialog {
 public:
     // A device's own settings, each a tick of the dialog, by their keys.
     static const std::array<QStringList, 3> OWN_SETTINGS;
+    // The settings of settings that are no device's own: what every send
+    // sends with no tick, and what a check compares.
+    static SettingValues SharedOf(const SettingValues& settings);
 
     SendConfirmDlg(QWidget* parent, SettingValues settings, std::vector<uint32_t> addresses);
     ~SendConfirmDlg() override;

@@ -3,6 +3,7 @@
 #include "DialogTemplate.h"
 #include "FileChooser.h"
 #include "Prompts.h"
+#include "SendConfirmDlg.h"
 #include "StagedFile.h"
 #include "StringIds.h"
 #include "TextFit.h"
@@ -26,10 +27,23 @@ const QString REPORT_SUFFIX = QStringLiteral("csv");
 constexpr int WIDTH_CHARS = 110;
 constexpr int DETAILS_LINES = 8;
 
+// A check's note of what it compares, and what it leaves alone.
+QString ComparedText(const SettingValues& compared)
+{
+    QStringList keys;
+    for (const auto& setting : compared)
+        keys << setting.first;
+    QStringList own;
+    for (const QStringList& tick : SendConfirmDlg::OWN_SETTINGS)
+        own << tick;
+    return LoadResourceString(IDS_CHECK_COMPARED).arg(keys.join(", "), own.join(", "));
+}
+
 } // namespace
 
 SendResultsDlg::SendResultsDlg(QWidget* parent, std::unique_ptr<SendRun> run)
     : QDialog(parent), m_progress(new QProgressBar(this)), m_summary(new QLabel(this)),
+      m_compared(new QLabel(this)),
       m_table(new QTableWidget(int(run->rows().size()), COLUMNS, this)),
       m_details(new QPlainTextEdit(this)),
       m_cancelButton(new QPushButton(LoadResourceString(IDS_FIND_CANCEL), this)),
@@ -37,14 +51,23 @@ SendResultsDlg::SendResultsDlg(QWidget* parent, std::unique_ptr<SendRun> run)
       m_reportButton(new QPushButton(LoadResourceString(IDS_SEND_SAVE_REPORT), this)),
       m_closeButton(nullptr), m_run(std::move(run))
 {
-    setWindowTitle(LoadResourceString(IDS_SEND_RESULTS_CAPTION).arg(m_run->rows().size()));
+    const bool checking = m_run->checking();
+    setWindowTitle(
+        LoadResourceString(checking ? IDS_CHECK_RESULTS_CAPTION : IDS_SEND_RESULTS_CAPTION)
+            .arg(m_run->rows().size()));
     m_progress->setAccessibleName(LoadResourceString(IDS_SEND_PROGRESS_NAME));
     m_summary->setWordWrap(true);
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_compared->setWordWrap(true);
+    m_compared->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (checking)
+        m_compared->setText(ComparedText(m_run->wanted()));
+    m_compared->setVisible(checking);
     m_table->setHorizontalHeaderLabels(
         {LoadResourceString(IDS_FIND_COLUMN_ADDRESS), LoadResourceString(IDS_SEND_COLUMN_NOW_AT),
          LoadResourceString(IDS_FIND_COLUMN_SERIAL), LoadResourceString(IDS_SEND_COLUMN_STATE),
-         LoadResourceString(IDS_SEND_COLUMN_DEVICE), LoadResourceString(IDS_SEND_COLUMN_CHANGES)});
+         LoadResourceString(IDS_SEND_COLUMN_DEVICE),
+         LoadResourceString(ChangesHeading(checking ? RunKind::Check : RunKind::Send))});
     m_table->setAccessibleName(LoadResourceString(IDS_SEND_RESULTS_TABLE_NAME));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -85,11 +108,12 @@ SendResultsDlg::SendResultsDlg(QWidget* parent, std::unique_ptr<SendRun> run)
     auto* layout = new QGridLayout(this);
     layout->addWidget(m_progress, 0, 0);
     layout->addWidget(m_summary, 1, 0);
-    layout->addWidget(m_table, 2, 0);
-    layout->addWidget(detailsLabel, 3, 0);
-    layout->addWidget(m_details, 4, 0);
-    layout->addLayout(buttons, 5, 0);
-    layout->setRowStretch(2, 1);
+    layout->addWidget(m_compared, 2, 0);
+    layout->addWidget(m_table, 3, 0);
+    layout->addWidget(detailsLabel, 4, 0);
+    layout->addWidget(m_details, 5, 0);
+    layout->addLayout(buttons, 6, 0);
+    layout->setRowStretch(3, 1);
     resize(sizeHint().expandedTo(QSize(fontMetrics().averageCharWidth() * WIDTH_CHARS, 0)));
     setTabOrder(m_table, m_details);
     setTabOrder(m_details, m_cancelButton);
@@ -163,7 +187,9 @@ void SendResultsDlg::ShowProgress(int done, int total)
 {
     m_progress->setRange(0, std::max(total, 1));
     m_progress->setValue(done);
-    QString text = LoadResourceString(IDS_SEND_RUNNING).arg(done).arg(total);
+    QString text = LoadResourceString(m_run->checking() ? IDS_CHECK_RUNNING : IDS_SEND_RUNNING)
+                       .arg(done)
+                       .arg(total);
     if (m_cancelling)
         text += ' ' + LoadResourceString(IDS_SEND_CANCELLING).arg(m_run->UnderWay());
     m_summary->setText(text);

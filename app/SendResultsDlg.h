@@ -1,6 +1,8 @@
 // The devices' outcomes as a send to many devices goes on: a row per device
 // filled as it moves on, the selected row's failure and transcript, one
 // progress bar, the summary, Cancel, Retry of the failed and the report.
+// A check's results show the same, each device matching or differing, and
+// say which settings were compared.
 #pragma once
 
 #include "SendRun.h"
@@ -34,6 +36,7 @@ public:
 
     QProgressBar* m_progress;
     QLabel* m_summary;
+    QLabel* m_compared; // a check's: the settings compared (hidden for a send)
     QTableWidget* m_table;
     QPlainTextEdit* m_details;
     QPushButton* m_cancelButton;

@@ -35,10 +35,13 @@ SendRow FreshRow(uint32_t address)
 }
 
 // A row sent to again: what earlier sends changed on the device stays.
-SendRow RetriedRow(const SendRow& earlier)
+// Checked again, only the device's serial number stays.
+SendRow RetriedRow(const SendRow& earlier, RunKind kind)
 {
     SendRow row = FreshRow(earlier.address);
     row.serial = earlier.serial;
+    if (kind == RunKind::Check)
+        return row;
     row.planned = earlier.planned;
     row.nowAt = earlier.nowAt; // a device that moved is sent to where it went
     row.outcome = earlier.outcome;
@@ -58,6 +61,33 @@ QStringList ChangedLines(const DeviceTask& task)
                           QuotedValue(key, HeldValue(task.after, key)));
     }
     return lines;
+}
+
+// "KEY: the device holds "X", the pages "Y"" for each difference; the
+// password's only "PASSWORD: differs", without a value.
+QStringList DifferenceLines(const std::vector<HeldDifference>& differences)
+{
+    QStringList lines;
+    for (const auto& [key, held, wanted] : differences)
+        lines << (IsPasswordKey(key)
+                      ? LoadResourceString(IDS_CHECK_PASSWORD_DIFFERS).arg(key)
+                      : LoadResourceString(IDS_CHECK_DIFFERENCE)
+                            .arg(key, QuotedValue(key, held), QuotedValue(key, wanted)));
+    return lines;
+}
+
+// A check's row: the settings the device holds otherwise, or why it could
+// not be read. Nothing was sent to it either way.
+void TakeCheck(SendRow& row, const DeviceTask& task, const SettingValues& wanted)
+{
+    if (!task.ok()) {
+        row.state = SendState::Failed;
+        row.failure = DeviceFailure(task);
+        return;
+    }
+    row.differences = HeldDifferences(wanted, task.before);
+    row.changes = DifferenceLines(row.differences);
+    row.state = row.differences.empty() ? SendState::Matches : SendState::Differs;
 }
 
 // The keys of settings, for a sentence: "SSID, PASSWORD".
@@ -81,8 +111,14 @@ QString StateText(SendState state)
     static constexpr StringId TEXTS[] = {IDS_SEND_STATE_WAITING,     IDS_SEND_STATE_READING,
                                          IDS_SEND_STATE_SENDING,     IDS_SEND_STATE_VERIFIED,
                                          IDS_SEND_STATE_UNCHANGED,   IDS_SEND_STATE_FAILED,
-                                         IDS_SEND_STATE_NOT_STARTED, IDS_SEND_STATE_NOT_SEEN};
+                                         IDS_SEND_STATE_NOT_STARTED, IDS_SEND_STATE_NOT_SEEN,
+                                         IDS_CHECK_STATE_MATCHES,    IDS_CHECK_STATE_DIFFERS};
     return LoadResourceString(TEXTS[int(state)]);
+}
+
+StringId ChangesHeading(RunKind kind)
+{
+    return kind == RunKind::Check ? IDS_CHECK_COLUMN_DIFFERENCES : IDS_SEND_COLUMN_CHANGES;
 }
 
 QString OutcomeText(DeviceOutcome outcome)
@@ -93,9 +129,9 @@ QString OutcomeText(DeviceOutcome outcome)
 }
 
 SendRun::SendRun(std::vector<uint32_t> addresses, SettingValues wanted, quint16 port, int timeoutMs,
-                 int jobs, QObject* parent)
-    : QObject(parent), m_wanted(std::move(wanted)), m_port(port), m_timeoutMs(timeoutMs),
-      m_jobs(jobs)
+                 int jobs, RunKind kind, QObject* parent)
+    : QObject(parent), m_wanted(std::move(wanted)), m_kind(kind), m_port(port),
+      m_timeoutMs(timeoutMs), m_jobs(jobs)
 {
     for (const uint32_t address : addresses)
         m_rows.push_back(FreshRow(address));
@@ -161,12 +197,15 @@ void SendRun::Run(const std::vector<int>& rows)
     m_tasks.clear();
     m_taskRows = rows;
     for (const int row : rows) {
-        m_rows[row] = RetriedRow(m_rows[row]);
+        m_rows[row] = RetriedRow(m_rows[row], m_kind);
         const SendRow& shown = m_rows[row];
         auto task = std::make_unique<DeviceTask>(shown.nowAt != 0 ? shown.nowAt : shown.address,
                                                  m_port, m_timeoutMs);
         task->KeepTranscript();
-        AddVerifiedWrite(*task, WantedFor(row), true, {ROW_SERIAL_NUMBER});
+        if (checking())
+            AddCheckRead(*task, WantedFor(row), {ROW_SERIAL_NUMBER});
+        else
+            AddVerifiedWrite(*task, WantedFor(row), true, {ROW_SERIAL_NUMBER});
         connect(task.get(), &DeviceTask::stepStarted, this,
                 [this, index = m_tasks.size()](const char* doing) { StepStarted(index, doing); });
         m_tasks.push_back(std::move(task));
@@ -203,7 +242,9 @@ void SendRun::TaskDone(std::size_t index)
     SendRow& row = m_rows[m_taskRows[index]];
     row.serial = HeldValue(task.before, "SERIALN");
     row.transcript = task.transcript().text();
-    if (task.failure() == DEVICE_NOT_SEEN_SINCE) {
+    if (checking()) {
+        TakeCheck(row, task, WantedFor(m_taskRows[index]));
+    } else if (task.failure() == DEVICE_NOT_SEEN_SINCE) {
         row.state = SendState::NotSeen;
         row.outcome = DeviceOutcome::Unknown;
         row.failure = NotSeenSince(task);
@@ -264,8 +305,10 @@ void SendRun::RunEnded()
             continue;
         row.state = SendState::NotStarted;
         // Stopped by this computer's limit, not by Cancel: it says so.
-        row.failure = m_runner->outOfConnections() ? Tr(MSG_NOT_TRIED) + ' ' + OutOfConnections()
-                                                   : LoadResourceString(IDS_SEND_NOT_STARTED_NOTE);
+        row.failure = m_runner->outOfConnections()
+                          ? Tr(MSG_NOT_TRIED) + ' ' + OutOfConnections()
+                          : LoadResourceString(checking() ? IDS_CHECK_NOT_STARTED_NOTE
+                                                          : IDS_SEND_NOT_STARTED_NOTE);
         emit rowChanged(m_taskRows[index]);
     }
     emit finished();
@@ -279,10 +322,14 @@ int SendRun::Count(SendState state) const
 
 QString SendRun::Summary() const
 {
-    QString summary = LoadResourceString(IDS_SEND_SUMMARY)
-                          .arg(Count(SendState::Verified))
-                          .arg(Count(SendState::Unchanged))
-                          .arg(Count(SendState::Failed));
+    QString summary = checking() ? LoadResourceString(IDS_CHECK_SUMMARY)
+                                       .arg(Count(SendState::Matches))
+                                       .arg(Count(SendState::Differs))
+                                       .arg(Count(SendState::Failed))
+                                 : LoadResourceString(IDS_SEND_SUMMARY)
+                                       .arg(Count(SendState::Verified))
+                                       .arg(Count(SendState::Unchanged))
+                                       .arg(Count(SendState::Failed));
     if (const int notSeen = Count(SendState::NotSeen); notSeen > 0)
         summary = LoadResourceString(IDS_SEND_SUMMARY_NOT_SEEN).arg(summary).arg(notSeen);
     if (const int notStarted = Count(SendState::NotStarted); notStarted > 0)
@@ -297,7 +344,7 @@ QByteArray SendRun::ReportCsv() const
     out.setEncoding(QStringConverter::Utf8);
     const StringId headings[] = {IDS_FIND_COLUMN_ADDRESS, IDS_FIND_COLUMN_SERIAL,
                                  IDS_SEND_COLUMN_STATE,   IDS_SEND_COLUMN_DEVICE,
-                                 IDS_SEND_COLUMN_CHANGES, IDS_SEND_COLUMN_FAILURE,
+                                 ChangesHeading(m_kind),  IDS_SEND_COLUMN_FAILURE,
                                  IDS_SEND_COLUMN_NOW_AT};
     QStringList line;
     for (const StringId heading : headings)

@@ -1,9 +1,11 @@
 // Sending the pages' settings to many devices: one verified write per device
 // (the same tasks as tolvoctl's), many at once on the event loop, and what
-// each device's row of the result table says.
+// each device's row of the result table says. A check runs the same way but
+// only reads each device and compares it with the settings, sending nothing.
 #pragma once
 
-#include "VerifiedWrite.h"
+#include "DeviceCheck.h"
+#include "StringIds.h"
 
 #include <QObject>
 #include <QString>
@@ -18,7 +20,12 @@ class TaskRunner;
 // Devices talked to at once: enough that a hundred take about one device's time.
 constexpr int SEND_JOBS = 128;
 
-// (NotSeen: applied settings that move it, and it answered nowhere since.)
+// What a run does to each device: sends the settings, or only checks it
+// against them (reads, and sends nothing: no set, no apply).
+enum class RunKind { Send, Check };
+
+// (NotSeen: applied settings that move it, and it answered nowhere since.
+// Matches and Differs: a check's outcomes.)
 enum class SendState {
     Waiting,
     Reading,
@@ -27,7 +34,9 @@ enum class SendState {
     Unchanged,
     Failed,
     NotStarted,
-    NotSeen
+    NotSeen,
+    Matches,
+    Differs
 };
 // What the device holds now, as far as is known.
 enum class DeviceOutcome { Untouched, Changed, Unknown };
@@ -37,7 +46,11 @@ struct SendRow {
     QString serial;
     SendState state = SendState::Waiting;
     DeviceOutcome outcome = DeviceOutcome::Untouched;
-    QStringList changes;  // "KEY: "before" -> "after"", the password masked
+    // A send's "KEY: "before" to "after"", or a check's differences (the
+    // password's only "differs"); the password masked.
+    QStringList changes;
+    // A check's settings that the device holds otherwise, values as ShownValue.
+    std::vector<HeldDifference> differences;
     uint32_t planned = 0; // the address an address plan gives it; 0: none
     uint32_t nowAt = 0;   // the address it was verified at after a move; 0: it stayed
     QString failure;      // why it failed, or a note on a verified device
@@ -48,7 +61,7 @@ class SendRun : public QObject {
     Q_OBJECT
 public:
     SendRun(std::vector<uint32_t> addresses, SettingValues wanted, quint16 port, int timeoutMs,
-            int jobs, QObject* parent = nullptr);
+            int jobs, RunKind kind = RunKind::Send, QObject* parent = nullptr);
     ~SendRun() override;
 
     // An address plan: each device (in the order of the addresses) is sent
@@ -57,14 +70,16 @@ public:
     // What goes to the device of a row.
     SettingValues WantedFor(int row) const;
 
-    // Sends to every device; rowChanged as each moves on, finished at the end.
+    // Sends to (or checks) every device; rowChanged as each moves on,
+    // finished at the end.
     void Start();
-    // Sends again to the devices that failed, and to no other.
+    // Sends again to (or checks again) the devices that failed, and no other.
     void Retry();
     // Starts no more devices; those under way finish.
     void Cancel();
 
     bool running() const;
+    bool checking() const { return m_kind == RunKind::Check; }
     const std::vector<SendRow>& rows() const { return m_rows; }
     const SettingValues& wanted() const { return m_wanted; }
     int Count(SendState state) const;
@@ -73,7 +88,8 @@ public:
     // Devices started and not yet ended.
     int UnderWay() const;
     int total() const { return m_total; }
-    // "18 verified, 1 unchanged, 1 failed" (and those not started).
+    // "18 verified, 1 unchanged, 1 failed", or a check's "17 matching, 3
+    // differing, 0 failed" (and those not started).
     QString Summary() const;
     // The table as CSV, a header and one line per device.
     QByteArray ReportCsv() const;
@@ -90,6 +106,7 @@ private:
     void RunEnded();
 
     const SettingValues m_wanted;
+    const RunKind m_kind;
     uint32_t m_planMask = 0;
     const quint16 m_port;
     const int m_timeoutMs;
@@ -105,3 +122,5 @@ private:
 // The words of a state and of an outcome, as the table shows them.
 QString StateText(SendState state);
 QString OutcomeText(DeviceOutcome outcome);
+// The heading of the column of a send's changes or a check's differences.
+StringId ChangesHeading(RunKind kind);

@@ -71,6 +71,8 @@ void CTolvoConfigDlg::FindDevices()
         connect(m_findDevices, &QDialog::accepted, this, &CTolvoConfigDlg::UseFoundDevice);
         connect(m_findDevices, &FindDevicesDlg::sendRequested, this,
                 &CTolvoConfigDlg::SendToPickedDevices);
+        connect(m_findDevices, &FindDevicesDlg::checkRequested, this,
+                &CTolvoConfigDlg::CheckPickedDevices);
     }
     m_findDevices->setWindowModality(Qt::WindowModal);
     m_findDevices->open();

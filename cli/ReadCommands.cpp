@@ -1,6 +1,7 @@
 // tolvoctl's commands that only read: get, backup, check and diff.
 #include "AddressList.h"
 #include "BackupFiles.h"
+#include "DeviceCheck.h"
 #include "History.h"
 #include "Invocation.h"
 #include "RecordEntry.h"
@@ -314,21 +315,19 @@ int Diff(Invocation& run)
         return run.Finish(EXIT_DEVICE_ERROR);
     }
     QJsonArray rows;
-    const auto differ = Differences(file->values, task.before);
-    for (const auto& [key, value] : differ) {
-        const QString device = HeldValue(task.before, key);
-        rows.append(QJsonObject{
-            {"key", key}, {"device", ShownValue(key, device)}, {"file", ShownValue(key, value)}});
+    const std::vector<HeldDifference> differ = HeldDifferences(file->values, task.before);
+    for (const auto& [key, device, wanted] : differ) {
+        rows.append(QJsonObject{{"key", key}, {"device", device}, {"file", wanted}});
         if (!run.json)
             Out()
-                << Tr(MSG_DIFFERS_LINE).arg(key, QuotedValue(key, device), QuotedValue(key, value))
+                << Tr(MSG_DIFFERS_LINE).arg(key, QuotedValue(key, device), QuotedValue(key, wanted))
                 << Qt::endl;
     }
     run.Result(
         task,
         Tr(differ.size() == 1 ? MSG_ONE_DIFFERS : MSG_SEVERAL_DIFFER).arg(Settings(differ.size())),
         QJsonObject{{"differences", rows}});
-    return run.Finish(differ.isEmpty() ? EXIT_OK : EXIT_DIFFERENT);
+    return run.Finish(differ.empty() ? EXIT_OK : EXIT_DIFFERENT);
 }
 
 } // namespace cli

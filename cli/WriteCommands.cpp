@@ -1,6 +1,7 @@
 // tolvoctl's commands that change devices: restore and set.
 #include "AddressList.h"
 #include "AddressPlan.h"
+#include "DeviceCheck.h"
 #include "Invocation.h"
 #include "ParamRules.h"
 #include "PlanCheck.h"
@@ -23,10 +24,9 @@ bool IsDhcp(const DeviceMove& move)
 QJsonArray Changes(const Rows& wanted, const DeviceSettings& before)
 {
     QJsonArray changes;
-    for (const auto& [key, value] : Differences(wanted, before))
-        changes.append(QJsonObject{{"key", key},
-                                   {"before", ShownValue(key, HeldValue(before, key))},
-                                   {"after", ShownValue(key, value)}});
+    for (const HeldDifference& difference : HeldDifferences(wanted, before))
+        changes.append(QJsonObject{
+            {"key", difference.key}, {"before", difference.held}, {"after", difference.wanted}});
     return changes;
 }
 
@@ -227,9 +227,9 @@ int SendAndVerify(Invocation& run, const Rows& shared, RecordKind kind)
         auto& task = tasks[index];
         const Rows& wanted = (*perDevice)[index];
         if (dryRun && Records(run))
-            task->ConnectAndRead(task->before, recorded);
+            AddCheckRead(*task, wanted, recorded);
         else if (dryRun && onlyChanged)
-            task->ConnectAndRead(task->before, RowsOf(wanted));
+            AddCheckRead(*task, wanted);
         else if (!dryRun)
             AddVerifiedWrite(*task, wanted, onlyChanged, recorded);
         // (a dry run of every row has nothing to learn from the device)

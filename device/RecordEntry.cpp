@@ -1,6 +1,7 @@
 #include "RecordEntry.h"
 
 #include "CoreMessages.h"
+#include "DeviceCheck.h"
 #include "PasswordMask.h"
 #include "SettingNames.h"
 
@@ -62,13 +63,14 @@ std::vector<RecordChange> ChangesOf(const DeviceSettings& before, const DeviceSe
     return changes;
 }
 
+// A check's differences: the same comparison as tolvoctl's dry run and the
+// window's check (DeviceCheck.h).
 std::vector<RecordDifference> DifferencesOf(const SettingValues& wanted,
                                             const DeviceSettings& device)
 {
     std::vector<RecordDifference> differences;
-    for (const auto& [key, value] : Differences(wanted, device))
-        differences.push_back(
-            {key, ShownValue(key, HeldValue(device, key)), ShownValue(key, value)});
+    for (const HeldDifference& difference : HeldDifferences(wanted, device))
+        differences.push_back({difference.key, difference.held, difference.wanted});
     return differences;
 }
 

@@ -326,14 +326,15 @@ private slots:
         QCOMPARE(caption, QString("About TolvoConfig"));
         QVERIFY(texts.contains("Tolvo-S Configuration Utility, Version 1.0"));
         // The context menu: About and the window's language, then the window's
-        // own actions, each with its key (sending to many devices has none: it
-        // goes through Find Devices' picks).
+        // own actions, each with its key (sending to and checking many devices
+        // have none: they go through Find Devices' picks).
         QStringList menu;
         for (const QAction* action : dlg->actions())
             menu << action->text() + " " + action->shortcut().toString();
-        QCOMPARE(menu, QStringList({"&About TolvoConfig... F1", "&Language... ",
-                                    "Find Devices... Ctrl+F", "Import... Ctrl+I",
-                                    "Export... Ctrl+E", "Send to the Picked Devices... "}));
+        QCOMPARE(menu,
+                 QStringList({"&About TolvoConfig... F1", "&Language... ", "Find Devices... Ctrl+F",
+                              "Import... Ctrl+I", "Export... Ctrl+E",
+                              "Send to the Picked Devices... ", "Check the Picked Devices... "}));
     }
 
     void productVersionHalvesAreUnsigned_data()

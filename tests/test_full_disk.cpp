@@ -49,15 +49,17 @@ QJsonObject Json(const CliRun& run)
 }
 
 // What a data row's writer wrote where it could not: a settings file the
-// window exports, or the report of sending to many.
+// window exports, or the report of sending to many or of checking them.
 QList<Prompt> WindowWrite(const QString& writer, const QString& path, SimProcess& sim)
 {
     FileChoiceScript files;
     files.Answer(path);
-    if (writer == "report") {
-        SendResultsDlg results(nullptr, std::make_unique<SendRun>(std::vector<uint32_t>{NOBODY},
-                                                                  SettingValues{{"CHANNEL", "3"}},
-                                                                  DEVICE_COMMAND_PORT, 2000, 1));
+    if (writer != "export") {
+        const RunKind kind = writer == "check report" ? RunKind::Check : RunKind::Send;
+        SendResultsDlg results(nullptr,
+                               std::make_unique<SendRun>(std::vector<uint32_t>{NOBODY},
+                                                         SettingValues{{"CHANNEL", "3"}},
+                                                         DEVICE_COMMAND_PORT, 2000, 1, kind));
         if (!QTest::qWaitFor([&] { return results.m_reportButton->isEnabled(); }, 30000))
             return {};
         PromptScript script;
@@ -252,7 +254,7 @@ private slots:
     {
         QTest::addColumn<QString>("writer");
         QTest::addColumn<bool>("full"); // a full disk, or a folder that cannot exist
-        for (const char* writer : {"export", "report"}) {
+        for (const char* writer : {"export", "report", "check report"}) {
             QTest::addRow("%s, full disk", writer) << writer << true;
             QTest::addRow("%s, no folder", writer) << writer << false;
         }

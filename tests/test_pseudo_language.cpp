@@ -411,6 +411,33 @@ private slots:
         results->close();
     }
 
+    // The check's results: its captions and texts, and the states and
+    // differences in the table's cells, which Problems does not read.
+    void checkResults()
+    {
+        PromptScript script;
+        m_dlg->m_pWiFi->m_ssidEdit->setText("Checked"); // each device differs from the pages
+        m_dlg->CheckDevices({DEVICES, DEVICES + 1, DEVICES + 10});
+        SendResultsDlg* results = m_dlg->m_sendResults;
+        QVERIFY(results);
+        QVERIFY(QTest::qWaitFor([results] { return !results->run().running(); }, RUN_TIMEOUT_MS));
+        results->m_table->selectRow(1);
+        CHECK_NONE(Problems(results));
+        QStringList cells;
+        for (int row = 0; row < results->m_table->rowCount(); ++row)
+            for (const int column : {SendResultsDlg::COLUMN_STATE, SendResultsDlg::COLUMN_DEVICE,
+                                     SendResultsDlg::COLUMN_CHANGES})
+                if (!Marked(results->m_table->item(row, column)->text()))
+                    cells << results->m_table->item(row, column)->text();
+        CHECK_NONE(cells);
+        // Two devices differ in the SSID; nobody answers at the third address.
+        QCOMPARE(results->run().Count(SendState::Differs), 2);
+        QCOMPARE(results->run().Count(SendState::Failed), 1);
+        CHECK_NONE(PromptProblems(script.shown()));
+        results->close();
+        m_dlg->m_pWiFi->m_ssidEdit->setText("Site");
+    }
+
     void quitWithUnsavedChanges()
     {
         PromptScript script;
