@@ -115,6 +115,7 @@ bool CTolvoConfigDlg::OnInitDialog()
         m_marks->Track(RowControl(PageSet(), row));
     AddWindowActions();
     AddSendAction();
+    AddRecordAction();
 
     Control(IDCANCEL)->setFocus(Qt::OtherFocusReason);
     KeepPageValuesAsSaved();

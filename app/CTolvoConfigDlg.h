@@ -17,6 +17,7 @@
 #include <vector>
 
 class FieldMarks;
+class QAction;
 class FindDevicesDlg;
 class SendConfirmDlg;
 class SendResultsDlg;
@@ -77,6 +78,10 @@ public:
     void CheckDevices(const std::vector<uint32_t>& addresses);
     // A file's settings, checked in full first, onto the pages as unsaved edits.
     void ImportSettings();
+    // A commissioning record of the last Load or Save's device: a note asked
+    // for, then the PDF and its JSON document written (RecordSaving.h). Its
+    // item (context menu, Ctrl+R) is enabled while the session has one.
+    void SaveSessionRecord();
     // What the window knows of its device: the loaded table, where it was
     // loaded from, the transcript of the last Load or Save.
     const ConfigSession& session() const { return m_session; }
@@ -103,6 +108,7 @@ public:
     SendConfirmDlg* m_sendConfirm = nullptr; // of the last send to many devices
     SendResultsDlg* m_sendResults = nullptr; // of the last send or check
     int m_sendJobs;                          // devices sent to at once
+    QAction* m_recordAction = nullptr;       // Save Record...
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
@@ -126,6 +132,8 @@ private:
     void FollowDevice(uint32_t address);
     void AddWindowActions();
     void AddSendAction();
+    void AddRecordAction();
+    void EnableRecordAction();
     void StartSend(const std::vector<uint32_t>& addresses);
     // The devices picked in Find devices; when none is, says so (noneText)
     // and opens Find devices.

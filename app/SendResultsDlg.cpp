@@ -3,6 +3,7 @@
 #include "DialogTemplate.h"
 #include "FileChooser.h"
 #include "Prompts.h"
+#include "RecordSaving.h"
 #include "SendConfirmDlg.h"
 #include "StagedFile.h"
 #include "StringIds.h"
@@ -49,6 +50,7 @@ SendResultsDlg::SendResultsDlg(QWidget* parent, std::unique_ptr<SendRun> run)
       m_cancelButton(new QPushButton(LoadResourceString(IDS_FIND_CANCEL), this)),
       m_retryButton(new QPushButton(LoadResourceString(IDS_SEND_RETRY), this)),
       m_reportButton(new QPushButton(LoadResourceString(IDS_SEND_SAVE_REPORT), this)),
+      m_recordButton(new QPushButton(LoadResourceString(IDS_RECORD_SAVE_ACTION), this)),
       m_closeButton(nullptr), m_run(std::move(run))
 {
     const bool checking = m_run->checking();
@@ -96,13 +98,16 @@ SendResultsDlg::SendResultsDlg(QWidget* parent, std::unique_ptr<SendRun> run)
     m_details->setFixedHeight(m_details->fontMetrics().lineSpacing() * DETAILS_LINES);
     auto* closeBox = new QDialogButtonBox(QDialogButtonBox::Close, this);
     m_closeButton = closeBox->button(QDialogButtonBox::Close);
-    for (QPushButton* button : {m_cancelButton, m_retryButton, m_reportButton, m_closeButton})
+    for (QPushButton* button :
+         {m_cancelButton, m_retryButton, m_reportButton, m_recordButton, m_closeButton})
         button->setAutoDefault(false);
+    m_recordButton->setToolTip(LoadResourceString(IDS_RECORD_ACTION_NAME));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_cancelButton);
     buttons->addWidget(m_retryButton);
     buttons->addWidget(m_reportButton);
+    buttons->addWidget(m_recordButton);
     buttons->addStretch(1);
     buttons->addWidget(closeBox);
     auto* layout = new QGridLayout(this);
@@ -128,6 +133,7 @@ SendResultsDlg::SendResultsDlg(QWidget* parent, std::unique_ptr<SendRun> run)
         m_run->Retry();
     });
     connect(m_reportButton, &QPushButton::clicked, this, &SendResultsDlg::SaveReport);
+    connect(m_recordButton, &QPushButton::clicked, this, &SendResultsDlg::SaveRecord);
     connect(closeBox, &QDialogButtonBox::rejected, this, &SendResultsDlg::reject);
     for (int row = 0; row < m_table->rowCount(); ++row)
         ShowRow(row);
@@ -142,6 +148,7 @@ void SendResultsDlg::Begin()
     m_cancelButton->setEnabled(true);
     m_retryButton->setEnabled(false);
     m_reportButton->setEnabled(false);
+    m_recordButton->setEnabled(false);
     m_cancelButton->setFocus(Qt::OtherFocusReason);
 }
 
@@ -211,6 +218,7 @@ void SendResultsDlg::RunEnded()
     m_cancelButton->setEnabled(false);
     m_retryButton->setEnabled(m_run->Count(SendState::Failed) > 0);
     m_reportButton->setEnabled(true);
+    m_recordButton->setEnabled(true);
     m_table->setFocus(Qt::OtherFocusReason);
     if (m_table->currentRow() < 0 && m_table->rowCount() > 0)
         m_table->setCurrentCell(0, 0);
@@ -232,6 +240,11 @@ void SendResultsDlg::SaveReport()
     m_summary->setText(
         m_run->Summary() + "\n" +
         LoadResourceString(IDS_SEND_REPORT_SAVED).arg(QDir::toNativeSeparators(path)));
+}
+
+void SendResultsDlg::SaveRecord()
+{
+    SaveRecordAsked(this, m_run->recordKind(), m_run->RecordDevices());
 }
 
 void SendResultsDlg::reject()

@@ -1,6 +1,7 @@
 // The devices' outcomes as a send to many devices goes on: a row per device
 // filled as it moves on, the selected row's failure and transcript, one
-// progress bar, the summary, Cancel, Retry of the failed and the report.
+// progress bar, the summary, Cancel, Retry of the failed, the report and
+// the commissioning record.
 // A check's results show the same, each device matching or differing, and
 // say which settings were compared.
 #pragma once
@@ -33,6 +34,8 @@ public:
     SendRun& run() { return *m_run; }
     // Writes the table as CSV to a file the user picks.
     void SaveReport();
+    // Writes a commissioning record of the run's devices (RecordSaving.h).
+    void SaveRecord();
 
     QProgressBar* m_progress;
     QLabel* m_summary;
@@ -42,6 +45,7 @@ public:
     QPushButton* m_cancelButton;
     QPushButton* m_retryButton;
     QPushButton* m_reportButton;
+    QPushButton* m_recordButton;
     QPushButton* m_closeButton;
 
 public slots:

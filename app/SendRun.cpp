@@ -3,6 +3,7 @@
 #include "CoreMessages.h"
 #include "DialogTemplate.h"
 #include "PasswordMask.h"
+#include "RecordEntry.h"
 #include "StringIds.h"
 #include "TaskRunner.h"
 
@@ -46,6 +47,7 @@ SendRow RetriedRow(const SendRow& earlier, RunKind kind)
     row.nowAt = earlier.nowAt; // a device that moved is sent to where it went
     row.outcome = earlier.outcome;
     row.changes = earlier.changes;
+    row.record.changes = earlier.record.changes;
     return row;
 }
 
@@ -102,6 +104,16 @@ QString SentKeys(const SettingValues& settings)
 bool Ended(SendState state)
 {
     return state >= SendState::Verified;
+}
+
+// The row's entry in a record. A device sent to again keeps, before this
+// send's changes, what the earlier sends of this run changed.
+void TakeRecord(SendRow& row, const DeviceTask& task, RecordKind kind, const SettingValues& wanted)
+{
+    std::vector<RecordChange> changes = std::move(row.record.changes);
+    row.record = RecordDeviceOf(task, kind, wanted);
+    changes.insert(changes.end(), row.record.changes.begin(), row.record.changes.end());
+    row.record.changes = std::move(changes);
 }
 
 } // namespace
@@ -202,10 +214,11 @@ void SendRun::Run(const std::vector<int>& rows)
         auto task = std::make_unique<DeviceTask>(shown.nowAt != 0 ? shown.nowAt : shown.address,
                                                  m_port, m_timeoutMs);
         task->KeepTranscript();
+        // Every row is read, for the record (the serial number among them).
         if (checking())
-            AddCheckRead(*task, WantedFor(row), {ROW_SERIAL_NUMBER});
+            AddCheckRead(*task, WantedFor(row), RecordRows());
         else
-            AddVerifiedWrite(*task, WantedFor(row), true, {ROW_SERIAL_NUMBER});
+            AddVerifiedWrite(*task, WantedFor(row), true, RecordRows());
         connect(task.get(), &DeviceTask::stepStarted, this,
                 [this, index = m_tasks.size()](const char* doing) { StepStarted(index, doing); });
         m_tasks.push_back(std::move(task));
@@ -287,6 +300,7 @@ void SendRun::TaskDone(std::size_t index)
         }
         row.failure = failures.join(' ');
     }
+    TakeRecord(row, task, recordKind(), WantedFor(m_taskRows[index]));
     ++m_done;
     emit rowChanged(m_taskRows[index]);
     emit progress(m_done, m_total);
@@ -309,6 +323,9 @@ void SendRun::RunEnded()
                           ? Tr(MSG_NOT_TRIED) + ' ' + OutOfConnections()
                           : LoadResourceString(checking() ? IDS_CHECK_NOT_STARTED_NOTE
                                                           : IDS_SEND_NOT_STARTED_NOTE);
+        row.record.address = DottedText(row.address);
+        row.record.outcome = RecordOutcome::Failed;
+        row.record.error = row.failure;
         emit rowChanged(m_taskRows[index]);
     }
     emit finished();
@@ -335,6 +352,19 @@ QString SendRun::Summary() const
     if (const int notStarted = Count(SendState::NotStarted); notStarted > 0)
         summary = LoadResourceString(IDS_SEND_SUMMARY_NOT_STARTED).arg(summary).arg(notStarted);
     return summary;
+}
+
+RecordKind SendRun::recordKind() const
+{
+    return checking() ? RecordKind::Check : RecordKind::Send;
+}
+
+std::vector<RecordDevice> SendRun::RecordDevices() const
+{
+    std::vector<RecordDevice> devices;
+    for (const SendRow& row : m_rows)
+        devices.push_back(row.record);
+    return devices;
 }
 
 QByteArray SendRun::ReportCsv() const

@@ -4,6 +4,7 @@
 // only reads each device and compares it with the settings, sending nothing.
 #pragma once
 
+#include "CommissioningRecord.h"
 #include "DeviceCheck.h"
 #include "StringIds.h"
 
@@ -55,6 +56,8 @@ struct SendRow {
     uint32_t nowAt = 0;   // the address it was verified at after a move; 0: it stayed
     QString failure;      // why it failed, or a note on a verified device
     QString transcript;   // the exchange, the password masked
+    // The device's entry in a commissioning record, once it has ended.
+    RecordDevice record;
 };
 
 class SendRun : public QObject {
@@ -93,6 +96,10 @@ public:
     QString Summary() const;
     // The table as CSV, a header and one line per device.
     QByteArray ReportCsv() const;
+    // The run as a commissioning record's kind and devices: every setting of
+    // each device as read back (a send reads them all for it).
+    RecordKind recordKind() const;
+    std::vector<RecordDevice> RecordDevices() const;
 
 signals:
     void rowChanged(int row);

@@ -1,6 +1,6 @@
 // The main window's actions beyond Load and Save: Find devices, Import and
-// Export. Each is a button of the window, a shortcut, and an item of the
-// window's context menu.
+// Export, each a button of the window, a shortcut, and an item of the
+// window's context menu; and Save Record, an item and a shortcut.
 #include "CTolvoConfigDlg.h"
 
 #include "ActionKeysFirst.h"
@@ -10,6 +10,7 @@
 #include "Profile.h"
 #include "ProfileKeys.h"
 #include "ProfileNotice.h"
+#include "RecordSaving.h"
 #include "StringIds.h"
 
 #include <QAction>
@@ -93,4 +94,26 @@ void CTolvoConfigDlg::FollowDevice(uint32_t address)
     UpdateData(false);
     NoteProfileWrite(this, WriteProfileInt(PROFILE_SECTION, PROFILE_ENTRY,
                                            static_cast<int32_t>(m_deviceAddress)));
+}
+
+void CTolvoConfigDlg::AddRecordAction()
+{
+    m_recordAction = new QAction(LoadResourceString(IDS_RECORD_SAVE_ACTION), this);
+    m_recordAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_recordAction->setShortcutContext(Qt::WindowShortcut);
+    m_recordAction->setToolTip(LoadResourceString(IDS_RECORD_ACTION_NAME));
+    connect(m_recordAction, &QAction::triggered, this, &CTolvoConfigDlg::SaveSessionRecord);
+    addAction(m_recordAction);
+    EnableRecordAction();
+}
+
+void CTolvoConfigDlg::EnableRecordAction()
+{
+    m_recordAction->setEnabled(m_session.record().has_value());
+}
+
+void CTolvoConfigDlg::SaveSessionRecord()
+{
+    if (const std::optional<SessionRecord>& record = m_session.record())
+        SaveRecordAsked(this, record->kind, {record->device});
 }

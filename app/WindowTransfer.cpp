@@ -81,6 +81,7 @@ void CTolvoConfigDlg::LoadConfiguration()
         WindowWait wait(this);
         loaded = m_session.Load(m_deviceAddress, m_deviceTimeoutMs, PageSet(), wait);
     }
+    EnableRecordAction();
     if (loaded.kind == LoadOutcome::Kind::Cancelled)
         return;
     if (loaded.kind == LoadOutcome::Kind::Failed) {
@@ -123,6 +124,7 @@ void CTolvoConfigDlg::SaveConfiguration()
         WindowWait wait(this);
         saved = m_session.Save(m_deviceAddress, m_deviceTimeoutMs, PageSet(), wait);
     }
+    EnableRecordAction();
     ShowSaveOutcome(saved);
 }
 

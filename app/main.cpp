@@ -4,6 +4,7 @@
 #include "LanguageDlg.h"
 #include "OpenFileLimit.h"
 #include "Profile.h"
+#include "RecordPdfCommand.h"
 #include "Translations.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@
 
 int main(int argc, char* argv[])
 {
+    // --record-pdf makes a record's PDF, without the window or a display.
+    const bool recordPdf = PrepareRecordPdfCommand(argc, argv);
     // Room for many devices at once (sending to many, Find Devices).
     RaiseOpenFileLimit();
     QApplication qtApp(argc, argv);
@@ -22,6 +25,8 @@ int main(int argc, char* argv[])
     SetRegistryKey(PROFILE_ROOT); // the language is in the profile
     InstallTranslations(qtApp, QStringLiteral("TolvoSConfig"), TranslationFolders(),
                         WindowLocale());
+    if (recordPdf)
+        return RunRecordPdfCommand(QApplication::arguments());
 
     CTolvoConfigApp theApp;
     theApp.InitInstance();

@@ -24,17 +24,6 @@ namespace {
 
 QWidget* mainWindow = nullptr;
 
-// The accessible name a label gives its control: its text without the
-// mnemonic marker and the trailing colon.
-QString NameFromLabel(QString text)
-{
-    text.remove('&');
-    text = text.trimmed();
-    if (text.endsWith(':'))
-        text.chop(1);
-    return text;
-}
-
 // Names a control for screen readers; an address field names its four parts
 // too, and a list the edit field that takes its focus, so that a screen
 // reader announces the setting and not the text shown.
@@ -67,6 +56,15 @@ bool TakesFocus(const QWidget* widget)
 }
 
 } // namespace
+
+QString NameFromLabel(QString text)
+{
+    text.remove('&');
+    text = text.trimmed();
+    if (text.endsWith(':'))
+        text.chop(1);
+    return text;
+}
 
 Dialog::Dialog(int templateId)
     : QDialog(nullptr), m_templateId(templateId), m_template(FindDialogTemplate(templateId))

@@ -99,6 +99,10 @@ private:
 };
 
 // The application's main window: the owner of dialogs run without one.
+// The accessible name a label gives its control: its text without the
+// mnemonic marker and the trailing colon.
+QString NameFromLabel(QString text);
+
 void SetMainWindow(QWidget* window);
 QWidget* MainWindow();
 

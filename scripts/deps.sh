@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools fonts-dejavu-core
-  iproute2 python3-jsonschema git ansible-core xvfb xauth "$@")
+  iproute2 python3-jsonschema git ansible-core xvfb xauth poppler-utils "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -5,6 +5,7 @@
 #include "Dialog.h"
 #include "DialogTemplate.h"
 #include "PasswordMask.h"
+#include "RecordEntry.h"
 #include "SessionWait.h"
 #include "StagedFile.h"
 #include "StringIds.h"
@@ -119,6 +120,9 @@ LoadOutcome ConfigSession::Load(uint32_t address, int timeoutMs, Pages pages, Se
     const RunEnd end =
         Run(tasks, LoadResourceString(IDS_LOAD_PROGRESS).arg(DottedText(address)), wait);
     m_transcript = task.transcript();
+    m_record.reset();
+    if (end == RunEnd::Ended)
+        m_record = SessionRecord{RecordKind::Load, RecordDeviceOf(task, RecordKind::Load)};
     // Cancelled, at the prompt or while waiting: the pages stay as they were.
     if (end != RunEnd::Ended)
         return {LoadOutcome::Kind::Cancelled, {}, {}};
@@ -173,6 +177,11 @@ SaveOutcome ConfigSession::Save(uint32_t address, int timeoutMs, Pages pages, Se
     const RunEnd end =
         Run(tasks, LoadResourceString(IDS_SAVE_PROGRESS).arg(DottedText(address)), wait);
     m_transcript = task.transcript();
+    // (A save to another device than the one loaded has the load's values
+    // as its "before", and reads back no serial number: no record of it.)
+    m_record.reset();
+    if (end == RunEnd::Ended && task.address() == m_loadedFrom)
+        m_record = SessionRecord{RecordKind::Save, RecordDeviceOf(task, RecordKind::Save)};
     SaveOutcome outcome = end == RunEnd::NotConnected ? Outcome(SaveOutcome::Kind::NotConnected)
                           : end == RunEnd::Cancelled
                               ? Outcome(SaveOutcome::Kind::Cancelled, task.pushed())

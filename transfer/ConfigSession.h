@@ -7,6 +7,7 @@
 // engine that tolvoctl and sending to many use.
 #pragma once
 
+#include "CommissioningRecord.h"
 #include "ConfigTable.h"
 #include "DeviceTask.h"
 #include "PageTable.h"
@@ -68,6 +69,13 @@ struct ImportOutcome {
     QString deviceSerial;
 };
 
+// What the last Load or Save read back from its device, for a
+// commissioning record.
+struct SessionRecord {
+    RecordKind kind = RecordKind::Load;
+    RecordDevice device;
+};
+
 // The pages' settings as a file's values, with the lists left out.
 struct PageSettings {
     SettingsFile file;
@@ -99,6 +107,11 @@ public:
     std::optional<uint32_t> loadedFrom() const { return m_loadedFrom; }
     const DeviceSettings& configTable() const { return m_table; }
     const Transcript& transcript() const { return m_transcript; }
+    // The device's entry of the last Load or Save that ran to its end (a
+    // failed one too, saying why); nothing before one, after one that was
+    // cancelled, and after a save to another device than the one loaded,
+    // whose earlier values and serial number are not known.
+    const std::optional<SessionRecord>& record() const { return m_record; }
     // The rows that a save leaves out until edited, with what their field
     // showed at the load.
     struct DeviceValueRow {
@@ -120,5 +133,6 @@ private:
     std::optional<uint32_t> m_loadedFrom;
     int m_moveWaitMs = MOVE_WAIT_MS;
     Transcript m_transcript;
+    std::optional<SessionRecord> m_record;
     std::vector<DeviceValueRow> m_deviceValueRows;
 };

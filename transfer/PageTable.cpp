@@ -1,9 +1,12 @@
 #include "PageTable.h"
 
 #include "ConfigTable.h"
+#include "Dialog.h"
+#include "DialogTemplate.h"
 #include "IpAddressCtrl.h"
 #include "ListControl.h"
 #include "ParamRules.h"
+#include "SettingNames.h"
 #include "TolvoInfo.h"
 #include "TolvoPortRouting.h"
 #include "TolvoPortSettings.h"
@@ -128,6 +131,24 @@ QString RowName(Pages pages, ParamRow row)
 {
     const QString name = RowControl(pages, row)->accessibleName();
     return name.isEmpty() ? QString::fromLatin1(DefinedRow(row).label) : name;
+}
+
+QString ShownSettingName(const QString& key)
+{
+    const QString english = EnglishSettingName(key);
+    if (english.isEmpty())
+        return {};
+    // The pages name a field by its template's name, else by its label.
+    for (const int page : {int(TolvoInfo::IDD), int(TolvoWiFi::IDD), int(TolvoPortSettings::IDD),
+                           int(TolvoPortRouting::IDD)}) {
+        for (const ControlTemplate& control : FindDialogTemplate(page).controls) {
+            if (control.name == english)
+                return TemplateText(control.name);
+            if (control.labelFor >= 0 && NameFromLabel(control.text) == english)
+                return NameFromLabel(TemplateText(control.text));
+        }
+    }
+    return english;
 }
 
 std::vector<ParamRow> WritableRows()

@@ -51,6 +51,12 @@ QWidget* RowControl(Pages pages, ParamRow row);
 // label beside it), else the table's label.
 QString RowName(Pages pages, ParamRow row);
 
+// The name the pages show the setting with this protocol key by, in the
+// window's language, found in the pages' templates without making the
+// pages (a commissioning record's PDF names its settings so); empty for a
+// key that is no setting.
+QString ShownSettingName(const QString& key);
+
 // The 23 rows that a save writes, in table order.
 std::vector<ParamRow> WritableRows();
 
