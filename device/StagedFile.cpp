@@ -31,6 +31,21 @@ QString SyncToDisk(QFileDevice& file)
 #endif
 }
 
+// Writes every byte, going on after a short write: a disk that fills up
+// part way takes some bytes and fails only at the next write, which gives
+// the system's reason ("No space left on device") where a short write has none.
+bool WriteAll(QFileDevice& file, const QByteArray& bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
 } // namespace
 
 StagedFile::StagedFile(const QString& path, QByteArray bytes)
@@ -67,7 +82,7 @@ void StagedFile::WriteTemporary()
     // put an empty or short file in the place of the old one.
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         !m_file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
-        m_file.write(m_bytes) != m_bytes.size()) {
+        !WriteAll(m_file, m_bytes)) {
         Fail(m_file.errorString());
     } else if (const QString reason = SyncToDisk(m_file); !reason.isEmpty()) {
         Fail(reason);

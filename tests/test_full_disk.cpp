@@ -15,6 +15,8 @@
 #include "ProfileKeys.h"
 #include "ProfileNotice.h"
 #include "Prompts.h"
+#include "RecordFiles.h"
+#include "RecordTest.h"
 #include "SendResultsDlg.h"
 #include "SimProcess.h"
 #include "SmallDisk.h"
@@ -78,6 +80,40 @@ QList<Prompt> WindowWrite(const QString& writer, const QString& path, SimProcess
     }
     PromptScript script;
     dlg.ExportSettings();
+    return script.shown();
+}
+
+// A commissioning record saved to pdf from the window after a Load
+// ("window") or from a check's results ("results"); the boxes shown.
+QList<Prompt> RecordWrite(const QString& from, const QString& pdf, SimProcess& sim)
+{
+    FileChoiceScript files;
+    files.Answer(pdf);
+    if (from == "results") {
+        SendResultsDlg results(nullptr, std::make_unique<SendRun>(
+                                            std::vector<uint32_t>{NOBODY},
+                                            SettingValues{{"CHANNEL", "3"}}, DEVICE_COMMAND_PORT,
+                                            2000, 1, RunKind::Check));
+        if (!QTest::qWaitFor([&] { return results.m_recordButton->isEnabled(); }, 30000))
+            return {};
+        PromptScript script;
+        AnswerRecordNote("full");
+        results.SaveRecord();
+        return script.shown();
+    }
+    if (!sim.Start())
+        return {};
+    CTolvoConfigDlg dlg;
+    dlg.Create(nullptr);
+    dlg.m_deviceAddress = DEVICE;
+    dlg.UpdateData(false);
+    {
+        PromptScript loaded;
+        dlg.LoadConfiguration();
+    }
+    PromptScript script;
+    AnswerRecordNote("full");
+    dlg.SaveSessionRecord();
     return script.shown();
 }
 
@@ -286,6 +322,51 @@ private slots:
             QVERIFY2(shown[0].text.contains(NO_SPACE), qPrintable(shown[0].text));
             QCOMPARE(ReadAll(path), QByteArray("the old file"));
         }
+    }
+
+    void recordThatCannotBeWrittenKeepsTheEarlierPair_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("room"); // pages left on the disk; -1: a folder that cannot exist
+        QTest::addColumn<bool>("pdfFails"); // the JSON document fits, the PDF not
+        for (const char* from : {"window", "results"}) {
+            QTest::addRow("%s, full disk", from) << from << 0 << false;
+            QTest::addRow("%s, room for the JSON only", from) << from << 2 << true;
+            QTest::addRow("%s, no folder", from) << from << -1 << false;
+        }
+    }
+
+    // A record's PDF and JSON are written both or neither: the box names the
+    // file that did not fit, and an earlier pair stays as it was.
+    void recordThatCannotBeWrittenKeepsTheEarlierPair()
+    {
+        QFETCH(QString, from);
+        QFETCH(int, room);
+        QFETCH(bool, pdfFails);
+        if (room >= 0 && !m_noMounts.isEmpty())
+            QSKIP(qPrintable(m_noMounts));
+        const QString pdf =
+            room >= 0 ? OnDisk("site.pdf") : m_dir.filePath(NOT_A_FOLDER + "/site.pdf");
+        const QString json = RecordJsonPath(pdf);
+        if (room >= 0) {
+            QVERIFY(WriteFile(pdf, "the old PDF"));
+            QVERIFY(WriteFile(json, "the old JSON"));
+            QVERIFY(FillDisk(m_disk, room));
+        }
+        SimProcess sim({}, Dotted(DEVICE), DEVICE_COMMAND_PORT);
+        const QList<Prompt> shown = RecordWrite(from, pdf, sim);
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].caption, LoadResourceString(IDS_RECORD_FAILED_CAPTION));
+        QCOMPARE(shown[0].icon, PromptIcon::Error);
+        QVERIFY2(shown[0].text.startsWith("Cannot write " + (pdfFails ? pdf : json) + ": "),
+                 qPrintable(shown[0].text));
+        if (room < 0) {
+            QVERIFY(!QFile::exists(pdf) && !QFile::exists(json));
+            return;
+        }
+        QVERIFY2(shown[0].text.contains(NO_SPACE), qPrintable(shown[0].text));
+        QCOMPARE(ReadAll(pdf), QByteArray("the old PDF"));
+        QCOMPARE(ReadAll(json), QByteArray("the old JSON"));
     }
 
     void profileThatCannotBeWrittenIsSaidOnce_data()
