@@ -10,12 +10,18 @@
 #include "FindDevicesDlg.h"
 #include "GuiTest.h"
 #include "IpAddressCtrl.h"
+#include "PageTable.h"
 #include "Profile.h"
 #include "Prompts.h"
+#include "RecordDocument.h"
+#include "RecordSaving.h"
 #include "SendConfirmDlg.h"
 #include "SendResultsDlg.h"
 #include "SimProcess.h"
 #include "TabControl.h"
+#include "TolvoInfo.h"
+#include "TolvoPortRouting.h"
+#include "TolvoPortSettings.h"
 #include "TolvoWiFi.h"
 
 #include <QAbstractButton>
@@ -34,6 +40,8 @@
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
 #include <QTranslator>
 
@@ -253,6 +261,21 @@ QStringList PromptProblems(const QList<Prompt>& shown)
     return problems;
 }
 
+// The texts of a record's document that are not the record's own values
+// and carry no marks.
+QStringList DocumentProblems(const QTextDocument& document)
+{
+    QStringList problems;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        bool values = true;
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            values = values && IsRecordValue(it.fragment().charFormat());
+        if (!values && !Marked(block.text()))
+            problems << "record document text not translated: " + block.text();
+    }
+    return problems;
+}
+
 #define CHECK_NONE(problems)                                                                       \
     do {                                                                                           \
         const QStringList found = (problems);                                                      \
@@ -436,6 +459,45 @@ private slots:
         CHECK_NONE(PromptProblems(script.shown()));
         results->close();
         m_dlg->m_pWiFi->m_ssidEdit->setText("Site");
+    }
+
+    // Save Record's note dialog, and the record's document of every kind of
+    // run and outcome: each text from the catalogue, the settings by the
+    // names the pages give them.
+    void recordDialogAndDocument()
+    {
+        QVERIFY(m_dlg->m_recordAction->isEnabled()); // after the save above
+        QStringList problems;
+        QTimer::singleShot(0, this, [&problems] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            problems = dialog ? Problems(dialog) : QStringList{"no note dialog"};
+            if (dialog)
+                dialog->close();
+        });
+        m_dlg->SaveSessionRecord();
+        CHECK_NONE(problems);
+        const RecordDevice saved = m_dlg->session().record()->device;
+        RecordDevice differs = saved;
+        differs.outcome = RecordOutcome::Differs;
+        differs.differences = {{"SSID", "Site", "Other"}, {"PASSWORD", "********", "********"}};
+        RecordDevice failed;
+        failed.address = Dotted(DEVICES + 10);
+        failed.error = "not reached";
+        for (const RecordKind kind : {RecordKind::Save, RecordKind::Check, RecordKind::Load}) {
+            CommissioningRecord record = WindowRecord(kind, "note\nsecond line");
+            record.devices = {kind == RecordKind::Check ? differs : saved, failed};
+            const auto document = RecordDocument(record, "record.json", QByteArray(64, 'a'));
+            CHECK_NONE(DocumentProblems(*document));
+        }
+        const Pages pages{*m_dlg->m_pInfo, *m_dlg->m_pWiFi, *m_dlg->m_pPortSettings,
+                          *m_dlg->m_pPortRouting};
+        const DeviceSettings table;
+        for (int group = 0; group < int(table.size()); ++group)
+            for (int index = 0; index < table[group].count(); ++index)
+                QVERIFY(Marked(ShownSettingName(QLatin1String(table[group].rows[index].key))));
+        for (const ParamRow row : WritableRows())
+            QCOMPARE(ShownSettingName(QLatin1String(table.Find(row.group, row.index)->key)),
+                     RowName(pages, row));
     }
 
     void quitWithUnsavedChanges()
