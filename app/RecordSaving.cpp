@@ -18,10 +18,10 @@ const QString PDF_SUFFIX = QStringLiteral("pdf");
 
 void SayNotWritten(QWidget* owner, const RecordFiles& files)
 {
-    const QString text =
-        files.jsonWritten ? LoadResourceString(IDS_RECORD_PDF_NOT_WRITTEN)
-                                .arg(files.error, QDir::toNativeSeparators(files.jsonPath))
-                          : LoadResourceString(IDS_RECORD_NOT_WRITTEN).arg(files.error);
+    const QString text = files.jsonWritten
+                             ? LoadResourceString(IDS_RECORD_PDF_NOT_WRITTEN)
+                                   .arg(files.error, QDir::toNativeSeparators(files.jsonPath))
+                             : LoadResourceString(IDS_RECORD_NOT_WRITTEN).arg(files.error);
     ShowPrompt(owner, {text, LoadResourceString(IDS_RECORD_FAILED_CAPTION), PromptIcon::Error});
 }
 
@@ -29,9 +29,8 @@ void SayNotWritten(QWidget* owner, const RecordFiles& files)
 
 CommissioningRecord WindowRecord(RecordKind kind, const QString& note)
 {
-    const QString version =
-        FormatProductVersion((TOLVO_VERSION_MAJOR << 16) | TOLVO_VERSION_MINOR,
-                             (TOLVO_VERSION_PATCH << 16) | TOLVO_VERSION_TWEAK);
+    const QString version = FormatProductVersion((TOLVO_VERSION_MAJOR << 16) | TOLVO_VERSION_MINOR,
+                                                 (TOLVO_VERSION_PATCH << 16) | TOLVO_VERSION_TWEAK);
     return NewRecord(QStringLiteral("TolvoSConfig"), version, kind, note);
 }
 
@@ -52,11 +51,10 @@ bool SaveRecordAsked(QWidget* owner, RecordKind kind, std::vector<RecordDevice> 
         SayNotWritten(owner, files);
         return false;
     }
-    ShowPrompt(owner, {LoadResourceString(IDS_RECORD_SAVED)
-                           .arg(QDir::toNativeSeparators(path),
-                                QDir::toNativeSeparators(files.jsonPath),
-                                QFileInfo(files.jsonPath).fileName(),
-                                QString::fromLatin1(files.sha256)),
-                       caption, PromptIcon::Information});
+    ShowPrompt(owner,
+               {LoadResourceString(IDS_RECORD_SAVED)
+                    .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(files.jsonPath),
+                         QFileInfo(files.jsonPath).fileName(), QString::fromLatin1(files.sha256)),
+                caption, PromptIcon::Information});
     return true;
 }

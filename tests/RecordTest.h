@@ -52,8 +52,11 @@ inline QString PdfText(const QString& path)
         return {};
     // (Ligatures of the shown sentences, "ﬁ" for "fi", read as letters.)
     QString text = QString::fromUtf8(process.readAllStandardOutput());
-    const std::pair<char16_t, const char*> ligatures[] = {
-        {u'\uFB00', "ff"}, {u'\uFB01', "fi"}, {u'\uFB02', "fl"}, {u'\uFB03', "ffi"}, {u'\uFB04', "ffl"}};
+    const std::pair<char16_t, const char*> ligatures[] = {{u'\uFB00', "ff"},
+                                                          {u'\uFB01', "fi"},
+                                                          {u'\uFB02', "fl"},
+                                                          {u'\uFB03', "ffi"},
+                                                          {u'\uFB04', "ffl"}};
     for (const auto& [ligature, letters] : ligatures)
         text.replace(QChar(ligature), QLatin1String(letters));
     return text;

@@ -90,10 +90,10 @@ QList<Prompt> RecordWrite(const QString& from, const QString& pdf, SimProcess& s
     FileChoiceScript files;
     files.Answer(pdf);
     if (from == "results") {
-        SendResultsDlg results(nullptr, std::make_unique<SendRun>(
-                                            std::vector<uint32_t>{NOBODY},
-                                            SettingValues{{"CHANNEL", "3"}}, DEVICE_COMMAND_PORT,
-                                            2000, 1, RunKind::Check));
+        SendResultsDlg results(nullptr, std::make_unique<SendRun>(std::vector<uint32_t>{NOBODY},
+                                                                  SettingValues{{"CHANNEL", "3"}},
+                                                                  DEVICE_COMMAND_PORT, 2000, 1,
+                                                                  RunKind::Check));
         if (!QTest::qWaitFor([&] { return results.m_recordButton->isEnabled(); }, 30000))
             return {};
         PromptScript script;

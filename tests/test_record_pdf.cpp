@@ -158,7 +158,8 @@ private slots:
         REQUIRE_PDF_TEXT();
         QStringList options{"--set", "DEVICEID=Hall B"};
         if (!password.isEmpty())
-            options << "--set" << "PASSWORD=" + password;
+            options << "--set"
+                    << "PASSWORD=" + password;
         SimProcess sim(options, Dotted(device), DEVICE_COMMAND_PORT);
         QVERIFY(sim.Start());
         CTolvoConfigDlg dlg;
@@ -213,6 +214,10 @@ private slots:
             if (setting.key == "SSID")
                 QCOMPARE(setting.verified, std::optional<bool>(true));
         QVERIFY(text.contains(LoadResourceString(IDS_RECORD_CHANGES_HEADING)));
+        // scripts/record-picture.sh shows this record's first page in the README.
+        if (const QString keep = qEnvironmentVariable("TOLVO_KEEP_RECORD");
+            !keep.isEmpty() && !password.isEmpty())
+            QVERIFY(QFile::copy(pdf, keep) || (QFile::remove(keep) && QFile::copy(pdf, keep)));
     }
 
     void resultsRecordOfASendOrACheck_data()
@@ -239,8 +244,8 @@ private slots:
                                                DEVICE_COMMAND_PORT, 2000, 4,
                                                check ? RunKind::Check : RunKind::Send));
         QVERIFY(!results.m_recordButton->isEnabled());
-        QVERIFY(QTest::qWaitFor([&] { return results.m_recordButton->isEnabled(); },
-                                RUN_TIMEOUT_MS));
+        QVERIFY(
+            QTest::qWaitFor([&] { return results.m_recordButton->isEnabled(); }, RUN_TIMEOUT_MS));
         const QString pdf = Pdf(QLatin1String(check ? "check" : "send"));
         FileChoiceScript files;
         files.Answer(pdf);
@@ -256,8 +261,8 @@ private slots:
             const RecordDevice& device = record->devices[index];
             QCOMPARE(device.address, Dotted(first + index));
             CheckSettings(device, pdf, PASSWORD);
-            const std::vector<RecordChange>& listed = check ? std::vector<RecordChange>()
-                                                            : device.changes;
+            const std::vector<RecordChange>& listed =
+                check ? std::vector<RecordChange>() : device.changes;
             QCOMPARE(device.outcome, check ? RecordOutcome::Differs : RecordOutcome::Verified);
             if (check) {
                 QCOMPARE(int(device.differences.size()), 1);
@@ -323,8 +328,9 @@ private slots:
             environment.remove(QLatin1String(name));
         QProcess converter;
         converter.setProcessEnvironment(environment);
-        converter.start(TOLVOSCONFIG_PATH, edit == "arguments" ? QStringList{"--record-pdf", json}
-                                                               : QStringList{"--record-pdf", json, pdf});
+        converter.start(TOLVOSCONFIG_PATH, edit == "arguments"
+                                               ? QStringList{"--record-pdf", json}
+                                               : QStringList{"--record-pdf", json, pdf});
         QVERIFY(converter.waitForFinished(RUN_TIMEOUT_MS));
         const QString err = QString::fromUtf8(converter.readAllStandardError());
         QCOMPARE(converter.exitCode(), status);

@@ -176,8 +176,9 @@ private:
     static void Cell(QTextTable* table, int row, int column, const Text& text,
                      const QTextCharFormat& format)
     {
-        table->cellAt(row, column).firstCursorPosition().insertText(text.text,
-                                                                   Marked(format, text.value));
+        table->cellAt(row, column)
+            .firstCursorPosition()
+            .insertText(text.text, Marked(format, text.value));
     }
 
     QTextCursor m_cursor;
@@ -222,9 +223,9 @@ void WriteIdentity(Writer& out, const RecordDevice& device)
         rows.push_back({Words(IDS_RECORD_READ_AT), Words(IDS_RECORD_NOT_READ)});
     else if (device.verifiedAt != device.address)
         rows.push_back({Words(IDS_RECORD_READ_AT), Value(device.verifiedAt)});
-    for (const auto& [key, value] : {std::pair{"SERIALN", device.serialNumber},
-                                     std::pair{"FWVERSION", device.firmwareVersion},
-                                     std::pair{"DEVICEID", device.deviceName}})
+    for (const auto& [key, value] :
+         {std::pair{"SERIALN", device.serialNumber}, std::pair{"FWVERSION", device.firmwareVersion},
+          std::pair{"DEVICEID", device.deviceName}})
         rows.push_back({{ShownSettingName(QLatin1String(key)), false}, Value(value)});
     rows.push_back({Words(IDS_RECORD_OUTCOME), Words(OutcomeText(device.outcome))});
     if (!device.error.isEmpty())
@@ -279,9 +280,9 @@ void WriteDifferences(Writer& out, const RecordDevice& device)
     for (const RecordDifference& difference : device.differences)
         rows.push_back({Name(difference.key), SettingValue(difference.key, difference.device),
                         SettingValue(difference.key, difference.wanted)});
-    out.Table({Words(IDS_SEND_COLUMN_SETTING), Words(IDS_RECORD_DEVICE_HOLDS),
-               Words(IDS_RECORD_WANTED)},
-              rows, 3);
+    out.Table(
+        {Words(IDS_SEND_COLUMN_SETTING), Words(IDS_RECORD_DEVICE_HOLDS), Words(IDS_RECORD_WANTED)},
+        rows, 3);
 }
 
 } // namespace
