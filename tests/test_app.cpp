@@ -327,14 +327,16 @@ private slots:
         QVERIFY(texts.contains("Tolvo-S Configuration Utility, Version 1.0"));
         // The context menu: About and the window's language, then the window's
         // own actions, each with its key (sending to and checking many devices
-        // have none: they go through Find Devices' picks).
+        // have none: they go through Find Devices' picks), and Save Record,
+        // disabled until a Load or Save has read a device.
         QStringList menu;
         for (const QAction* action : dlg->actions())
             menu << action->text() + " " + action->shortcut().toString();
-        QCOMPARE(menu,
-                 QStringList({"&About TolvoConfig... F1", "&Language... ", "Find Devices... Ctrl+F",
-                              "Import... Ctrl+I", "Export... Ctrl+E",
-                              "Send to the Picked Devices... ", "Check the Picked Devices... "}));
+        QCOMPARE(menu, QStringList({"&About TolvoConfig... F1", "&Language... ",
+                                    "Find Devices... Ctrl+F", "Import... Ctrl+I",
+                                    "Export... Ctrl+E", "Send to the Picked Devices... ",
+                                    "Check the Picked Devices... ", "Save Rec&ord... Ctrl+R"}));
+        QVERIFY(!dlg->actions().last()->isEnabled());
     }
 
     void productVersionHalvesAreUnsigned_data()
