@@ -63,7 +63,7 @@ bool SpeakLanguage(QCoreApplication& app, const QStringList& arguments, const QS
         return false;
     }
     if (!english && !arguments.contains(QLatin1String("--json")))
-        InstallTranslations(app, PROGRAM, TranslationFolders(), locale);
+        InstallTranslations(app, {PROGRAM}, TranslationFolders(), locale);
     return true;
 }
 

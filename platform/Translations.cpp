@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -48,16 +49,17 @@ QStringList TranslationFolders()
             QDir::cleanPath(programFolder.filePath(QLatin1String(INSTALLED_FOLDER)))};
 }
 
-bool InstallTranslations(QCoreApplication& app, const QString& program, const QStringList& folders,
-                         const QLocale& locale)
+bool InstallTranslations(QCoreApplication& app, const QStringList& programs,
+                         const QStringList& folders, const QLocale& locale)
 {
     Install(app, locale, QStringLiteral("qtbase"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    for (const QString& folder : folders) {
-        if (Install(app, locale, program, folder))
-            return true;
-    }
-    return false;
+    const auto installed = [&](const QString& program) {
+        return std::any_of(folders.begin(), folders.end(), [&](const QString& folder) {
+            return Install(app, locale, program, folder);
+        });
+    };
+    return std::count_if(programs.begin(), programs.end(), installed) == programs.size();
 }
 
 QString InstalledLanguage()

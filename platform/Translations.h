@@ -13,10 +13,10 @@ class QCoreApplication;
 // deployed on Windows) and in the installed data folder.
 QStringList TranslationFolders();
 
-// Installs the catalogue "program_LANG.qm" for locale from the first of
-// folders that has one, and Qt's own catalogue for it. Returns whether the
-// program's catalogue was found; without one the texts stay as written.
-bool InstallTranslations(QCoreApplication& app, const QString& program,
+// Installs each catalogue "program_LANG.qm" of programs for locale, from the
+// first of folders that has it, and Qt's own catalogue for it. Returns
+// whether every one was found; without one its texts stay as written.
+bool InstallTranslations(QCoreApplication& app, const QStringList& programs,
                          const QStringList& folders = TranslationFolders(),
                          const QLocale& locale = QLocale());
 

@@ -42,7 +42,10 @@
 namespace {
 
 const QChar MARK(0x00A6);
-constexpr uint32_t DEVICES = 0x7F003C01; // 127.0.60.1: three devices
+// Three devices: 127.0.60.1, or 127.0.62.1 for the run at 192 dpi, which
+// CTest may run at the same time.
+const uint32_t DEVICES =
+    qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2 ? 0x7F003E01 : 0x7F003C01;
 constexpr int RUN_TIMEOUT_MS = 60000;
 
 QString Dotted(uint32_t address)
@@ -282,9 +285,14 @@ private slots:
     {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_profile.path());
         SetRegistryKey("Local AppWizard-Generated Applications");
-        auto* pseudo = new QTranslator(qApp);
-        QVERIFY(pseudo->load(QStringLiteral(PSEUDO_CATALOGUE)));
-        QCoreApplication::installTranslator(pseudo);
+        // The window's own texts and the device core's sentences, as the
+        // window loads them.
+        for (const char* program : {"TolvoSConfig", "tolvoctl"}) {
+            auto* pseudo = new QTranslator(qApp);
+            QVERIFY(pseudo->load(
+                QString(PSEUDO_CATALOGUES "/%1_pseudo.qm").arg(QLatin1String(program))));
+            QCoreApplication::installTranslator(pseudo);
+        }
         m_sim = std::make_unique<SimProcess>(QStringList{"--devices", "3"}, Dotted(DEVICES),
                                              DEVICE_COMMAND_PORT);
         QVERIFY(m_sim->Start());
@@ -378,7 +386,7 @@ private slots:
         FindDevicesDlg* find = m_dlg->m_findDevices;
         QVERIFY(find && find->isVisible());
         CHECK_NONE(Problems(find));
-        find->m_rangeEdit->setText("127.0.60.1-");
+        find->m_rangeEdit->setText(Dotted(DEVICES) + "-");
         QTest::mouseClick(find->m_searchButton, Qt::LeftButton);
         find->m_rangeEdit->setText(Dotted(DEVICES) + "-" + Dotted(DEVICES + 3));
         QTest::mouseClick(find->m_searchButton, Qt::LeftButton);

@@ -2,6 +2,7 @@
 #include "CTolvoConfigDlg.h"
 #include "CliRun.h"
 #include "ConfigTable.h"
+#include "CoreMessages.h"
 #include "DialogTemplate.h"
 #include "IpAddressCtrl.h"
 #include "LanguageDlg.h"
@@ -139,13 +140,13 @@ private slots:
         QFETCH(QString, program);
         QFETCH(bool, loaded);
         QLocale::setDefault(QLocale(locale));
-        QCOMPARE(InstallTranslations(*qApp, program, {"/nonexistent", CATALOGUES}), loaded);
+        QCOMPARE(InstallTranslations(*qApp, {program}, {"/nonexistent", CATALOGUES}), loaded);
     }
 
     void windowShowsTheCatalogueTextsAndTheRestAsWritten()
     {
         QLocale::setDefault(QLocale("de_DE"));
-        QVERIFY(InstallTranslations(*qApp, "TolvoSConfig", {CATALOGUES}));
+        QVERIFY(InstallTranslations(*qApp, {"TolvoSConfig"}, {CATALOGUES}));
         CTolvoConfigDlg dlg;
         dlg.Create(nullptr);
 
@@ -183,7 +184,7 @@ private slots:
     void tolvoctlMessagesInTheUsersLanguage()
     {
         QLocale::setDefault(QLocale("de_DE"));
-        QVERIFY(InstallTranslations(*qApp, "tolvoctl", {CATALOGUES}));
+        QVERIFY(InstallTranslations(*qApp, {"tolvoctl"}, {CATALOGUES}));
         uint32_t address = 0;
         QString error;
         QVERIFY(!ParseAddressArgument("10.0.0", address, error));
@@ -245,11 +246,11 @@ private slots:
             dialog->accept();
         });
         PromptScript script;
-        ChooseWindowLanguage(nullptr, {SHIPPED_QM "/app/translations"});
+        ChooseWindowLanguage(nullptr, {WINDOW_CATALOGUES});
         QCOMPARE(script.shown().size(), 1); // from the next start
         QCOMPARE(GetProfileString(LANGUAGE_PROFILE_SECTION, LANGUAGE_PROFILE_ENTRY, {}), "de");
 
-        QVERIFY(InstallTranslations(*qApp, "TolvoSConfig", {SHIPPED_QM "/app/translations"},
+        QVERIFY(InstallTranslations(*qApp, {"TolvoSConfig", "tolvoctl"}, {WINDOW_CATALOGUES},
                                     WindowLocale()));
         CTolvoConfigDlg dlg;
         dlg.Create(nullptr);
@@ -257,6 +258,8 @@ private slots:
                  QCoreApplication::translate("Templates", "Load Configuration"));
         QVERIFY(dlg.ControlAs<QPushButton>(CTolvoConfigDlg::IDC_LOAD)->text() !=
                 "Load Configuration");
+        // The device core's sentences, from tolvoctl's catalogue.
+        QVERIFY(Tr(MSG_NOT_AN_ADDRESS) != QLatin1String(MSG_NOT_AN_ADDRESS));
         ResetProfileRoot();
     }
 
