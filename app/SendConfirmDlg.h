@@ -9,6 +9,7 @@
 #include "VerifiedWrite.h"
 
 #include <QDialog>
+#include <QHash>
 
 #include <array>
 
@@ -24,7 +25,9 @@ public:
     // A device's own settings, each a tick of the dialog, by their keys.
     static const std::array<QStringList, 3> OWN_SETTINGS;
 
-    SendConfirmDlg(QWidget* parent, SettingValues settings, std::vector<uint32_t> addresses);
+    // names: each setting's name as the pages show it, by its key.
+    SendConfirmDlg(QWidget* parent, SettingValues settings, std::vector<uint32_t> addresses,
+                   QHash<QString, QString> names);
     ~SendConfirmDlg() override;
 
     // The settings to send: the shared ones and the own ones ticked.
@@ -51,4 +54,5 @@ private:
 
     const SettingValues m_settings;
     const std::vector<uint32_t> m_addresses;
+    const QHash<QString, QString> m_names;
 };

@@ -6,6 +6,7 @@
 
 #include "DialogTemplate.h"
 #include "FindDevicesDlg.h"
+#include "PageTable.h"
 #include "Prompts.h"
 #include "SendConfirmDlg.h"
 #include "SendResultsDlg.h"
@@ -45,7 +46,8 @@ void CTolvoConfigDlg::SendToDevices(const std::vector<uint32_t>& addresses)
     if (m_findDevices && m_findDevices->isVisible())
         owner = m_findDevices;
     delete m_sendConfirm;
-    m_sendConfirm = new SendConfirmDlg(owner, checked->file.values, addresses);
+    m_sendConfirm =
+        new SendConfirmDlg(owner, checked->file.values, addresses, WritableRowNames(PageSet()));
     m_sendConfirm->setWindowModality(Qt::WindowModal);
     connect(m_sendConfirm, &QDialog::accepted, this, [this, addresses] { StartSend(addresses); });
     m_sendConfirm->open();

@@ -24,17 +24,6 @@ namespace {
 
 QWidget* mainWindow = nullptr;
 
-// The accessible name a label gives its control: its text without the
-// mnemonic marker and the trailing colon.
-QString NameFromLabel(QString text)
-{
-    text.remove('&');
-    text = text.trimmed();
-    if (text.endsWith(':'))
-        text.chop(1);
-    return text;
-}
-
 // Names a control for screen readers; an address field names its four parts
 // too, and a list the edit field that takes its focus, so that a screen
 // reader announces the setting and not the text shown.
@@ -180,7 +169,7 @@ void Dialog::Build()
         // A static keeps its text as its name, so that a screen reader reads
         // the value; the label reaches it through the buddy relation.
         if (target->accessibleName().isEmpty() && !qobject_cast<QLabel*>(target))
-            SetAccessibleName(target, NameFromLabel(it.value()->text()));
+            SetAccessibleName(target, PlainWords(it.value()->text()));
     }
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));

@@ -408,6 +408,10 @@ private slots:
         QVERIFY(confirm && confirm->isVisible());
         confirm->m_own[1]->setChecked(true); // the address plan's panel
         CHECK_NONE(Problems(confirm));
+        // The settings' names, each with its key (a key stays as it is).
+        for (int row = 0; row < confirm->m_table->rowCount(); ++row)
+            QVERIFY2(Marked(confirm->m_table->item(row, 0)->text().section(" (", 0, 0)),
+                     qPrintable(confirm->m_table->item(row, 0)->text()));
         confirm->m_own[1]->setChecked(false);
         QTest::mouseClick(confirm->m_sendButton, Qt::LeftButton);
         SendResultsDlg* results = m_dlg->m_sendResults;
@@ -415,6 +419,11 @@ private slots:
         QVERIFY(QTest::qWaitFor([results] { return !results->run().running(); }, RUN_TIMEOUT_MS));
         results->m_table->selectRow(0);
         CHECK_NONE(Problems(results));
+        for (const int column : {SendResultsDlg::COLUMN_STATE, SendResultsDlg::COLUMN_DEVICE}) {
+            for (int row = 0; row < results->m_table->rowCount(); ++row)
+                QVERIFY2(Marked(results->m_table->item(row, column)->text()),
+                         qPrintable(results->m_table->item(row, column)->text()));
+        }
         CHECK_NONE(PromptProblems(script.shown()));
         results->close();
     }

@@ -130,6 +130,14 @@ QString RowName(Pages pages, ParamRow row)
     return name.isEmpty() ? QString::fromLatin1(DefinedRow(row).label) : name;
 }
 
+QHash<QString, QString> WritableRowNames(Pages pages)
+{
+    QHash<QString, QString> names;
+    for (const ParamRow row : WritableRows())
+        names.insert(QLatin1String(DefinedRow(row).key), RowName(pages, row));
+    return names;
+}
+
 std::vector<ParamRow> WritableRows()
 {
     const DeviceSettings definition;

@@ -727,6 +727,10 @@ Das Adressfeld bleibt unverändert. „Geräte suchen“ durchsucht einen Adress
         <source>The window is shown in the chosen language from its next start.</source>
         <translation>Das Programm erscheint ab dem nächsten Start in der gewählten Sprache.</translation>
     </message>
+    <message>
+        <source>The language could not be saved in %1, so the window will not be shown in it at the next start.</source>
+        <translation>Die Sprache konnte nicht in %1 gespeichert werden; das Programm erscheint daher beim nächsten Start nicht in ihr.</translation>
+    </message>
 </context>
 <context>
     <name>Templates</name>

@@ -727,6 +727,10 @@ El campo de dirección queda como estaba. Buscar dispositivos puede buscarlo en 
         <source>The window is shown in the chosen language from its next start.</source>
         <translation>La ventana se mostrará en el idioma elegido a partir del próximo inicio.</translation>
     </message>
+    <message>
+        <source>The language could not be saved in %1, so the window will not be shown in it at the next start.</source>
+        <translation>No se pudo guardar el idioma en %1, así que la ventana no se mostrará en él en el próximo inicio.</translation>
+    </message>
 </context>
 <context>
     <name>Templates</name>

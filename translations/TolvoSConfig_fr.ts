@@ -727,6 +727,10 @@ Le champ d&apos;adresse reste inchangé. «&#xa0;Chercher des appareils&#xa0;» 
         <source>The window is shown in the chosen language from its next start.</source>
         <translation>La fenêtre s&apos;affichera dans la langue choisie au prochain démarrage.</translation>
     </message>
+    <message>
+        <source>The language could not be saved in %1, so the window will not be shown in it at the next start.</source>
+        <translation>La langue n&apos;a pas pu être enregistrée dans %1 ; la fenêtre ne s&apos;affichera donc pas dans cette langue au prochain démarrage.</translation>
+    </message>
 </context>
 <context>
     <name>Templates</name>

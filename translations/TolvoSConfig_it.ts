@@ -727,6 +727,10 @@ Il campo dell&apos;indirizzo resta com&apos;era. Trova dispositivi può cercarlo
         <source>The window is shown in the chosen language from its next start.</source>
         <translation>Dal prossimo avvio la finestra sarà mostrata nella lingua scelta.</translation>
     </message>
+    <message>
+        <source>The language could not be saved in %1, so the window will not be shown in it at the next start.</source>
+        <translation>Non è stato possibile salvare la lingua in %1, quindi al prossimo avvio la finestra non sarà mostrata in questa lingua.</translation>
+    </message>
 </context>
 <context>
     <name>Templates</name>

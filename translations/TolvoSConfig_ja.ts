@@ -727,6 +727,10 @@ The address field is left as it was. Find Devices searches a range of addresses 
         <source>The window is shown in the chosen language from its next start.</source>
         <translation>次回の起動から、ウィンドウは選択した言語で表示されます。</translation>
     </message>
+    <message>
+        <source>The language could not be saved in %1, so the window will not be shown in it at the next start.</source>
+        <translation>言語を %1 に保存できなかったため、次回の起動時にウィンドウはその言語で表示されません。</translation>
+    </message>
 </context>
 <context>
     <name>Templates</name>

@@ -727,6 +727,10 @@ Pole adresu pozostało bez zmian. Funkcja „Znajdź urządzenia” przeszuka za
         <source>The window is shown in the chosen language from its next start.</source>
         <translation>Okno będzie wyświetlane w wybranym języku od następnego uruchomienia.</translation>
     </message>
+    <message>
+        <source>The language could not be saved in %1, so the window will not be shown in it at the next start.</source>
+        <translation>Nie udało się zapisać języka w %1, więc po następnym uruchomieniu okno nie będzie w nim wyświetlane.</translation>
+    </message>
 </context>
 <context>
     <name>Templates</name>

@@ -727,6 +727,10 @@ O campo de endereço ficou como estava. Localizar dispositivos procura o disposi
         <source>The window is shown in the chosen language from its next start.</source>
         <translation>A janela será exibida no idioma escolhido a partir da próxima inicialização.</translation>
     </message>
+    <message>
+        <source>The language could not be saved in %1, so the window will not be shown in it at the next start.</source>
+        <translation>Não foi possível salvar o idioma em %1; por isso a janela não será exibida nele na próxima inicialização.</translation>
+    </message>
 </context>
 <context>
     <name>Templates</name>

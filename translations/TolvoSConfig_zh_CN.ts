@@ -727,6 +727,10 @@ The address field is left as it was. Find Devices searches a range of addresses 
         <source>The window is shown in the chosen language from its next start.</source>
         <translation>下次启动时，窗口将以所选语言显示。</translation>
     </message>
+    <message>
+        <source>The language could not be saved in %1, so the window will not be shown in it at the next start.</source>
+        <translation>无法将语言保存到 %1，因此下次启动时窗口不会以该语言显示。</translation>
+    </message>
 </context>
 <context>
     <name>Templates</name>

@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>%1 sent and kept</source>
-        <translation>envío de %1: todo conservado</translation>
+        <translation>envío de %1: lo enviado se conservó</translation>
     </message>
     <message>
         <source>%1; BUT SETTINGS THAT WERE NOT SENT READ OTHERWISE AFTER THE APPLY (any apply commits a value that an earlier, interrupted write left pending on the device): %2</source>
