@@ -241,6 +241,8 @@ private slots:
         QTemporaryDir profile;
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile.path());
         SetRegistryKey(PROFILE_ROOT);
+        // (On Windows the profile is the registry, where an earlier run's choice stays.)
+        QVERIFY(WriteProfileString(LANGUAGE_PROFILE_SECTION, LANGUAGE_PROFILE_ENTRY, QString()));
         QCOMPARE(WindowLocale(), QLocale::system());
 
         // Choose German as a user does: the dialog's list, then OK.
@@ -265,6 +267,7 @@ private slots:
                 "Load Configuration");
         // The device core's sentences, from tolvoctl's catalogue.
         QVERIFY(Tr(MSG_NOT_AN_ADDRESS) != QLatin1String(MSG_NOT_AN_ADDRESS));
+        QVERIFY(WriteProfileString(LANGUAGE_PROFILE_SECTION, LANGUAGE_PROFILE_ENTRY, QString()));
         ResetProfileRoot();
     }
 
@@ -311,6 +314,7 @@ private slots:
         QVERIFY(WriteProfileString(LANGUAGE_PROFILE_SECTION, LANGUAGE_PROFILE_ENTRY, profileEntry));
         QCOMPARE(WindowLocale({WINDOW_CATALOGUES}),
                  system ? QLocale::system() : QLocale(profileEntry));
+        QVERIFY(WriteProfileString(LANGUAGE_PROFILE_SECTION, LANGUAGE_PROFILE_ENTRY, QString()));
         ResetProfileRoot();
     }
 
@@ -324,6 +328,9 @@ private slots:
     void languageThatCannotBeRememberedIsSaid()
     {
         QFETCH(bool, addressFailedFirst);
+#ifdef Q_OS_WIN
+        QSKIP("the profile is the registry here, which a test cannot make unwritable");
+#endif
         // The profile's folder cannot be made: a file stands where it would be.
         QTemporaryDir dir;
         QFile file(dir.filePath("not-a-folder"));
