@@ -280,6 +280,21 @@ class TestPseudoLanguage : public QObject {
         m_dlg->LoadConfiguration();
     }
 
+    // What is wrong in the modal dialog that the window's system command
+    // opens; the dialog is closed again.
+    QStringList ModalProblems(unsigned command)
+    {
+        QStringList problems{"no dialog opened"};
+        QTimer::singleShot(0, this, [&problems] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                problems = Problems(dialog);
+                dialog->close();
+            }
+        });
+        m_dlg->OnSysCommand(command);
+        return problems;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -315,30 +330,11 @@ private slots:
         }
     }
 
-    void aboutBox()
-    {
-        QStringList problems;
-        QTimer::singleShot(0, this, [&problems] {
-            QWidget* about = QApplication::activeModalWidget();
-            problems = about ? Problems(about) : QStringList{"no About box"};
-            if (about)
-                about->close();
-        });
-        m_dlg->OnSysCommand(ABOUT_COMMAND_ID);
-        CHECK_NONE(problems);
-    }
+    void aboutBox() { CHECK_NONE(ModalProblems(ABOUT_COMMAND_ID)); }
 
     void languageChoice()
     {
-        QStringList problems;
-        QTimer::singleShot(0, this, [&problems] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            problems = dialog ? Problems(dialog) : QStringList{"no Language dialog"};
-            if (dialog)
-                dialog->close();
-        });
-        m_dlg->OnSysCommand(LANGUAGE_COMMAND_ID);
-        CHECK_NONE(problems);
+        CHECK_NONE(ModalProblems(LANGUAGE_COMMAND_ID));
         const QList<QAction*> actions = m_dlg->actions();
         QVERIFY(std::all_of(actions.begin(), actions.end(),
                             [](const QAction* action) { return Marked(action->text()); }));
