@@ -488,11 +488,11 @@ private slots:
             QCOMPARE(other.status, english.status);
             QCOMPARE(other.out, english.out);
             QCOMPARE(Tolvoctl(QStringList{"--lang", language} + arguments).out, english.out);
-            // The parser takes -json too.
-            QStringList oneDash = QStringList{"--lang", language} + arguments;
-            oneDash.replace(oneDash.indexOf("--json"), "-json");
-            QCOMPARE(Tolvoctl(oneDash).out, english.out);
         }
+        // The parser takes -json too.
+        QStringList oneDash = QStringList{"--lang", "de"} + arguments;
+        oneDash.replace(oneDash.indexOf("--json"), "-json");
+        QCOMPARE(Tolvoctl(oneDash).out, english.out);
     }
 
     void plainWordsOfALabelInEveryLanguage_data()
