@@ -136,7 +136,7 @@ void AddressPlanPanel::ShowDevices(const std::vector<PlannedDevice>& devices)
 
 void AddressPlanPanel::LoadFile()
 {
-    const QString caption = LoadResourceString(IDS_SEND_PLAN_LOAD).remove('&').remove("...");
+    const QString caption = PlainWords(LoadResourceString(IDS_SEND_PLAN_LOAD));
     const QString path =
         ChooseFile(this, FileChoice::Open, caption, LoadResourceString(IDS_FIND_LIST_FILTER));
     if (path.isEmpty())

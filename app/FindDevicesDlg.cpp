@@ -259,13 +259,13 @@ void FindDevicesDlg::PasteAddresses()
     }
     std::vector<uint32_t> addresses;
     QString error;
-    const QString where = LoadResourceString(IDS_FIND_PASTE).remove('&');
+    const QString where = PlainWords(LoadResourceString(IDS_FIND_PASTE));
     TakeListed(ParseHostsText(text, where, addresses, error), addresses, error);
 }
 
 void FindDevicesDlg::AddFromFile()
 {
-    const QString caption = LoadResourceString(IDS_FIND_ADD_FILE).remove('&').remove("...");
+    const QString caption = PlainWords(LoadResourceString(IDS_FIND_ADD_FILE));
     const QString path =
         ChooseFile(this, FileChoice::Open, caption, LoadResourceString(IDS_FIND_LIST_FILTER));
     if (path.isEmpty())

@@ -3,7 +3,6 @@
 #include "DialogTemplate.h"
 #include "Profile.h"
 #include "ProfileKeys.h"
-#include "ProfileNotice.h"
 #include "Prompts.h"
 #include "StringIds.h"
 #include "Translations.h"
@@ -66,10 +65,14 @@ QString ChosenWindowLanguage()
     return GetProfileString(LANGUAGE_PROFILE_SECTION, LANGUAGE_PROFILE_ENTRY, QString());
 }
 
-QLocale WindowLocale()
+QLocale WindowLocale(const QStringList& folders)
 {
+    // A choice the program has no catalogue for (any more) is no choice.
     const QString chosen = ChosenWindowLanguage();
-    return chosen.isEmpty() ? QLocale::system() : QLocale(chosen);
+    if (chosen == ENGLISH ||
+        CatalogueLanguages(QStringLiteral("TolvoSConfig"), folders).contains(chosen))
+        return QLocale(chosen);
+    return QLocale::system();
 }
 
 void ChooseWindowLanguage(QWidget* owner, const QStringList& folders)
@@ -78,10 +81,11 @@ void ChooseWindowLanguage(QWidget* owner, const QStringList& folders)
                        ChosenWindowLanguage());
     if (dialog.exec() != QDialog::Accepted || dialog.chosen() == ChosenWindowLanguage())
         return;
-    const bool written =
-        WriteProfileString(LANGUAGE_PROFILE_SECTION, LANGUAGE_PROFILE_ENTRY, dialog.chosen());
-    NoteProfileWrite(owner, written);
-    if (written)
-        ShowPrompt(owner, {LoadResourceString(IDS_LANGUAGE_NEXT_START),
-                           LoadResourceString(IDS_LANGUAGE_CAPTION), PromptIcon::Information});
+    if (!WriteProfileString(LANGUAGE_PROFILE_SECTION, LANGUAGE_PROFILE_ENTRY, dialog.chosen())) {
+        ShowPrompt(owner, {LoadResourceString(IDS_LANGUAGE_NOT_REMEMBERED).arg(ProfileLocation()),
+                           LoadResourceString(IDS_LANGUAGE_CAPTION), PromptIcon::Exclamation});
+        return;
+    }
+    ShowPrompt(owner, {LoadResourceString(IDS_LANGUAGE_NEXT_START),
+                       LoadResourceString(IDS_LANGUAGE_CAPTION), PromptIcon::Information});
 }

@@ -26,9 +26,10 @@ public:
 
 // The language the profile names for the window, empty for the system's.
 QString ChosenWindowLanguage();
-// The locale whose catalogue the window loads: the profile's choice, else the
-// system's (on Windows its display languages).
-QLocale WindowLocale();
+// The locale whose catalogue the window loads: the profile's choice when
+// folders have its catalogue (or it is English), else the system's (on
+// Windows its display languages).
+QLocale WindowLocale(const QStringList& folders = TranslationFolders());
 // Runs the dialog over owner, offering the catalogues in folders, and
 // remembers what the user chose.
 void ChooseWindowLanguage(QWidget* owner, const QStringList& folders = TranslationFolders());

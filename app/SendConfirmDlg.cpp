@@ -41,14 +41,6 @@ QString ValueOf(const SettingValues& settings, const QString& key)
     return {};
 }
 
-// The setting's name as the table knows it, with its key.
-QString SettingName(const QString& key)
-{
-    const DeviceSettings table;
-    const ConfigParam* row = FindWritableRow(table, key);
-    return row == nullptr ? key : QString("%1 (%2)").arg(QLatin1String(row->label), key);
-}
-
 uint32_t AddressOf(const SettingValues& settings, const QString& key)
 {
     for (const auto& [name, value] : settings)
@@ -63,14 +55,14 @@ constexpr std::size_t DHCP_TICK = 2;
 } // namespace
 
 SendConfirmDlg::SendConfirmDlg(QWidget* parent, SettingValues settings,
-                               std::vector<uint32_t> addresses)
+                               std::vector<uint32_t> addresses, QHash<QString, QString> names)
     : QDialog(parent),
       m_text(new QLabel(LoadResourceString(IDS_SEND_CONFIRM_TEXT).arg(addresses.size()), this)),
       m_table(new QTableWidget(0, 2, this)),
       m_sendButton(new QPushButton(LoadResourceString(IDS_SEND_BUTTON), this)),
       m_plan(new AddressPlanPanel(this, addresses, AddressOf(settings, "IPADDRESS"),
                                   AddressOf(settings, "IPMASK"))),
-      m_settings(std::move(settings)), m_addresses(std::move(addresses))
+      m_settings(std::move(settings)), m_addresses(std::move(addresses)), m_names(std::move(names))
 {
     setWindowTitle(LoadResourceString(IDS_SEND_CONFIRM_CAPTION));
     m_text->setWordWrap(true);
@@ -220,7 +212,10 @@ void SendConfirmDlg::ShowWanted()
     m_table->setRowCount(int(shown.size()));
     for (int row = 0; row < int(shown.size()); ++row) {
         const QString& key = shown[row].first;
-        m_table->setItem(row, 0, new QTableWidgetItem(SettingName(key)));
+        // The name as the pages show it, with its key.
+        const QString name = m_names.value(key);
+        m_table->setItem(
+            row, 0, new QTableWidgetItem(name.isEmpty() ? key : QString("%1 (%2)").arg(name, key)));
         m_table->setItem(row, 1, new QTableWidgetItem(ShownValue(key, shown[row].second)));
     }
     m_sendButton->setEnabled(!shown.isEmpty());

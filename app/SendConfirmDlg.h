@@ -9,6 +9,7 @@
 #include "VerifiedWrite.h"
 
 #include <QDialog>
+#include <QHash>
 
 #include <array>
 
@@ -27,7 +28,9 @@ public:
     // sends with no tick, and what a check compares.
     static SettingValues SharedOf(const SettingValues& settings);
 
-    SendConfirmDlg(QWidget* parent, SettingValues settings, std::vector<uint32_t> addresses);
+    // names: each setting's name as the pages show it, by its key.
+    SendConfirmDlg(QWidget* parent, SettingValues settings, std::vector<uint32_t> addresses,
+                   QHash<QString, QString> names);
     ~SendConfirmDlg() override;
 
     // The settings to send: the shared ones and the own ones ticked.
@@ -54,4 +57,5 @@ private:
 
     const SettingValues m_settings;
     const std::vector<uint32_t> m_addresses;
+    const QHash<QString, QString> m_names;
 };

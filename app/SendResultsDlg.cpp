@@ -78,15 +78,22 @@ SendResultsDlg::SendResultsDlg(QWidget* parent, std::unique_ptr<SendRun> run)
     m_table->verticalHeader()->hide();
     // Widths set once: sizing the columns to their contents at every row's
     // change would cost each change a pass over the whole table.
-    const QString widest[COLUMN_CHANGES] = {"255.255.255.255", "255.255.255.255", "TS-240117-0000",
-                                            StateText(SendState::NotStarted),
-                                            OutcomeText(DeviceOutcome::Unknown)};
+    // The widest of each column's texts: which one that is depends on the
+    // language.
+    QStringList states;
+    for (int state = 0; state <= int(SendState::NotSeen); ++state)
+        states << StateText(SendState(state));
+    QStringList outcomes;
+    for (int outcome = 0; outcome <= int(DeviceOutcome::Unknown); ++outcome)
+        outcomes << OutcomeText(DeviceOutcome(outcome));
+    const QStringList widest[COLUMN_CHANGES] = {
+        {"255.255.255.255"}, {"255.255.255.255"}, {"TS-240117-0000"}, states, outcomes};
     const int margin = 2 * fontMetrics().averageCharWidth();
     for (int column = 0; column < COLUMN_CHANGES; ++column) {
-        const int header =
-            fontMetrics().horizontalAdvance(m_table->horizontalHeaderItem(column)->text());
-        m_table->setColumnWidth(
-            column, std::max(header, fontMetrics().horizontalAdvance(widest[column])) + margin);
+        int width = fontMetrics().horizontalAdvance(m_table->horizontalHeaderItem(column)->text());
+        for (const QString& text : widest[column])
+            width = std::max(width, fontMetrics().horizontalAdvance(text));
+        m_table->setColumnWidth(column, width + margin);
     }
     m_table->horizontalHeader()->setStretchLastSection(true);
     WidenColumnsToTitles(m_table);
@@ -226,7 +233,7 @@ void SendResultsDlg::RunEnded()
 
 void SendResultsDlg::SaveReport()
 {
-    const QString caption = LoadResourceString(IDS_SEND_SAVE_REPORT).remove('&');
+    const QString caption = PlainWords(LoadResourceString(IDS_SEND_SAVE_REPORT));
     const QString path = ChooseFile(this, FileChoice::Save, caption,
                                     LoadResourceString(IDS_SEND_REPORT_FILTER), REPORT_SUFFIX);
     if (path.isEmpty())

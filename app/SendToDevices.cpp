@@ -6,6 +6,7 @@
 
 #include "DialogTemplate.h"
 #include "FindDevicesDlg.h"
+#include "PageTable.h"
 #include "Prompts.h"
 #include "SendConfirmDlg.h"
 #include "SendResultsDlg.h"
@@ -57,7 +58,8 @@ void CTolvoConfigDlg::SendToDevices(const std::vector<uint32_t>& addresses)
     if (!checked)
         return;
     delete m_sendConfirm;
-    m_sendConfirm = new SendConfirmDlg(ResultsOwner(), checked->file.values, addresses);
+    m_sendConfirm = new SendConfirmDlg(ResultsOwner(), checked->file.values, addresses,
+                                       WritableRowNames(PageSet()));
     m_sendConfirm->setWindowModality(Qt::WindowModal);
     connect(m_sendConfirm, &QDialog::accepted, this, [this, addresses] { StartSend(addresses); });
     m_sendConfirm->open();

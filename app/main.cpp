@@ -23,8 +23,9 @@ int main(int argc, char* argv[])
         QFileInfo(QApplication::applicationFilePath()).completeBaseName());
     QApplication::setWindowIcon(ProgramIcon());
     SetRegistryKey(PROFILE_ROOT); // the language is in the profile
-    InstallTranslations(qtApp, QStringLiteral("TolvoSConfig"), TranslationFolders(),
-                        WindowLocale());
+    // The window's own texts, and the device core's sentences (tolvoctl's).
+    InstallTranslations(qtApp, {QStringLiteral("TolvoSConfig"), QStringLiteral("tolvoctl")},
+                        TranslationFolders(), WindowLocale());
     if (recordPdf)
         return RunRecordPdfCommand(QApplication::arguments());
 

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <clocale>
+
 namespace cli {
 
 namespace {
@@ -12,15 +14,31 @@ namespace {
 const QString PROGRAM = QStringLiteral("tolvoctl");
 const QString OPTION = QStringLiteral("--lang");
 
-// Whether a catalogue of languages serves locale: by its name ("pt_BR") or
-// its language alone ("de" for de_AT).
-bool Serves(const QStringList& languages, const QLocale& locale)
+} // namespace
+
+bool AsksForJson(const QStringList& arguments)
 {
-    return languages.contains(locale.name()) ||
-           languages.contains(locale.name().section(u'_', 0, 0));
+    // The parser takes a word option after one dash as well.
+    return arguments.contains(QLatin1String("--json")) ||
+           arguments.contains(QLatin1String("-json"));
 }
 
-} // namespace
+void KeepSystemMessagesEnglish()
+{
+#ifdef Q_OS_UNIX
+    // The C library's and git's reasons (strerror, "fatal: ...") follow
+    // LC_MESSAGES; LC_ALL would override it, so its value moves to LC_CTYPE
+    // (file names keep their encoding).
+    const QByteArray all = qgetenv("LC_ALL");
+    if (!all.isEmpty()) {
+        qputenv("LC_CTYPE", all);
+        qunsetenv("LC_ALL");
+    }
+    qunsetenv("LANGUAGE");
+    qputenv("LC_MESSAGES", "C");
+    std::setlocale(LC_ALL, "");
+#endif
+}
 
 bool TakeLanguageOption(QStringList& arguments, QString& language, QString& error)
 {
@@ -58,12 +76,12 @@ bool SpeakLanguage(QCoreApplication& app, const QStringList& arguments, const QS
         !language.isEmpty() && language != QLatin1String("C") && language != QLatin1String("POSIX");
     const bool english =
         locale.language() == QLocale::English || (locale.language() == QLocale::C && !named);
-    if (named && !english && !Serves(CatalogueLanguages(PROGRAM), locale)) {
+    if (named && !english && ServingCatalogue(CatalogueLanguages(PROGRAM), locale).isEmpty()) {
         error = Tr(MSG_NO_LANGUAGE).arg(language, SpokenLanguages().join(", "));
         return false;
     }
-    if (!english && !arguments.contains(QLatin1String("--json")))
-        InstallTranslations(app, PROGRAM, TranslationFolders(), locale);
+    if (!english && !AsksForJson(arguments))
+        InstallTranslations(app, {PROGRAM}, TranslationFolders(), locale);
     return true;
 }
 

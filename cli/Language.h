@@ -21,6 +21,15 @@ bool TakeLanguageOption(QStringList& arguments, QString& language, QString& erro
 bool SpeakLanguage(QCoreApplication& app, const QStringList& arguments, const QString& language,
                    const QProcessEnvironment& environment, QString& error);
 
+// Whether arguments ask for --json output (or -json, which the parser takes
+// too).
+bool AsksForJson(const QStringList& arguments);
+
+// Makes the system's own reasons (the C library's, git's) English, as the
+// program's are for --json output. Where the system has no such setting
+// (Windows), its reasons stay in its language.
+void KeepSystemMessagesEnglish();
+
 // "en" and the languages of the catalogues found, for help and errors.
 QStringList SpokenLanguages();
 

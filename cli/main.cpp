@@ -20,5 +20,7 @@ int main(int argc, char* argv[])
         !cli::SpeakLanguage(app, arguments, language, QProcessEnvironment::systemEnvironment(),
                             error))
         return cli::Usage(error);
+    if (cli::AsksForJson(arguments))
+        cli::KeepSystemMessagesEnglish();
     return RunTolvoctl(arguments);
 }

@@ -178,7 +178,7 @@ void Dialog::Build()
         // A static keeps its text as its name, so that a screen reader reads
         // the value; the label reaches it through the buddy relation.
         if (target->accessibleName().isEmpty() && !qobject_cast<QLabel*>(target))
-            SetAccessibleName(target, NameFromLabel(it.value()->text()));
+            SetAccessibleName(target, PlainWords(it.value()->text()));
     }
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -122,6 +123,22 @@ QString LoadResourceString(int id)
     if (it == strings.constEnd())
         qFatal("no string %d in the string table", id);
     return Translated(STRING_TABLE_CONTEXT, *it);
+}
+
+QString PlainWords(QString text)
+{
+    static const QRegularExpression appendedMnemonic(
+        QStringLiteral("\\s*[(\uFF08]&[^)\uFF09][)\uFF09]"));
+    static const QChar ampersand(0xFFFF);
+    text.remove(appendedMnemonic);
+    text.replace(QLatin1String("&&"), ampersand).remove(u'&').replace(ampersand, u'&');
+    text = text.trimmed();
+    for (const QString& end : {QStringLiteral("..."), QStringLiteral("\u2026"), QStringLiteral(":"),
+                               QStringLiteral("\uFF1A")}) {
+        if (text.endsWith(end))
+            text.chop(end.size());
+    }
+    return text.trimmed();
 }
 
 QString TemplateText(const QString& text)

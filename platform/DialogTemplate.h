@@ -58,6 +58,11 @@ QString LoadResourceString(int id);
 // in the user's language when a catalogue has it.
 QString TemplateText(const QString& text);
 
+// A label's or button's text as plain words, for a caption or a name for
+// screen readers: without its mnemonic marker (nor the "(&S)" that Chinese
+// and Japanese append), its trailing ellipsis and its colon.
+QString PlainWords(QString text);
+
 // Every text of the resources that a translator may translate, with its
 // context: what the translation catalogue template is made from.
 struct TranslatableText {

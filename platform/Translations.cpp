@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -48,16 +49,50 @@ QStringList TranslationFolders()
             QDir::cleanPath(programFolder.filePath(QLatin1String(INSTALLED_FOLDER)))};
 }
 
-bool InstallTranslations(QCoreApplication& app, const QString& program, const QStringList& folders,
-                         const QLocale& locale)
+bool InstallTranslations(QCoreApplication& app, const QStringList& programs,
+                         const QStringList& folders, const QLocale& wanted)
 {
+    const std::optional<QLocale> found =
+        programs.isEmpty()
+            ? wanted
+            : CatalogueLocale(wanted.uiLanguages(), CatalogueLanguages(programs.first(), folders));
+    if (!found)
+        return false; // English comes first
+    const QLocale& locale = *found;
     Install(app, locale, QStringLiteral("qtbase"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    for (const QString& folder : folders) {
-        if (Install(app, locale, program, folder))
-            return true;
+    const auto installed = [&](const QString& program) {
+        return std::any_of(folders.begin(), folders.end(), [&](const QString& folder) {
+            return Install(app, locale, program, folder);
+        });
+    };
+    return std::count_if(programs.begin(), programs.end(), installed) == programs.size();
+}
+
+QString ServingCatalogue(const QStringList& languages, const QLocale& locale)
+{
+    if (languages.contains(locale.name()))
+        return locale.name();
+    // A language's other country, written the same way ("de_AT": "de",
+    // "pt_PT": "pt_BR"); not Chinese of Taiwan for the catalogue of China.
+    const QString language = locale.name().section(u'_', 0, 0);
+    for (const QString& name : languages) {
+        if (name.section(u'_', 0, 0) == language && QLocale(name).script() == locale.script())
+            return name;
     }
-    return false;
+    return {};
+}
+
+std::optional<QLocale> CatalogueLocale(const QStringList& preferred, const QStringList& languages)
+{
+    for (const QString& name : preferred) {
+        const QLocale locale(name);
+        if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+            return std::nullopt;
+        if (const QString catalogue = ServingCatalogue(languages, locale); !catalogue.isEmpty())
+            return QLocale(catalogue);
+    }
+    return std::nullopt;
 }
 
 QString InstalledLanguage()

@@ -59,6 +59,7 @@ enum StringId {
     IDS_LANGUAGE_LABEL = 266,
     IDS_LANGUAGE_SYSTEM = 267,
     IDS_LANGUAGE_NEXT_START = 268,
+    IDS_LANGUAGE_NOT_REMEMBERED = 269,
 
     // The connection and its failures.
     IDS_CONNECT_FAILED = 270,

@@ -26,10 +26,16 @@ fi
 profile_home="$PWD/$build_dir/demo-profile"
 profile_dir="$profile_home/Local AppWizard-Generated Applications"
 mkdir -p "$profile_dir"
-cat >"$profile_dir/TolvoSConfig.conf" <<'INI'
-[TOLVO_IPADDRESS]
-IPaddress=2130706433
-INI
+# The address 127.0.0.1, with whatever else an earlier run remembered (the
+# language chosen) kept.
+profile=$profile_dir/TolvoSConfig.conf
+touch "$profile"
+sed -i '/^\[TOLVO_IPADDRESS\]$/,/^\[/{/^IPaddress=/d}' "$profile"
+if grep -q '^\[TOLVO_IPADDRESS\]$' "$profile"; then
+  sed -i '/^\[TOLVO_IPADDRESS\]$/a IPaddress=2130706433' "$profile"
+else
+  printf '[TOLVO_IPADDRESS]\nIPaddress=2130706433\n' >>"$profile"
+fi
 
 "$build_dir/sim/tolvo-sim" --address 127.0.0.1 --port 4070 --log "$build_dir/tolvo-sim.log" &
 sim_pid=$!

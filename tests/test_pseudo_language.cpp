@@ -50,7 +50,10 @@
 namespace {
 
 const QChar MARK(0x00A6);
-constexpr uint32_t DEVICES = 0x7F003C01; // 127.0.60.1: three devices
+// Three devices: 127.0.60.1, or 127.0.62.1 for the run at 192 dpi, which
+// CTest may run at the same time.
+const uint32_t DEVICES =
+    qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2 ? 0x7F003E01 : 0x7F003C01;
 constexpr int RUN_TIMEOUT_MS = 60000;
 
 QString Dotted(uint32_t address)
@@ -300,14 +303,34 @@ class TestPseudoLanguage : public QObject {
         m_dlg->LoadConfiguration();
     }
 
+    // What is wrong in the modal dialog that the window's system command
+    // opens; the dialog is closed again.
+    QStringList ModalProblems(unsigned command)
+    {
+        QStringList problems{"no dialog opened"};
+        QTimer::singleShot(0, this, [&problems] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                problems = Problems(dialog);
+                dialog->close();
+            }
+        });
+        m_dlg->OnSysCommand(command);
+        return problems;
+    }
+
 private slots:
     void initTestCase()
     {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_profile.path());
         SetRegistryKey("Local AppWizard-Generated Applications");
-        auto* pseudo = new QTranslator(qApp);
-        QVERIFY(pseudo->load(QStringLiteral(PSEUDO_CATALOGUE)));
-        QCoreApplication::installTranslator(pseudo);
+        // The window's own texts and the device core's sentences, as the
+        // window loads them.
+        for (const char* program : {"TolvoSConfig", "tolvoctl"}) {
+            auto* pseudo = new QTranslator(qApp);
+            QVERIFY(pseudo->load(
+                QString(PSEUDO_CATALOGUES "/%1_pseudo.qm").arg(QLatin1String(program))));
+            QCoreApplication::installTranslator(pseudo);
+        }
         m_sim = std::make_unique<SimProcess>(QStringList{"--devices", "3"}, Dotted(DEVICES),
                                              DEVICE_COMMAND_PORT);
         QVERIFY(m_sim->Start());
@@ -330,30 +353,11 @@ private slots:
         }
     }
 
-    void aboutBox()
-    {
-        QStringList problems;
-        QTimer::singleShot(0, this, [&problems] {
-            QWidget* about = QApplication::activeModalWidget();
-            problems = about ? Problems(about) : QStringList{"no About box"};
-            if (about)
-                about->close();
-        });
-        m_dlg->OnSysCommand(ABOUT_COMMAND_ID);
-        CHECK_NONE(problems);
-    }
+    void aboutBox() { CHECK_NONE(ModalProblems(ABOUT_COMMAND_ID)); }
 
     void languageChoice()
     {
-        QStringList problems;
-        QTimer::singleShot(0, this, [&problems] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            problems = dialog ? Problems(dialog) : QStringList{"no Language dialog"};
-            if (dialog)
-                dialog->close();
-        });
-        m_dlg->OnSysCommand(LANGUAGE_COMMAND_ID);
-        CHECK_NONE(problems);
+        CHECK_NONE(ModalProblems(LANGUAGE_COMMAND_ID));
         const QList<QAction*> actions = m_dlg->actions();
         QVERIFY(std::all_of(actions.begin(), actions.end(),
                             [](const QAction* action) { return Marked(action->text()); }));
@@ -401,7 +405,7 @@ private slots:
         FindDevicesDlg* find = m_dlg->m_findDevices;
         QVERIFY(find && find->isVisible());
         CHECK_NONE(Problems(find));
-        find->m_rangeEdit->setText("127.0.60.1-");
+        find->m_rangeEdit->setText(Dotted(DEVICES) + "-");
         QTest::mouseClick(find->m_searchButton, Qt::LeftButton);
         find->m_rangeEdit->setText(Dotted(DEVICES) + "-" + Dotted(DEVICES + 3));
         QTest::mouseClick(find->m_searchButton, Qt::LeftButton);
@@ -423,6 +427,10 @@ private slots:
         QVERIFY(confirm && confirm->isVisible());
         confirm->m_own[1]->setChecked(true); // the address plan's panel
         CHECK_NONE(Problems(confirm));
+        // The settings' names, each with its key (a key stays as it is).
+        for (int row = 0; row < confirm->m_table->rowCount(); ++row)
+            QVERIFY2(Marked(confirm->m_table->item(row, 0)->text().section(" (", 0, 0)),
+                     qPrintable(confirm->m_table->item(row, 0)->text()));
         confirm->m_own[1]->setChecked(false);
         QTest::mouseClick(confirm->m_sendButton, Qt::LeftButton);
         SendResultsDlg* results = m_dlg->m_sendResults;
@@ -430,6 +438,11 @@ private slots:
         QVERIFY(QTest::qWaitFor([results] { return !results->run().running(); }, RUN_TIMEOUT_MS));
         results->m_table->selectRow(0);
         CHECK_NONE(Problems(results));
+        for (const int column : {SendResultsDlg::COLUMN_STATE, SendResultsDlg::COLUMN_DEVICE}) {
+            for (int row = 0; row < results->m_table->rowCount(); ++row)
+                QVERIFY2(Marked(results->m_table->item(row, column)->text()),
+                         qPrintable(results->m_table->item(row, column)->text()));
+        }
         CHECK_NONE(PromptProblems(script.shown()));
         results->close();
     }

@@ -2,14 +2,19 @@
 #include "CTolvoConfigDlg.h"
 #include "CliRun.h"
 #include "ConfigTable.h"
+#include "CoreMessages.h"
 #include "DialogTemplate.h"
 #include "IpAddressCtrl.h"
 #include "LanguageDlg.h"
 #include "ListControl.h"
 #include "Profile.h"
 #include "ProfileKeys.h"
+#include "ProfileNotice.h"
 #include "Prompts.h"
+#include "SendConfirmDlg.h"
+#include "SendResultsDlg.h"
 #include "SimProcess.h"
+#include "StringIds.h"
 #include "TabControl.h"
 #include "TolvoPortSettings.h"
 #include "TolvoWiFi.h"
@@ -21,6 +26,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -139,13 +145,13 @@ private slots:
         QFETCH(QString, program);
         QFETCH(bool, loaded);
         QLocale::setDefault(QLocale(locale));
-        QCOMPARE(InstallTranslations(*qApp, program, {"/nonexistent", CATALOGUES}), loaded);
+        QCOMPARE(InstallTranslations(*qApp, {program}, {"/nonexistent", CATALOGUES}), loaded);
     }
 
     void windowShowsTheCatalogueTextsAndTheRestAsWritten()
     {
         QLocale::setDefault(QLocale("de_DE"));
-        QVERIFY(InstallTranslations(*qApp, "TolvoSConfig", {CATALOGUES}));
+        QVERIFY(InstallTranslations(*qApp, {"TolvoSConfig"}, {CATALOGUES}));
         CTolvoConfigDlg dlg;
         dlg.Create(nullptr);
 
@@ -183,7 +189,7 @@ private slots:
     void tolvoctlMessagesInTheUsersLanguage()
     {
         QLocale::setDefault(QLocale("de_DE"));
-        QVERIFY(InstallTranslations(*qApp, "tolvoctl", {CATALOGUES}));
+        QVERIFY(InstallTranslations(*qApp, {"tolvoctl"}, {CATALOGUES}));
         uint32_t address = 0;
         QString error;
         QVERIFY(!ParseAddressArgument("10.0.0", address, error));
@@ -235,6 +241,8 @@ private slots:
         QTemporaryDir profile;
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile.path());
         SetRegistryKey(PROFILE_ROOT);
+        // (On Windows the profile is the registry, where an earlier run's choice stays.)
+        QVERIFY(WriteProfileString(LANGUAGE_PROFILE_SECTION, LANGUAGE_PROFILE_ENTRY, QString()));
         QCOMPARE(WindowLocale(), QLocale::system());
 
         // Choose German as a user does: the dialog's list, then OK.
@@ -245,19 +253,164 @@ private slots:
             dialog->accept();
         });
         PromptScript script;
-        ChooseWindowLanguage(nullptr, {SHIPPED_QM "/app/translations"});
+        ChooseWindowLanguage(nullptr, {WINDOW_CATALOGUES});
         QCOMPARE(script.shown().size(), 1); // from the next start
         QCOMPARE(GetProfileString(LANGUAGE_PROFILE_SECTION, LANGUAGE_PROFILE_ENTRY, {}), "de");
 
-        QVERIFY(InstallTranslations(*qApp, "TolvoSConfig", {SHIPPED_QM "/app/translations"},
-                                    WindowLocale()));
+        QVERIFY(InstallTranslations(*qApp, {"TolvoSConfig", "tolvoctl"}, {WINDOW_CATALOGUES},
+                                    WindowLocale({WINDOW_CATALOGUES})));
         CTolvoConfigDlg dlg;
         dlg.Create(nullptr);
         QCOMPARE(dlg.ControlAs<QPushButton>(CTolvoConfigDlg::IDC_LOAD)->text(),
                  QCoreApplication::translate("Templates", "Load Configuration"));
         QVERIFY(dlg.ControlAs<QPushButton>(CTolvoConfigDlg::IDC_LOAD)->text() !=
                 "Load Configuration");
+        // The device core's sentences, from tolvoctl's catalogue.
+        QVERIFY(Tr(MSG_NOT_AN_ADDRESS) != QLatin1String(MSG_NOT_AN_ADDRESS));
+        QVERIFY(WriteProfileString(LANGUAGE_PROFILE_SECTION, LANGUAGE_PROFILE_ENTRY, QString()));
         ResetProfileRoot();
+    }
+
+    void firstPreferredLanguageWithACatalogueUnlessEnglish_data()
+    {
+        QTest::addColumn<QStringList>("preferred");
+        QTest::addColumn<QString>("expected"); // empty: English, the texts as written
+        QTest::newRow("first served") << QStringList{"fr-CA", "de"} << "fr_FR";
+        QTest::newRow("unserved first, then served") << QStringList{"ko-KR", "ja-JP"} << "ja_JP";
+        QTest::newRow("English before a served one") << QStringList{"en-US", "en", "de"} << "";
+        QTest::newRow("another country") << QStringList{"de-Latn-AT", "de-AT"} << "de_DE";
+        QTest::newRow("Portugal: the Brazilian catalogue") << QStringList{"pt-PT"} << "pt_BR";
+        QTest::newRow("Taiwan: not the simplified script")
+            << QStringList{"zh-Hant-TW", "zh-TW"} << "";
+        QTest::newRow("China") << QStringList{"zh-Hans-CN", "zh-CN"} << "zh_CN";
+        QTest::newRow("C") << QStringList{"C"} << "";
+    }
+
+    void firstPreferredLanguageWithACatalogueUnlessEnglish()
+    {
+        QFETCH(QStringList, preferred);
+        QFETCH(QString, expected);
+        const std::optional<QLocale> found = CatalogueLocale(preferred, LANGUAGES);
+        QCOMPARE(found ? found->name() : QString(), expected);
+    }
+
+    void unrememberedOrUnknownLanguageChoice_data()
+    {
+        QTest::addColumn<QString>("profileEntry");
+        QTest::addColumn<bool>("system");
+        QTest::newRow("a catalogue's") << "ja" << false;
+        QTest::newRow("English") << "en" << false;
+        QTest::newRow("no catalogue") << "ko" << true;
+        QTest::newRow("garbage") << "../../x" << true;
+    }
+
+    void unrememberedOrUnknownLanguageChoice()
+    {
+        QFETCH(QString, profileEntry);
+        QFETCH(bool, system);
+        QTemporaryDir profile;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile.path());
+        SetRegistryKey(PROFILE_ROOT);
+        QVERIFY(WriteProfileString(LANGUAGE_PROFILE_SECTION, LANGUAGE_PROFILE_ENTRY, profileEntry));
+        QCOMPARE(WindowLocale({WINDOW_CATALOGUES}),
+                 system ? QLocale::system() : QLocale(profileEntry));
+        QVERIFY(WriteProfileString(LANGUAGE_PROFILE_SECTION, LANGUAGE_PROFILE_ENTRY, QString()));
+        ResetProfileRoot();
+    }
+
+    void languageThatCannotBeRememberedIsSaid_data()
+    {
+        QTest::addColumn<bool>("addressFailedFirst");
+        QTest::newRow("the first write that fails") << false;
+        QTest::newRow("after the address could not be written") << true;
+    }
+
+    void languageThatCannotBeRememberedIsSaid()
+    {
+        QFETCH(bool, addressFailedFirst);
+#ifdef Q_OS_WIN
+        QSKIP("the profile is the registry here, which a test cannot make unwritable");
+#endif
+        // The profile's folder cannot be made: a file stands where it would be.
+        QTemporaryDir dir;
+        QFile file(dir.filePath("not-a-folder"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("a file") > 0);
+        file.close();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           dir.filePath("not-a-folder/profile"));
+        SetRegistryKey(PROFILE_ROOT);
+        QWidget owner;
+        NoteProfileWrite(&owner, true); // nothing said yet
+        PromptScript script;
+        if (addressFailedFirst) {
+            NoteProfileWrite(&owner, WriteProfileInt(PROFILE_SECTION, PROFILE_ENTRY, 0x7F000001));
+            QTRY_COMPARE(script.shown().size(), 1);
+        }
+        QTimer::singleShot(0, this, [] {
+            auto* dialog = qobject_cast<LanguageDlg*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->m_list->setCurrentIndex(dialog->m_list->findData("de"));
+            dialog->accept();
+        });
+        ChooseWindowLanguage(&owner, {WINDOW_CATALOGUES});
+        QVERIFY(ChosenWindowLanguage().isEmpty());
+        QCOMPARE(script.shown().size(), addressFailedFirst ? 2 : 1);
+        QCOMPARE(script.shown().last().text,
+                 LoadResourceString(IDS_LANGUAGE_NOT_REMEMBERED).arg(ProfileLocation()));
+        ResetProfileRoot();
+    }
+
+    void sendShowsEachStateAndSettingNameInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : LANGUAGES)
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    // The send's confirmation names the settings as the pages do, and its
+    // results' State column holds every state uncut, however long the
+    // language makes them.
+    void sendShowsEachStateAndSettingNameInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QVERIFY(InstallTranslations(*qApp, {"TolvoSConfig", "tolvoctl"}, {WINDOW_CATALOGUES},
+                                    QLocale(language)));
+        constexpr uint32_t DEVICES = 0x7F003F01; // 127.0.63.1: three devices
+        SimProcess sim({"--devices", "3"}, "127.0.63.1", DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        QTemporaryDir profile;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile.path());
+        SetRegistryKey(PROFILE_ROOT);
+        CTolvoConfigDlg dlg;
+        dlg.Create(nullptr);
+        PromptScript script;
+        dlg.m_deviceAddress = DEVICES;
+        dlg.UpdateData(false);
+        dlg.LoadConfiguration();
+        dlg.m_pWiFi->m_ssidEdit->setText("Site");
+        dlg.SendToDevices({DEVICES + 1, DEVICES + 2});
+        QVERIFY(dlg.m_sendConfirm);
+        const QTableWidget* settings = dlg.m_sendConfirm->m_table;
+        const auto channel = settings->findItems("(CHANNEL)", Qt::MatchEndsWith);
+        QCOMPARE(channel.size(), 1);
+        QCOMPARE(channel.first()->text(),
+                 dlg.m_pWiFi->m_channelEdit->accessibleName() + " (CHANNEL)");
+        QTest::mouseClick(dlg.m_sendConfirm->m_sendButton, Qt::LeftButton);
+        SendResultsDlg* results = dlg.m_sendResults;
+        QVERIFY(results);
+        QVERIFY(QTest::qWaitFor([results] { return !results->run().running(); }, 60000));
+        const QTableWidget* table = results->m_table;
+        const int room = table->columnWidth(SendResultsDlg::COLUMN_STATE) -
+                         2 * table->fontMetrics().averageCharWidth() + 1;
+        QStringList cut;
+        for (int state = 0; state <= int(SendState::NotSeen); ++state) {
+            const QString text = StateText(SendState(state));
+            if (table->fontMetrics().horizontalAdvance(text) > room)
+                cut << text;
+        }
+        results->close();
+        ResetProfileRoot();
+        QVERIFY2(cut.isEmpty(), qPrintable("cut: " + cut.join(" | ")));
     }
 
     void commandLineLanguage_data()
@@ -336,6 +489,39 @@ private slots:
             QCOMPARE(other.out, english.out);
             QCOMPARE(Tolvoctl(QStringList{"--lang", language} + arguments).out, english.out);
         }
+        // The parser takes -json too.
+        QStringList oneDash = QStringList{"--lang", "de"} + arguments;
+        oneDash.replace(oneDash.indexOf("--json"), "-json");
+        QCOMPARE(Tolvoctl(oneDash).out, english.out);
+    }
+
+    void plainWordsOfALabelInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("mnemonic") << "&Load Configuration"
+                                  << "Load Configuration";
+        QTest::newRow("ellipsis") << "Add from &File..."
+                                  << "Add from File";
+        QTest::newRow("colon") << "Tolvo's IP &address:"
+                               << "Tolvo's IP address";
+        QTest::newRow("literal ampersand") << "Save && E&xit"
+                                           << "Save & Exit";
+        QTest::newRow("French colon after a no-break space") << "&Adresse\u00a0:"
+                                                             << "Adresse";
+        QTest::newRow("Japanese appended mnemonic") << "ファイルから追加(&F)..."
+                                                    << "ファイルから追加";
+        QTest::newRow("Chinese full-width colon") << "地址(&A)："
+                                                  << "地址";
+        QTest::newRow("Chinese full-width brackets") << "读取配置（&L）"
+                                                     << "读取配置";
+    }
+
+    void plainWordsOfALabelInEveryLanguage()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, words);
+        QCOMPARE(PlainWords(text), words);
     }
 
     void templatesHoldEveryTextUntranslated_data()

@@ -88,13 +88,26 @@ private slots:
         const auto window = reinterpret_cast<HWND>(dlg.winId());
         HMENU menu = GetSystemMenu(window, FALSE);
         QVERIFY(menu != nullptr);
+        // A separator, About, and beside it the window's language.
         const int count = GetMenuItemCount(menu);
-        QVERIFY(count >= 2);
-        QCOMPARE(GetMenuItemID(menu, count - 1), UINT(ABOUT_COMMAND_ID));
-        QCOMPARE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR, UINT(MF_SEPARATOR));
+        QVERIFY(count >= 3);
+        QCOMPARE(GetMenuItemID(menu, count - 2), UINT(ABOUT_COMMAND_ID));
+        QCOMPARE(GetMenuItemID(menu, count - 1), UINT(LANGUAGE_COMMAND_ID));
+        QCOMPARE(GetMenuState(menu, count - 3, MF_BYPOSITION) & MF_SEPARATOR, UINT(MF_SEPARATOR));
         wchar_t text[64] = {};
         GetMenuStringW(menu, ABOUT_COMMAND_ID, text, 64, MF_BYCOMMAND);
         QCOMPARE(QString::fromWCharArray(text), QString("&About TolvoConfig..."));
+        GetMenuStringW(menu, LANGUAGE_COMMAND_ID, text, 64, MF_BYCOMMAND);
+        QCOMPARE(QString::fromWCharArray(text), QString("&Language..."));
+        QString language;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                language = dialog->windowTitle();
+                dialog->close();
+            }
+        });
+        SendMessageW(window, WM_SYSCOMMAND, LANGUAGE_COMMAND_ID, 0);
+        QCOMPARE(language, QString("Language"));
 
         // Chosen from the menu: WM_SYSCOMMAND with the item's id, whose low
         // four bits Windows may use.
@@ -118,7 +131,7 @@ private slots:
                 box->close();
             }
         });
-        SendMessageW(window, WM_SYSCOMMAND, 32, 0);
+        SendMessageW(window, WM_SYSCOMMAND, 48, 0);
         QCoreApplication::processEvents();
         QVERIFY(!opened);
         QVERIFY(IsWindow(window));

@@ -33,7 +33,7 @@ QString PseudoLine(const QString& line)
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line.at(i);
         const bool afterMarker = i > 0 && line.at(i - 1) == u'&';
-        const bool placeholder = i > 0 && line.at(i - 1) == u'%' && c.isDigit();
+        const bool placeholder = i > 0 && line.at(i - 1) == u'%' && (c.isDigit() || c == u'n');
         out += afterMarker || placeholder ? c : Accented(c);
     }
     if (!line.trimmed().isEmpty())
@@ -57,7 +57,10 @@ bool Convert(QIODevice& input, QIODevice& output)
     QString source;
     while (!in.atEnd()) {
         in.readNext();
-        if (in.isStartElement() && in.name() == u"translation") {
+        if (in.isStartElement() && in.name() == u"message") {
+            source.clear(); // a message without a source gets no other's text
+            out.writeCurrentToken(in);
+        } else if (in.isStartElement() && in.name() == u"translation") {
             in.skipCurrentElement();
             out.writeTextElement(QStringLiteral("translation"), Pseudo(source));
         } else if (in.isStartElement() && in.name() == u"source") {

@@ -151,6 +151,14 @@ QString ShownSettingName(const QString& key)
     return english;
 }
 
+QHash<QString, QString> WritableRowNames(Pages pages)
+{
+    QHash<QString, QString> names;
+    for (const ParamRow row : WritableRows())
+        names.insert(QLatin1String(DefinedRow(row).key), RowName(pages, row));
+    return names;
+}
+
 std::vector<ParamRow> WritableRows()
 {
     const DeviceSettings definition;

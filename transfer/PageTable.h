@@ -2,6 +2,8 @@
 // conversions of a load and the setter calls of a save.
 #pragma once
 
+#include <QHash>
+
 #include <QString>
 #include <QStringList>
 
@@ -50,6 +52,8 @@ QWidget* RowControl(Pages pages, ParamRow row);
 // The row's name as the user knows it: its field's accessible name (from the
 // label beside it), else the table's label.
 QString RowName(Pages pages, ParamRow row);
+// Each writable setting's name as the pages show it (RowName), by its key.
+QHash<QString, QString> WritableRowNames(Pages pages);
 
 // The name the pages show the setting with this protocol key by, in the
 // window's language, found in the pages' templates without making the

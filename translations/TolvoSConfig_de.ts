@@ -727,6 +727,272 @@ Das Adressfeld bleibt unverändert. „Geräte suchen“ durchsucht einen Adress
         <source>The window is shown in the chosen language from its next start.</source>
         <translation>Das Programm erscheint ab dem nächsten Start in der gewählten Sprache.</translation>
     </message>
+    <message>
+        <source>The language could not be saved in %1, so the window will not be shown in it at the next start.</source>
+        <translation>Die Sprache konnte nicht in %1 gespeichert werden; das Programm erscheint daher beim nächsten Start nicht in ihr.</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k the Picked Devices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the picked devices: read each and compare it with the pages&apos; settings, sending nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the Picked Devices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the devices to check in Find Devices first (or select them, or paste a list of addresses).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load the configuration from a device first: the devices are compared with the pages&apos; settings as they then stand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the Picked Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking %1 Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matching, %2 differing, %3 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking: %1 of %2 devices done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differing Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the device holds &quot;%2&quot;, the pages &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled before it started: it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each device is read and compared with these settings of the pages, and is sent nothing: %1. Each device&apos;s own settings are not compared: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Rec&amp;ord...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commissioning Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHA-256 of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The JSON file named above holds this record as data. sha256sum prints its SHA-256: any other value than the one above means the file was changed after the record was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device %1 of %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read back at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every setting as read back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No setting was read from this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verified after the apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What this run changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This run changed no setting of this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings that differ from those compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every setting compared matches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compared with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set, not shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load from the device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to the device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send to many devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check against settings, nothing sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Note for the record (who, where, what was done):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record was saved to %1, and its JSON document beside it to %2.
+
+SHA-256 of %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+Neither file of the record was written: files of those names are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+The JSON document was written to %2, but the PDF was not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save a commissioning record of what was read back, as PDF and JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note for the record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 --record-pdf RECORD.json OUT.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no PDF was made of it. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 No PDF was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Templates</name>
@@ -965,293 +1231,6 @@ Das Adressfeld bleibt unverändert. „Geräte suchen“ durchsucht einen Adress
     <message>
         <source>DIRECT parity</source>
         <translation>DIRECT-Parität</translation>
-    </message>
-</context>
-<context>
-    <name>tolvoctl</name>
-    <message>
-        <source>&quot;%1&quot; is no IPv4 address (four numbers from 0 to 255 joined by dots).</source>
-        <translation>„%1“ ist keine IPv4-Adresse (vier Zahlen von 0 bis 255, durch Punkte getrennt).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: a prefix length is 0 to 32.</source>
-        <translation>„%1“: Eine Präfixlänge liegt zwischen 0 und 32.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: the last address comes before the first.</source>
-        <translation>„%1“: Die letzte Adresse liegt vor der ersten.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no range: give A.B.C.D/N or FIRST-LAST.</source>
-        <translation>„%1“ ist kein Bereich: A.B.C.D/N oder FIRST-LAST angeben.</translation>
-    </message>
-    <message>
-        <source>A scan takes at most %1 addresses in all.</source>
-        <translation>Ein Scan umfasst insgesamt höchstens %1 Adressen.</translation>
-    </message>
-    <message>
-        <source>Cannot read %1: %2.</source>
-        <translation>%1 kann nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2.</source>
-        <translation>%1 kann nicht geschrieben werden: %2.</translation>
-    </message>
-    <message>
-        <source>%1, line %2: %3</source>
-        <translation>%1, Zeile %2: %3</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no setting: give KEY=VALUE.</source>
-        <translation>„%1“ ist keine Einstellung: KEY=VALUE angeben.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no setting that can be written.</source>
-        <translation>„%1“ ist keine beschreibbare Einstellung.</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; is not valid; %3.</source>
-        <translation>%1: Wert „%2“ ist ungültig; %3.</translation>
-    </message>
-    <message>
-        <source>Not JSON: %1 at byte %2.</source>
-        <translation>Kein JSON: %1 bei Byte %2.</translation>
-    </message>
-    <message>
-        <source>Not a settings file: the top level is no JSON object.</source>
-        <translation>Keine Einstellungsdatei: Die oberste Ebene ist kein JSON-Objekt.</translation>
-    </message>
-    <message>
-        <source>Not a settings file of format &quot;%1&quot;, version %2.</source>
-        <translation>Keine Einstellungsdatei im Format &quot;%1&quot;, Version %2.</translation>
-    </message>
-    <message>
-        <source>The file has no &quot;settings&quot; object.</source>
-        <translation>Die Datei enthält kein Objekt &quot;settings&quot;.</translation>
-    </message>
-    <message>
-        <source>%1: no setting of that name can be written.</source>
-        <translation>%1: Es gibt keine beschreibbare Einstellung dieses Namens.</translation>
-    </message>
-    <message>
-        <source>%1: the value must be a JSON string.</source>
-        <translation>%1: Der Wert muss ein JSON-String sein.</translation>
-    </message>
-    <message>
-        <source>allowed: %1</source>
-        <translation>zulässig: %1</translation>
-    </message>
-    <message>
-        <source>an IPv4 address: four numbers from 0 to 255 joined by dots</source>
-        <translation>eine IPv4-Adresse: vier Zahlen von 0 bis 255, durch Punkte getrennt</translation>
-    </message>
-    <message>
-        <source>a whole number from %1 to %2</source>
-        <translation>eine ganze Zahl von %1 bis %2</translation>
-    </message>
-    <message>
-        <source>one of %1</source>
-        <translation>einer der Werte %1</translation>
-    </message>
-    <message>
-        <source>text of at most %1 Latin-1 characters, without line breaks or zero characters</source>
-        <translation>Text aus höchstens %1 Latin-1-Zeichen, ohne Zeilenumbrüche und Nullzeichen</translation>
-    </message>
-    <message>
-        <source>connecting</source>
-        <translation>Verbinden</translation>
-    </message>
-    <message>
-        <source>reading</source>
-        <translation>Lesen</translation>
-    </message>
-    <message>
-        <source>sending</source>
-        <translation>Senden</translation>
-    </message>
-    <message>
-        <source>looking for the device after the apply</source>
-        <translation>Suchen des Geräts nach dem Aktivieren</translation>
-    </message>
-    <message>
-        <source>failed while %1: %2</source>
-        <translation>Fehler beim %1: %2</translation>
-    </message>
-    <message>
-        <source>no connection could be made</source>
-        <translation>keine Verbindung möglich</translation>
-    </message>
-    <message>
-        <source>the device did not answer in time</source>
-        <translation>das Gerät hat nicht rechtzeitig geantwortet</translation>
-    </message>
-    <message>
-        <source>the device closed the connection</source>
-        <translation>das Gerät hat die Verbindung geschlossen</translation>
-    </message>
-    <message>
-        <source>a reply was longer than %1 bytes</source>
-        <translation>eine Antwort war länger als %1 Bytes</translation>
-    </message>
-    <message>
-        <source>a command would be longer than %1 bytes</source>
-        <translation>ein Befehl wäre länger als %1 Bytes</translation>
-    </message>
-    <message>
-        <source>sending to the device failed</source>
-        <translation>das Senden an das Gerät ist fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>abgebrochen</translation>
-    </message>
-    <message>
-        <source>the device sent more reply lines than it was asked for; its replies cannot be matched to the settings</source>
-        <translation>das Gerät hat mehr Antwortzeilen gesendet als angefragt; seine Antworten lassen sich den Einstellungen nicht zuordnen</translation>
-    </message>
-    <message>
-        <source>%1: sent &quot;%2&quot;, the device holds &quot;%3&quot;</source>
-        <translation>%1: „%2“ gesendet, im Gerät steht „%3“</translation>
-    </message>
-    <message>
-        <source>%1: not sent, but read as &quot;%2&quot; before the apply and &quot;%3&quot; after it</source>
-        <translation>%1: nicht gesendet, aber vor dem Aktivieren als „%2“ und danach als „%3“ gelesen</translation>
-    </message>
-    <message>
-        <source>%1; settings had been sent without the apply command: the device may hold them pending, and its next apply, of any write, commits them</source>
-        <translation>%1; es wurden Einstellungen ohne den Aktivierungsbefehl gesendet: Sie können auf dem Gerät ausstehend sein, und das nächste Aktivieren, gleich durch welchen Schreibvorgang, macht sie wirksam</translation>
-    </message>
-    <message>
-        <source>%1 after the settings and the apply command were sent: the device may have applied them, and any value an earlier write left pending on it; read it to see what it holds</source>
-        <translation>%1, nachdem die Einstellungen und der Aktivierungsbefehl gesendet wurden: Das Gerät hat sie möglicherweise aktiviert, ebenso jeden Wert, den ein früherer Schreibvorgang ausstehend hinterlassen hat; das Gerät auslesen, um zu sehen, was darin steht</translation>
-    </message>
-    <message>
-        <source>%1; read back at its new address %2</source>
-        <translation>%1; unter seiner neuen Adresse %2 zurückgelesen</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they move the device to %1, and it answered neither there nor at %2 within %3 seconds: look for it at %1 (it may still be restarting, or that address is not reachable from this computer)</source>
-        <translation>die Einstellungen und der Aktivierungsbefehl wurden gesendet; sie verlegen das Gerät auf %1, und es hat innerhalb von %3 Sekunden weder dort noch unter %2 geantwortet: unter %1 danach suchen (es startet möglicherweise noch neu, oder diese Adresse ist von diesem Computer aus nicht erreichbar)</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they turn DHCP on, and the device did not answer at %1 within %2 seconds: its DHCP server chooses its address; find it with a scan of the site&apos;s addresses</source>
-        <translation>die Einstellungen und der Aktivierungsbefehl wurden gesendet; sie schalten DHCP ein, und das Gerät hat innerhalb von %2 Sekunden nicht unter %1 geantwortet: Seine Adresse vergibt sein DHCP-Server; das Gerät mit einem Scan der Adressen des Standorts suchen</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type), and it did not answer at %1 within %2 seconds: join that network to reach it, then find it with a scan</source>
-        <translation>die Einstellungen und der Aktivierungsbefehl wurden gesendet; sie verbinden das Gerät mit einem anderen Netzwerk (SSID, Passwort oder Netzwerktyp), und es hat innerhalb von %2 Sekunden nicht unter %1 geantwortet: mit diesem Netzwerk verbinden, um es zu erreichen, und es dann mit einem Scan suchen</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type) at the address %1, and it answered neither there nor at %2 within %3 seconds: join that network to reach it at %1</source>
-        <translation>die Einstellungen und der Aktivierungsbefehl wurden gesendet; sie verbinden das Gerät mit einem anderen Netzwerk (SSID, Passwort oder Netzwerktyp) unter der Adresse %1, und es hat innerhalb von %3 Sekunden weder dort noch unter %2 geantwortet: mit diesem Netzwerk verbinden, um es unter %1 zu erreichen</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; another device (serial number &quot;%1&quot;) answers at %2, where this one was looked for after the apply: it was not read back; look for it with a scan, and give the two devices addresses of their own</source>
-        <translation>die Einstellungen und der Aktivierungsbefehl wurden gesendet; unter %2, wo dieses Gerät nach dem Aktivieren gesucht wurde, antwortet ein anderes Gerät (Seriennummer „%1“): Es wurde nicht zurückgelesen; mit einem Scan danach suchen und den beiden Geräten eigene Adressen geben</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; the device may restart on them, and it did not answer at %1 within %2 seconds</source>
-        <translation>die Einstellungen und der Aktivierungsbefehl wurden gesendet; das Gerät startet dadurch möglicherweise neu, und es hat innerhalb von %2 Sekunden nicht unter %1 geantwortet</translation>
-    </message>
-    <message>
-        <source>%1 (the apply command was not answered)</source>
-        <translation>%1 (der Aktivierungsbefehl wurde nicht beantwortet)</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; holds a line break or a zero byte, which would end the command early and send the rest as a command of its own; no value may hold one.</source>
-        <translation>%1: Wert „%2“ enthält einen Zeilenumbruch oder ein Nullbyte, wodurch der Befehl vorzeitig enden und der Rest als eigener Befehl gesendet würde; kein Wert darf so etwas enthalten.</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; is the error reply a device gives for a key it does not know, not a setting.</source>
-        <translation>%1: Wert „%2“ ist die Fehlerantwort, die ein Gerät auf einen unbekannten Schlüssel gibt, keine Einstellung.</translation>
-    </message>
-    <message>
-        <source>This computer could not open another connection: it has too many files and connections open.</source>
-        <translation>Dieser Computer konnte keine weitere Verbindung öffnen: Er hat zu viele Dateien und Verbindungen offen.</translation>
-    </message>
-    <message>
-        <source>A program may hold %1 open at once here (ulimit -n).</source>
-        <translation>Ein Programm darf hier höchstens %1 gleichzeitig offen halten (ulimit -n).</translation>
-    </message>
-    <message>
-        <source>Not tried: nothing was sent to it.</source>
-        <translation>Nicht angesprochen: Es wurde nichts an das Gerät gesendet.</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 KiB, which no settings file is (one of every setting is about 1 KiB).</source>
-        <translation>%1 ist größer als %2 KiB; so groß ist keine Einstellungsdatei (eine mit allen Einstellungen hat etwa 1 KiB).</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 KiB, which no list of at most %3 addresses needs to be.</source>
-        <translation>%1 ist größer als %2 KiB; so groß muss keine Liste mit höchstens %3 Adressen sein.</translation>
-    </message>
-    <message>
-        <source>At most %1 devices are taken at a time; split the list of addresses.</source>
-        <translation>Es werden höchstens %1 Geräte auf einmal verarbeitet; die Adressliste aufteilen.</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 nach %2</translation>
-    </message>
-    <message>
-        <source>%1 (no address)</source>
-        <translation>%1 (keine Adresse)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no first address of a plan: give A.B.C.D/N (the prefix length is the mask).</source>
-        <translation>„%1“ ist keine Startadresse eines Plans: A.B.C.D/N angeben (die Präfixlänge ergibt die Subnetzmaske).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no line of a plan: give the device&apos;s serial number or current address, then blanks, then its new address.</source>
-        <translation>„%1“ ist keine Zeile eines Plans: Seriennummer oder aktuelle Adresse des Geräts angeben, dann Leerzeichen, dann seine neue Adresse.</translation>
-    </message>
-    <message>
-        <source>%1 gives no device an address.</source>
-        <translation>%1: Keinem Gerät wird eine Adresse zugewiesen.</translation>
-    </message>
-    <message>
-        <source>%1 is no mask of a subnet (its ones do not come first).</source>
-        <translation>%1 ist keine Subnetzmaske (ihre Einsen stehen nicht vorn).</translation>
-    </message>
-    <message>
-        <source>One address for several devices: %1.</source>
-        <translation>Eine Adresse für mehrere Geräte: %1.</translation>
-    </message>
-    <message>
-        <source>%1: the network address of the subnet %2, which no device may have.</source>
-        <translation>%1: die Netzadresse des Subnetzes %2, die kein Gerät haben darf.</translation>
-    </message>
-    <message>
-        <source>%1: the broadcast address of the subnet %2, which no device may have.</source>
-        <translation>%1: die Broadcast-Adresse des Subnetzes %2, die kein Gerät haben darf.</translation>
-    </message>
-    <message>
-        <source>%1: outside the subnet %2 of the mask.</source>
-        <translation>%1: außerhalb des durch die Subnetzmaske gegebenen Subnetzes %2.</translation>
-    </message>
-    <message>
-        <source>%1: no line of the plan names this device.</source>
-        <translation>%1: Keine Zeile des Plans nennt dieses Gerät.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is none of the devices sent to.</source>
-        <translation>„%1“ ist keines der Geräte, an die gesendet wird.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; names a device that an earlier line names too.</source>
-        <translation>„%1“ nennt ein Gerät, das schon eine frühere Zeile nennt.</translation>
-    </message>
-    <message>
-        <source>%1: another device already answers at this address (a device that is switched off cannot be seen).</source>
-        <translation>%1: Unter dieser Adresse antwortet bereits ein anderes Gerät (ein ausgeschaltetes Gerät ist nicht zu sehen).</translation>
-    </message>
-    <message>
-        <source>The address plan is refused; nothing was sent:</source>
-        <translation>Der Adressplan wird abgelehnt; es wurde nichts gesendet:</translation>
-    </message>
-    <message>
-        <source>the plan</source>
-        <translation>Adressplan</translation>
     </message>
 </context>
 </TS>

@@ -727,6 +727,272 @@ El campo de dirección queda como estaba. Buscar dispositivos puede buscarlo en 
         <source>The window is shown in the chosen language from its next start.</source>
         <translation>La ventana se mostrará en el idioma elegido a partir del próximo inicio.</translation>
     </message>
+    <message>
+        <source>The language could not be saved in %1, so the window will not be shown in it at the next start.</source>
+        <translation>No se pudo guardar el idioma en %1, así que la ventana no se mostrará en él en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k the Picked Devices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the picked devices: read each and compare it with the pages&apos; settings, sending nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the Picked Devices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the devices to check in Find Devices first (or select them, or paste a list of addresses).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load the configuration from a device first: the devices are compared with the pages&apos; settings as they then stand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the Picked Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking %1 Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matching, %2 differing, %3 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking: %1 of %2 devices done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differing Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the device holds &quot;%2&quot;, the pages &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled before it started: it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each device is read and compared with these settings of the pages, and is sent nothing: %1. Each device&apos;s own settings are not compared: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Rec&amp;ord...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commissioning Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHA-256 of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The JSON file named above holds this record as data. sha256sum prints its SHA-256: any other value than the one above means the file was changed after the record was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device %1 of %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read back at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every setting as read back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No setting was read from this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verified after the apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What this run changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This run changed no setting of this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings that differ from those compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every setting compared matches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compared with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set, not shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load from the device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to the device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send to many devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check against settings, nothing sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Note for the record (who, where, what was done):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record was saved to %1, and its JSON document beside it to %2.
+
+SHA-256 of %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+Neither file of the record was written: files of those names are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+The JSON document was written to %2, but the PDF was not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save a commissioning record of what was read back, as PDF and JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note for the record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 --record-pdf RECORD.json OUT.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no PDF was made of it. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 No PDF was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Templates</name>
@@ -965,293 +1231,6 @@ El campo de dirección queda como estaba. Buscar dispositivos puede buscarlo en 
     <message>
         <source>DIRECT parity</source>
         <translation>Paridad DIRECT</translation>
-    </message>
-</context>
-<context>
-    <name>tolvoctl</name>
-    <message>
-        <source>&quot;%1&quot; is no IPv4 address (four numbers from 0 to 255 joined by dots).</source>
-        <translation>&quot;%1&quot; no es una dirección IPv4 (cuatro números de 0 a 255 separados por puntos).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: a prefix length is 0 to 32.</source>
-        <translation>&quot;%1&quot;: la longitud de prefijo va de 0 a 32.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: the last address comes before the first.</source>
-        <translation>&quot;%1&quot;: la última dirección es anterior a la primera.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no range: give A.B.C.D/N or FIRST-LAST.</source>
-        <translation>&quot;%1&quot; no es un rango: indique A.B.C.D/N o FIRST-LAST.</translation>
-    </message>
-    <message>
-        <source>A scan takes at most %1 addresses in all.</source>
-        <translation>Un escaneo admite como máximo %1 direcciones en total.</translation>
-    </message>
-    <message>
-        <source>Cannot read %1: %2.</source>
-        <translation>No se puede leer %1: %2.</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2.</source>
-        <translation>No se puede escribir %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1, line %2: %3</source>
-        <translation>%1, línea %2: %3</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no setting: give KEY=VALUE.</source>
-        <translation>&quot;%1&quot; no es un parámetro: indique KEY=VALUE.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no setting that can be written.</source>
-        <translation>&quot;%1&quot; no es un parámetro modificable.</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; is not valid; %3.</source>
-        <translation>%1: el valor &quot;%2&quot; no es válido; %3.</translation>
-    </message>
-    <message>
-        <source>Not JSON: %1 at byte %2.</source>
-        <translation>No es JSON: %1 en el byte %2.</translation>
-    </message>
-    <message>
-        <source>Not a settings file: the top level is no JSON object.</source>
-        <translation>No es un archivo de parámetros: el nivel superior no es un objeto JSON.</translation>
-    </message>
-    <message>
-        <source>Not a settings file of format &quot;%1&quot;, version %2.</source>
-        <translation>No es un archivo de parámetros con formato &quot;%1&quot;, versión %2.</translation>
-    </message>
-    <message>
-        <source>The file has no &quot;settings&quot; object.</source>
-        <translation>El archivo no tiene el objeto &quot;settings&quot;.</translation>
-    </message>
-    <message>
-        <source>%1: no setting of that name can be written.</source>
-        <translation>%1: no hay ningún parámetro modificable con ese nombre.</translation>
-    </message>
-    <message>
-        <source>%1: the value must be a JSON string.</source>
-        <translation>%1: el valor debe ser una cadena JSON.</translation>
-    </message>
-    <message>
-        <source>allowed: %1</source>
-        <translation>valores permitidos: %1</translation>
-    </message>
-    <message>
-        <source>an IPv4 address: four numbers from 0 to 255 joined by dots</source>
-        <translation>una dirección IPv4: cuatro números de 0 a 255 separados por puntos</translation>
-    </message>
-    <message>
-        <source>a whole number from %1 to %2</source>
-        <translation>un número entero de %1 a %2</translation>
-    </message>
-    <message>
-        <source>one of %1</source>
-        <translation>uno de estos: %1</translation>
-    </message>
-    <message>
-        <source>text of at most %1 Latin-1 characters, without line breaks or zero characters</source>
-        <translation>texto de como máximo %1 caracteres Latin-1, sin saltos de línea ni caracteres nulos</translation>
-    </message>
-    <message>
-        <source>connecting</source>
-        <translation>conectar</translation>
-    </message>
-    <message>
-        <source>reading</source>
-        <translation>leer</translation>
-    </message>
-    <message>
-        <source>sending</source>
-        <translation>enviar</translation>
-    </message>
-    <message>
-        <source>looking for the device after the apply</source>
-        <translation>buscar el dispositivo después de aplicar</translation>
-    </message>
-    <message>
-        <source>failed while %1: %2</source>
-        <translation>error al %1: %2</translation>
-    </message>
-    <message>
-        <source>no connection could be made</source>
-        <translation>no se pudo establecer la conexión</translation>
-    </message>
-    <message>
-        <source>the device did not answer in time</source>
-        <translation>el dispositivo no respondió a tiempo</translation>
-    </message>
-    <message>
-        <source>the device closed the connection</source>
-        <translation>el dispositivo cerró la conexión</translation>
-    </message>
-    <message>
-        <source>a reply was longer than %1 bytes</source>
-        <translation>una respuesta superó los %1 bytes</translation>
-    </message>
-    <message>
-        <source>a command would be longer than %1 bytes</source>
-        <translation>un comando superaría los %1 bytes</translation>
-    </message>
-    <message>
-        <source>sending to the device failed</source>
-        <translation>falló el envío al dispositivo</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>cancelado</translation>
-    </message>
-    <message>
-        <source>the device sent more reply lines than it was asked for; its replies cannot be matched to the settings</source>
-        <translation>el dispositivo envió más líneas de respuesta de las solicitadas; no se pueden asociar sus respuestas a los parámetros</translation>
-    </message>
-    <message>
-        <source>%1: sent &quot;%2&quot;, the device holds &quot;%3&quot;</source>
-        <translation>%1: enviado &quot;%2&quot;, el dispositivo tiene &quot;%3&quot;</translation>
-    </message>
-    <message>
-        <source>%1: not sent, but read as &quot;%2&quot; before the apply and &quot;%3&quot; after it</source>
-        <translation>%1: no enviado, pero se leyó &quot;%2&quot; antes de aplicar y &quot;%3&quot; después</translation>
-    </message>
-    <message>
-        <source>%1; settings had been sent without the apply command: the device may hold them pending, and its next apply, of any write, commits them</source>
-        <translation>%1; se habían enviado parámetros sin el comando de aplicar: puede que el dispositivo los tenga pendientes, y la próxima vez que aplique, tras cualquier escritura, los hará efectivos</translation>
-    </message>
-    <message>
-        <source>%1 after the settings and the apply command were sent: the device may have applied them, and any value an earlier write left pending on it; read it to see what it holds</source>
-        <translation>%1 después de enviar los parámetros y el comando de aplicar: puede que el dispositivo los haya aplicado, junto con cualquier valor que una escritura anterior dejara pendiente en él; léalo para ver qué contiene</translation>
-    </message>
-    <message>
-        <source>%1; read back at its new address %2</source>
-        <translation>%1; releído en su nueva dirección %2</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they move the device to %1, and it answered neither there nor at %2 within %3 seconds: look for it at %1 (it may still be restarting, or that address is not reachable from this computer)</source>
-        <translation>se enviaron los parámetros y el comando de aplicar; trasladan el dispositivo a %1, y no respondió ni allí ni en %2 en un plazo de %3 segundos: búsquelo en %1 (puede que aún se esté reiniciando, o que esa dirección no sea accesible desde este equipo)</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they turn DHCP on, and the device did not answer at %1 within %2 seconds: its DHCP server chooses its address; find it with a scan of the site&apos;s addresses</source>
-        <translation>se enviaron los parámetros y el comando de aplicar; activan DHCP, y el dispositivo no respondió en %1 en un plazo de %2 segundos: su dirección la elige el servidor DHCP; encuéntrelo con un escaneo de las direcciones de la instalación</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type), and it did not answer at %1 within %2 seconds: join that network to reach it, then find it with a scan</source>
-        <translation>se enviaron los parámetros y el comando de aplicar; conectan el dispositivo a otra red (SSID, contraseña o tipo de red), y no respondió en %1 en un plazo de %2 segundos: conéctese a esa red para llegar a él y luego encuéntrelo con un escaneo</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type) at the address %1, and it answered neither there nor at %2 within %3 seconds: join that network to reach it at %1</source>
-        <translation>se enviaron los parámetros y el comando de aplicar; conectan el dispositivo a otra red (SSID, contraseña o tipo de red) con la dirección %1, y no respondió ni allí ni en %2 en un plazo de %3 segundos: conéctese a esa red para llegar a él en %1</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; another device (serial number &quot;%1&quot;) answers at %2, where this one was looked for after the apply: it was not read back; look for it with a scan, and give the two devices addresses of their own</source>
-        <translation>se enviaron los parámetros y el comando de aplicar; otro dispositivo (número de serie &quot;%1&quot;) responde en %2, donde se buscó a este después de aplicar: no se volvió a leer; búsquelo con un escaneo y asigne a los dos dispositivos direcciones propias</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; the device may restart on them, and it did not answer at %1 within %2 seconds</source>
-        <translation>se enviaron los parámetros y el comando de aplicar; puede que el dispositivo se reinicie al aplicarlos, y no respondió en %1 en un plazo de %2 segundos</translation>
-    </message>
-    <message>
-        <source>%1 (the apply command was not answered)</source>
-        <translation>%1 (el comando de aplicar no obtuvo respuesta)</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; holds a line break or a zero byte, which would end the command early and send the rest as a command of its own; no value may hold one.</source>
-        <translation>%1: el valor &quot;%2&quot; contiene un salto de línea o un byte nulo, que terminaría el comando antes de tiempo y enviaría el resto como un comando aparte; ningún valor puede contenerlos.</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; is the error reply a device gives for a key it does not know, not a setting.</source>
-        <translation>%1: el valor &quot;%2&quot; es la respuesta de error que da un dispositivo ante una clave que no conoce, no el valor de un parámetro.</translation>
-    </message>
-    <message>
-        <source>This computer could not open another connection: it has too many files and connections open.</source>
-        <translation>Este equipo no pudo abrir otra conexión: tiene demasiados archivos y conexiones abiertos.</translation>
-    </message>
-    <message>
-        <source>A program may hold %1 open at once here (ulimit -n).</source>
-        <translation>Aquí un programa puede tener como máximo %1 archivos y conexiones abiertos a la vez (ulimit -n).</translation>
-    </message>
-    <message>
-        <source>Not tried: nothing was sent to it.</source>
-        <translation>No se probó: no se le envió nada.</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 KiB, which no settings file is (one of every setting is about 1 KiB).</source>
-        <translation>%1 ocupa más de %2 KiB, algo que no ocupa ningún archivo de parámetros (uno con todos los parámetros ocupa alrededor de 1 KiB).</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 KiB, which no list of at most %3 addresses needs to be.</source>
-        <translation>%1 ocupa más de %2 KiB, tamaño que no necesita ninguna lista de como máximo %3 direcciones.</translation>
-    </message>
-    <message>
-        <source>At most %1 devices are taken at a time; split the list of addresses.</source>
-        <translation>Se admiten como máximo %1 dispositivos a la vez; divida la lista de direcciones.</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 pasa a %2</translation>
-    </message>
-    <message>
-        <source>%1 (no address)</source>
-        <translation>%1 (sin dirección)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no first address of a plan: give A.B.C.D/N (the prefix length is the mask).</source>
-        <translation>&quot;%1&quot; no es una primera dirección de plan válida: indique A.B.C.D/N (la longitud de prefijo es la máscara).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no line of a plan: give the device&apos;s serial number or current address, then blanks, then its new address.</source>
-        <translation>&quot;%1&quot; no es una línea de plan válida: indique el número de serie o la dirección actual del dispositivo, luego espacios y luego su nueva dirección.</translation>
-    </message>
-    <message>
-        <source>%1 gives no device an address.</source>
-        <translation>%1 no asigna dirección a ningún dispositivo.</translation>
-    </message>
-    <message>
-        <source>%1 is no mask of a subnet (its ones do not come first).</source>
-        <translation>%1 no es una máscara de subred (sus bits a uno no van al principio).</translation>
-    </message>
-    <message>
-        <source>One address for several devices: %1.</source>
-        <translation>Una misma dirección para varios dispositivos: %1.</translation>
-    </message>
-    <message>
-        <source>%1: the network address of the subnet %2, which no device may have.</source>
-        <translation>%1: es la dirección de red de la subred %2, que ningún dispositivo puede tener.</translation>
-    </message>
-    <message>
-        <source>%1: the broadcast address of the subnet %2, which no device may have.</source>
-        <translation>%1: es la dirección de broadcast de la subred %2, que ningún dispositivo puede tener.</translation>
-    </message>
-    <message>
-        <source>%1: outside the subnet %2 of the mask.</source>
-        <translation>%1: fuera de la subred %2 de la máscara.</translation>
-    </message>
-    <message>
-        <source>%1: no line of the plan names this device.</source>
-        <translation>%1: ninguna línea del plan menciona este dispositivo.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is none of the devices sent to.</source>
-        <translation>&quot;%1&quot; no es ninguno de los dispositivos de destino.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; names a device that an earlier line names too.</source>
-        <translation>&quot;%1&quot; menciona un dispositivo que ya menciona una línea anterior.</translation>
-    </message>
-    <message>
-        <source>%1: another device already answers at this address (a device that is switched off cannot be seen).</source>
-        <translation>%1: ya responde otro dispositivo en esta dirección (un dispositivo apagado no se puede detectar).</translation>
-    </message>
-    <message>
-        <source>The address plan is refused; nothing was sent:</source>
-        <translation>Se rechaza el plan de direcciones; no se envió nada:</translation>
-    </message>
-    <message>
-        <source>the plan</source>
-        <translation>el plan</translation>
     </message>
 </context>
 </TS>

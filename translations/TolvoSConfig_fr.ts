@@ -727,6 +727,272 @@ Le champ d&apos;adresse reste inchangé. «&#xa0;Chercher des appareils&#xa0;» 
         <source>The window is shown in the chosen language from its next start.</source>
         <translation>La fenêtre s&apos;affichera dans la langue choisie au prochain démarrage.</translation>
     </message>
+    <message>
+        <source>The language could not be saved in %1, so the window will not be shown in it at the next start.</source>
+        <translation>La langue n&apos;a pas pu être enregistrée dans %1&#xa0;; la fenêtre ne s&apos;affichera donc pas dans cette langue au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k the Picked Devices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the picked devices: read each and compare it with the pages&apos; settings, sending nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the Picked Devices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the devices to check in Find Devices first (or select them, or paste a list of addresses).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load the configuration from a device first: the devices are compared with the pages&apos; settings as they then stand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the Picked Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking %1 Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matching, %2 differing, %3 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking: %1 of %2 devices done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differing Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the device holds &quot;%2&quot;, the pages &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled before it started: it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each device is read and compared with these settings of the pages, and is sent nothing: %1. Each device&apos;s own settings are not compared: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Rec&amp;ord...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commissioning Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHA-256 of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The JSON file named above holds this record as data. sha256sum prints its SHA-256: any other value than the one above means the file was changed after the record was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device %1 of %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read back at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every setting as read back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No setting was read from this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verified after the apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What this run changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This run changed no setting of this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings that differ from those compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every setting compared matches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compared with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set, not shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load from the device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to the device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send to many devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check against settings, nothing sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Note for the record (who, where, what was done):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record was saved to %1, and its JSON document beside it to %2.
+
+SHA-256 of %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+Neither file of the record was written: files of those names are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+The JSON document was written to %2, but the PDF was not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save a commissioning record of what was read back, as PDF and JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note for the record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 --record-pdf RECORD.json OUT.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no PDF was made of it. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 No PDF was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Templates</name>
@@ -965,293 +1231,6 @@ Le champ d&apos;adresse reste inchangé. «&#xa0;Chercher des appareils&#xa0;» 
     <message>
         <source>DIRECT parity</source>
         <translation>Parité DIRECT</translation>
-    </message>
-</context>
-<context>
-    <name>tolvoctl</name>
-    <message>
-        <source>&quot;%1&quot; is no IPv4 address (four numbers from 0 to 255 joined by dots).</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse IPv4 (quatre nombres de 0 à 255 séparés par des points).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: a prefix length is 0 to 32.</source>
-        <translation>«&#xa0;%1&#xa0;»&#xa0;: une longueur de préfixe va de 0 à 32.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: the last address comes before the first.</source>
-        <translation>«&#xa0;%1&#xa0;»&#xa0;: la dernière adresse précède la première.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no range: give A.B.C.D/N or FIRST-LAST.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une plage&#xa0;: indiquez A.B.C.D/N ou FIRST-LAST.</translation>
-    </message>
-    <message>
-        <source>A scan takes at most %1 addresses in all.</source>
-        <translation>Un scan porte sur %1 adresses au plus en tout.</translation>
-    </message>
-    <message>
-        <source>Cannot read %1: %2.</source>
-        <translation>Impossible de lire %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2.</source>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>%1, line %2: %3</source>
-        <translation>%1, ligne %2&#xa0;: %3</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no setting: give KEY=VALUE.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un paramètre&#xa0;: indiquez KEY=VALUE.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no setting that can be written.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un paramètre modifiable.</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; is not valid; %3.</source>
-        <translation>%1&#xa0;: la valeur «&#xa0;%2&#xa0;» n&apos;est pas valide&#xa0;; %3.</translation>
-    </message>
-    <message>
-        <source>Not JSON: %1 at byte %2.</source>
-        <translation>Pas du JSON&#xa0;: %1 à l&apos;octet %2.</translation>
-    </message>
-    <message>
-        <source>Not a settings file: the top level is no JSON object.</source>
-        <translation>Pas un fichier de paramètres&#xa0;: le niveau supérieur n&apos;est pas un objet JSON.</translation>
-    </message>
-    <message>
-        <source>Not a settings file of format &quot;%1&quot;, version %2.</source>
-        <translation>Pas un fichier de paramètres au format «&#xa0;%1&#xa0;», version %2.</translation>
-    </message>
-    <message>
-        <source>The file has no &quot;settings&quot; object.</source>
-        <translation>Le fichier n&apos;a pas d&apos;objet &quot;settings&quot;.</translation>
-    </message>
-    <message>
-        <source>%1: no setting of that name can be written.</source>
-        <translation>%1&#xa0;: aucun paramètre modifiable ne porte ce nom.</translation>
-    </message>
-    <message>
-        <source>%1: the value must be a JSON string.</source>
-        <translation>%1&#xa0;: la valeur doit être une chaîne JSON.</translation>
-    </message>
-    <message>
-        <source>allowed: %1</source>
-        <translation>valeurs autorisées&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>an IPv4 address: four numbers from 0 to 255 joined by dots</source>
-        <translation>une adresse IPv4&#xa0;: quatre nombres de 0 à 255 séparés par des points</translation>
-    </message>
-    <message>
-        <source>a whole number from %1 to %2</source>
-        <translation>un nombre entier de %1 à %2</translation>
-    </message>
-    <message>
-        <source>one of %1</source>
-        <translation>l&apos;une des valeurs %1</translation>
-    </message>
-    <message>
-        <source>text of at most %1 Latin-1 characters, without line breaks or zero characters</source>
-        <translation>un texte de %1 caractères Latin-1 au plus, sans saut de ligne ni caractère nul</translation>
-    </message>
-    <message>
-        <source>connecting</source>
-        <translation>la connexion</translation>
-    </message>
-    <message>
-        <source>reading</source>
-        <translation>la lecture</translation>
-    </message>
-    <message>
-        <source>sending</source>
-        <translation>l&apos;envoi</translation>
-    </message>
-    <message>
-        <source>looking for the device after the apply</source>
-        <translation>la recherche de l&apos;appareil après l&apos;application</translation>
-    </message>
-    <message>
-        <source>failed while %1: %2</source>
-        <translation>échec pendant %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>no connection could be made</source>
-        <translation>aucune connexion n&apos;a pu être établie</translation>
-    </message>
-    <message>
-        <source>the device did not answer in time</source>
-        <translation>l&apos;appareil n&apos;a pas répondu à temps</translation>
-    </message>
-    <message>
-        <source>the device closed the connection</source>
-        <translation>l&apos;appareil a fermé la connexion</translation>
-    </message>
-    <message>
-        <source>a reply was longer than %1 bytes</source>
-        <translation>une réponse dépassait %1 octets</translation>
-    </message>
-    <message>
-        <source>a command would be longer than %1 bytes</source>
-        <translation>une commande dépasserait %1 octets</translation>
-    </message>
-    <message>
-        <source>sending to the device failed</source>
-        <translation>l&apos;envoi à l&apos;appareil a échoué</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>annulé</translation>
-    </message>
-    <message>
-        <source>the device sent more reply lines than it was asked for; its replies cannot be matched to the settings</source>
-        <translation>l&apos;appareil a envoyé plus de lignes de réponse que demandé&#xa0;; ses réponses ne peuvent pas être associées aux paramètres</translation>
-    </message>
-    <message>
-        <source>%1: sent &quot;%2&quot;, the device holds &quot;%3&quot;</source>
-        <translation>%1&#xa0;: envoyé «&#xa0;%2&#xa0;», l&apos;appareil contient «&#xa0;%3&#xa0;»</translation>
-    </message>
-    <message>
-        <source>%1: not sent, but read as &quot;%2&quot; before the apply and &quot;%3&quot; after it</source>
-        <translation>%1&#xa0;: non envoyé, mais lu «&#xa0;%2&#xa0;» avant l&apos;application et «&#xa0;%3&#xa0;» après</translation>
-    </message>
-    <message>
-        <source>%1; settings had been sent without the apply command: the device may hold them pending, and its next apply, of any write, commits them</source>
-        <translation>%1&#xa0;; des paramètres avaient été envoyés sans la commande d&apos;application&#xa0;: l&apos;appareil peut les garder en attente, et sa prochaine application, quelle que soit l&apos;écriture, les rendra effectifs</translation>
-    </message>
-    <message>
-        <source>%1 after the settings and the apply command were sent: the device may have applied them, and any value an earlier write left pending on it; read it to see what it holds</source>
-        <translation>%1 après l&apos;envoi des paramètres et de la commande d&apos;application&#xa0;: l&apos;appareil les a peut-être appliqués, ainsi que toute valeur qu&apos;une écriture antérieure y avait laissée en attente&#xa0;; lisez-le pour voir ce qu&apos;il contient</translation>
-    </message>
-    <message>
-        <source>%1; read back at its new address %2</source>
-        <translation>%1&#xa0;; relu à sa nouvelle adresse %2</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they move the device to %1, and it answered neither there nor at %2 within %3 seconds: look for it at %1 (it may still be restarting, or that address is not reachable from this computer)</source>
-        <translation>les paramètres et la commande d&apos;application ont été envoyés&#xa0;; ils déplacent l&apos;appareil vers %1, et il n&apos;a répondu ni là ni à %2 en %3 secondes&#xa0;: cherchez-le à %1 (il redémarre peut-être encore, ou cette adresse n&apos;est pas joignable depuis cet ordinateur)</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they turn DHCP on, and the device did not answer at %1 within %2 seconds: its DHCP server chooses its address; find it with a scan of the site&apos;s addresses</source>
-        <translation>les paramètres et la commande d&apos;application ont été envoyés&#xa0;; ils activent le DHCP, et l&apos;appareil n&apos;a pas répondu à %1 en %2 secondes&#xa0;: son serveur DHCP choisit son adresse&#xa0;; retrouvez-le par un scan des adresses du site</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type), and it did not answer at %1 within %2 seconds: join that network to reach it, then find it with a scan</source>
-        <translation>les paramètres et la commande d&apos;application ont été envoyés&#xa0;; ils connectent l&apos;appareil à un autre réseau (SSID, mot de passe ou type de réseau), et il n&apos;a pas répondu à %1 en %2 secondes&#xa0;: connectez-vous à ce réseau pour l&apos;atteindre, puis retrouvez-le par un scan</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type) at the address %1, and it answered neither there nor at %2 within %3 seconds: join that network to reach it at %1</source>
-        <translation>les paramètres et la commande d&apos;application ont été envoyés&#xa0;; ils connectent l&apos;appareil à un autre réseau (SSID, mot de passe ou type de réseau) à l&apos;adresse %1, et il n&apos;a répondu ni là ni à %2 en %3 secondes&#xa0;: connectez-vous à ce réseau pour l&apos;atteindre à %1</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; another device (serial number &quot;%1&quot;) answers at %2, where this one was looked for after the apply: it was not read back; look for it with a scan, and give the two devices addresses of their own</source>
-        <translation>les paramètres et la commande d&apos;application ont été envoyés&#xa0;; un autre appareil (numéro de série «&#xa0;%1&#xa0;») répond à %2, où celui-ci a été cherché après l&apos;application&#xa0;: il n&apos;a pas été relu&#xa0;; cherchez-le par un scan, et donnez aux deux appareils des adresses distinctes</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; the device may restart on them, and it did not answer at %1 within %2 seconds</source>
-        <translation>les paramètres et la commande d&apos;application ont été envoyés&#xa0;; l&apos;appareil redémarre peut-être pour les appliquer, et il n&apos;a pas répondu à %1 en %2 secondes</translation>
-    </message>
-    <message>
-        <source>%1 (the apply command was not answered)</source>
-        <translation>%1 (la commande d&apos;application est restée sans réponse)</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; holds a line break or a zero byte, which would end the command early and send the rest as a command of its own; no value may hold one.</source>
-        <translation>%1&#xa0;: la valeur «&#xa0;%2&#xa0;» contient un saut de ligne ou un octet nul, qui terminerait la commande prématurément et enverrait le reste comme une commande à part&#xa0;; aucune valeur ne peut en contenir.</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; is the error reply a device gives for a key it does not know, not a setting.</source>
-        <translation>%1&#xa0;: la valeur «&#xa0;%2&#xa0;» est la réponse d&apos;erreur qu&apos;un appareil donne pour une clé qu&apos;il ne connaît pas, et non un paramètre.</translation>
-    </message>
-    <message>
-        <source>This computer could not open another connection: it has too many files and connections open.</source>
-        <translation>Cet ordinateur n&apos;a pas pu ouvrir une connexion de plus&#xa0;: il a trop de fichiers et de connexions ouverts.</translation>
-    </message>
-    <message>
-        <source>A program may hold %1 open at once here (ulimit -n).</source>
-        <translation>Ici, un programme peut en garder %1 ouverts à la fois (ulimit -n).</translation>
-    </message>
-    <message>
-        <source>Not tried: nothing was sent to it.</source>
-        <translation>Non essayé&#xa0;: rien ne lui a été envoyé.</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 KiB, which no settings file is (one of every setting is about 1 KiB).</source>
-        <translation>%1 dépasse %2 KiB, ce qu&apos;aucun fichier de paramètres ne fait (un fichier contenant chaque paramètre une fois fait environ 1 KiB).</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 KiB, which no list of at most %3 addresses needs to be.</source>
-        <translation>%1 dépasse %2 KiB, taille qu&apos;aucune liste de %3 adresses au plus n&apos;atteint.</translation>
-    </message>
-    <message>
-        <source>At most %1 devices are taken at a time; split the list of addresses.</source>
-        <translation>%1 appareils au plus sont pris à la fois&#xa0;; divisez la liste d&apos;adresses.</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 vers %2</translation>
-    </message>
-    <message>
-        <source>%1 (no address)</source>
-        <translation>%1 (sans adresse)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no first address of a plan: give A.B.C.D/N (the prefix length is the mask).</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une première adresse de plan&#xa0;: indiquez A.B.C.D/N (la longueur de préfixe donne le masque).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no line of a plan: give the device&apos;s serial number or current address, then blanks, then its new address.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une ligne de plan&#xa0;: indiquez le numéro de série ou l&apos;adresse actuelle de l&apos;appareil, puis des blancs, puis sa nouvelle adresse.</translation>
-    </message>
-    <message>
-        <source>%1 gives no device an address.</source>
-        <translation>%1 ne donne d&apos;adresse à aucun appareil.</translation>
-    </message>
-    <message>
-        <source>%1 is no mask of a subnet (its ones do not come first).</source>
-        <translation>%1 n&apos;est pas un masque de sous-réseau (ses bits à 1 ne sont pas en tête).</translation>
-    </message>
-    <message>
-        <source>One address for several devices: %1.</source>
-        <translation>Une même adresse pour plusieurs appareils&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>%1: the network address of the subnet %2, which no device may have.</source>
-        <translation>%1&#xa0;: l&apos;adresse de réseau du sous-réseau %2, qu&apos;aucun appareil ne peut avoir.</translation>
-    </message>
-    <message>
-        <source>%1: the broadcast address of the subnet %2, which no device may have.</source>
-        <translation>%1&#xa0;: l&apos;adresse de diffusion du sous-réseau %2, qu&apos;aucun appareil ne peut avoir.</translation>
-    </message>
-    <message>
-        <source>%1: outside the subnet %2 of the mask.</source>
-        <translation>%1&#xa0;: hors du sous-réseau %2 du masque.</translation>
-    </message>
-    <message>
-        <source>%1: no line of the plan names this device.</source>
-        <translation>%1&#xa0;: aucune ligne du plan ne désigne cet appareil.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is none of the devices sent to.</source>
-        <translation>«&#xa0;%1&#xa0;» ne fait pas partie des appareils destinataires.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; names a device that an earlier line names too.</source>
-        <translation>«&#xa0;%1&#xa0;» désigne un appareil déjà désigné par une ligne précédente.</translation>
-    </message>
-    <message>
-        <source>%1: another device already answers at this address (a device that is switched off cannot be seen).</source>
-        <translation>%1&#xa0;: un autre appareil répond déjà à cette adresse (un appareil éteint ne peut pas être vu).</translation>
-    </message>
-    <message>
-        <source>The address plan is refused; nothing was sent:</source>
-        <translation>Le plan d&apos;adressage est refusé&#xa0;; rien n&apos;a été envoyé&#xa0;:</translation>
-    </message>
-    <message>
-        <source>the plan</source>
-        <translation>le plan</translation>
     </message>
 </context>
 </TS>

@@ -727,6 +727,272 @@ Il campo dell&apos;indirizzo resta com&apos;era. Trova dispositivi può cercarlo
         <source>The window is shown in the chosen language from its next start.</source>
         <translation>Dal prossimo avvio la finestra sarà mostrata nella lingua scelta.</translation>
     </message>
+    <message>
+        <source>The language could not be saved in %1, so the window will not be shown in it at the next start.</source>
+        <translation>Non è stato possibile salvare la lingua in %1, quindi al prossimo avvio la finestra non sarà mostrata in questa lingua.</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k the Picked Devices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the picked devices: read each and compare it with the pages&apos; settings, sending nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the Picked Devices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the devices to check in Find Devices first (or select them, or paste a list of addresses).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load the configuration from a device first: the devices are compared with the pages&apos; settings as they then stand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the Picked Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking %1 Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matching, %2 differing, %3 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking: %1 of %2 devices done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differing Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the device holds &quot;%2&quot;, the pages &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled before it started: it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each device is read and compared with these settings of the pages, and is sent nothing: %1. Each device&apos;s own settings are not compared: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Rec&amp;ord...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commissioning Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHA-256 of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The JSON file named above holds this record as data. sha256sum prints its SHA-256: any other value than the one above means the file was changed after the record was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device %1 of %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read back at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every setting as read back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No setting was read from this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verified after the apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What this run changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This run changed no setting of this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings that differ from those compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every setting compared matches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compared with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set, not shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load from the device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to the device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send to many devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check against settings, nothing sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Note for the record (who, where, what was done):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record was saved to %1, and its JSON document beside it to %2.
+
+SHA-256 of %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+Neither file of the record was written: files of those names are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+The JSON document was written to %2, but the PDF was not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save a commissioning record of what was read back, as PDF and JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note for the record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 --record-pdf RECORD.json OUT.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no PDF was made of it. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 No PDF was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Templates</name>
@@ -965,293 +1231,6 @@ Il campo dell&apos;indirizzo resta com&apos;era. Trova dispositivi può cercarlo
     <message>
         <source>DIRECT parity</source>
         <translation>Parità DIRECT</translation>
-    </message>
-</context>
-<context>
-    <name>tolvoctl</name>
-    <message>
-        <source>&quot;%1&quot; is no IPv4 address (four numbers from 0 to 255 joined by dots).</source>
-        <translation>&quot;%1&quot; non è un indirizzo IPv4 (quattro numeri da 0 a 255 separati da punti).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: a prefix length is 0 to 32.</source>
-        <translation>&quot;%1&quot;: la lunghezza del prefisso va da 0 a 32.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: the last address comes before the first.</source>
-        <translation>&quot;%1&quot;: l&apos;ultimo indirizzo precede il primo.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no range: give A.B.C.D/N or FIRST-LAST.</source>
-        <translation>&quot;%1&quot; non è un intervallo: indicare A.B.C.D/N o FIRST-LAST.</translation>
-    </message>
-    <message>
-        <source>A scan takes at most %1 addresses in all.</source>
-        <translation>Una scansione accetta al massimo %1 indirizzi in tutto.</translation>
-    </message>
-    <message>
-        <source>Cannot read %1: %2.</source>
-        <translation>Impossibile leggere %1: %2.</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2.</source>
-        <translation>Impossibile scrivere %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1, line %2: %3</source>
-        <translation>%1, riga %2: %3</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no setting: give KEY=VALUE.</source>
-        <translation>&quot;%1&quot; non è un&apos;impostazione: indicare KEY=VALUE.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no setting that can be written.</source>
-        <translation>&quot;%1&quot; non è un&apos;impostazione scrivibile.</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; is not valid; %3.</source>
-        <translation>%1: il valore &quot;%2&quot; non è valido; %3.</translation>
-    </message>
-    <message>
-        <source>Not JSON: %1 at byte %2.</source>
-        <translation>Non è JSON: %1 al byte %2.</translation>
-    </message>
-    <message>
-        <source>Not a settings file: the top level is no JSON object.</source>
-        <translation>Non è un file di impostazioni: il livello principale non è un oggetto JSON.</translation>
-    </message>
-    <message>
-        <source>Not a settings file of format &quot;%1&quot;, version %2.</source>
-        <translation>Non è un file di impostazioni nel formato &quot;%1&quot;, versione %2.</translation>
-    </message>
-    <message>
-        <source>The file has no &quot;settings&quot; object.</source>
-        <translation>Il file non contiene un oggetto &quot;settings&quot;.</translation>
-    </message>
-    <message>
-        <source>%1: no setting of that name can be written.</source>
-        <translation>%1: nessuna impostazione scrivibile ha questo nome.</translation>
-    </message>
-    <message>
-        <source>%1: the value must be a JSON string.</source>
-        <translation>%1: il valore deve essere una stringa JSON.</translation>
-    </message>
-    <message>
-        <source>allowed: %1</source>
-        <translation>consentito: %1</translation>
-    </message>
-    <message>
-        <source>an IPv4 address: four numbers from 0 to 255 joined by dots</source>
-        <translation>un indirizzo IPv4: quattro numeri da 0 a 255 separati da punti</translation>
-    </message>
-    <message>
-        <source>a whole number from %1 to %2</source>
-        <translation>un numero intero da %1 a %2</translation>
-    </message>
-    <message>
-        <source>one of %1</source>
-        <translation>uno tra %1</translation>
-    </message>
-    <message>
-        <source>text of at most %1 Latin-1 characters, without line breaks or zero characters</source>
-        <translation>un testo di al massimo %1 caratteri Latin-1, senza interruzioni di riga né caratteri nulli</translation>
-    </message>
-    <message>
-        <source>connecting</source>
-        <translation>la connessione</translation>
-    </message>
-    <message>
-        <source>reading</source>
-        <translation>la lettura</translation>
-    </message>
-    <message>
-        <source>sending</source>
-        <translation>l&apos;invio</translation>
-    </message>
-    <message>
-        <source>looking for the device after the apply</source>
-        <translation>la ricerca del dispositivo dopo l&apos;applicazione</translation>
-    </message>
-    <message>
-        <source>failed while %1: %2</source>
-        <translation>errore durante %1: %2</translation>
-    </message>
-    <message>
-        <source>no connection could be made</source>
-        <translation>impossibile stabilire una connessione</translation>
-    </message>
-    <message>
-        <source>the device did not answer in time</source>
-        <translation>il dispositivo non ha risposto in tempo</translation>
-    </message>
-    <message>
-        <source>the device closed the connection</source>
-        <translation>il dispositivo ha chiuso la connessione</translation>
-    </message>
-    <message>
-        <source>a reply was longer than %1 bytes</source>
-        <translation>una risposta superava %1 byte</translation>
-    </message>
-    <message>
-        <source>a command would be longer than %1 bytes</source>
-        <translation>un comando supererebbe %1 byte</translation>
-    </message>
-    <message>
-        <source>sending to the device failed</source>
-        <translation>invio al dispositivo non riuscito</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>annullato</translation>
-    </message>
-    <message>
-        <source>the device sent more reply lines than it was asked for; its replies cannot be matched to the settings</source>
-        <translation>il dispositivo ha inviato più righe di risposta di quelle richieste; le sue risposte non si possono associare alle impostazioni</translation>
-    </message>
-    <message>
-        <source>%1: sent &quot;%2&quot;, the device holds &quot;%3&quot;</source>
-        <translation>%1: inviato &quot;%2&quot;, sul dispositivo risulta &quot;%3&quot;</translation>
-    </message>
-    <message>
-        <source>%1: not sent, but read as &quot;%2&quot; before the apply and &quot;%3&quot; after it</source>
-        <translation>%1: non inviato, ma letto come &quot;%2&quot; prima dell&apos;applicazione e &quot;%3&quot; dopo</translation>
-    </message>
-    <message>
-        <source>%1; settings had been sent without the apply command: the device may hold them pending, and its next apply, of any write, commits them</source>
-        <translation>%1; erano state inviate impostazioni senza il comando di applicazione: il dispositivo potrebbe tenerle in sospeso, e la sua prossima applicazione, dopo una scrittura qualsiasi, le renderà effettive</translation>
-    </message>
-    <message>
-        <source>%1 after the settings and the apply command were sent: the device may have applied them, and any value an earlier write left pending on it; read it to see what it holds</source>
-        <translation>%1 dopo l&apos;invio delle impostazioni e del comando di applicazione: il dispositivo potrebbe averle applicate, insieme a ogni valore lasciato in sospeso da una scrittura precedente; leggerlo per vedere cosa contiene</translation>
-    </message>
-    <message>
-        <source>%1; read back at its new address %2</source>
-        <translation>%1; rilettura eseguita al nuovo indirizzo %2</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they move the device to %1, and it answered neither there nor at %2 within %3 seconds: look for it at %1 (it may still be restarting, or that address is not reachable from this computer)</source>
-        <translation>le impostazioni e il comando di applicazione sono stati inviati; spostano il dispositivo su %1, e questo non ha risposto né lì né su %2 entro %3 secondi: cercarlo su %1 (potrebbe essere ancora in riavvio, oppure quell&apos;indirizzo non è raggiungibile da questo computer)</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they turn DHCP on, and the device did not answer at %1 within %2 seconds: its DHCP server chooses its address; find it with a scan of the site&apos;s addresses</source>
-        <translation>le impostazioni e il comando di applicazione sono stati inviati; attivano il DHCP, e il dispositivo non ha risposto su %1 entro %2 secondi: il suo indirizzo lo sceglie il server DHCP; trovarlo con una scansione degli indirizzi del sito</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type), and it did not answer at %1 within %2 seconds: join that network to reach it, then find it with a scan</source>
-        <translation>le impostazioni e il comando di applicazione sono stati inviati; collegano il dispositivo a un&apos;altra rete (SSID, password o tipo di rete), e questo non ha risposto su %1 entro %2 secondi: collegarsi a quella rete per raggiungerlo, poi trovarlo con una scansione</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type) at the address %1, and it answered neither there nor at %2 within %3 seconds: join that network to reach it at %1</source>
-        <translation>le impostazioni e il comando di applicazione sono stati inviati; collegano il dispositivo a un&apos;altra rete (SSID, password o tipo di rete) all&apos;indirizzo %1, e questo non ha risposto né lì né su %2 entro %3 secondi: collegarsi a quella rete per raggiungerlo su %1</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; another device (serial number &quot;%1&quot;) answers at %2, where this one was looked for after the apply: it was not read back; look for it with a scan, and give the two devices addresses of their own</source>
-        <translation>le impostazioni e il comando di applicazione sono stati inviati; un altro dispositivo (numero di serie &quot;%1&quot;) risponde su %2, dove questo è stato cercato dopo l&apos;applicazione: non è stato riletto; cercarlo con una scansione e assegnare ai due dispositivi indirizzi distinti</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; the device may restart on them, and it did not answer at %1 within %2 seconds</source>
-        <translation>le impostazioni e il comando di applicazione sono stati inviati; il dispositivo potrebbe riavviarsi per applicarle, e non ha risposto su %1 entro %2 secondi</translation>
-    </message>
-    <message>
-        <source>%1 (the apply command was not answered)</source>
-        <translation>%1 (il comando di applicazione non ha avuto risposta)</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; holds a line break or a zero byte, which would end the command early and send the rest as a command of its own; no value may hold one.</source>
-        <translation>%1: il valore &quot;%2&quot; contiene un&apos;interruzione di riga o un byte nullo, che chiuderebbe il comando in anticipo e invierebbe il resto come comando a sé; nessun valore può contenerne.</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; is the error reply a device gives for a key it does not know, not a setting.</source>
-        <translation>%1: il valore &quot;%2&quot; è la risposta di errore che un dispositivo dà per una chiave che non conosce, non un&apos;impostazione.</translation>
-    </message>
-    <message>
-        <source>This computer could not open another connection: it has too many files and connections open.</source>
-        <translation>Questo computer non ha potuto aprire un&apos;altra connessione: ha troppi file e connessioni aperti.</translation>
-    </message>
-    <message>
-        <source>A program may hold %1 open at once here (ulimit -n).</source>
-        <translation>Qui un programma può tenerne aperti al massimo %1 contemporaneamente (ulimit -n).</translation>
-    </message>
-    <message>
-        <source>Not tried: nothing was sent to it.</source>
-        <translation>Non provato: non gli è stato inviato nulla.</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 KiB, which no settings file is (one of every setting is about 1 KiB).</source>
-        <translation>%1 supera %2 KiB, dimensione che nessun file di impostazioni raggiunge (uno con tutte le impostazioni occupa circa 1 KiB).</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 KiB, which no list of at most %3 addresses needs to be.</source>
-        <translation>%1 supera %2 KiB, dimensione che non serve a nessun elenco di al massimo %3 indirizzi.</translation>
-    </message>
-    <message>
-        <source>At most %1 devices are taken at a time; split the list of addresses.</source>
-        <translation>Si accettano al massimo %1 dispositivi alla volta; suddividere l&apos;elenco degli indirizzi.</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 diventa %2</translation>
-    </message>
-    <message>
-        <source>%1 (no address)</source>
-        <translation>%1 (nessun indirizzo)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no first address of a plan: give A.B.C.D/N (the prefix length is the mask).</source>
-        <translation>&quot;%1&quot; non è un primo indirizzo di piano valido: indicare A.B.C.D/N (la lunghezza del prefisso è la maschera).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no line of a plan: give the device&apos;s serial number or current address, then blanks, then its new address.</source>
-        <translation>&quot;%1&quot; non è una riga di piano valida: indicare il numero di serie o l&apos;indirizzo attuale del dispositivo, poi degli spazi, poi il nuovo indirizzo.</translation>
-    </message>
-    <message>
-        <source>%1 gives no device an address.</source>
-        <translation>%1 non assegna un indirizzo ad alcun dispositivo.</translation>
-    </message>
-    <message>
-        <source>%1 is no mask of a subnet (its ones do not come first).</source>
-        <translation>%1 non è una maschera di sottorete (i suoi bit a 1 non sono tutti all&apos;inizio).</translation>
-    </message>
-    <message>
-        <source>One address for several devices: %1.</source>
-        <translation>Un solo indirizzo per più dispositivi: %1.</translation>
-    </message>
-    <message>
-        <source>%1: the network address of the subnet %2, which no device may have.</source>
-        <translation>%1: l&apos;indirizzo di rete della sottorete %2, che nessun dispositivo può avere.</translation>
-    </message>
-    <message>
-        <source>%1: the broadcast address of the subnet %2, which no device may have.</source>
-        <translation>%1: l&apos;indirizzo di broadcast della sottorete %2, che nessun dispositivo può avere.</translation>
-    </message>
-    <message>
-        <source>%1: outside the subnet %2 of the mask.</source>
-        <translation>%1: fuori dalla sottorete %2 della maschera.</translation>
-    </message>
-    <message>
-        <source>%1: no line of the plan names this device.</source>
-        <translation>%1: nessuna riga del piano indica questo dispositivo.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is none of the devices sent to.</source>
-        <translation>&quot;%1&quot; non è nessuno dei dispositivi destinatari.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; names a device that an earlier line names too.</source>
-        <translation>&quot;%1&quot; indica un dispositivo già indicato da una riga precedente.</translation>
-    </message>
-    <message>
-        <source>%1: another device already answers at this address (a device that is switched off cannot be seen).</source>
-        <translation>%1: su questo indirizzo risponde già un altro dispositivo (un dispositivo spento non si può rilevare).</translation>
-    </message>
-    <message>
-        <source>The address plan is refused; nothing was sent:</source>
-        <translation>Il piano di indirizzamento è stato rifiutato; non è stato inviato nulla:</translation>
-    </message>
-    <message>
-        <source>the plan</source>
-        <translation>il piano</translation>
     </message>
 </context>
 </TS>

@@ -727,6 +727,272 @@ The address field is left as it was. Find Devices searches a range of addresses 
         <source>The window is shown in the chosen language from its next start.</source>
         <translation>次回の起動から、ウィンドウは選択した言語で表示されます。</translation>
     </message>
+    <message>
+        <source>The language could not be saved in %1, so the window will not be shown in it at the next start.</source>
+        <translation>言語を %1 に保存できなかったため、次回の起動時にウィンドウはその言語で表示されません。</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k the Picked Devices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the picked devices: read each and compare it with the pages&apos; settings, sending nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the Picked Devices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the devices to check in Find Devices first (or select them, or paste a list of addresses).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load the configuration from a device first: the devices are compared with the pages&apos; settings as they then stand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the Picked Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking %1 Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matching, %2 differing, %3 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking: %1 of %2 devices done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differing Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the device holds &quot;%2&quot;, the pages &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled before it started: it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each device is read and compared with these settings of the pages, and is sent nothing: %1. Each device&apos;s own settings are not compared: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Rec&amp;ord...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commissioning Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHA-256 of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The JSON file named above holds this record as data. sha256sum prints its SHA-256: any other value than the one above means the file was changed after the record was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device %1 of %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read back at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every setting as read back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No setting was read from this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verified after the apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What this run changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This run changed no setting of this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings that differ from those compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every setting compared matches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compared with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set, not shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load from the device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to the device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send to many devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check against settings, nothing sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Note for the record (who, where, what was done):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record was saved to %1, and its JSON document beside it to %2.
+
+SHA-256 of %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+Neither file of the record was written: files of those names are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+The JSON document was written to %2, but the PDF was not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save a commissioning record of what was read back, as PDF and JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note for the record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 --record-pdf RECORD.json OUT.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no PDF was made of it. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 No PDF was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Templates</name>
@@ -965,293 +1231,6 @@ The address field is left as it was. Find Devices searches a range of addresses 
     <message>
         <source>DIRECT parity</source>
         <translation>DIRECT パリティ</translation>
-    </message>
-</context>
-<context>
-    <name>tolvoctl</name>
-    <message>
-        <source>&quot;%1&quot; is no IPv4 address (four numbers from 0 to 255 joined by dots).</source>
-        <translation>「%1」は IPv4 アドレスではありません (0～255 の 4 つの数値をドットでつないだもの)。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: a prefix length is 0 to 32.</source>
-        <translation>「%1」: プレフィックス長は 0～32 です。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: the last address comes before the first.</source>
-        <translation>「%1」: 最後のアドレスが最初のアドレスより前にあります。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no range: give A.B.C.D/N or FIRST-LAST.</source>
-        <translation>「%1」は範囲ではありません: A.B.C.D/N または FIRST-LAST を指定してください。</translation>
-    </message>
-    <message>
-        <source>A scan takes at most %1 addresses in all.</source>
-        <translation>スキャンできるアドレスは合計 %1 個までです。</translation>
-    </message>
-    <message>
-        <source>Cannot read %1: %2.</source>
-        <translation>%1 を読み込めません: %2。</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2.</source>
-        <translation>%1 に書き込めません: %2。</translation>
-    </message>
-    <message>
-        <source>%1, line %2: %3</source>
-        <translation>%1、%2 行目: %3</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no setting: give KEY=VALUE.</source>
-        <translation>「%1」は設定ではありません: KEY=VALUE の形で指定してください。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no setting that can be written.</source>
-        <translation>「%1」は書き込み可能な設定ではありません。</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; is not valid; %3.</source>
-        <translation>%1: 値「%2」は無効です。%3。</translation>
-    </message>
-    <message>
-        <source>Not JSON: %1 at byte %2.</source>
-        <translation>JSON ではありません: %1 (%2 バイト目)。</translation>
-    </message>
-    <message>
-        <source>Not a settings file: the top level is no JSON object.</source>
-        <translation>設定ファイルではありません: 最上位が JSON オブジェクトではありません。</translation>
-    </message>
-    <message>
-        <source>Not a settings file of format &quot;%1&quot;, version %2.</source>
-        <translation>形式 &quot;%1&quot;、バージョン %2 の設定ファイルではありません。</translation>
-    </message>
-    <message>
-        <source>The file has no &quot;settings&quot; object.</source>
-        <translation>ファイルに &quot;settings&quot; オブジェクトがありません。</translation>
-    </message>
-    <message>
-        <source>%1: no setting of that name can be written.</source>
-        <translation>%1: この名前の書き込み可能な設定はありません。</translation>
-    </message>
-    <message>
-        <source>%1: the value must be a JSON string.</source>
-        <translation>%1: 値は JSON 文字列でなければなりません。</translation>
-    </message>
-    <message>
-        <source>allowed: %1</source>
-        <translation>許容値: %1</translation>
-    </message>
-    <message>
-        <source>an IPv4 address: four numbers from 0 to 255 joined by dots</source>
-        <translation>IPv4 アドレス (0～255 の 4 つの数値をドットでつないだもの)</translation>
-    </message>
-    <message>
-        <source>a whole number from %1 to %2</source>
-        <translation>%1～%2 の整数</translation>
-    </message>
-    <message>
-        <source>one of %1</source>
-        <translation>%1 のいずれか</translation>
-    </message>
-    <message>
-        <source>text of at most %1 Latin-1 characters, without line breaks or zero characters</source>
-        <translation>Latin-1 で %1 文字以内のテキスト (改行やゼロ文字を含まないもの)</translation>
-    </message>
-    <message>
-        <source>connecting</source>
-        <translation>接続</translation>
-    </message>
-    <message>
-        <source>reading</source>
-        <translation>読み取り</translation>
-    </message>
-    <message>
-        <source>sending</source>
-        <translation>送信</translation>
-    </message>
-    <message>
-        <source>looking for the device after the apply</source>
-        <translation>適用後の機器の検索</translation>
-    </message>
-    <message>
-        <source>failed while %1: %2</source>
-        <translation>%1中に失敗しました: %2</translation>
-    </message>
-    <message>
-        <source>no connection could be made</source>
-        <translation>接続できませんでした</translation>
-    </message>
-    <message>
-        <source>the device did not answer in time</source>
-        <translation>機器が時間内に応答しませんでした</translation>
-    </message>
-    <message>
-        <source>the device closed the connection</source>
-        <translation>機器が接続を閉じました</translation>
-    </message>
-    <message>
-        <source>a reply was longer than %1 bytes</source>
-        <translation>応答が %1 バイトを超えていました</translation>
-    </message>
-    <message>
-        <source>a command would be longer than %1 bytes</source>
-        <translation>コマンドが %1 バイトを超えてしまいます</translation>
-    </message>
-    <message>
-        <source>sending to the device failed</source>
-        <translation>機器への送信に失敗しました</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>キャンセルされました</translation>
-    </message>
-    <message>
-        <source>the device sent more reply lines than it was asked for; its replies cannot be matched to the settings</source>
-        <translation>機器が要求より多くの応答行を送ってきたため、応答を設定に対応付けられません</translation>
-    </message>
-    <message>
-        <source>%1: sent &quot;%2&quot;, the device holds &quot;%3&quot;</source>
-        <translation>%1: 「%2」を送信しましたが、機器の値は「%3」です</translation>
-    </message>
-    <message>
-        <source>%1: not sent, but read as &quot;%2&quot; before the apply and &quot;%3&quot; after it</source>
-        <translation>%1: 未送信ですが、適用前は「%2」、適用後は「%3」と読み取られました</translation>
-    </message>
-    <message>
-        <source>%1; settings had been sent without the apply command: the device may hold them pending, and its next apply, of any write, commits them</source>
-        <translation>%1。設定は適用コマンドなしで送信済みでした: 機器はそれらを保留中のまま保持している可能性があり、次の適用 (どの書き込みによるものでも) で確定されます</translation>
-    </message>
-    <message>
-        <source>%1 after the settings and the apply command were sent: the device may have applied them, and any value an earlier write left pending on it; read it to see what it holds</source>
-        <translation>%1 (設定と適用コマンドの送信後): 機器はそれらの設定と、以前の書き込みが保留のまま残した値を適用した可能性があります。機器を読み取って、保持している値を確認してください</translation>
-    </message>
-    <message>
-        <source>%1; read back at its new address %2</source>
-        <translation>%1。新しいアドレス %2 で読み戻しました</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they move the device to %1, and it answered neither there nor at %2 within %3 seconds: look for it at %1 (it may still be restarting, or that address is not reachable from this computer)</source>
-        <translation>設定と適用コマンドを送信しました。これにより機器のアドレスは %1 に変わりますが、%3 秒以内にそこでも %2 でも応答がありませんでした: %1 で機器を探してください (まだ再起動中か、このコンピューターからそのアドレスに到達できない可能性があります)</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they turn DHCP on, and the device did not answer at %1 within %2 seconds: its DHCP server chooses its address; find it with a scan of the site&apos;s addresses</source>
-        <translation>設定と適用コマンドを送信しました。これにより DHCP が有効になり、機器は %2 秒以内に %1 で応答しませんでした: 機器のアドレスは DHCP サーバーが決めます。現場のアドレスをスキャンして機器を見つけてください</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type), and it did not answer at %1 within %2 seconds: join that network to reach it, then find it with a scan</source>
-        <translation>設定と適用コマンドを送信しました。これにより機器は別のネットワーク (SSID、パスワードまたはネットワーク種別) に接続し、%2 秒以内に %1 で応答しませんでした: 機器にアクセスするにはそのネットワークに接続し、スキャンで機器を見つけてください</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type) at the address %1, and it answered neither there nor at %2 within %3 seconds: join that network to reach it at %1</source>
-        <translation>設定と適用コマンドを送信しました。これにより機器はアドレス %1 で別のネットワーク (SSID、パスワードまたはネットワーク種別) に接続しますが、%3 秒以内にそこでも %2 でも応答がありませんでした: そのネットワークに接続して、%1 で機器にアクセスしてください</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; another device (serial number &quot;%1&quot;) answers at %2, where this one was looked for after the apply: it was not read back; look for it with a scan, and give the two devices addresses of their own</source>
-        <translation>設定と適用コマンドを送信しました。適用後にこの機器を探した %2 では、別の機器 (シリアル番号「%1」) が応答しています: この機器は読み戻していません。スキャンで機器を探し、2 台にそれぞれ別のアドレスを割り当ててください</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; the device may restart on them, and it did not answer at %1 within %2 seconds</source>
-        <translation>設定と適用コマンドを送信しました。機器はこれにより再起動する可能性があり、%2 秒以内に %1 で応答しませんでした</translation>
-    </message>
-    <message>
-        <source>%1 (the apply command was not answered)</source>
-        <translation>%1 (適用コマンドへの応答なし)</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; holds a line break or a zero byte, which would end the command early and send the rest as a command of its own; no value may hold one.</source>
-        <translation>%1: 値「%2」に改行またはゼロバイトが含まれています。これはコマンドを途中で終わらせ、残りを別のコマンドとして送ってしまいます。値に改行やゼロバイトを含めることはできません。</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; is the error reply a device gives for a key it does not know, not a setting.</source>
-        <translation>%1: 値「%2」は、機器が知らないキーに対して返すエラー応答であり、設定値ではありません。</translation>
-    </message>
-    <message>
-        <source>This computer could not open another connection: it has too many files and connections open.</source>
-        <translation>このコンピューターでは、これ以上接続を開けませんでした: 開いているファイルと接続が多すぎます。</translation>
-    </message>
-    <message>
-        <source>A program may hold %1 open at once here (ulimit -n).</source>
-        <translation>このコンピューターでは、1 つのプログラムが同時に開けるのは %1 個までです (ulimit -n)。</translation>
-    </message>
-    <message>
-        <source>Not tried: nothing was sent to it.</source>
-        <translation>未試行: この機器には何も送信していません。</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 KiB, which no settings file is (one of every setting is about 1 KiB).</source>
-        <translation>%1 は %2 KiB を超えています。設定ファイルがこれほど大きくなることはありません (すべての設定を 1 つずつ含めても約 1 KiB です)。</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 KiB, which no list of at most %3 addresses needs to be.</source>
-        <translation>%1 は %2 KiB を超えています。最大 %3 個のアドレスの一覧がこれほど大きくなることはありません。</translation>
-    </message>
-    <message>
-        <source>At most %1 devices are taken at a time; split the list of addresses.</source>
-        <translation>一度に扱える機器は %1 台までです。アドレスの一覧を分割してください。</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 → %2</translation>
-    </message>
-    <message>
-        <source>%1 (no address)</source>
-        <translation>%1 (アドレスなし)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no first address of a plan: give A.B.C.D/N (the prefix length is the mask).</source>
-        <translation>「%1」は計画の先頭アドレスではありません: A.B.C.D/N を指定してください (プレフィックス長がマスクを表します)。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no line of a plan: give the device&apos;s serial number or current address, then blanks, then its new address.</source>
-        <translation>「%1」は計画の行として正しくありません: 機器のシリアル番号または現在のアドレス、空白、新しいアドレスの順に書いてください。</translation>
-    </message>
-    <message>
-        <source>%1 gives no device an address.</source>
-        <translation>%1 では、どの機器にもアドレスが割り当てられていません。</translation>
-    </message>
-    <message>
-        <source>%1 is no mask of a subnet (its ones do not come first).</source>
-        <translation>%1 はサブネットマスクではありません (1 のビットが先頭から連続していません)。</translation>
-    </message>
-    <message>
-        <source>One address for several devices: %1.</source>
-        <translation>複数の機器に同じアドレスが割り当てられています: %1。</translation>
-    </message>
-    <message>
-        <source>%1: the network address of the subnet %2, which no device may have.</source>
-        <translation>%1: サブネット %2 のネットワークアドレスです。このアドレスはどの機器にも割り当てられません。</translation>
-    </message>
-    <message>
-        <source>%1: the broadcast address of the subnet %2, which no device may have.</source>
-        <translation>%1: サブネット %2 のブロードキャストアドレスです。このアドレスはどの機器にも割り当てられません。</translation>
-    </message>
-    <message>
-        <source>%1: outside the subnet %2 of the mask.</source>
-        <translation>%1: マスクで決まるサブネット %2 の範囲外です。</translation>
-    </message>
-    <message>
-        <source>%1: no line of the plan names this device.</source>
-        <translation>%1: この機器を指定した計画の行がありません。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is none of the devices sent to.</source>
-        <translation>「%1」は送信先のどの機器にも該当しません。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; names a device that an earlier line names too.</source>
-        <translation>「%1」は、前の行でも指定されている機器です。</translation>
-    </message>
-    <message>
-        <source>%1: another device already answers at this address (a device that is switched off cannot be seen).</source>
-        <translation>%1: このアドレスでは既に別の機器が応答しています (電源の切れた機器は検出できません)。</translation>
-    </message>
-    <message>
-        <source>The address plan is refused; nothing was sent:</source>
-        <translation>アドレス計画は拒否されました。何も送信していません:</translation>
-    </message>
-    <message>
-        <source>the plan</source>
-        <translation>アドレス計画</translation>
     </message>
 </context>
 </TS>

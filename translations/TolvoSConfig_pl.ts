@@ -727,6 +727,272 @@ Pole adresu pozostało bez zmian. Funkcja „Znajdź urządzenia” przeszuka za
         <source>The window is shown in the chosen language from its next start.</source>
         <translation>Okno będzie wyświetlane w wybranym języku od następnego uruchomienia.</translation>
     </message>
+    <message>
+        <source>The language could not be saved in %1, so the window will not be shown in it at the next start.</source>
+        <translation>Nie udało się zapisać języka w %1, więc po następnym uruchomieniu okno nie będzie w nim wyświetlane.</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k the Picked Devices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the picked devices: read each and compare it with the pages&apos; settings, sending nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the Picked Devices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the devices to check in Find Devices first (or select them, or paste a list of addresses).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load the configuration from a device first: the devices are compared with the pages&apos; settings as they then stand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the Picked Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking %1 Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matching, %2 differing, %3 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking: %1 of %2 devices done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differing Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the device holds &quot;%2&quot;, the pages &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled before it started: it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each device is read and compared with these settings of the pages, and is sent nothing: %1. Each device&apos;s own settings are not compared: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Rec&amp;ord...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commissioning Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHA-256 of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The JSON file named above holds this record as data. sha256sum prints its SHA-256: any other value than the one above means the file was changed after the record was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device %1 of %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read back at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every setting as read back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No setting was read from this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verified after the apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What this run changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This run changed no setting of this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings that differ from those compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every setting compared matches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compared with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set, not shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load from the device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to the device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send to many devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check against settings, nothing sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Note for the record (who, where, what was done):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record was saved to %1, and its JSON document beside it to %2.
+
+SHA-256 of %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+Neither file of the record was written: files of those names are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+The JSON document was written to %2, but the PDF was not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save a commissioning record of what was read back, as PDF and JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note for the record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 --record-pdf RECORD.json OUT.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no PDF was made of it. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 No PDF was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Templates</name>
@@ -965,293 +1231,6 @@ Pole adresu pozostało bez zmian. Funkcja „Znajdź urządzenia” przeszuka za
     <message>
         <source>DIRECT parity</source>
         <translation>Parzystość DIRECT</translation>
-    </message>
-</context>
-<context>
-    <name>tolvoctl</name>
-    <message>
-        <source>&quot;%1&quot; is no IPv4 address (four numbers from 0 to 255 joined by dots).</source>
-        <translation>„%1” nie jest adresem IPv4 (cztery liczby od 0 do 255 rozdzielone kropkami).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: a prefix length is 0 to 32.</source>
-        <translation>„%1”: długość prefiksu musi wynosić od 0 do 32.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: the last address comes before the first.</source>
-        <translation>„%1”: ostatni adres poprzedza pierwszy.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no range: give A.B.C.D/N or FIRST-LAST.</source>
-        <translation>„%1” nie jest zakresem: podaj A.B.C.D/N lub FIRST-LAST.</translation>
-    </message>
-    <message>
-        <source>A scan takes at most %1 addresses in all.</source>
-        <translation>Skanowanie obejmuje łącznie najwyżej %1 adresów.</translation>
-    </message>
-    <message>
-        <source>Cannot read %1: %2.</source>
-        <translation>Błąd odczytu (%1): %2.</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2.</source>
-        <translation>Błąd zapisu (%1): %2.</translation>
-    </message>
-    <message>
-        <source>%1, line %2: %3</source>
-        <translation>%1, wiersz %2: %3</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no setting: give KEY=VALUE.</source>
-        <translation>„%1” nie jest ustawieniem: podaj KEY=VALUE.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no setting that can be written.</source>
-        <translation>„%1” nie jest ustawieniem, które można zapisać.</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; is not valid; %3.</source>
-        <translation>%1: wartość „%2” jest niepoprawna; %3.</translation>
-    </message>
-    <message>
-        <source>Not JSON: %1 at byte %2.</source>
-        <translation>To nie jest JSON: %1 (bajt %2).</translation>
-    </message>
-    <message>
-        <source>Not a settings file: the top level is no JSON object.</source>
-        <translation>To nie jest plik ustawień: najwyższy poziom nie jest obiektem JSON.</translation>
-    </message>
-    <message>
-        <source>Not a settings file of format &quot;%1&quot;, version %2.</source>
-        <translation>To nie jest plik ustawień w formacie &quot;%1&quot;, wersja %2.</translation>
-    </message>
-    <message>
-        <source>The file has no &quot;settings&quot; object.</source>
-        <translation>Plik nie zawiera obiektu &quot;settings&quot;.</translation>
-    </message>
-    <message>
-        <source>%1: no setting of that name can be written.</source>
-        <translation>%1: nie ma ustawienia o tej nazwie, które można zapisać.</translation>
-    </message>
-    <message>
-        <source>%1: the value must be a JSON string.</source>
-        <translation>%1: wartość musi być łańcuchem JSON.</translation>
-    </message>
-    <message>
-        <source>allowed: %1</source>
-        <translation>dozwolone: %1</translation>
-    </message>
-    <message>
-        <source>an IPv4 address: four numbers from 0 to 255 joined by dots</source>
-        <translation>adres IPv4: cztery liczby od 0 do 255 rozdzielone kropkami</translation>
-    </message>
-    <message>
-        <source>a whole number from %1 to %2</source>
-        <translation>liczba całkowita od %1 do %2</translation>
-    </message>
-    <message>
-        <source>one of %1</source>
-        <translation>jedna z wartości: %1</translation>
-    </message>
-    <message>
-        <source>text of at most %1 Latin-1 characters, without line breaks or zero characters</source>
-        <translation>tekst o długości najwyżej %1 znaków Latin-1, bez podziałów wierszy i znaków zerowych</translation>
-    </message>
-    <message>
-        <source>connecting</source>
-        <translation>nawiązywania połączenia</translation>
-    </message>
-    <message>
-        <source>reading</source>
-        <translation>odczytu</translation>
-    </message>
-    <message>
-        <source>sending</source>
-        <translation>wysyłania</translation>
-    </message>
-    <message>
-        <source>looking for the device after the apply</source>
-        <translation>szukania urządzenia po zastosowaniu</translation>
-    </message>
-    <message>
-        <source>failed while %1: %2</source>
-        <translation>błąd podczas %1: %2</translation>
-    </message>
-    <message>
-        <source>no connection could be made</source>
-        <translation>nie udało się nawiązać połączenia</translation>
-    </message>
-    <message>
-        <source>the device did not answer in time</source>
-        <translation>urządzenie nie odpowiedziało na czas</translation>
-    </message>
-    <message>
-        <source>the device closed the connection</source>
-        <translation>urządzenie zamknęło połączenie</translation>
-    </message>
-    <message>
-        <source>a reply was longer than %1 bytes</source>
-        <translation>odpowiedź przekroczyła limit %1 bajtów</translation>
-    </message>
-    <message>
-        <source>a command would be longer than %1 bytes</source>
-        <translation>polecenie przekroczyłoby limit %1 bajtów</translation>
-    </message>
-    <message>
-        <source>sending to the device failed</source>
-        <translation>wysyłanie do urządzenia nie powiodło się</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>anulowano</translation>
-    </message>
-    <message>
-        <source>the device sent more reply lines than it was asked for; its replies cannot be matched to the settings</source>
-        <translation>urządzenie wysłało więcej wierszy odpowiedzi, niż o nie poproszono; nie można przypisać jego odpowiedzi do ustawień</translation>
-    </message>
-    <message>
-        <source>%1: sent &quot;%2&quot;, the device holds &quot;%3&quot;</source>
-        <translation>%1: wysłano „%2”, urządzenie ma „%3”</translation>
-    </message>
-    <message>
-        <source>%1: not sent, but read as &quot;%2&quot; before the apply and &quot;%3&quot; after it</source>
-        <translation>%1: nie wysłano, ale odczytano „%2” przed zastosowaniem i „%3” po nim</translation>
-    </message>
-    <message>
-        <source>%1; settings had been sent without the apply command: the device may hold them pending, and its next apply, of any write, commits them</source>
-        <translation>%1; ustawienia zostały wysłane bez polecenia zastosowania: urządzenie może je przechowywać jako oczekujące, a jego następne zastosowanie, po dowolnym zapisie, je zatwierdzi</translation>
-    </message>
-    <message>
-        <source>%1 after the settings and the apply command were sent: the device may have applied them, and any value an earlier write left pending on it; read it to see what it holds</source>
-        <translation>%1 po wysłaniu ustawień i polecenia zastosowania: urządzenie mogło je zastosować, a wraz z nimi każdą wartość, którą wcześniejszy zapis pozostawił w nim jako oczekującą; odczytaj urządzenie, aby sprawdzić, co zawiera</translation>
-    </message>
-    <message>
-        <source>%1; read back at its new address %2</source>
-        <translation>%1; odczyt kontrolny pod nowym adresem %2</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they move the device to %1, and it answered neither there nor at %2 within %3 seconds: look for it at %1 (it may still be restarting, or that address is not reachable from this computer)</source>
-        <translation>wysłano ustawienia i polecenie zastosowania; przenoszą one urządzenie pod adres %1, a nie odpowiedziało ono ani tam, ani pod %2 w ciągu %3 sekund: szukaj go pod %1 (może nadal uruchamiać się ponownie albo ten adres jest nieosiągalny z tego komputera)</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they turn DHCP on, and the device did not answer at %1 within %2 seconds: its DHCP server chooses its address; find it with a scan of the site&apos;s addresses</source>
-        <translation>wysłano ustawienia i polecenie zastosowania; włączają one DHCP, a urządzenie nie odpowiedziało pod %1 w ciągu %2 sekund: jego adres wybiera serwer DHCP; znajdź je, skanując adresy w obiekcie</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type), and it did not answer at %1 within %2 seconds: join that network to reach it, then find it with a scan</source>
-        <translation>wysłano ustawienia i polecenie zastosowania; przyłączają one urządzenie do innej sieci (SSID, hasło lub typ sieci), a nie odpowiedziało ono pod %1 w ciągu %2 sekund: połącz się z tą siecią, aby do niego dotrzeć, a potem znajdź je skanowaniem</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type) at the address %1, and it answered neither there nor at %2 within %3 seconds: join that network to reach it at %1</source>
-        <translation>wysłano ustawienia i polecenie zastosowania; przyłączają one urządzenie do innej sieci (SSID, hasło lub typ sieci) pod adresem %1, a nie odpowiedziało ono ani tam, ani pod %2 w ciągu %3 sekund: połącz się z tą siecią, aby dotrzeć do niego pod %1</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; another device (serial number &quot;%1&quot;) answers at %2, where this one was looked for after the apply: it was not read back; look for it with a scan, and give the two devices addresses of their own</source>
-        <translation>wysłano ustawienia i polecenie zastosowania; pod adresem %2, pod którym szukano tego urządzenia po zastosowaniu, odpowiada inne urządzenie (numer seryjny „%1”): nie wykonano odczytu kontrolnego; znajdź urządzenie skanowaniem i nadaj obu urządzeniom osobne adresy</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; the device may restart on them, and it did not answer at %1 within %2 seconds</source>
-        <translation>wysłano ustawienia i polecenie zastosowania; urządzenie może się po nich uruchamiać ponownie, a nie odpowiedziało pod %1 w ciągu %2 sekund</translation>
-    </message>
-    <message>
-        <source>%1 (the apply command was not answered)</source>
-        <translation>%1 (brak odpowiedzi na polecenie zastosowania)</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; holds a line break or a zero byte, which would end the command early and send the rest as a command of its own; no value may hold one.</source>
-        <translation>%1: wartość „%2” zawiera podział wiersza lub bajt zerowy, który przedwcześnie zakończyłby polecenie, a resztę wysłałby jako osobne polecenie; żadna wartość nie może ich zawierać.</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; is the error reply a device gives for a key it does not know, not a setting.</source>
-        <translation>%1: wartość „%2” to odpowiedź z błędem, jaką urządzenie daje na nieznany klucz, a nie ustawienie.</translation>
-    </message>
-    <message>
-        <source>This computer could not open another connection: it has too many files and connections open.</source>
-        <translation>Ten komputer nie mógł otworzyć kolejnego połączenia: ma otwartych zbyt wiele plików i połączeń.</translation>
-    </message>
-    <message>
-        <source>A program may hold %1 open at once here (ulimit -n).</source>
-        <translation>Limit jednocześnie otwartych plików i połączeń programu na tym komputerze: %1 (ulimit -n).</translation>
-    </message>
-    <message>
-        <source>Not tried: nothing was sent to it.</source>
-        <translation>Nie podjęto próby: nic do niego nie wysłano.</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 KiB, which no settings file is (one of every setting is about 1 KiB).</source>
-        <translation>%1: rozmiar przekracza %2 KiB, a żaden plik ustawień nie jest tak duży (plik ze wszystkimi ustawieniami ma ok. 1 KiB).</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 KiB, which no list of at most %3 addresses needs to be.</source>
-        <translation>%1: rozmiar przekracza %2 KiB, a lista zawierająca najwyżej %3 adresów nie musi być aż tak duża.</translation>
-    </message>
-    <message>
-        <source>At most %1 devices are taken at a time; split the list of addresses.</source>
-        <translation>Jednorazowo można podać najwyżej %1 urządzeń; podziel listę adresów.</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 → %2</translation>
-    </message>
-    <message>
-        <source>%1 (no address)</source>
-        <translation>%1 (brak adresu)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no first address of a plan: give A.B.C.D/N (the prefix length is the mask).</source>
-        <translation>„%1” nie jest pierwszym adresem planu: podaj A.B.C.D/N (długość prefiksu określa maskę).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no line of a plan: give the device&apos;s serial number or current address, then blanks, then its new address.</source>
-        <translation>„%1” nie jest wierszem planu: podaj numer seryjny lub bieżący adres urządzenia, następnie odstęp, a potem jego nowy adres.</translation>
-    </message>
-    <message>
-        <source>%1 gives no device an address.</source>
-        <translation>%1 nie przydziela adresu żadnemu urządzeniu.</translation>
-    </message>
-    <message>
-        <source>%1 is no mask of a subnet (its ones do not come first).</source>
-        <translation>%1 nie jest maską podsieci (jedynki nie są na jej początku).</translation>
-    </message>
-    <message>
-        <source>One address for several devices: %1.</source>
-        <translation>Jeden adres dla kilku urządzeń: %1.</translation>
-    </message>
-    <message>
-        <source>%1: the network address of the subnet %2, which no device may have.</source>
-        <translation>%1: adres sieci (podsieć %2) – żadne urządzenie nie może go mieć.</translation>
-    </message>
-    <message>
-        <source>%1: the broadcast address of the subnet %2, which no device may have.</source>
-        <translation>%1: adres rozgłoszeniowy (podsieć %2) – żadne urządzenie nie może go mieć.</translation>
-    </message>
-    <message>
-        <source>%1: outside the subnet %2 of the mask.</source>
-        <translation>%1: poza podsiecią %2 wynikającą z maski.</translation>
-    </message>
-    <message>
-        <source>%1: no line of the plan names this device.</source>
-        <translation>%1: żaden wiersz planu nie wskazuje tego urządzenia.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is none of the devices sent to.</source>
-        <translation>„%1” nie jest żadnym z urządzeń docelowych.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; names a device that an earlier line names too.</source>
-        <translation>„%1” wskazuje urządzenie wskazane już we wcześniejszym wierszu.</translation>
-    </message>
-    <message>
-        <source>%1: another device already answers at this address (a device that is switched off cannot be seen).</source>
-        <translation>%1: pod tym adresem odpowiada już inne urządzenie (wyłączonego urządzenia nie widać).</translation>
-    </message>
-    <message>
-        <source>The address plan is refused; nothing was sent:</source>
-        <translation>Plan adresacji odrzucono; nic nie wysłano:</translation>
-    </message>
-    <message>
-        <source>the plan</source>
-        <translation>plan</translation>
     </message>
 </context>
 </TS>

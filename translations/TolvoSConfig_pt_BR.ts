@@ -727,6 +727,272 @@ O campo de endereço ficou como estava. Localizar dispositivos procura o disposi
         <source>The window is shown in the chosen language from its next start.</source>
         <translation>A janela será exibida no idioma escolhido a partir da próxima inicialização.</translation>
     </message>
+    <message>
+        <source>The language could not be saved in %1, so the window will not be shown in it at the next start.</source>
+        <translation>Não foi possível salvar o idioma em %1; por isso a janela não será exibida nele na próxima inicialização.</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k the Picked Devices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the picked devices: read each and compare it with the pages&apos; settings, sending nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the Picked Devices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the devices to check in Find Devices first (or select them, or paste a list of addresses).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load the configuration from a device first: the devices are compared with the pages&apos; settings as they then stand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the Picked Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking %1 Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matching, %2 differing, %3 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking: %1 of %2 devices done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differing Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the device holds &quot;%2&quot;, the pages &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled before it started: it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each device is read and compared with these settings of the pages, and is sent nothing: %1. Each device&apos;s own settings are not compared: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Rec&amp;ord...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commissioning Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHA-256 of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The JSON file named above holds this record as data. sha256sum prints its SHA-256: any other value than the one above means the file was changed after the record was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device %1 of %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read back at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every setting as read back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No setting was read from this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verified after the apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What this run changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This run changed no setting of this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings that differ from those compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every setting compared matches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compared with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set, not shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load from the device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to the device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send to many devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check against settings, nothing sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Note for the record (who, where, what was done):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record was saved to %1, and its JSON document beside it to %2.
+
+SHA-256 of %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+Neither file of the record was written: files of those names are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+The JSON document was written to %2, but the PDF was not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save a commissioning record of what was read back, as PDF and JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note for the record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 --record-pdf RECORD.json OUT.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no PDF was made of it. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 No PDF was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Templates</name>
@@ -965,293 +1231,6 @@ O campo de endereço ficou como estava. Localizar dispositivos procura o disposi
     <message>
         <source>DIRECT parity</source>
         <translation>Paridade DIRECT</translation>
-    </message>
-</context>
-<context>
-    <name>tolvoctl</name>
-    <message>
-        <source>&quot;%1&quot; is no IPv4 address (four numbers from 0 to 255 joined by dots).</source>
-        <translation>&quot;%1&quot; não é um endereço IPv4 (quatro números de 0 a 255 separados por pontos).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: a prefix length is 0 to 32.</source>
-        <translation>&quot;%1&quot;: o comprimento do prefixo vai de 0 a 32.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: the last address comes before the first.</source>
-        <translation>&quot;%1&quot;: o último endereço vem antes do primeiro.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no range: give A.B.C.D/N or FIRST-LAST.</source>
-        <translation>&quot;%1&quot; não é uma faixa: informe A.B.C.D/N ou FIRST-LAST.</translation>
-    </message>
-    <message>
-        <source>A scan takes at most %1 addresses in all.</source>
-        <translation>Uma varredura aceita no máximo %1 endereços no total.</translation>
-    </message>
-    <message>
-        <source>Cannot read %1: %2.</source>
-        <translation>Não foi possível ler %1: %2.</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2.</source>
-        <translation>Não foi possível gravar %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1, line %2: %3</source>
-        <translation>%1, linha %2: %3</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no setting: give KEY=VALUE.</source>
-        <translation>&quot;%1&quot; não é um parâmetro: informe KEY=VALUE.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no setting that can be written.</source>
-        <translation>&quot;%1&quot; não é um parâmetro gravável.</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; is not valid; %3.</source>
-        <translation>%1: o valor &quot;%2&quot; não é válido; %3.</translation>
-    </message>
-    <message>
-        <source>Not JSON: %1 at byte %2.</source>
-        <translation>Não é JSON: %1 no byte %2.</translation>
-    </message>
-    <message>
-        <source>Not a settings file: the top level is no JSON object.</source>
-        <translation>Não é um arquivo de configuração: o nível superior não é um objeto JSON.</translation>
-    </message>
-    <message>
-        <source>Not a settings file of format &quot;%1&quot;, version %2.</source>
-        <translation>Não é um arquivo de configuração do formato &quot;%1&quot;, versão %2.</translation>
-    </message>
-    <message>
-        <source>The file has no &quot;settings&quot; object.</source>
-        <translation>O arquivo não tem o objeto &quot;settings&quot;.</translation>
-    </message>
-    <message>
-        <source>%1: no setting of that name can be written.</source>
-        <translation>%1: não há parâmetro gravável com esse nome.</translation>
-    </message>
-    <message>
-        <source>%1: the value must be a JSON string.</source>
-        <translation>%1: o valor deve ser uma string JSON.</translation>
-    </message>
-    <message>
-        <source>allowed: %1</source>
-        <translation>permitido: %1</translation>
-    </message>
-    <message>
-        <source>an IPv4 address: four numbers from 0 to 255 joined by dots</source>
-        <translation>um endereço IPv4: quatro números de 0 a 255 separados por pontos</translation>
-    </message>
-    <message>
-        <source>a whole number from %1 to %2</source>
-        <translation>um número inteiro de %1 a %2</translation>
-    </message>
-    <message>
-        <source>one of %1</source>
-        <translation>um dos valores %1</translation>
-    </message>
-    <message>
-        <source>text of at most %1 Latin-1 characters, without line breaks or zero characters</source>
-        <translation>texto de no máximo %1 caracteres Latin-1, sem quebras de linha nem caracteres nulos</translation>
-    </message>
-    <message>
-        <source>connecting</source>
-        <translation>conectar</translation>
-    </message>
-    <message>
-        <source>reading</source>
-        <translation>ler</translation>
-    </message>
-    <message>
-        <source>sending</source>
-        <translation>enviar</translation>
-    </message>
-    <message>
-        <source>looking for the device after the apply</source>
-        <translation>procurar o dispositivo após a aplicação</translation>
-    </message>
-    <message>
-        <source>failed while %1: %2</source>
-        <translation>falha ao %1: %2</translation>
-    </message>
-    <message>
-        <source>no connection could be made</source>
-        <translation>não foi possível estabelecer a conexão</translation>
-    </message>
-    <message>
-        <source>the device did not answer in time</source>
-        <translation>o dispositivo não respondeu a tempo</translation>
-    </message>
-    <message>
-        <source>the device closed the connection</source>
-        <translation>o dispositivo encerrou a conexão</translation>
-    </message>
-    <message>
-        <source>a reply was longer than %1 bytes</source>
-        <translation>uma resposta excedeu %1 bytes</translation>
-    </message>
-    <message>
-        <source>a command would be longer than %1 bytes</source>
-        <translation>um comando excederia %1 bytes</translation>
-    </message>
-    <message>
-        <source>sending to the device failed</source>
-        <translation>o envio ao dispositivo falhou</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>cancelado</translation>
-    </message>
-    <message>
-        <source>the device sent more reply lines than it was asked for; its replies cannot be matched to the settings</source>
-        <translation>o dispositivo enviou mais linhas de resposta do que foi solicitado; não é possível associar as respostas dele aos parâmetros</translation>
-    </message>
-    <message>
-        <source>%1: sent &quot;%2&quot;, the device holds &quot;%3&quot;</source>
-        <translation>%1: enviado &quot;%2&quot;, o valor no dispositivo é &quot;%3&quot;</translation>
-    </message>
-    <message>
-        <source>%1: not sent, but read as &quot;%2&quot; before the apply and &quot;%3&quot; after it</source>
-        <translation>%1: não enviado, mas lido como &quot;%2&quot; antes da aplicação e como &quot;%3&quot; depois dela</translation>
-    </message>
-    <message>
-        <source>%1; settings had been sent without the apply command: the device may hold them pending, and its next apply, of any write, commits them</source>
-        <translation>%1; havia parâmetros enviados sem o comando de aplicação: o dispositivo pode mantê-los pendentes, e a próxima aplicação dele, de qualquer gravação, os efetiva</translation>
-    </message>
-    <message>
-        <source>%1 after the settings and the apply command were sent: the device may have applied them, and any value an earlier write left pending on it; read it to see what it holds</source>
-        <translation>%1 depois do envio dos parâmetros e do comando de aplicação: o dispositivo pode tê-los aplicado, assim como qualquer valor que uma gravação anterior tenha deixado pendente nele; leia-o para ver o que ele contém</translation>
-    </message>
-    <message>
-        <source>%1; read back at its new address %2</source>
-        <translation>%1; relido no novo endereço dele, %2</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they move the device to %1, and it answered neither there nor at %2 within %3 seconds: look for it at %1 (it may still be restarting, or that address is not reachable from this computer)</source>
-        <translation>os parâmetros e o comando de aplicação foram enviados; eles movem o dispositivo para %1, e ele não respondeu nem lá nem em %2 dentro de %3 segundos: procure-o em %1 (ele pode ainda estar reiniciando, ou esse endereço não é alcançável a partir deste computador)</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they turn DHCP on, and the device did not answer at %1 within %2 seconds: its DHCP server chooses its address; find it with a scan of the site&apos;s addresses</source>
-        <translation>os parâmetros e o comando de aplicação foram enviados; eles habilitam o DHCP, e o dispositivo não respondeu em %1 dentro de %2 segundos: o servidor DHCP escolhe o endereço dele; encontre-o com uma varredura dos endereços da instalação</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type), and it did not answer at %1 within %2 seconds: join that network to reach it, then find it with a scan</source>
-        <translation>os parâmetros e o comando de aplicação foram enviados; eles conectam o dispositivo a outra rede (SSID, senha ou tipo de rede), e ele não respondeu em %1 dentro de %2 segundos: conecte-se a essa rede para alcançá-lo e depois encontre-o com uma varredura</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; they join the device to another network (SSID, password or network type) at the address %1, and it answered neither there nor at %2 within %3 seconds: join that network to reach it at %1</source>
-        <translation>os parâmetros e o comando de aplicação foram enviados; eles conectam o dispositivo a outra rede (SSID, senha ou tipo de rede) no endereço %1, e ele não respondeu nem lá nem em %2 dentro de %3 segundos: conecte-se a essa rede para alcançá-lo em %1</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; another device (serial number &quot;%1&quot;) answers at %2, where this one was looked for after the apply: it was not read back; look for it with a scan, and give the two devices addresses of their own</source>
-        <translation>os parâmetros e o comando de aplicação foram enviados; outro dispositivo (número de série &quot;%1&quot;) responde em %2, onde este foi procurado após a aplicação: ele não foi relido; procure-o com uma varredura e dê a cada um dos dois dispositivos um endereço próprio</translation>
-    </message>
-    <message>
-        <source>the settings and the apply command were sent; the device may restart on them, and it did not answer at %1 within %2 seconds</source>
-        <translation>os parâmetros e o comando de aplicação foram enviados; o dispositivo pode reiniciar ao aplicá-los, e ele não respondeu em %1 dentro de %2 segundos</translation>
-    </message>
-    <message>
-        <source>%1 (the apply command was not answered)</source>
-        <translation>%1 (o comando de aplicação não foi respondido)</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; holds a line break or a zero byte, which would end the command early and send the rest as a command of its own; no value may hold one.</source>
-        <translation>%1: o valor &quot;%2&quot; contém uma quebra de linha ou um byte nulo, que encerraria o comando antes da hora e enviaria o restante como um comando separado; nenhum valor pode conter esses caracteres.</translation>
-    </message>
-    <message>
-        <source>%1: value &quot;%2&quot; is the error reply a device gives for a key it does not know, not a setting.</source>
-        <translation>%1: o valor &quot;%2&quot; é a resposta de erro que um dispositivo dá a uma chave que não conhece, e não um valor de parâmetro.</translation>
-    </message>
-    <message>
-        <source>This computer could not open another connection: it has too many files and connections open.</source>
-        <translation>Este computador não conseguiu abrir outra conexão: há arquivos e conexões abertos demais.</translation>
-    </message>
-    <message>
-        <source>A program may hold %1 open at once here (ulimit -n).</source>
-        <translation>Aqui, um programa pode manter %1 deles abertos ao mesmo tempo (ulimit -n).</translation>
-    </message>
-    <message>
-        <source>Not tried: nothing was sent to it.</source>
-        <translation>Não tentado: nada foi enviado a ele.</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 KiB, which no settings file is (one of every setting is about 1 KiB).</source>
-        <translation>%1 tem mais de %2 KiB, tamanho que nenhum arquivo de configuração tem (um com todos os parâmetros tem cerca de 1 KiB).</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 KiB, which no list of at most %3 addresses needs to be.</source>
-        <translation>%1 tem mais de %2 KiB, tamanho de que nenhuma lista de no máximo %3 endereços precisa.</translation>
-    </message>
-    <message>
-        <source>At most %1 devices are taken at a time; split the list of addresses.</source>
-        <translation>São aceitos no máximo %1 dispositivos de uma vez; divida a lista de endereços.</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 para %2</translation>
-    </message>
-    <message>
-        <source>%1 (no address)</source>
-        <translation>%1 (sem endereço)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no first address of a plan: give A.B.C.D/N (the prefix length is the mask).</source>
-        <translation>&quot;%1&quot; não é um primeiro endereço de plano: informe A.B.C.D/N (o comprimento do prefixo é a máscara).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no line of a plan: give the device&apos;s serial number or current address, then blanks, then its new address.</source>
-        <translation>&quot;%1&quot; não é uma linha de plano: informe o número de série ou o endereço atual do dispositivo, depois espaços, depois o novo endereço.</translation>
-    </message>
-    <message>
-        <source>%1 gives no device an address.</source>
-        <translation>%1 não atribui endereço a nenhum dispositivo.</translation>
-    </message>
-    <message>
-        <source>%1 is no mask of a subnet (its ones do not come first).</source>
-        <translation>%1 não é uma máscara de sub-rede (os bits 1 não vêm primeiro).</translation>
-    </message>
-    <message>
-        <source>One address for several devices: %1.</source>
-        <translation>Um mesmo endereço para vários dispositivos: %1.</translation>
-    </message>
-    <message>
-        <source>%1: the network address of the subnet %2, which no device may have.</source>
-        <translation>%1: o endereço de rede da sub-rede %2, que nenhum dispositivo pode ter.</translation>
-    </message>
-    <message>
-        <source>%1: the broadcast address of the subnet %2, which no device may have.</source>
-        <translation>%1: o endereço de broadcast da sub-rede %2, que nenhum dispositivo pode ter.</translation>
-    </message>
-    <message>
-        <source>%1: outside the subnet %2 of the mask.</source>
-        <translation>%1: fora da sub-rede %2 da máscara.</translation>
-    </message>
-    <message>
-        <source>%1: no line of the plan names this device.</source>
-        <translation>%1: nenhuma linha do plano indica este dispositivo.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is none of the devices sent to.</source>
-        <translation>&quot;%1&quot; não é nenhum dos dispositivos de destino.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; names a device that an earlier line names too.</source>
-        <translation>&quot;%1&quot; indica um dispositivo que uma linha anterior também indica.</translation>
-    </message>
-    <message>
-        <source>%1: another device already answers at this address (a device that is switched off cannot be seen).</source>
-        <translation>%1: outro dispositivo já responde neste endereço (um dispositivo desligado não pode ser detectado).</translation>
-    </message>
-    <message>
-        <source>The address plan is refused; nothing was sent:</source>
-        <translation>O plano de endereços foi recusado; nada foi enviado:</translation>
-    </message>
-    <message>
-        <source>the plan</source>
-        <translation>o plano</translation>
     </message>
 </context>
 </TS>

@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>%1 sent and kept</source>
-        <translation>envío de %1: todo conservado</translation>
+        <translation>envío de %1: lo enviado se conservó</translation>
     </message>
     <message>
         <source>%1; BUT SETTINGS THAT WERE NOT SENT READ OTHERWISE AFTER THE APPLY (any apply commits a value that an earlier, interrupted write left pending on the device): %2</source>
@@ -696,6 +696,58 @@ Comandos:
     <message>
         <source>--lang needs a language, for instance --lang de.</source>
         <translation>--lang requiere un idioma, por ejemplo --lang de.</translation>
+    </message>
+    <message>
+        <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The technician&apos;s note in the record of --record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--note goes into a record: give --record FILE too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; matches: the device holds every value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; differs: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record: %1, SHA-256 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 The record was not written; each device&apos;s result stands as reported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings and the apply command were sent, but they could not be read back: the device may have applied them; read it to see what it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a commissioning record of format &quot;%1&quot;, version %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record&apos;s member %1 is missing or of the wrong type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record&apos;s member %1 holds &quot;%2&quot;, which a record does not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record&apos;s member %1 holds a Wi-Fi password&apos;s value, which a record never does (only &quot;********&quot; or nothing).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB, which no record is.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
