@@ -733,265 +733,271 @@ Das Adressfeld bleibt unverändert. „Geräte suchen“ durchsucht einen Adress
     </message>
     <message>
         <source>Chec&amp;k the Picked Devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Geräte &amp;prüfen...</translation>
     </message>
     <message>
         <source>Check the picked devices: read each and compare it with the pages&apos; settings, sending nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Geräte prüfen: jedes auslesen und mit den Einstellungen der Seiten vergleichen, ohne etwas zu senden</translation>
     </message>
     <message>
         <source>Check the Picked Devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Geräte prüfen...</translation>
     </message>
     <message>
         <source>Tick the devices to check in Find Devices first (or select them, or paste a list of addresses).</source>
-        <translation type="unfinished"></translation>
+        <translation>Haken Sie zuerst unter „Geräte suchen“ die zu prüfenden Geräte an (oder markieren Sie sie oder fügen Sie eine Adressliste ein).</translation>
     </message>
     <message>
         <source>Load the configuration from a device first: the devices are compared with the pages&apos; settings as they then stand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden Sie zuerst die Konfiguration von einem Gerät: Die Geräte werden mit den Einstellungen der Seiten in ihrem dann aktuellen Stand verglichen.</translation>
     </message>
     <message>
         <source>Check the Picked Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Geräte prüfen</translation>
     </message>
     <message>
         <source>Checking %1 Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen von %1 Geräten</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>stimmt überein</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>weicht ab</translation>
     </message>
     <message>
         <source>%1 matching, %2 differing, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 übereinstimmend, %2 abweichend, %3 fehlgeschlagen</translation>
     </message>
     <message>
         <source>Checking: %1 of %2 devices done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen: %1 von %2 Geräten erledigt.</translation>
     </message>
     <message>
         <source>Differing Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichende Einstellungen</translation>
     </message>
     <message>
         <source>%1: the device holds &quot;%2&quot;, the pages &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: im Gerät steht „%2“, in den Seiten „%3“</translation>
     </message>
     <message>
         <source>%1: differs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: weicht ab</translation>
     </message>
     <message>
         <source>Cancelled before it started: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Start abgebrochen: Das Gerät wurde nicht ausgelesen.</translation>
     </message>
     <message>
         <source>Each device is read and compared with these settings of the pages, and is sent nothing: %1. Each device&apos;s own settings are not compared: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Gerät wird ausgelesen und, ohne dass ihm etwas gesendet wird, mit diesen Einstellungen der Seiten verglichen: %1. Nicht verglichen werden die Einstellungen, die jedes Gerät für sich behält: %2.</translation>
     </message>
     <message>
         <source>Save Rec&amp;ord...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Protokoll speichern...</translation>
     </message>
     <message>
         <source>Commissioning Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Inbetriebnahmeprotokoll</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang</translation>
     </message>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Uhrzeit</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Bemerkung</translation>
     </message>
     <message>
         <source>SHA-256 of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 von %1: %2</translation>
     </message>
     <message>
         <source>The JSON file named above holds this record as data. sha256sum prints its SHA-256: any other value than the one above means the file was changed after the record was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die oben genannte JSON-Datei enthält dieses Protokoll als Daten. sha256sum gibt ihren SHA-256 aus: Jeder andere Wert als der obige bedeutet, dass die Datei nach dem Erstellen des Protokolls geändert wurde.</translation>
     </message>
     <message>
         <source>Device %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät %1 von %2: %3</translation>
     </message>
     <message>
         <source>Read back at</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurückgelesen unter</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund</translation>
     </message>
     <message>
         <source>Every setting as read back</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Einstellungen, wie zurückgelesen</translation>
     </message>
     <message>
         <source>No setting was read from this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von diesem Gerät wurde keine Einstellung gelesen.</translation>
     </message>
     <message>
         <source>Verified after the apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Aktivieren verifiziert</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
     <message>
         <source>What this run changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Was dieser Vorgang geändert hat</translation>
     </message>
     <message>
         <source>This run changed no setting of this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Vorgang hat keine Einstellung dieses Geräts geändert.</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorher</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachher</translation>
     </message>
     <message>
         <source>Settings that differ from those compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen, die von den Vergleichswerten abweichen</translation>
     </message>
     <message>
         <source>Every setting compared matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle verglichenen Einstellungen stimmen überein.</translation>
     </message>
     <message>
         <source>The device holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Gerät steht</translation>
     </message>
     <message>
         <source>Compared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Verglichen mit</translation>
     </message>
     <message>
         <source>set, not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>gesetzt, nicht angezeigt</translation>
     </message>
     <message>
         <source>Load from the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden vom Gerät</translation>
     </message>
     <message>
         <source>Save to the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern im Gerät</translation>
     </message>
     <message>
         <source>Send to many devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden an mehrere Geräte</translation>
     </message>
     <message>
         <source>Check against settings, nothing sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen anhand von Einstellungen, nichts gesendet</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellung</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzen von Einstellungen</translation>
     </message>
     <message>
         <source>read</source>
-        <translation type="unfinished"></translation>
+        <translation>gelesen</translation>
     </message>
     <message>
         <source>not read</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gelesen</translation>
     </message>
     <message>
         <source>Save Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll speichern</translation>
     </message>
     <message>
         <source>&amp;Note for the record (who, where, what was done):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bemerkung für das Protokoll (wer, wo, was getan wurde):</translation>
     </message>
     <message>
         <source>PDF files (*.pdf);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The record was saved to %1, and its JSON document beside it to %2.
 
 SHA-256 of %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll wurde in %1 gespeichert und sein JSON-Dokument daneben in %2.
+
+SHA-256 von %3: %4</translation>
     </message>
     <message>
         <source>Record Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll nicht gespeichert</translation>
     </message>
     <message>
         <source>%1
 
 Neither file of the record was written: files of those names are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Keine der beiden Dateien des Protokolls wurde geschrieben: Dateien mit diesen Namen sind unverändert.</translation>
     </message>
     <message>
         <source>%1
 
 The JSON document was written to %2, but the PDF was not.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Das JSON-Dokument wurde in %2 geschrieben, das PDF jedoch nicht.</translation>
     </message>
     <message>
         <source>Save a commissioning record of what was read back, as PDF and JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Inbetriebnahmeprotokoll des Zurückgelesenen als PDF und JSON speichern</translation>
     </message>
     <message>
         <source>Note for the record</source>
-        <translation type="unfinished"></translation>
+        <translation>Bemerkung für das Protokoll</translation>
     </message>
     <message>
         <source>Usage: %1 --record-pdf RECORD.json OUT.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 --record-pdf RECORD.json OUT.pdf</translation>
     </message>
     <message>
         <source>%1: no PDF was made of it. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Daraus wurde kein PDF erstellt. %2</translation>
     </message>
     <message>
         <source>%1 No PDF was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Es wurde kein PDF erstellt.</translation>
     </message>
 </context>
 <context>

@@ -733,265 +733,271 @@ El campo de dirección queda como estaba. Buscar dispositivos puede buscarlo en 
     </message>
     <message>
         <source>Chec&amp;k the Picked Devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;omprobar los dispositivos elegidos...</translation>
     </message>
     <message>
         <source>Check the picked devices: read each and compare it with the pages&apos; settings, sending nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar los dispositivos elegidos: leer cada uno y compararlo con los parámetros de las páginas, sin enviar nada</translation>
     </message>
     <message>
         <source>Check the Picked Devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar los dispositivos elegidos...</translation>
     </message>
     <message>
         <source>Tick the devices to check in Find Devices first (or select them, or paste a list of addresses).</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque primero en Buscar dispositivos los dispositivos que desea comprobar (o selecciónelos, o pegue una lista de direcciones).</translation>
     </message>
     <message>
         <source>Load the configuration from a device first: the devices are compared with the pages&apos; settings as they then stand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargue primero la configuración de un dispositivo: los dispositivos se comparan con los parámetros de las páginas tal como queden entonces.</translation>
     </message>
     <message>
         <source>Check the Picked Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar los dispositivos elegidos</translation>
     </message>
     <message>
         <source>Checking %1 Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobando %1 dispositivos</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>coincidente</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>con diferencias</translation>
     </message>
     <message>
         <source>%1 matching, %2 differing, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 coincidentes, %2 con diferencias, %3 fallidos</translation>
     </message>
     <message>
         <source>Checking: %1 of %2 devices done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobando: %1 de %2 dispositivos completados.</translation>
     </message>
     <message>
         <source>Differing Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros que difieren</translation>
     </message>
     <message>
         <source>%1: the device holds &quot;%2&quot;, the pages &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el dispositivo tiene &quot;%2&quot;; las páginas, &quot;%3&quot;</translation>
     </message>
     <message>
         <source>%1: differs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: difiere</translation>
     </message>
     <message>
         <source>Cancelled before it started: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado antes de empezar: no se leyó.</translation>
     </message>
     <message>
         <source>Each device is read and compared with these settings of the pages, and is sent nothing: %1. Each device&apos;s own settings are not compared: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada dispositivo se lee y se compara con estos parámetros de las páginas, sin enviarle nada: %1. No se comparan los parámetros propios de cada dispositivo: %2.</translation>
     </message>
     <message>
         <source>Save Rec&amp;ord...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar regis&amp;tro...</translation>
     </message>
     <message>
         <source>Commissioning Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de puesta en servicio</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecución</translation>
     </message>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y hora</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>SHA-256 of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 de %1: %2</translation>
     </message>
     <message>
         <source>The JSON file named above holds this record as data. sha256sum prints its SHA-256: any other value than the one above means the file was changed after the record was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo JSON indicado arriba contiene este registro en forma de datos. sha256sum imprime su SHA-256: cualquier valor distinto del indicado arriba significa que el archivo se modificó después de crearse el registro.</translation>
     </message>
     <message>
         <source>Device %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo %1 de %2: %3</translation>
     </message>
     <message>
         <source>Read back at</source>
-        <translation type="unfinished"></translation>
+        <translation>Releído en</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <source>Every setting as read back</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los parámetros releídos</translation>
     </message>
     <message>
         <source>No setting was read from this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se leyó ningún parámetro de este dispositivo.</translation>
     </message>
     <message>
         <source>Verified after the apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificado después de aplicar</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>What this run changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que cambió esta ejecución</translation>
     </message>
     <message>
         <source>This run changed no setting of this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta ejecución no cambió ningún parámetro de este dispositivo.</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Después</translation>
     </message>
     <message>
         <source>Settings that differ from those compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros que difieren de los comparados</translation>
     </message>
     <message>
         <source>Every setting compared matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los parámetros comparados coinciden.</translation>
     </message>
     <message>
         <source>The device holds</source>
-        <translation type="unfinished"></translation>
+        <translation>En el dispositivo</translation>
     </message>
     <message>
         <source>Compared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparado con</translation>
     </message>
     <message>
         <source>set, not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>establecida, no mostrada</translation>
     </message>
     <message>
         <source>Load from the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga desde el dispositivo</translation>
     </message>
     <message>
         <source>Save to the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado en el dispositivo</translation>
     </message>
     <message>
         <source>Send to many devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Envío a varios dispositivos</translation>
     </message>
     <message>
         <source>Check against settings, nothing sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación con parámetros, sin envío</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauración</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignación de parámetros</translation>
     </message>
     <message>
         <source>read</source>
-        <translation type="unfinished"></translation>
+        <translation>leído</translation>
     </message>
     <message>
         <source>not read</source>
-        <translation type="unfinished"></translation>
+        <translation>no leído</translation>
     </message>
     <message>
         <source>Save Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar registro</translation>
     </message>
     <message>
         <source>&amp;Note for the record (who, where, what was done):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nota para el registro (quién, dónde, qué se hizo):</translation>
     </message>
     <message>
         <source>PDF files (*.pdf);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The record was saved to %1, and its JSON document beside it to %2.
 
 SHA-256 of %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro se guardó en %1, y su documento JSON, junto a él, en %2.
+
+SHA-256 de %3: %4</translation>
     </message>
     <message>
         <source>Record Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro no guardado</translation>
     </message>
     <message>
         <source>%1
 
 Neither file of the record was written: files of those names are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+No se escribió ninguno de los dos archivos del registro: los archivos con esos nombres siguen como estaban.</translation>
     </message>
     <message>
         <source>%1
 
 The JSON document was written to %2, but the PDF was not.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+El documento JSON se escribió en %2, pero el PDF no.</translation>
     </message>
     <message>
         <source>Save a commissioning record of what was read back, as PDF and JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar un registro de puesta en servicio de lo releído, en PDF y JSON</translation>
     </message>
     <message>
         <source>Note for the record</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota para el registro</translation>
     </message>
     <message>
         <source>Usage: %1 --record-pdf RECORD.json OUT.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 --record-pdf RECORD.json OUT.pdf</translation>
     </message>
     <message>
         <source>%1: no PDF was made of it. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se generó ningún PDF de este archivo. %2</translation>
     </message>
     <message>
         <source>%1 No PDF was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 No se generó ningún PDF.</translation>
     </message>
 </context>
 <context>

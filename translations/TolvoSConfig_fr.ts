@@ -733,265 +733,271 @@ Le champ d&apos;adresse reste inchangé. «&#xa0;Chercher des appareils&#xa0;» 
     </message>
     <message>
         <source>Chec&amp;k the Picked Devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier les appareils choisis...</translation>
     </message>
     <message>
         <source>Check the picked devices: read each and compare it with the pages&apos; settings, sending nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier les appareils choisis&#xa0;: lire chacun et le comparer aux paramètres des pages, sans rien envoyer</translation>
     </message>
     <message>
         <source>Check the Picked Devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier les appareils choisis...</translation>
     </message>
     <message>
         <source>Tick the devices to check in Find Devices first (or select them, or paste a list of addresses).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez d&apos;abord les appareils à vérifier dans «&#xa0;Chercher des appareils&#xa0;» (ou sélectionnez-les, ou collez une liste d&apos;adresses).</translation>
     </message>
     <message>
         <source>Load the configuration from a device first: the devices are compared with the pages&apos; settings as they then stand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisez d&apos;abord la configuration d&apos;un appareil&#xa0;: les appareils sont comparés aux paramètres des pages, tels qu&apos;ils seront alors.</translation>
     </message>
     <message>
         <source>Check the Picked Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier les appareils choisis</translation>
     </message>
     <message>
         <source>Checking %1 Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification de %1 appareils</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>conforme</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>différent</translation>
     </message>
     <message>
         <source>%1 matching, %2 differing, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 conforme(s), %2 différent(s), %3 en échec</translation>
     </message>
     <message>
         <source>Checking: %1 of %2 devices done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification&#xa0;: %1 appareil(s) traité(s) sur %2.</translation>
     </message>
     <message>
         <source>Differing Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres différents</translation>
     </message>
     <message>
         <source>%1: the device holds &quot;%2&quot;, the pages &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l&apos;appareil contient «&#xa0;%2&#xa0;», les pages «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>%1: differs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: diffère</translation>
     </message>
     <message>
         <source>Cancelled before it started: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé avant le début&#xa0;: il n&apos;a pas été lu.</translation>
     </message>
     <message>
         <source>Each device is read and compared with these settings of the pages, and is sent nothing: %1. Each device&apos;s own settings are not compared: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque appareil est lu et comparé à ces paramètres des pages, sans que rien ne lui soit envoyé&#xa0;: %1. Les paramètres propres à chaque appareil ne sont pas comparés&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Save Rec&amp;ord...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le procès-&amp;verbal...</translation>
     </message>
     <message>
         <source>Commissioning Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Procès-verbal de mise en service</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération</translation>
     </message>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque</translation>
     </message>
     <message>
         <source>SHA-256 of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The JSON file named above holds this record as data. sha256sum prints its SHA-256: any other value than the one above means the file was changed after the record was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier JSON nommé ci-dessus contient ce procès-verbal sous forme de données. sha256sum affiche son SHA-256&#xa0;: toute autre valeur que celle ci-dessus signifie que le fichier a été modifié après l&apos;établissement du procès-verbal.</translation>
     </message>
     <message>
         <source>Device %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil %1 sur %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Read back at</source>
-        <translation type="unfinished"></translation>
+        <translation>Relu à</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Cause</translation>
     </message>
     <message>
         <source>Every setting as read back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les paramètres, tels que relus</translation>
     </message>
     <message>
         <source>No setting was read from this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun paramètre n&apos;a été lu sur cet appareil.</translation>
     </message>
     <message>
         <source>Verified after the apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifié après l&apos;application</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>non</translation>
     </message>
     <message>
         <source>What this run changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que cette opération a modifié</translation>
     </message>
     <message>
         <source>This run changed no setting of this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette opération n&apos;a modifié aucun paramètre de cet appareil.</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Après</translation>
     </message>
     <message>
         <source>Settings that differ from those compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres qui diffèrent des valeurs comparées</translation>
     </message>
     <message>
         <source>Every setting compared matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les paramètres comparés sont conformes.</translation>
     </message>
     <message>
         <source>The device holds</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil contient</translation>
     </message>
     <message>
         <source>Compared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparé à</translation>
     </message>
     <message>
         <source>set, not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>défini, non affiché</translation>
     </message>
     <message>
         <source>Load from the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de l&apos;appareil</translation>
     </message>
     <message>
         <source>Save to the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture dans l&apos;appareil</translation>
     </message>
     <message>
         <source>Send to many devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi à plusieurs appareils</translation>
     </message>
     <message>
         <source>Check against settings, nothing sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification par rapport à des paramètres, rien envoyé</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauration</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Définition de paramètres</translation>
     </message>
     <message>
         <source>read</source>
-        <translation type="unfinished"></translation>
+        <translation>lu</translation>
     </message>
     <message>
         <source>not read</source>
-        <translation type="unfinished"></translation>
+        <translation>non lu</translation>
     </message>
     <message>
         <source>Save Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le procès-verbal</translation>
     </message>
     <message>
         <source>&amp;Note for the record (who, where, what was done):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remarque pour le procès-verbal (qui, où, ce qui a été fait)&#xa0;:</translation>
     </message>
     <message>
         <source>PDF files (*.pdf);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The record was saved to %1, and its JSON document beside it to %2.
 
 SHA-256 of %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Le procès-verbal a été enregistré dans %1, et son document JSON, à côté, dans %2.
+
+SHA-256 de %3&#xa0;: %4</translation>
     </message>
     <message>
         <source>Record Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Procès-verbal non enregistré</translation>
     </message>
     <message>
         <source>%1
 
 Neither file of the record was written: files of those names are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Aucun des deux fichiers du procès-verbal n&apos;a été écrit&#xa0;: les fichiers portant ces noms sont restés tels quels.</translation>
     </message>
     <message>
         <source>%1
 
 The JSON document was written to %2, but the PDF was not.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Le document JSON a été écrit dans %2, mais pas le PDF.</translation>
     </message>
     <message>
         <source>Save a commissioning record of what was read back, as PDF and JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer un procès-verbal de mise en service de ce qui a été relu, en PDF et en JSON</translation>
     </message>
     <message>
         <source>Note for the record</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque pour le procès-verbal</translation>
     </message>
     <message>
         <source>Usage: %1 --record-pdf RECORD.json OUT.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: %1 --record-pdf RECORD.json OUT.pdf</translation>
     </message>
     <message>
         <source>%1: no PDF was made of it. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: aucun PDF n&apos;en a été créé. %2</translation>
     </message>
     <message>
         <source>%1 No PDF was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Aucun PDF n&apos;a été créé.</translation>
     </message>
 </context>
 <context>

@@ -733,265 +733,271 @@ Il campo dell&apos;indirizzo resta com&apos;era. Trova dispositivi può cercarlo
     </message>
     <message>
         <source>Chec&amp;k the Picked Devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ontrolla i dispositivi scelti...</translation>
     </message>
     <message>
         <source>Check the picked devices: read each and compare it with the pages&apos; settings, sending nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla i dispositivi scelti: legge ciascuno e lo confronta con le impostazioni delle pagine, senza inviare nulla</translation>
     </message>
     <message>
         <source>Check the Picked Devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla i dispositivi scelti...</translation>
     </message>
     <message>
         <source>Tick the devices to check in Find Devices first (or select them, or paste a list of addresses).</source>
-        <translation type="unfinished"></translation>
+        <translation>Spuntare prima, in Trova dispositivi, i dispositivi da controllare (oppure selezionarli, o incollare un elenco di indirizzi).</translation>
     </message>
     <message>
         <source>Load the configuration from a device first: the devices are compared with the pages&apos; settings as they then stand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricare prima la configurazione da un dispositivo: i dispositivi verranno confrontati con le impostazioni delle pagine così come risulteranno a quel punto.</translation>
     </message>
     <message>
         <source>Check the Picked Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla i dispositivi scelti</translation>
     </message>
     <message>
         <source>Checking %1 Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo di %1 dispositivi</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>conforme</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>difforme</translation>
     </message>
     <message>
         <source>%1 matching, %2 differing, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>conformi: %1, difformi: %2, non riusciti: %3</translation>
     </message>
     <message>
         <source>Checking: %1 of %2 devices done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo in corso: dispositivi completati %1 su %2.</translation>
     </message>
     <message>
         <source>Differing Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni diverse</translation>
     </message>
     <message>
         <source>%1: the device holds &quot;%2&quot;, the pages &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sul dispositivo risulta &quot;%2&quot;, nelle pagine &quot;%3&quot;</translation>
     </message>
     <message>
         <source>%1: differs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: differisce</translation>
     </message>
     <message>
         <source>Cancelled before it started: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullato prima dell&apos;avvio: non è stato letto.</translation>
     </message>
     <message>
         <source>Each device is read and compared with these settings of the pages, and is sent nothing: %1. Each device&apos;s own settings are not compared: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni dispositivo viene letto (senza inviargli nulla) e confrontato con queste impostazioni delle pagine: %1. Le impostazioni proprie di ciascun dispositivo non vengono confrontate: %2.</translation>
     </message>
     <message>
         <source>Save Rec&amp;ord...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva &amp;verbale...</translation>
     </message>
     <message>
         <source>Commissioning Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbale di messa in servizio</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Esecuzione</translation>
     </message>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data e ora</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuso orario</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>SHA-256 of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 di %1: %2</translation>
     </message>
     <message>
         <source>The JSON file named above holds this record as data. sha256sum prints its SHA-256: any other value than the one above means the file was changed after the record was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file JSON indicato sopra contiene questo verbale sotto forma di dati. sha256sum ne stampa lo SHA-256: un valore diverso da quello riportato sopra significa che il file è stato modificato dopo la creazione del verbale.</translation>
     </message>
     <message>
         <source>Device %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo %1 di %2: %3</translation>
     </message>
     <message>
         <source>Read back at</source>
-        <translation type="unfinished"></translation>
+        <translation>Riletto all&apos;indirizzo</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Esito</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <source>Every setting as read back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le impostazioni come rilette</translation>
     </message>
     <message>
         <source>No setting was read from this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Da questo dispositivo non è stata letta alcuna impostazione.</translation>
     </message>
     <message>
         <source>Verified after the apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificata dopo l&apos;applicazione</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sì</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>What this run changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche di questa esecuzione</translation>
     </message>
     <message>
         <source>This run changed no setting of this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa esecuzione non ha modificato alcuna impostazione di questo dispositivo.</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo</translation>
     </message>
     <message>
         <source>Settings that differ from those compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni diverse da quelle di confronto</translation>
     </message>
     <message>
         <source>Every setting compared matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le impostazioni confrontate corrispondono.</translation>
     </message>
     <message>
         <source>The device holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore sul dispositivo</translation>
     </message>
     <message>
         <source>Compared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore di confronto</translation>
     </message>
     <message>
         <source>set, not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>impostata, non mostrata</translation>
     </message>
     <message>
         <source>Load from the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento dal dispositivo</translation>
     </message>
     <message>
         <source>Save to the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvataggio sul dispositivo</translation>
     </message>
     <message>
         <source>Send to many devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio a più dispositivi</translation>
     </message>
     <message>
         <source>Check against settings, nothing sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo rispetto alle impostazioni, nessun invio</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristino (restore)</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazione (set)</translation>
     </message>
     <message>
         <source>read</source>
-        <translation type="unfinished"></translation>
+        <translation>letto</translation>
     </message>
     <message>
         <source>not read</source>
-        <translation type="unfinished"></translation>
+        <translation>non letto</translation>
     </message>
     <message>
         <source>Save Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva verbale</translation>
     </message>
     <message>
         <source>&amp;Note for the record (who, where, what was done):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nota per il verbale (chi, dove, cosa è stato fatto):</translation>
     </message>
     <message>
         <source>PDF files (*.pdf);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>File PDF (*.pdf);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>The record was saved to %1, and its JSON document beside it to %2.
 
 SHA-256 of %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Il verbale è stato salvato in %1 e, accanto, il relativo documento JSON in %2.
+
+SHA-256 di %3: %4</translation>
     </message>
     <message>
         <source>Record Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbale non salvato</translation>
     </message>
     <message>
         <source>%1
 
 Neither file of the record was written: files of those names are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Nessuno dei due file del verbale è stato scritto: i file con quei nomi sono rimasti com&apos;erano.</translation>
     </message>
     <message>
         <source>%1
 
 The JSON document was written to %2, but the PDF was not.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Il documento JSON è stato scritto in %2, ma il PDF no.</translation>
     </message>
     <message>
         <source>Save a commissioning record of what was read back, as PDF and JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva in PDF e JSON un verbale di messa in servizio di quanto riletto</translation>
     </message>
     <message>
         <source>Note for the record</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota per il verbale</translation>
     </message>
     <message>
         <source>Usage: %1 --record-pdf RECORD.json OUT.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 --record-pdf RECORD.json OUT.pdf</translation>
     </message>
     <message>
         <source>%1: no PDF was made of it. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non ne è stato creato alcun PDF. %2</translation>
     </message>
     <message>
         <source>%1 No PDF was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Non è stato creato alcun PDF.</translation>
     </message>
 </context>
 <context>

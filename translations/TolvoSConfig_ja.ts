@@ -733,265 +733,271 @@ The address field is left as it was. Find Devices searches a range of addresses 
     </message>
     <message>
         <source>Chec&amp;k the Picked Devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだ機器を照合(&amp;K)...</translation>
     </message>
     <message>
         <source>Check the picked devices: read each and compare it with the pages&apos; settings, sending nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだ機器を照合: 各機器を読み取って各ページの設定と比較します (何も送信しません)</translation>
     </message>
     <message>
         <source>Check the Picked Devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだ機器を照合...</translation>
     </message>
     <message>
         <source>Tick the devices to check in Find Devices first (or select them, or paste a list of addresses).</source>
-        <translation type="unfinished"></translation>
+        <translation>先に [機器の検索] で照合する機器をチェックしてください (または選択するか、アドレスの一覧を貼り付けてください)。</translation>
     </message>
     <message>
         <source>Load the configuration from a device first: the devices are compared with the pages&apos; settings as they then stand.</source>
-        <translation type="unfinished"></translation>
+        <translation>先に機器から設定を読み込んでください: 各機器は、その時点の各ページの設定と比較されます。</translation>
     </message>
     <message>
         <source>Check the Picked Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだ機器を照合</translation>
     </message>
     <message>
         <source>Checking %1 Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 台の機器を照合</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>一致</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>相違あり</translation>
     </message>
     <message>
         <source>%1 matching, %2 differing, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>一致 %1、相違あり %2、失敗 %3</translation>
     </message>
     <message>
         <source>Checking: %1 of %2 devices done.</source>
-        <translation type="unfinished"></translation>
+        <translation>照合中: %2 台中 %1 台完了。</translation>
     </message>
     <message>
         <source>Differing Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>相違のある設定</translation>
     </message>
     <message>
         <source>%1: the device holds &quot;%2&quot;, the pages &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 機器の値は「%2」、ページの値は「%3」</translation>
     </message>
     <message>
         <source>%1: differs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 相違あり</translation>
     </message>
     <message>
         <source>Cancelled before it started: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>開始前にキャンセルされました: この機器は読み取っていません。</translation>
     </message>
     <message>
         <source>Each device is read and compared with these settings of the pages, and is sent nothing: %1. Each device&apos;s own settings are not compared: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>各機器を読み取り、各ページの次の設定と比較します。機器には何も送信しません: %1。各機器固有の次の設定は比較しません: %2。</translation>
     </message>
     <message>
         <source>Save Rec&amp;ord...</source>
-        <translation type="unfinished"></translation>
+        <translation>記録を保存(&amp;O)...</translation>
     </message>
     <message>
         <source>Commissioning Record</source>
-        <translation type="unfinished"></translation>
+        <translation>設定作業記録</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラム</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>実行内容</translation>
     </message>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>日時</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムゾーン</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>備考</translation>
     </message>
     <message>
         <source>SHA-256 of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の SHA-256: %2</translation>
     </message>
     <message>
         <source>The JSON file named above holds this record as data. sha256sum prints its SHA-256: any other value than the one above means the file was changed after the record was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>上記の JSON ファイルには、この記録がデータとして保存されています。その SHA-256 は sha256sum で表示できます: 上記と異なる値であれば、記録の作成後にファイルが変更されたことを意味します。</translation>
     </message>
     <message>
         <source>Device %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>機器 %1/%2: %3</translation>
     </message>
     <message>
         <source>Read back at</source>
-        <translation type="unfinished"></translation>
+        <translation>読み戻したアドレス</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>結果</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>理由</translation>
     </message>
     <message>
         <source>Every setting as read back</source>
-        <translation type="unfinished"></translation>
+        <translation>読み戻したすべての設定</translation>
     </message>
     <message>
         <source>No setting was read from this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>この機器からは設定を読み取っていません。</translation>
     </message>
     <message>
         <source>Verified after the apply</source>
-        <translation type="unfinished"></translation>
+        <translation>適用後に確認済み</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>What this run changed</source>
-        <translation type="unfinished"></translation>
+        <translation>今回の実行による変更</translation>
     </message>
     <message>
         <source>This run changed no setting of this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>今回の実行では、この機器の設定は変更していません。</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>変更前</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>変更後</translation>
     </message>
     <message>
         <source>Settings that differ from those compared</source>
-        <translation type="unfinished"></translation>
+        <translation>照合値と異なる設定</translation>
     </message>
     <message>
         <source>Every setting compared matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>比較したすべての設定が一致しています。</translation>
     </message>
     <message>
         <source>The device holds</source>
-        <translation type="unfinished"></translation>
+        <translation>機器の値</translation>
     </message>
     <message>
         <source>Compared with</source>
-        <translation type="unfinished"></translation>
+        <translation>照合値</translation>
     </message>
     <message>
         <source>set, not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>設定済み (非表示)</translation>
     </message>
     <message>
         <source>Load from the device</source>
-        <translation type="unfinished"></translation>
+        <translation>機器から読み込み</translation>
     </message>
     <message>
         <source>Save to the device</source>
-        <translation type="unfinished"></translation>
+        <translation>機器に書き込み</translation>
     </message>
     <message>
         <source>Send to many devices</source>
-        <translation type="unfinished"></translation>
+        <translation>複数の機器に送信</translation>
     </message>
     <message>
         <source>Check against settings, nothing sent</source>
-        <translation type="unfinished"></translation>
+        <translation>設定と照合 (送信なし)</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップ</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>復元</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>設定変更</translation>
     </message>
     <message>
         <source>read</source>
-        <translation type="unfinished"></translation>
+        <translation>読み取り済み</translation>
     </message>
     <message>
         <source>not read</source>
-        <translation type="unfinished"></translation>
+        <translation>読み取りなし</translation>
     </message>
     <message>
         <source>Save Record</source>
-        <translation type="unfinished"></translation>
+        <translation>記録の保存</translation>
     </message>
     <message>
         <source>&amp;Note for the record (who, where, what was done):</source>
-        <translation type="unfinished"></translation>
+        <translation>記録の備考 (誰が、どこで、何を行ったか)(&amp;N):</translation>
     </message>
     <message>
         <source>PDF files (*.pdf);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ファイル (*.pdf);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>The record was saved to %1, and its JSON document beside it to %2.
 
 SHA-256 of %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>記録を %1 に、その JSON ドキュメントを同じ場所の %2 に保存しました。
+
+%3 の SHA-256: %4</translation>
     </message>
     <message>
         <source>Record Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>記録未保存</translation>
     </message>
     <message>
         <source>%1
 
 Neither file of the record was written: files of those names are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+記録のファイルはどちらも書き込んでいません: 同じ名前のファイルは元のままです。</translation>
     </message>
     <message>
         <source>%1
 
 The JSON document was written to %2, but the PDF was not.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+JSON ドキュメントは %2 に書き込みましたが、PDF は書き込んでいません。</translation>
     </message>
     <message>
         <source>Save a commissioning record of what was read back, as PDF and JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>読み戻した内容の設定作業記録を PDF と JSON で保存</translation>
     </message>
     <message>
         <source>Note for the record</source>
-        <translation type="unfinished"></translation>
+        <translation>記録の備考</translation>
     </message>
     <message>
         <source>Usage: %1 --record-pdf RECORD.json OUT.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>使用法: %1 --record-pdf RECORD.json OUT.pdf</translation>
     </message>
     <message>
         <source>%1: no PDF was made of it. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: PDF を作成しませんでした。%2</translation>
     </message>
     <message>
         <source>%1 No PDF was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 PDF を作成しませんでした。</translation>
     </message>
 </context>
 <context>

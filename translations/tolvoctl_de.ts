@@ -699,55 +699,55 @@ Befehle:
     </message>
     <message>
         <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt zusätzlich das Inbetriebnahmeprotokoll des Laufs in FILE: für jedes Gerät seine Adresse, Seriennummer, Firmware, jede Einstellung wie zurückgelesen (das Passwort als Sternchen), ob jede verifiziert wurde und was sich geändert hat, mit Zeitpunkt und Bemerkung, als JSON; gibt den SHA-256 der Datei aus. Mit --dry-run von restore werden die Geräte ausgelesen und mit der Datei verglichen (eine Prüfung): Jedes stimmt überein oder weicht ab.</translation>
     </message>
     <message>
         <source>The technician&apos;s note in the record of --record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bemerkung des Technikers im Protokoll von --record.</translation>
     </message>
     <message>
         <source>--note goes into a record: give --record FILE too.</source>
-        <translation type="unfinished"></translation>
+        <translation>--note gehört in ein Protokoll: auch --record FILE angeben.</translation>
     </message>
     <message>
         <source>%1; matches: the device holds every value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; stimmt überein: Das Gerät enthält alle Werte</translation>
     </message>
     <message>
         <source>%1; differs: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; weicht ab: %2</translation>
     </message>
     <message>
         <source>Record: %1, SHA-256 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll: %1, SHA-256 %2</translation>
     </message>
     <message>
         <source>%1 The record was not written; each device&apos;s result stands as reported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Das Protokoll wurde nicht geschrieben; das Ergebnis jedes Geräts gilt wie gemeldet.</translation>
     </message>
     <message>
         <source>the settings and the apply command were sent, but they could not be read back: the device may have applied them; read it to see what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungen und der Aktivierungsbefehl wurden gesendet, aber sie konnten nicht zurückgelesen werden: Das Gerät hat sie möglicherweise aktiviert; das Gerät auslesen, um zu sehen, was darin steht</translation>
     </message>
     <message>
         <source>Not a commissioning record of format &quot;%1&quot;, version %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Inbetriebnahmeprotokoll im Format &quot;%1&quot;, Version %2.</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 is missing or of the wrong type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Element %1 des Protokolls fehlt oder hat den falschen Typ.</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 holds &quot;%2&quot;, which a record does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Element %1 des Protokolls enthält „%2“, was in einem Protokoll nicht vorkommt.</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 holds a Wi-Fi password&apos;s value, which a record never does (only &quot;********&quot; or nothing).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Element %1 des Protokolls enthält den Wert eines Wi-Fi-Passworts, was ein Protokoll nie tut (nur &quot;********&quot; oder nichts).</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB, which no record is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist größer als %2 MiB; so groß ist kein Protokoll.</translation>
     </message>
 </context>
 </TS>

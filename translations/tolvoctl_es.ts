@@ -699,55 +699,55 @@ Comandos:
     </message>
     <message>
         <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe además en FILE el registro de puesta en servicio de la ejecución: para cada dispositivo, su dirección, número de serie, firmware, todos los parámetros releídos (la contraseña como asteriscos), si cada uno se verificó y qué cambió, con la hora y la nota, en JSON; imprime el SHA-256 del archivo. Con --dry-run de restore, los dispositivos se leen y se comparan con el archivo (una comprobación): cada uno resulta coincidente o con diferencias.</translation>
     </message>
     <message>
         <source>The technician&apos;s note in the record of --record.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nota del técnico en el registro de --record.</translation>
     </message>
     <message>
         <source>--note goes into a record: give --record FILE too.</source>
-        <translation type="unfinished"></translation>
+        <translation>--note se incluye en un registro: indique también --record FILE.</translation>
     </message>
     <message>
         <source>%1; matches: the device holds every value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; coincidente: el dispositivo tiene todos los valores</translation>
     </message>
     <message>
         <source>%1; differs: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; con diferencias: %2</translation>
     </message>
     <message>
         <source>Record: %1, SHA-256 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro: %1, SHA-256 %2</translation>
     </message>
     <message>
         <source>%1 The record was not written; each device&apos;s result stands as reported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 No se escribió el registro; el resultado de cada dispositivo sigue siendo el indicado.</translation>
     </message>
     <message>
         <source>the settings and the apply command were sent, but they could not be read back: the device may have applied them; read it to see what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>se enviaron los parámetros y el comando de aplicar, pero no se pudieron volver a leer: puede que el dispositivo los haya aplicado; léalo para ver qué contiene</translation>
     </message>
     <message>
         <source>Not a commissioning record of format &quot;%1&quot;, version %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un registro de puesta en servicio con formato &quot;%1&quot;, versión %2.</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 is missing or of the wrong type.</source>
-        <translation type="unfinished"></translation>
+        <translation>El miembro %1 del registro falta o es de un tipo incorrecto.</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 holds &quot;%2&quot;, which a record does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>El miembro %1 del registro contiene &quot;%2&quot;, valor que un registro no admite.</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 holds a Wi-Fi password&apos;s value, which a record never does (only &quot;********&quot; or nothing).</source>
-        <translation type="unfinished"></translation>
+        <translation>El miembro %1 del registro contiene el valor de una contraseña Wi-Fi, algo que un registro nunca contiene (solo &quot;********&quot; o nada).</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB, which no record is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ocupa más de %2 MiB, algo que no ocupa ningún registro.</translation>
     </message>
 </context>
 </TS>

@@ -699,55 +699,55 @@ Commandes&#xa0;:
     </message>
     <message>
         <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit aussi le procès-verbal de mise en service de l&apos;exécution dans FILE&#xa0;: pour chaque appareil, son adresse, son numéro de série, son firmware, chaque paramètre tel que relu (le mot de passe en astérisques), si chacun a été vérifié et ce qui a changé, avec l&apos;heure et la remarque, en JSON&#xa0;; affiche le SHA-256 du fichier. Avec --dry-run de restore, les appareils sont lus et comparés au fichier (une vérification)&#xa0;: chacun est conforme ou différent.</translation>
     </message>
     <message>
         <source>The technician&apos;s note in the record of --record.</source>
-        <translation type="unfinished"></translation>
+        <translation>La remarque du technicien dans le procès-verbal de --record.</translation>
     </message>
     <message>
         <source>--note goes into a record: give --record FILE too.</source>
-        <translation type="unfinished"></translation>
+        <translation>--note va dans un procès-verbal&#xa0;: indiquez aussi --record FILE.</translation>
     </message>
     <message>
         <source>%1; matches: the device holds every value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; conforme&#xa0;: l&apos;appareil contient toutes les valeurs</translation>
     </message>
     <message>
         <source>%1; differs: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; différent&#xa0;: %2</translation>
     </message>
     <message>
         <source>Record: %1, SHA-256 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Procès-verbal&#xa0;: %1, SHA-256 %2</translation>
     </message>
     <message>
         <source>%1 The record was not written; each device&apos;s result stands as reported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Le procès-verbal n&apos;a pas été écrit&#xa0;; le résultat de chaque appareil reste tel que signalé.</translation>
     </message>
     <message>
         <source>the settings and the apply command were sent, but they could not be read back: the device may have applied them; read it to see what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>les paramètres et la commande d&apos;application ont été envoyés, mais ils n&apos;ont pas pu être relus&#xa0;: l&apos;appareil les a peut-être appliqués&#xa0;; lisez-le pour voir ce qu&apos;il contient</translation>
     </message>
     <message>
         <source>Not a commissioning record of format &quot;%1&quot;, version %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un procès-verbal de mise en service au format «&#xa0;%1&#xa0;», version %2.</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 is missing or of the wrong type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le membre %1 du procès-verbal est absent ou d&apos;un type incorrect.</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 holds &quot;%2&quot;, which a record does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le membre %1 du procès-verbal contient «&#xa0;%2&#xa0;», ce qu&apos;un procès-verbal ne contient pas.</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 holds a Wi-Fi password&apos;s value, which a record never does (only &quot;********&quot; or nothing).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le membre %1 du procès-verbal contient la valeur d&apos;un mot de passe Wi-Fi, ce qu&apos;un procès-verbal ne fait jamais (seulement &quot;********&quot; ou rien).</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB, which no record is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dépasse %2 MiB, ce qu&apos;aucun procès-verbal ne fait.</translation>
     </message>
 </context>
 </TS>

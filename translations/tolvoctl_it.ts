@@ -699,55 +699,55 @@ Comandi:
     </message>
     <message>
         <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive inoltre in FILE il verbale di messa in servizio dell&apos;esecuzione: per ogni dispositivo indirizzo, numero di serie, firmware, ogni impostazione come riletta (la password come asterischi), se ciascuna è stata verificata e cosa è cambiato, con l&apos;ora e la nota, in JSON; stampa lo SHA-256 del file. Con --dry-run di restore i dispositivi vengono letti e confrontati con il file (un controllo): ciascuno risulta conforme o difforme.</translation>
     </message>
     <message>
         <source>The technician&apos;s note in the record of --record.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nota del tecnico nel verbale di --record.</translation>
     </message>
     <message>
         <source>--note goes into a record: give --record FILE too.</source>
-        <translation type="unfinished"></translation>
+        <translation>--note va in un verbale: indicare anche --record FILE.</translation>
     </message>
     <message>
         <source>%1; matches: the device holds every value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; conforme: il dispositivo contiene tutti i valori</translation>
     </message>
     <message>
         <source>%1; differs: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; difforme: %2</translation>
     </message>
     <message>
         <source>Record: %1, SHA-256 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbale: %1, SHA-256 %2</translation>
     </message>
     <message>
         <source>%1 The record was not written; each device&apos;s result stands as reported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Il verbale non è stato scritto; il risultato di ogni dispositivo resta quello riportato.</translation>
     </message>
     <message>
         <source>the settings and the apply command were sent, but they could not be read back: the device may have applied them; read it to see what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>le impostazioni e il comando di applicazione sono stati inviati, ma non è stato possibile rileggerle: il dispositivo potrebbe averle applicate; leggerlo per vedere cosa contiene</translation>
     </message>
     <message>
         <source>Not a commissioning record of format &quot;%1&quot;, version %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un verbale di messa in servizio nel formato &quot;%1&quot;, versione %2.</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 is missing or of the wrong type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il membro %1 del verbale manca o è di tipo errato.</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 holds &quot;%2&quot;, which a record does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il membro %1 del verbale contiene &quot;%2&quot;, valore che un verbale non può contenere.</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 holds a Wi-Fi password&apos;s value, which a record never does (only &quot;********&quot; or nothing).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il membro %1 del verbale contiene il valore di una password Wi-Fi, che un verbale non contiene mai (solo &quot;********&quot; o niente).</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB, which no record is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 supera %2 MiB, dimensione che nessun verbale raggiunge.</translation>
     </message>
 </context>
 </TS>

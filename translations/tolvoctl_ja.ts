@@ -699,55 +699,55 @@ Commands:
     </message>
     <message>
         <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>実行の設定作業記録も JSON 形式で FILE に書き出します: 各機器のアドレス、シリアル番号、ファームウェア、読み戻したすべての設定 (パスワードはアスタリスク)、各設定が確認済みかどうか、変更内容を、時刻と備考とともに記録し、ファイルの SHA-256 を出力します。restore に --dry-run を付けると、機器を読み取ってファイルと比較します (照合): 各機器の結果は一致または相違ありです。</translation>
     </message>
     <message>
         <source>The technician&apos;s note in the record of --record.</source>
-        <translation type="unfinished"></translation>
+        <translation>--record の記録に書き込む作業者の備考。</translation>
     </message>
     <message>
         <source>--note goes into a record: give --record FILE too.</source>
-        <translation type="unfinished"></translation>
+        <translation>--note は記録に書き込まれます: --record FILE も指定してください。</translation>
     </message>
     <message>
         <source>%1; matches: the device holds every value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。一致: 機器はすべての値を保持しています</translation>
     </message>
     <message>
         <source>%1; differs: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。相違あり: %2</translation>
     </message>
     <message>
         <source>Record: %1, SHA-256 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>記録: %1、SHA-256 %2</translation>
     </message>
     <message>
         <source>%1 The record was not written; each device&apos;s result stands as reported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 記録は書き込んでいません。各機器の結果は報告したとおりです。</translation>
     </message>
     <message>
         <source>the settings and the apply command were sent, but they could not be read back: the device may have applied them; read it to see what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>設定と適用コマンドを送信しましたが、読み戻せませんでした: 機器は設定を適用した可能性があります。機器を読み取って、保持している値を確認してください</translation>
     </message>
     <message>
         <source>Not a commissioning record of format &quot;%1&quot;, version %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>形式 &quot;%1&quot;、バージョン %2 の設定作業記録ではありません。</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 is missing or of the wrong type.</source>
-        <translation type="unfinished"></translation>
+        <translation>記録のメンバー %1 がないか、型が正しくありません。</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 holds &quot;%2&quot;, which a record does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>記録のメンバー %1 の値「%2」は、記録にはあり得ない値です。</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 holds a Wi-Fi password&apos;s value, which a record never does (only &quot;********&quot; or nothing).</source>
-        <translation type="unfinished"></translation>
+        <translation>記録のメンバー %1 に Wi-Fi パスワードの値が含まれていますが、記録にパスワードの値が含まれることはありません (&quot;********&quot; または空のみ)。</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB, which no record is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は %2 MiB を超えています。記録がこれほど大きくなることはありません。</translation>
     </message>
 </context>
 </TS>

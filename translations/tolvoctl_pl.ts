@@ -699,55 +699,55 @@ Polecenia:
     </message>
     <message>
         <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje też w pliku FILE protokół uruchomienia z tego działania: dla każdego urządzenia jego adres, numer seryjny, firmware, wszystkie ustawienia według odczytu kontrolnego (hasło jako gwiazdki), informację, czy każde zostało zweryfikowane, i co się zmieniło, wraz z czasem i notatką, w formacie JSON; wypisuje SHA-256 pliku. Z --dry-run polecenia restore urządzenia są odczytywane i porównywane z plikiem (sprawdzenie): każde jest zgodne albo niezgodne.</translation>
     </message>
     <message>
         <source>The technician&apos;s note in the record of --record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatka technika w protokole z --record.</translation>
     </message>
     <message>
         <source>--note goes into a record: give --record FILE too.</source>
-        <translation type="unfinished"></translation>
+        <translation>--note trafia do protokołu: podaj też --record FILE.</translation>
     </message>
     <message>
         <source>%1; matches: the device holds every value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; zgodne: urządzenie ma wszystkie wartości</translation>
     </message>
     <message>
         <source>%1; differs: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; niezgodne: %2</translation>
     </message>
     <message>
         <source>Record: %1, SHA-256 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokół: %1, SHA-256 %2</translation>
     </message>
     <message>
         <source>%1 The record was not written; each device&apos;s result stands as reported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Nie zapisano protokołu; wyniki urządzeń pozostają takie, jak je zgłoszono.</translation>
     </message>
     <message>
         <source>the settings and the apply command were sent, but they could not be read back: the device may have applied them; read it to see what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>wysłano ustawienia i polecenie zastosowania, ale nie udało się ich ponownie odczytać: urządzenie mogło je zastosować; odczytaj urządzenie, aby sprawdzić, co zawiera</translation>
     </message>
     <message>
         <source>Not a commissioning record of format &quot;%1&quot;, version %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest protokół uruchomienia w formacie &quot;%1&quot;, wersja %2.</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 is missing or of the wrong type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Element protokołu %1 nie istnieje lub ma niewłaściwy typ.</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 holds &quot;%2&quot;, which a record does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Element protokołu %1 zawiera wartość „%2”, której protokół nie może zawierać.</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 holds a Wi-Fi password&apos;s value, which a record never does (only &quot;********&quot; or nothing).</source>
-        <translation type="unfinished"></translation>
+        <translation>Element protokołu %1 zawiera wartość hasła Wi-Fi, której protokół nigdy nie zawiera (tylko &quot;********&quot; albo nic).</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB, which no record is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: rozmiar przekracza %2 MiB, a żaden protokół nie jest tak duży.</translation>
     </message>
 </context>
 </TS>

@@ -699,55 +699,55 @@ Comandos:
     </message>
     <message>
         <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Também grava em FILE o registro de comissionamento da execução: para cada dispositivo, o endereço, o número de série, o firmware, todos os parâmetros relidos (a senha como asteriscos), se cada um foi verificado e o que mudou, com o horário e a observação, em JSON; imprime o SHA-256 do arquivo. Com --dry-run de restore, os dispositivos são lidos e comparados com o arquivo (uma conferência): cada um fica conforme ou divergente.</translation>
     </message>
     <message>
         <source>The technician&apos;s note in the record of --record.</source>
-        <translation type="unfinished"></translation>
+        <translation>A observação do técnico no registro de --record.</translation>
     </message>
     <message>
         <source>--note goes into a record: give --record FILE too.</source>
-        <translation type="unfinished"></translation>
+        <translation>--note vai para um registro: informe também --record FILE.</translation>
     </message>
     <message>
         <source>%1; matches: the device holds every value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; conforme: o dispositivo tem todos os valores</translation>
     </message>
     <message>
         <source>%1; differs: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; divergente: %2</translation>
     </message>
     <message>
         <source>Record: %1, SHA-256 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro: %1, SHA-256 %2</translation>
     </message>
     <message>
         <source>%1 The record was not written; each device&apos;s result stands as reported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 O registro não foi gravado; o resultado de cada dispositivo continua valendo como informado.</translation>
     </message>
     <message>
         <source>the settings and the apply command were sent, but they could not be read back: the device may have applied them; read it to see what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>os parâmetros e o comando de aplicação foram enviados, mas não foi possível relê-los: o dispositivo pode tê-los aplicado; leia-o para ver o que ele contém</translation>
     </message>
     <message>
         <source>Not a commissioning record of format &quot;%1&quot;, version %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um registro de comissionamento do formato &quot;%1&quot;, versão %2.</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 is missing or of the wrong type.</source>
-        <translation type="unfinished"></translation>
+        <translation>O membro %1 do registro está ausente ou é de tipo errado.</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 holds &quot;%2&quot;, which a record does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>O membro %1 do registro contém &quot;%2&quot;, valor que um registro não admite.</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 holds a Wi-Fi password&apos;s value, which a record never does (only &quot;********&quot; or nothing).</source>
-        <translation type="unfinished"></translation>
+        <translation>O membro %1 do registro contém o valor de uma senha Wi-Fi, o que um registro nunca contém (só &quot;********&quot; ou nada).</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB, which no record is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem mais de %2 MiB, tamanho que nenhum registro tem.</translation>
     </message>
 </context>
 </TS>

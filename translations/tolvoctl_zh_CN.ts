@@ -699,55 +699,55 @@ Commands:
     </message>
     <message>
         <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>同时将本次运行的调试记录以 JSON 格式写入 FILE：包括每台设备的地址、序列号、固件、回读的全部参数（密码显示为星号）、各参数是否已验证以及更改了什么，并附有时间和备注；同时输出该文件的 SHA-256。restore 使用 --dry-run 时，会读取各设备并与文件比较（检查）：每台设备的结果为一致或不一致。</translation>
     </message>
     <message>
         <source>The technician&apos;s note in the record of --record.</source>
-        <translation type="unfinished"></translation>
+        <translation>写入 --record 记录中的技术人员备注。</translation>
     </message>
     <message>
         <source>--note goes into a record: give --record FILE too.</source>
-        <translation type="unfinished"></translation>
+        <translation>--note 用于写入记录：请同时给出 --record FILE。</translation>
     </message>
     <message>
         <source>%1; matches: the device holds every value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1；一致：设备中的值全部相符</translation>
     </message>
     <message>
         <source>%1; differs: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1；不一致：%2</translation>
     </message>
     <message>
         <source>Record: %1, SHA-256 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>记录：%1，SHA-256 %2</translation>
     </message>
     <message>
         <source>%1 The record was not written; each device&apos;s result stands as reported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 未写入记录；各设备的结果以已报告的为准。</translation>
     </message>
     <message>
         <source>the settings and the apply command were sent, but they could not be read back: the device may have applied them; read it to see what it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>参数和应用命令已发送，但无法回读：设备可能已应用这些参数；请读取设备以查看其实际值</translation>
     </message>
     <message>
         <source>Not a commissioning record of format &quot;%1&quot;, version %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>不是格式为“%1”、版本为 %2 的调试记录。</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 is missing or of the wrong type.</source>
-        <translation type="unfinished"></translation>
+        <translation>记录的成员 %1 缺失或类型错误。</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 holds &quot;%2&quot;, which a record does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>记录的成员 %1 的值为“%2”，而记录中不会有这样的值。</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 holds a Wi-Fi password&apos;s value, which a record never does (only &quot;********&quot; or nothing).</source>
-        <translation type="unfinished"></translation>
+        <translation>记录的成员 %1 含有 Wi-Fi 密码的值，而记录中绝不会包含密码的值（只会是 &quot;********&quot; 或为空）。</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB, which no record is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 大于 %2 MiB，而任何记录都不会这么大。</translation>
     </message>
 </context>
 </TS>
