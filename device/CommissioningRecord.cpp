@@ -54,12 +54,7 @@ std::optional<Value> Named(const std::array<std::pair<Value, const char*>, N>& n
 // where it is zero, so that the text says it is local time.
 QString LocalTimeText(const QDateTime& time)
 {
-    const int offset = time.offsetFromUtc();
-    const int minutes = std::abs(offset) / 60;
-    return time.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")) + (offset < 0 ? u'-' : u'+') +
-           QStringLiteral("%1:%2")
-               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    return time.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")) + UtcOffsetText(time);
 }
 
 QJsonValue VerifiedJson(const std::optional<bool>& verified)
@@ -166,4 +161,13 @@ std::optional<QByteArray> SaveRecord(const QString& path, const CommissioningRec
 QByteArray Sha256Hex(const QByteArray& bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+QString UtcOffsetText(const QDateTime& time)
+{
+    const int minutes = std::abs(time.offsetFromUtc()) / 60;
+    return (time.offsetFromUtc() < 0 ? QStringLiteral("-") : QStringLiteral("+")) +
+           QStringLiteral("%1:%2")
+               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }

@@ -98,5 +98,8 @@ QByteArray RecordJson(const CommissioningRecord& record);
 std::optional<QByteArray> SaveRecord(const QString& path, const CommissioningRecord& record,
                                      QString& error);
 
+// A time's offset from UTC as "+01:00" ("+00:00" for UTC itself).
+QString UtcOffsetText(const QDateTime& time);
+
 // The SHA-256 of bytes, as 64 lower-case hex digits (as sha256sum prints it).
 QByteArray Sha256Hex(const QByteArray& bytes);

@@ -50,6 +50,31 @@ QJsonObject Json(const CliRun& run)
     return QJsonDocument::fromJson(run.out.toUtf8()).object();
 }
 
+// The results of a run to a device that never answers, once it ended.
+std::unique_ptr<SendResultsDlg> FinishedResults(RunKind kind)
+{
+    auto results = std::make_unique<SendResultsDlg>(
+        nullptr,
+        std::make_unique<SendRun>(std::vector<uint32_t>{NOBODY}, SettingValues{{"CHANNEL", "3"}},
+                                  DEVICE_COMMAND_PORT, 2000, 1, kind));
+    if (!QTest::qWaitFor([&] { return results->m_reportButton->isEnabled(); }, 30000))
+        return {};
+    return results;
+}
+
+// The window, loaded from the simulator; false where it could not start.
+bool LoadWindow(CTolvoConfigDlg& dlg, SimProcess& sim)
+{
+    if (!sim.Start())
+        return false;
+    dlg.Create(nullptr);
+    dlg.m_deviceAddress = DEVICE;
+    dlg.UpdateData(false);
+    PromptScript loaded;
+    dlg.LoadConfiguration();
+    return true;
+}
+
 // What a data row's writer wrote where it could not: a settings file the
 // window exports, or the report of sending to many or of checking them.
 QList<Prompt> WindowWrite(const QString& writer, const QString& path, SimProcess& sim)
@@ -57,27 +82,17 @@ QList<Prompt> WindowWrite(const QString& writer, const QString& path, SimProcess
     FileChoiceScript files;
     files.Answer(path);
     if (writer != "export") {
-        const RunKind kind = writer == "check report" ? RunKind::Check : RunKind::Send;
-        SendResultsDlg results(nullptr,
-                               std::make_unique<SendRun>(std::vector<uint32_t>{NOBODY},
-                                                         SettingValues{{"CHANNEL", "3"}},
-                                                         DEVICE_COMMAND_PORT, 2000, 1, kind));
-        if (!QTest::qWaitFor([&] { return results.m_reportButton->isEnabled(); }, 30000))
+        const auto results =
+            FinishedResults(writer == "check report" ? RunKind::Check : RunKind::Send);
+        if (!results)
             return {};
         PromptScript script;
-        results.SaveReport();
+        results->SaveReport();
         return script.shown();
     }
-    if (!sim.Start())
-        return {};
     CTolvoConfigDlg dlg;
-    dlg.Create(nullptr);
-    dlg.m_deviceAddress = DEVICE;
-    dlg.UpdateData(false);
-    {
-        PromptScript loaded;
-        dlg.LoadConfiguration();
-    }
+    if (!LoadWindow(dlg, sim))
+        return {};
     PromptScript script;
     dlg.ExportSettings();
     return script.shown();
@@ -90,27 +105,17 @@ QList<Prompt> RecordWrite(const QString& from, const QString& pdf, SimProcess& s
     FileChoiceScript files;
     files.Answer(pdf);
     if (from == "results") {
-        SendResultsDlg results(nullptr, std::make_unique<SendRun>(std::vector<uint32_t>{NOBODY},
-                                                                  SettingValues{{"CHANNEL", "3"}},
-                                                                  DEVICE_COMMAND_PORT, 2000, 1,
-                                                                  RunKind::Check));
-        if (!QTest::qWaitFor([&] { return results.m_recordButton->isEnabled(); }, 30000))
+        const auto results = FinishedResults(RunKind::Check);
+        if (!results)
             return {};
         PromptScript script;
         AnswerRecordNote("full");
-        results.SaveRecord();
+        results->SaveRecord();
         return script.shown();
     }
-    if (!sim.Start())
-        return {};
     CTolvoConfigDlg dlg;
-    dlg.Create(nullptr);
-    dlg.m_deviceAddress = DEVICE;
-    dlg.UpdateData(false);
-    {
-        PromptScript loaded;
-        dlg.LoadConfiguration();
-    }
+    if (!LoadWindow(dlg, sim))
+        return {};
     PromptScript script;
     AnswerRecordNote("full");
     dlg.SaveSessionRecord();

@@ -102,12 +102,7 @@ bool IsWrite(RecordKind kind)
 // "2026-12-08 14:05:09 +01:00": the local time with its offset from UTC.
 QString TimeText(const QDateTime& time)
 {
-    const int offset = time.offsetFromUtc();
-    const int minutes = std::abs(offset) / 60;
-    return time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss ")) + (offset < 0 ? u'-' : u'+') +
-           QStringLiteral("%1:%2")
-               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    return time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss ")) + UtcOffsetText(time);
 }
 
 // Writes the document's parts at its end.
