@@ -167,6 +167,11 @@ bool SimDevice::Listen()
 
 void SimDevice::TakeNextClient()
 {
+    // A held client that went with a reset is found gone here, so that the
+    // next one is served: under Wine such a reset signals nothing until the
+    // socket is polled.
+    if (m_client != nullptr)
+        m_client->waitForReadyRead(0);
     while (m_client == nullptr && m_listener.server().hasPendingConnections()) {
         QTcpSocket* socket = m_listener.server().nextPendingConnection();
         ++m_connections;

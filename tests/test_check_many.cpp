@@ -250,7 +250,8 @@ private slots:
         QVERIFY2(std::all_of(text.begin(), text.end(),
                              [](QChar c) { return c == '\n' || c == '\r' || c.isPrint(); }),
                  qPrintable(text));
-        QVERIFY(sim.Sync() && !SentAnySet(sim.Commands()));
+        QVERIFY(sim.Sync());
+        QVERIFY2(!SentAnySet(sim.Commands()), sim.Commands().join("\n").constData());
     }
 
     // Cancelled, each row is what its device did: checked, or not started
