@@ -1,8 +1,10 @@
 #include "RecordPdfCommand.h"
 
+#include "CoreMessages.h"
 #include "DialogTemplate.h"
 #include "RecordFiles.h"
 #include "RecordReader.h"
+#include "StagedFile.h"
 #include "StringIds.h"
 
 #include <QFileInfo>
@@ -48,6 +50,10 @@ int RunRecordPdfCommand(const QStringList& arguments)
                        .arg(QFileInfo(arguments.value(0)).completeBaseName()),
                    RECORD_PDF_USAGE);
     const QString& jsonPath = arguments[2];
+    if (NamesSameFile(jsonPath, arguments[3]))
+        return Say(LoadResourceString(IDS_RECORD_PDF_FAILED)
+                       .arg(Tr(MSG_RECORD_SAME_FILE).arg(arguments[3])),
+                   RECORD_PDF_USAGE);
     QString problem;
     QByteArray sha256;
     const std::optional<CommissioningRecord> record = LoadRecordFile(jsonPath, problem, &sha256);

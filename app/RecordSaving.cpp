@@ -6,6 +6,7 @@
 #include "Prompts.h"
 #include "RecordFiles.h"
 #include "RecordNoteDlg.h"
+#include "RecordReader.h"
 #include "StringIds.h"
 #include "version.h"
 
@@ -25,6 +26,24 @@ void SayNotWritten(QWidget* owner, const RecordFiles& files)
     ShowPrompt(owner, {text, LoadResourceString(IDS_RECORD_FAILED_CAPTION), PromptIcon::Error});
 }
 
+// Whether the JSON document may go to its path beside pdfPath: where a file
+// is there already, only as the partner of the PDF being replaced, or when
+// the user says so (it may be a settings file of the same name).
+bool JsonMayReplace(QWidget* owner, const QString& pdfPath, const QString& caption)
+{
+    const QString jsonPath = RecordJsonPath(pdfPath);
+    if (!QFileInfo::exists(jsonPath))
+        return true;
+    QString problem;
+    if (QFileInfo::exists(pdfPath) && LoadRecordFile(jsonPath, problem))
+        return true;
+    return ShowPrompt(
+               owner,
+               {LoadResourceString(IDS_RECORD_JSON_EXISTS).arg(QDir::toNativeSeparators(jsonPath)),
+                caption, PromptIcon::Exclamation, PromptButtons::YesNo, PromptAnswer::No}) ==
+           PromptAnswer::Yes;
+}
+
 } // namespace
 
 CommissioningRecord WindowRecord(RecordKind kind, const QString& note)
@@ -42,7 +61,7 @@ bool SaveRecordAsked(QWidget* owner, RecordKind kind, std::vector<RecordDevice> 
     const QString caption = LoadResourceString(IDS_RECORD_CAPTION);
     const QString path = ChooseFile(owner, FileChoice::Save, caption,
                                     LoadResourceString(IDS_RECORD_FILE_FILTER), PDF_SUFFIX);
-    if (path.isEmpty())
+    if (path.isEmpty() || !JsonMayReplace(owner, path, caption))
         return false;
     CommissioningRecord record = WindowRecord(kind, ask.note());
     record.devices = std::move(devices);

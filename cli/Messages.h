@@ -109,7 +109,8 @@ inline constexpr const char* MSG_OPTION_RECORD = QT_TRANSLATE_NOOP(
                 "address, serial number, firmware, every setting as read back (the password as "
                 "asterisks), whether each was verified and what changed, with the time and the "
                 "note, as JSON; it prints the file's SHA-256. With --dry-run of restore the "
-                "devices are read and compared with the file (a check): each matches or differs.");
+                "devices are read and compared with the file (a check): each matches or differs, "
+                "and exit status 1 says that one differs.");
 inline constexpr const char* MSG_OPTION_NOTE =
     QT_TRANSLATE_NOOP("tolvoctl", "The technician's note in the record of --record.");
 inline constexpr const char* MSG_ARGUMENTS =
@@ -214,6 +215,8 @@ inline constexpr const char* MSG_DRY_RUN = QT_TRANSLATE_NOOP("tolvoctl", "nothin
 inline constexpr const char* MSG_CHECK_MATCHES =
     QT_TRANSLATE_NOOP("tolvoctl", "%1; matches: the device holds every value");
 inline constexpr const char* MSG_CHECK_DIFFERS = QT_TRANSLATE_NOOP("tolvoctl", "%1; differs: %2");
+inline constexpr const char* MSG_CHECK_SUMMARY =
+    QT_TRANSLATE_NOOP("tolvoctl", "%1 matching, %2 differing, %3 failed");
 // The commissioning record of a run (--record).
 inline constexpr const char* MSG_RECORD_WRITTEN =
     QT_TRANSLATE_NOOP("tolvoctl", "Record: %1, SHA-256 %2");

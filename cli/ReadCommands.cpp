@@ -237,8 +237,11 @@ int Backup(Invocation& run)
         run.Result(task, Tr(MSG_SAVED).arg(Settings(files[i].values.size()), targets[i]), object);
     }
     QJsonObject result;
+    // The record never replaces one of this run's backups.
+    const QStringList backups(targets.cbegin(), targets.cend());
     if (!history) {
-        status = WriteRunRecord(run, RecordKind::Backup, std::move(recordDevices), status, result);
+        status = WriteRunRecord(run, RecordKind::Backup, std::move(recordDevices), status, result,
+                                backups);
         return run.Finish(status, result);
     }
     const std::optional<QString> commit = folder.Commit(written, HistoryMessage(changes), error);
@@ -255,7 +258,8 @@ int Backup(Invocation& run)
                          : Tr(unchanged))
               << Qt::endl;
     }
-    status = WriteRunRecord(run, RecordKind::Backup, std::move(recordDevices), status, result);
+    status =
+        WriteRunRecord(run, RecordKind::Backup, std::move(recordDevices), status, result, backups);
     return run.Finish(status, result);
 }
 

@@ -8,6 +8,8 @@
 #include "RecordEntry.h"
 #include "RunRecord.h"
 
+#include <algorithm>
+
 namespace cli {
 namespace {
 
@@ -62,7 +64,24 @@ int DryRunResult(Invocation& run, const DeviceTask& task, const DeviceSettings& 
                               : Tr(MSG_CHECK_DIFFERS).arg(line, keys.join(", "));
     }
     run.Result(task, line, object);
-    return task.ok() ? EXIT_OK : EXIT_DEVICE_ERROR;
+    if (!task.ok())
+        return EXIT_DEVICE_ERROR;
+    // A check that finds a device otherwise says so, as diff does.
+    return Records(run) && !changes.isEmpty() ? EXIT_DIFFERENT : EXIT_OK;
+}
+
+// A check's summary line: how many devices match, differ and failed.
+void SayCheckSummary(const std::vector<RecordDevice>& devices)
+{
+    const auto count = [&](RecordOutcome outcome) {
+        return std::count_if(devices.begin(), devices.end(),
+                             [&](const RecordDevice& device) { return device.outcome == outcome; });
+    };
+    Out() << Tr(MSG_CHECK_SUMMARY)
+                 .arg(count(RecordOutcome::Matches))
+                 .arg(count(RecordOutcome::Differs))
+                 .arg(count(RecordOutcome::Failed))
+          << Qt::endl;
 }
 
 // What was sent and whether the device kept it. The exit status.
@@ -248,6 +267,8 @@ int SendAndVerify(Invocation& run, const Rows& shared, RecordKind kind)
         status = std::max(status, outcome);
         recordDevices.push_back(RecordDeviceOf(*task, kind, wanted));
     }
+    if (dryRun && Records(run) && !run.json)
+        SayCheckSummary(recordDevices);
     QJsonObject extra;
     status = WriteRunRecord(run, kind, std::move(recordDevices), status, extra);
     return run.Finish(status, extra);

@@ -26,6 +26,8 @@ inline constexpr const char* MSG_SCAN_TOO_BIG =
 inline constexpr const char* MSG_CANNOT_READ = QT_TRANSLATE_NOOP("tolvoctl", "Cannot read %1: %2.");
 inline constexpr const char* MSG_CANNOT_WRITE =
     QT_TRANSLATE_NOOP("tolvoctl", "Cannot write %1: %2.");
+inline constexpr const char* MSG_NOT_A_REGULAR_FILE =
+    QT_TRANSLATE_NOOP("tolvoctl", "it is no regular file (a folder, a device or a pipe)");
 inline constexpr const char* MSG_FILE_LINE = QT_TRANSLATE_NOOP("tolvoctl", "%1, line %2: %3");
 inline constexpr const char* MSG_NOT_A_SETTING =
     QT_TRANSLATE_NOOP("tolvoctl", "\"%1\" is no setting: give KEY=VALUE.");
@@ -164,6 +166,12 @@ inline constexpr const char* MSG_RECORD_PASSWORD = QT_TRANSLATE_NOOP(
                 "does (only \"********\" or nothing).");
 inline constexpr const char* MSG_RECORD_TOO_LARGE =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 is larger than %2 MiB, which no record is.");
+inline constexpr const char* MSG_RECORD_SAME_FILE = QT_TRANSLATE_NOOP(
+    "tolvoctl",
+    "%1 is also a file this command reads or writes: a record needs a file of its own.");
+inline constexpr const char* MSG_RECORD_NOT_REPLACED = QT_TRANSLATE_NOOP(
+    "tolvoctl",
+    "%1 exists and is no commissioning record: a record replaces only an earlier record.");
 
 // Address plans for many devices: each problem names the rows it refuses.
 inline constexpr const char* MSG_PLAN_ROW = QT_TRANSLATE_NOOP("tolvoctl", "%1 to %2");

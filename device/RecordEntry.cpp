@@ -5,6 +5,8 @@
 #include "PasswordMask.h"
 #include "SettingNames.h"
 
+#include <algorithm>
+
 namespace {
 
 bool IsWrite(RecordKind kind)
@@ -89,19 +91,47 @@ void Fail(RecordDevice& device, const QString& error)
     device.error = error;
 }
 
-} // namespace
-
-std::vector<ParamRow> RecordRows()
+// The password's values the task met (read, sent, wanted), longest first.
+QStringList KnownPasswords(const DeviceTask& task, const SettingValues& wanted)
 {
-    const DeviceSettings table;
-    std::vector<ParamRow> rows;
-    for (int group = 0; group < int(table.size()); ++group)
-        for (int index = 0; index < table[group].count(); ++index)
-            rows.push_back({group, index});
-    return rows;
+    const QString key = QString::fromStdString(PasswordKey());
+    QStringList passwords{HeldValue(task.before, key), HeldValue(task.after, key),
+                          HeldValue(task.sent, key)};
+    for (const auto& [wantedKey, value] : wanted)
+        if (IsPasswordKey(wantedKey))
+            passwords << value;
+    // (Shorter ones would mask common values: "1234" in a port number.)
+    passwords.removeIf([](const QString& password) { return password.size() < 4; });
+    std::sort(passwords.begin(), passwords.end(),
+              [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    return passwords;
 }
 
-RecordDevice RecordDeviceOf(const DeviceTask& task, RecordKind kind, const SettingValues& wanted)
+// A device out of step may give the password's value as another key's, or
+// inside an error: every member of the entry has each known password masked.
+void MaskPasswords(RecordDevice& device, const QStringList& passwords)
+{
+    const auto mask = [&](QString& text) {
+        for (const QString& password : passwords)
+            text.replace(password, MASKED_VALUE);
+    };
+    for (QString* text :
+         {&device.serialNumber, &device.firmwareVersion, &device.deviceName, &device.error})
+        mask(*text);
+    for (RecordSetting& setting : device.settings)
+        mask(setting.value);
+    for (RecordChange& change : device.changes) {
+        mask(change.before);
+        mask(change.after);
+    }
+    for (RecordDifference& difference : device.differences) {
+        mask(difference.device);
+        mask(difference.wanted);
+    }
+}
+
+// The entry before its passwords are masked (RecordDeviceOf).
+RecordDevice EntryOf(const DeviceTask& task, RecordKind kind, const SettingValues& wanted)
 {
     RecordDevice device;
     device.address = task.addressText();
@@ -139,5 +169,24 @@ RecordDevice RecordDeviceOf(const DeviceTask& task, RecordKind kind, const Setti
         if (const QString problem = WriteProblem(task); !problem.isEmpty())
             Fail(device, problem);
     }
+    return device;
+}
+
+} // namespace
+
+std::vector<ParamRow> RecordRows()
+{
+    const DeviceSettings table;
+    std::vector<ParamRow> rows;
+    for (int group = 0; group < int(table.size()); ++group)
+        for (int index = 0; index < table[group].count(); ++index)
+            rows.push_back({group, index});
+    return rows;
+}
+
+RecordDevice RecordDeviceOf(const DeviceTask& task, RecordKind kind, const SettingValues& wanted)
+{
+    RecordDevice device = EntryOf(task, kind, wanted);
+    MaskPasswords(device, KnownPasswords(task, wanted));
     return device;
 }

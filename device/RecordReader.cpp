@@ -7,10 +7,12 @@
 #include "Transcript.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 namespace {
 
@@ -213,4 +215,19 @@ std::optional<CommissioningRecord> LoadRecordFile(const QString& path, QString& 
     if (sha256 != nullptr)
         *sha256 = Sha256Hex(*bytes);
     return ReadRecord(*bytes, problem);
+}
+
+QString RecordPathProblem(const QString& path)
+{
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile())
+        return Tr(MSG_CANNOT_WRITE).arg(path, Tr(MSG_NOT_A_REGULAR_FILE));
+    if (QString problem; existing.exists() && !LoadRecordFile(path, problem))
+        return Tr(MSG_RECORD_NOT_REPLACED).arg(path);
+    // A file made beside it and dropped: the folder takes one.
+    QSaveFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly))
+        return Tr(MSG_CANNOT_WRITE).arg(path, probe.errorString());
+    probe.cancelWriting();
+    return {};
 }

@@ -18,3 +18,10 @@ std::optional<CommissioningRecord> ReadRecord(const QByteArray& json, QString& p
 // sha256, the SHA-256 of its bytes too.
 std::optional<CommissioningRecord> LoadRecordFile(const QString& path, QString& problem,
                                                   QByteArray* sha256 = nullptr);
+
+// Why a record may not go to path, found before a run sends anything: what
+// is there is no regular file, or a file that is no record (a settings file,
+// a backup: a record replaces only an earlier record), or no file can be
+// made there (a missing or read-only folder); empty when it may. A full disk
+// shows only as the record is written.
+QString RecordPathProblem(const QString& path);

@@ -2,6 +2,9 @@
 
 #include "CoreMessages.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #ifdef Q_OS_WIN
 #include <io.h>
 #include <windows.h>
@@ -75,6 +78,12 @@ void StagedFile::Settle(bool keep)
 
 void StagedFile::WriteTemporary()
 {
+    // Only a regular file is replaced: a device or a pipe at the path
+    // (/dev/null, to a user who may replace it) would become a file.
+    if (const QFileInfo existing(m_file.fileName()); existing.exists() && !existing.isFile()) {
+        Fail(Tr(MSG_NOT_A_REGULAR_FILE));
+        return;
+    }
     // Owner only: a settings file holds the Wi-Fi password. (On Windows the
     // user's profile is private already; there this sets no more than it can.)
     // Unbuffered, so that the write itself says when the disk is full: an
@@ -114,4 +123,20 @@ bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString& e
     file.Settle(true);
     error = file.error();
     return error.isEmpty();
+}
+
+bool NamesSameFile(const QString& first, const QString& second)
+{
+#ifdef Q_OS_WIN
+    constexpr Qt::CaseSensitivity CASE = Qt::CaseInsensitive;
+#else
+    constexpr Qt::CaseSensitivity CASE = Qt::CaseSensitive;
+#endif
+    const QFileInfo one(first);
+    const QFileInfo other(second);
+    if (QDir::cleanPath(one.absoluteFilePath())
+            .compare(QDir::cleanPath(other.absoluteFilePath()), CASE) == 0)
+        return true;
+    const QString canonical = one.canonicalFilePath();
+    return !canonical.isEmpty() && canonical.compare(other.canonicalFilePath(), CASE) == 0;
 }

@@ -50,3 +50,7 @@ private:
 // Writes bytes to path so that a failure leaves no file and an earlier file
 // as it was; error names the file and why.
 bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString& error);
+
+// Whether two paths name one file: the same path once made absolute (on
+// Windows, in any case), or one file through a link where both exist.
+bool NamesSameFile(const QString& first, const QString& second);

@@ -353,9 +353,12 @@ private slots:
         const QString pdf =
             room >= 0 ? OnDisk("site.pdf") : m_dir.filePath(NOT_A_FOLDER + "/site.pdf");
         const QString json = RecordJsonPath(pdf);
+        // An earlier record's pair, which a new record replaces.
+        const QByteArray oldJson =
+            RecordJson(NewRecord("TolvoSConfig", "1.0", RecordKind::Load, "the old record"));
         if (room >= 0) {
             QVERIFY(WriteFile(pdf, "the old PDF"));
-            QVERIFY(WriteFile(json, "the old JSON"));
+            QVERIFY(WriteFile(json, oldJson));
             QVERIFY(FillDisk(m_disk, room));
         }
         SimProcess sim({}, Dotted(DEVICE), DEVICE_COMMAND_PORT);
@@ -371,7 +374,7 @@ private slots:
         }
         QVERIFY2(shown[0].text.contains(NO_SPACE), qPrintable(shown[0].text));
         QCOMPARE(ReadAll(pdf), QByteArray("the old PDF"));
-        QCOMPARE(ReadAll(json), QByteArray("the old JSON"));
+        QCOMPARE(ReadAll(json), oldJson);
     }
 
     void profileThatCannotBeWrittenIsSaidOnce_data()

@@ -20,6 +20,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 constexpr uint32_t BASE = 0x7F004600; // 127.0.70.0
@@ -281,22 +285,27 @@ private slots:
         QTest::addColumn<QString>("where");
         QTest::addColumn<bool>("json");
         QTest::addColumn<QString>("reason");
+        QTest::addColumn<int>("status"); // 2: refused before anything was sent
         for (const bool json : {false, true}) {
             const char* form = json ? "json" : "text";
-            QTest::addRow("full disk, %s", form) << "full" << json << "No space left on device";
-            QTest::addRow("read-only disk, %s", form) << "read-only" << json << "is not writable";
+            QTest::addRow("full disk, %s", form)
+                << "full" << json << "No space left on device" << 3;
+            QTest::addRow("read-only disk, %s", form) << "read-only" << json << QString() << 2;
             // Where no disk can be mounted (Wine): a folder that cannot exist.
-            QTest::addRow("no folder, %s", form) << "no folder" << json << QString();
+            QTest::addRow("no folder, %s", form) << "no folder" << json << QString() << 2;
         }
     }
 
-    // Exit status 3, the record at the path as it was, and the devices'
-    // results all the same: the device was written.
+    // A folder that takes no file is refused before anything is sent (exit
+    // status 2); a disk that fills up as the record is written gives exit
+    // status 3, the record at the path as it was, and the devices' results
+    // all the same: the device was written.
     void recordThatCannotBeWrittenKeepsTheOldOne()
     {
         QFETCH(QString, where);
         QFETCH(bool, json);
         QFETCH(QString, reason);
+        QFETCH(int, status);
         const bool mounted = where != "no folder";
         if (mounted && !m_noMounts.isEmpty())
             QSKIP(qPrintable(m_noMounts));
@@ -321,9 +330,14 @@ private slots:
         if (json)
             arguments << "--json";
         const CliRun run = Tolvoctl(arguments);
-        QCOMPARE(run.status, 3);
+        QCOMPARE(run.status, status);
         QVERIFY2(run.err.contains("Cannot write " + path + ": ") && run.err.contains(reason),
                  qPrintable(run.err));
+        if (status == 2) { // nothing sent, the record as it was
+            QVERIFY(DeviceValues(Dotted(device))[7].second != "4");
+            QCOMPARE(ReadAll(path), old);
+            return;
+        }
         QVERIFY2(run.err.contains("The record was not written"), qPrintable(run.err));
         if (json) {
             const QJsonObject document = Json(run.out.toUtf8());
@@ -382,7 +396,7 @@ private slots:
             arguments << "--json";
 
         const CliRun run = Tolvoctl(arguments);
-        QCOMPARE(run.status, 0);
+        QCOMPARE(run.status, 1); // two of the three differ
         QVERIFY(sim.Sync());
         const QByteArray log = sim.NewLogLines().join('\n');
         for (const QString& address : addresses) // every device was read
@@ -415,16 +429,117 @@ private slots:
                          run.out.contains(addresses[1] + ": nothing sent (dry run); differs: "
                                                          "CHANNEL") &&
                          run.out.contains(addresses[2] + ": nothing sent (dry run); differs: "
-                                                         "PASSWORD"),
+                                                         "PASSWORD") &&
+                         run.out.contains("1 matching, 2 differing, 0 failed"),
                      qPrintable(run.out));
         }
     }
 
+    // A record at a file the command reads or writes is refused before
+    // anything is sent (exit 2); one at a backup this run wrote into a
+    // folder, once the run is over (exit 3). Either way the file is as the
+    // command left it, not a record.
+    void aRecordNeverReplacesAFileOfTheRun_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // FILE: the file, DIR: its folder
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<int>("status");
+        QTest::newRow("backup's file") << QStringList{"backup", "-o", "FILE"} << "FILE" << 2;
+        QTest::newRow("restore's file") << QStringList{"restore", "FILE"} << "FILE" << 2;
+        QTest::newRow("restore's file, named otherwise")
+            << QStringList{"restore", "FILE"} << "DIR/./sub/../settings.json" << 2;
+        QTest::newRow("a hosts file")
+            << QStringList{"set", "CHANNEL=3", "--hosts", "FILE"} << "FILE" << 2;
+        QTest::newRow("a backup into the folder")
+            << QStringList{"backup", "-o", "DIR"} << "DIR/SERIAL.json" << 3;
+        QTest::newRow("a settings file the run does not name")
+            << QStringList{"set", "CHANNEL=3"} << "FILE" << 2;
+#ifdef Q_OS_UNIX
+        QTest::newRow("a pipe") << QStringList{"set", "CHANNEL=3"} << "DIR/pipe" << 2;
+#endif
+    }
+
+    void aRecordNeverReplacesAFileOfTheRun()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, record);
+        QFETCH(int, status);
+        static uint32_t device = 100;
+        const QString address = Dotted(++device);
+        SimProcess sim({}, address, DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        const QString folder = m_dir.filePath(QString("own-file-%1").arg(device));
+        const QString file = folder + "/settings.json";
+        const QByteArray before = arguments.contains("--hosts")
+                                      ? address.toUtf8() + "\n"
+                                      : SettingsFile(R"({"CHANNEL": "3"})");
+        QVERIFY(QDir().mkpath(folder) && WriteFile(file, before));
+        const QString serial = DeviceValues(address)[0].second;
+        for (QString& argument : arguments)
+            argument.replace("FILE", file).replace("DIR", folder);
+        if (!arguments.contains("--hosts"))
+            arguments.insert(1, address);
+        record.replace("FILE", file).replace("DIR", folder).replace("SERIAL", serial);
+#ifdef Q_OS_UNIX
+        if (record.endsWith("/pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(record).constData(), 0600), 0);
+#endif
+        QVERIFY(sim.Sync());
+        const qsizetype commands = sim.Commands().size();
+        const CliRun run = Tolvoctl(arguments + QStringList{"--record", record});
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(record + " is also a file this command reads or writes") ||
+                     run.err.contains(record + " exists and is no commissioning record") ||
+                     run.err.contains(record + ": it is no regular file"),
+                 qPrintable(run.err));
+        if (record.endsWith("/pipe"))
+            QVERIFY(QFileInfo(record).exists() && !QFileInfo(record).isFile()); // still a pipe
+        else
+            QVERIFY(
+                !Json(ReadAll(QDir::cleanPath(record)))["format"].toString().contains("record"));
+        if (status == 2) {
+            QCOMPARE(ReadAll(file), before);
+            QVERIFY(sim.Sync());
+            QCOMPARE(sim.Commands().size(), commands); // nothing read or sent
+        } else {
+            QCOMPARE(Json(ReadAll(record))["format"].toString(), QString("tolvo-s-settings"));
+        }
+    }
+
+    // A device out of step that gives the password's value as another
+    // key's: the record masks it there too.
+    void aPasswordAsAnotherValueIsMasked_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("backup") << QStringList{"backup", "-o", "BACKUP"};
+        QTest::newRow("check") << QStringList{"restore", "TEMPLATE", "--dry-run"};
+    }
+
+    void aPasswordAsAnotherValueIsMasked()
+    {
+        QFETCH(QStringList, arguments);
+        static uint32_t device = 120;
+        const QString address = Dotted(++device);
+        SimProcess sim({"--set", "PASSWORD=" + HELD, "--reply", "DEVICEID=Hall " + HELD}, address,
+                       DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        const QString path = m_dir.filePath(QString("masked-%1.json").arg(device));
+        const QString template_ = m_dir.filePath(QString("template-%1.json").arg(device));
+        QVERIFY(WriteFile(template_, SettingsFile(R"({"DEVICEID": "Hall 9"})")));
+        arguments.replaceInStrings("BACKUP", m_dir.filePath(QString("backup-%1").arg(device)));
+        arguments.replaceInStrings("TEMPLATE", template_);
+        arguments.insert(1, address);
+        const CliRun run = Tolvoctl(arguments + QStringList{"--record", path});
+        QVERIFY2(run.status <= 1, qPrintable(run.err));
+        const QByteArray bytes = ReadAll(path);
+        QVERIFY2(bytes.contains("Hall ********") && !HoldsPassword(bytes), bytes.constData());
+    }
+
     void aNoteWithoutARecordSendsNothing()
     {
-        SimProcess sim({}, Dotted(91), DEVICE_COMMAND_PORT);
+        SimProcess sim({}, Dotted(99), DEVICE_COMMAND_PORT); // (.91 is test_record_file's)
         QVERIFY(sim.Start());
-        const CliRun run = Tolvoctl({"set", Dotted(91), "CHANNEL=3", "--note", "Hall C"});
+        const CliRun run = Tolvoctl({"set", Dotted(99), "CHANNEL=3", "--note", "Hall C"});
         QCOMPARE(run.status, 2);
         QVERIFY2(run.err.contains("--record"), qPrintable(run.err));
         QVERIFY(SimIdle(sim));

@@ -11,6 +11,7 @@
 #include "GuiTest.h"
 #include "PageTable.h"
 #include "Prompts.h"
+#include "RecordDocument.h"
 #include "RecordFiles.h"
 #include "RecordReader.h"
 #include "RecordTest.h"
@@ -286,6 +287,147 @@ private slots:
                  qPrintable(text));
     }
 
+    // What the document shows of a record, whatever the device's bytes: the
+    // overview before the first device, the verified column only where the
+    // run wrote, what a failed write changed, a differing password as
+    // "differs", a list's value with the list's text.
+    void documentShowsWhatTheRecordHolds_data()
+    {
+        QTest::addColumn<RecordKind>("kind");
+        QTest::addColumn<RecordOutcome>("outcome");
+        QTest::addColumn<int>("outcomeWord");
+        QTest::addColumn<QList<int>>("shown");   // string ids
+        QTest::addColumn<QList<int>>("missing"); // string ids
+        QTest::newRow("a check") << RecordKind::Check << RecordOutcome::Differs
+                                 << int(IDS_CHECK_STATE_DIFFERS)
+                                 << QList<int>{IDS_RECORD_DIFFERENCES_HEADING}
+                                 << QList<int>{IDS_RECORD_VERIFIED_COLUMN,
+                                               IDS_RECORD_CHANGES_HEADING};
+        QTest::newRow("a save that failed after the apply")
+            << RecordKind::Save << RecordOutcome::Failed << int(IDS_SEND_STATE_FAILED)
+            << QList<int>{IDS_RECORD_CHANGES_HEADING, IDS_RECORD_VERIFIED_COLUMN}
+            << QList<int>{IDS_RECORD_DIFFERENCES_HEADING};
+        QTest::newRow("a load") << RecordKind::Load << RecordOutcome::Read
+                                << int(IDS_RECORD_OUTCOME_READ) << QList<int>{}
+                                << QList<int>{IDS_RECORD_VERIFIED_COLUMN,
+                                              IDS_RECORD_CHANGES_HEADING,
+                                              IDS_RECORD_DIFFERENCES_HEADING};
+    }
+
+    void documentShowsWhatTheRecordHolds()
+    {
+        QFETCH(RecordKind, kind);
+        QFETCH(RecordOutcome, outcome);
+        QFETCH(int, outcomeWord);
+        QFETCH(QList<int>, shown);
+        QFETCH(QList<int>, missing);
+        CommissioningRecord record = NewRecord("TolvoSConfig", "1.0", kind, NOTE);
+        RecordDevice device;
+        device.address = device.verifiedAt = "127.0.72.200";
+        device.serialNumber = "TS-9";
+        device.deviceName = "Hall-7";
+        device.outcome = outcome;
+        if (outcome == RecordOutcome::Failed)
+            device.error = "did not answer";
+        device.settings = {{"DHCP", "DHCP mode", "0", std::nullopt},
+                           {"PASSWORD", "Password", "********", std::nullopt},
+                           {"DEVICEID", "Device Name", "Hall-7", true}};
+        if (kind == RecordKind::Save)
+            device.changes = {{"DEVICEID", "Tolvo-S", "Hall-7"}};
+        if (kind == RecordKind::Check)
+            device.differences = {{"PASSWORD", "********", "********"}};
+        record.devices = {device, device};
+        const QString text = RecordDocument(record, "r.json", QByteArray(64, 'a'))->toPlainText();
+        const QString firstDevice =
+            LoadResourceString(IDS_RECORD_DEVICE_HEADING).arg(1).arg(2).arg("127.0.72.200");
+        const QString overview = text.left(text.indexOf(firstDevice));
+        QVERIFY2(overview.contains(LoadResourceString(IDS_RECORD_OVERVIEW_HEADING)) &&
+                     overview.count("TS-9") == 2 &&
+                     overview.count(LoadResourceString(outcomeWord)) == 2,
+                 qPrintable(overview));
+        for (const int id : shown)
+            QVERIFY2(text.contains(LoadResourceString(id)), qPrintable(LoadResourceString(id)));
+        for (const int id : missing)
+            QVERIFY2(!text.contains(LoadResourceString(id)), qPrintable(LoadResourceString(id)));
+        QVERIFY2(text.contains("0 (" + ShownChoice("DHCP", "0") + ")"), qPrintable(text));
+        if (kind == RecordKind::Save)
+            QVERIFY(text.contains("Tolvo-S"));
+        if (kind == RecordKind::Check) {
+            const qsizetype from = text.indexOf(LoadResourceString(IDS_RECORD_DIFFERENCES_HEADING));
+            const QString differences =
+                text.mid(from, text.indexOf(LoadResourceString(IDS_RECORD_DEVICE_HEADING)
+                                                .arg(2)
+                                                .arg(2)
+                                                .arg("127.0.72.200")) -
+                                   from);
+            QVERIFY2(differences.contains(LoadResourceString(IDS_CHECK_STATE_DIFFERS)),
+                     qPrintable(differences));
+        }
+    }
+
+    // A file of the JSON's name beside the PDF that is no record (a settings
+    // file) is replaced only when the user says so; an earlier record's is
+    // replaced with its PDF.
+    void aFileBesideIsReplacedOnlyWhenTheUserSaysSo_data()
+    {
+        QTest::addColumn<QByteArray>("beside");
+        QTest::addColumn<bool>("pdfBefore");
+        QTest::addColumn<PromptAnswer>("answer"); // none: not asked
+        QTest::addColumn<bool>("replaced");
+        const QByteArray settings = R"({"format": "tolvo-s-settings", "version": 1})";
+        QTest::newRow("a settings file, kept") << settings << false << PromptAnswer::No << false;
+        QTest::newRow("a settings file, replaced")
+            << settings << false << PromptAnswer::Yes << true;
+        QTest::newRow("beside a PDF replaced, yet no record")
+            << settings << true << PromptAnswer::No << false;
+        QTest::newRow("an earlier record's pair")
+            << QByteArray() << true << PromptAnswer::Ok << true;
+    }
+
+    void aFileBesideIsReplacedOnlyWhenTheUserSaysSo()
+    {
+        QFETCH(QByteArray, beside);
+        QFETCH(bool, pdfBefore);
+        QFETCH(PromptAnswer, answer);
+        QFETCH(bool, replaced);
+        static int saved = 0;
+        const QString pdf = Pdf(QString("beside%1").arg(++saved));
+        SendResultsDlg results(nullptr, std::make_unique<SendRun>(std::vector<uint32_t>{BASE + 250},
+                                                                  SettingValues{{"CHANNEL", "3"}},
+                                                                  DEVICE_COMMAND_PORT, 2000, 1,
+                                                                  RunKind::Check));
+        QVERIFY(
+            QTest::qWaitFor([&] { return results.m_recordButton->isEnabled(); }, RUN_TIMEOUT_MS));
+        int notes = 0;
+        const auto save = [&](PromptAnswer reply) {
+            FileChoiceScript files;
+            files.Answer(pdf);
+            PromptScript script;
+            script.Answer(reply).Answer(PromptAnswer::Ok);
+            AnswerRecordNote(NOTE + QString::number(++notes)); // each record its own bytes
+            QTest::mouseClick(results.m_recordButton, Qt::LeftButton);
+            return script.shown();
+        };
+        if (beside.isEmpty()) { // an earlier record saved here
+            QCOMPARE(save(PromptAnswer::Ok).size(), 1);
+            beside = ReadAll(RecordJsonPath(pdf));
+        } else {
+            QVERIFY(WriteFile(RecordJsonPath(pdf), beside));
+            if (pdfBefore)
+                QVERIFY(WriteFile(pdf, "%PDF-1.4 earlier"));
+        }
+        const QList<Prompt> shown = save(answer);
+        const bool asked = answer != PromptAnswer::Ok;
+        QCOMPARE(shown.size(), asked && !replaced ? 1 : asked ? 2 : 1);
+        QCOMPARE(shown[0].text == LoadResourceString(IDS_RECORD_JSON_EXISTS)
+                                      .arg(QDir::toNativeSeparators(RecordJsonPath(pdf))),
+                 asked);
+        QCOMPARE(ReadAll(RecordJsonPath(pdf)) == beside, !replaced);
+        QCOMPARE(ReadBack(pdf).has_value(), replaced);
+        const QByteArray written = ReadAll(pdf);
+        QCOMPARE(written.startsWith("%PDF") && written != "%PDF-1.4 earlier", replaced);
+    }
+
     void converter_data()
     {
         QTest::addColumn<QString>("edit"); // what is done to tolvoctl's record
@@ -296,6 +438,7 @@ private slots:
         QTest::newRow("no record") << "garbage" << 2;
         QTest::newRow("PDF in a folder that cannot exist") << "no folder" << 3;
         QTest::newRow("an argument missing") << "arguments" << 2;
+        QTest::newRow("the PDF at the record's own path") << "same" << 2;
     }
 
     // TolvoSConfig --record-pdf makes the PDF without a display, printing
@@ -304,7 +447,6 @@ private slots:
     {
         QFETCH(QString, edit);
         QFETCH(int, status);
-        REQUIRE_PDF_TEXT();
         const int device = ++m_converted; // an address of each row's own
         SimProcess sim({"--set", "PASSWORD=" + PASSWORD}, Dotted(device), DEVICE_COMMAND_PORT);
         QVERIFY(sim.Start());
@@ -322,6 +464,7 @@ private slots:
             bytes = "{ no json";
         QVERIFY(WriteFile(json, bytes));
         const QString pdf = edit == "no folder" ? m_dir.filePath("missing/out.pdf")
+                            : edit == "same"    ? json
                                                 : m_dir.filePath(QString("conv%1.pdf").arg(device));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -335,12 +478,13 @@ private slots:
         const QString err = QString::fromUtf8(converter.readAllStandardError());
         QCOMPARE(converter.exitCode(), status);
         if (status != 0) {
-            QVERIFY(!QFile::exists(pdf));
+            QVERIFY(edit == "same" ? ReadAll(json) == bytes : !QFile::exists(pdf));
             QVERIFY2(err.size() > 10, qPrintable(err)); // a sentence
             return;
         }
         QCOMPARE(err, QString());
         QCOMPARE(converter.readAllStandardOutput(), QByteArray());
+        REQUIRE_PDF_TEXT();
         const QString text = PdfText(pdf);
         const QString now = QString::fromLatin1(Sha256Hex(ReadAll(json)));
         QVERIFY2(text.contains(now), qPrintable(text));

@@ -133,22 +133,55 @@ QString RowName(Pages pages, ParamRow row)
     return name.isEmpty() ? QString::fromLatin1(DefinedRow(row).label) : name;
 }
 
+namespace {
+
+// The control of the pages' templates that a template name or a label
+// names english, and whether it is the label; none where no control does.
+std::optional<std::pair<const ControlTemplate*, bool>> PageControlNamed(const QString& english)
+{
+    for (const int page : {int(TolvoInfo::IDD), int(TolvoWiFi::IDD), int(TolvoPortSettings::IDD),
+                           int(TolvoPortRouting::IDD)}) {
+        for (const ControlTemplate& control : FindDialogTemplate(page).controls) {
+            if (control.name == english)
+                return std::pair{&control, false};
+            if (control.labelFor >= 0 && NameFromLabel(control.text) == english)
+                return std::pair{&control, true};
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 QString ShownSettingName(const QString& key)
 {
     const QString english = EnglishSettingName(key);
     if (english.isEmpty())
         return {};
     // The pages name a field by its template's name, else by its label.
-    for (const int page : {int(TolvoInfo::IDD), int(TolvoWiFi::IDD), int(TolvoPortSettings::IDD),
-                           int(TolvoPortRouting::IDD)}) {
-        for (const ControlTemplate& control : FindDialogTemplate(page).controls) {
-            if (control.name == english)
-                return TemplateText(control.name);
-            if (control.labelFor >= 0 && NameFromLabel(control.text) == english)
-                return NameFromLabel(TemplateText(control.text));
-        }
-    }
-    return english;
+    const auto control = PageControlNamed(english);
+    if (!control)
+        return english;
+    const auto [found, isLabel] = *control;
+    return isLabel ? NameFromLabel(TemplateText(found->text)) : TemplateText(found->name);
+}
+
+QString ShownChoice(const QString& key, const QString& value)
+{
+    // The settings whose value is the position in their list.
+    std::vector<ParamRow> positions{ROW_DHCP, ROW_NETWORK_TYPE, ROW_RS232_PARITY,
+                                    ROW_DIRECT_PARITY};
+    for (int n = 0; n < TolvoPortRouting::ENTRIES; ++n)
+        positions.push_back(RoutingConnectRow(n));
+    if (std::none_of(positions.begin(), positions.end(),
+                     [&](ParamRow row) { return key == QLatin1String(DefinedRow(row).key); }))
+        return {};
+    bool number = false;
+    const int position = value.toInt(&number);
+    const auto control = PageControlNamed(EnglishSettingName(key));
+    if (!number || !control || position < 0 || position >= control->first->items.size())
+        return {};
+    return TemplateText(control->first->items[position]);
 }
 
 QHash<QString, QString> WritableRowNames(Pages pages)

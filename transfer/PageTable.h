@@ -60,6 +60,10 @@ QHash<QString, QString> WritableRowNames(Pages pages);
 // pages (a commissioning record's PDF names its settings so); empty for a
 // key that is no setting.
 QString ShownSettingName(const QString& key);
+// What the pages' list shows for value where the setting's value is the
+// position in its list ("DHCP Disabled" for DHCP 0), in the window's
+// language; empty for other settings and for a value the list lacks.
+QString ShownChoice(const QString& key, const QString& value);
 
 // The 23 rows that a save writes, in table order.
 std::vector<ParamRow> WritableRows();

@@ -52,12 +52,14 @@ Text NoteValue(const QString& note)
     return {lines.join(u'\n'), true};
 }
 
-// A setting's value as shown: the password's only as set or not.
+// A setting's value as shown: the password's only as set or not; a
+// list's position with the list's text ("0 (DHCP Disabled)").
 Text SettingValue(const QString& key, const QString& value)
 {
     if (IsPasswordKey(key))
         return value.isEmpty() ? Value({}) : Words(IDS_RECORD_PASSWORD_SET);
-    return Value(value);
+    const QString choice = ShownChoice(key, value);
+    return Value(choice.isEmpty() ? value : QStringLiteral("%1 (%2)").arg(value, choice));
 }
 
 Text Verified(const std::optional<bool>& verified)
@@ -110,12 +112,13 @@ class Writer {
 public:
     explicit Writer(QTextDocument& document) : m_cursor(&document) {}
 
-    void Heading(const QString& text, qreal points)
+    // A bold heading; on a page of its own's top with newPage.
+    void Heading(const QString& text, qreal points, bool newPage = false)
     {
         QTextCharFormat format;
         format.setFontWeight(QFont::Bold);
         format.setFontPointSize(points);
-        Block(format, {text, false}, points);
+        Block(format, {text, false}, points, newPage);
     }
 
     void Paragraph(const Text& text) { Block({}, text, PARAGRAPH_SPACE); }
@@ -156,10 +159,13 @@ private:
     }
 
     // A block with space above it (none at the top of the document).
-    void Block(const QTextCharFormat& format, const Text& text, qreal spaceAbove)
+    void Block(const QTextCharFormat& format, const Text& text, qreal spaceAbove,
+               bool newPage = false)
     {
         QTextBlockFormat block;
         block.setTopMargin(spaceAbove);
+        if (newPage)
+            block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         if (m_first)
             m_cursor.setBlockFormat(block);
         else
@@ -228,12 +234,29 @@ void WriteIdentity(Writer& out, const RecordDevice& device)
     out.Table({}, rows, 2);
 }
 
+// Every device of the record on one line each, so that a record of many
+// shows at once which failed or differ.
+void WriteOverview(Writer& out, const CommissioningRecord& record)
+{
+    out.Heading(LoadResourceString(IDS_RECORD_OVERVIEW_HEADING), 11);
+    std::vector<std::vector<Text>> rows;
+    for (const RecordDevice& device : record.devices)
+        rows.push_back({Value(device.address), Value(device.serialNumber), Value(device.deviceName),
+                        Words(OutcomeText(device.outcome))});
+    out.Table({Words(IDS_FIND_COLUMN_ADDRESS),
+               {ShownSettingName(QStringLiteral("SERIALN")), false},
+               {ShownSettingName(QStringLiteral("DEVICEID")), false},
+               Words(IDS_RECORD_OUTCOME)},
+              rows, 4);
+}
+
 Text Name(const QString& key)
 {
     return {ShownSettingName(key), false};
 }
 
-void WriteSettings(Writer& out, const RecordDevice& device)
+// Every setting as read; with whether each was verified where the run wrote.
+void WriteSettings(Writer& out, const RecordDevice& device, bool written)
 {
     out.Heading(LoadResourceString(IDS_RECORD_SETTINGS_HEADING), 11);
     if (device.settings.empty()) {
@@ -241,12 +264,15 @@ void WriteSettings(Writer& out, const RecordDevice& device)
         return;
     }
     std::vector<std::vector<Text>> rows;
-    for (const RecordSetting& setting : device.settings)
-        rows.push_back({Name(setting.key), SettingValue(setting.key, setting.value),
-                        Verified(setting.verified)});
-    out.Table({Words(IDS_SEND_COLUMN_SETTING), Words(IDS_SEND_COLUMN_VALUE),
-               Words(IDS_RECORD_VERIFIED_COLUMN)},
-              rows, 3);
+    for (const RecordSetting& setting : device.settings) {
+        rows.push_back({Name(setting.key), SettingValue(setting.key, setting.value)});
+        if (written)
+            rows.back().push_back(Verified(setting.verified));
+    }
+    std::vector<Text> headings{Words(IDS_SEND_COLUMN_SETTING), Words(IDS_SEND_COLUMN_VALUE)};
+    if (written)
+        headings.push_back(Words(IDS_RECORD_VERIFIED_COLUMN));
+    out.Table(headings, rows, int(headings.size()));
 }
 
 void WriteChanges(Writer& out, const RecordDevice& device)
@@ -272,9 +298,14 @@ void WriteDifferences(Writer& out, const RecordDevice& device)
         return;
     }
     std::vector<std::vector<Text>> rows;
-    for (const RecordDifference& difference : device.differences)
-        rows.push_back({Name(difference.key), SettingValue(difference.key, difference.device),
-                        SettingValue(difference.key, difference.wanted)});
+    for (const RecordDifference& difference : device.differences) {
+        // The password's two values would read alike: the device's "differs".
+        const Text held = IsPasswordKey(difference.key) && !difference.device.isEmpty()
+                              ? Words(IDS_CHECK_STATE_DIFFERS)
+                              : SettingValue(difference.key, difference.device);
+        rows.push_back(
+            {Name(difference.key), held, SettingValue(difference.key, difference.wanted)});
+    }
     out.Table(
         {Words(IDS_SEND_COLUMN_SETTING), Words(IDS_RECORD_DEVICE_HOLDS), Words(IDS_RECORD_WANTED)},
         rows, 3);
@@ -289,6 +320,7 @@ std::unique_ptr<QTextDocument> RecordDocument(const CommissioningRecord& record,
     Writer out(*document);
     WriteHeader(out, record, jsonName, sha256);
     ShowDigest(*document, sha256);
+    WriteOverview(out, record);
     const int count = int(record.devices.size());
     for (int index = 0; index < count; ++index) {
         const RecordDevice& device = record.devices[index];
@@ -296,11 +328,12 @@ std::unique_ptr<QTextDocument> RecordDocument(const CommissioningRecord& record,
                         .arg(index + 1)
                         .arg(count)
                         .arg(EscapedText(device.address)),
-                    13);
+                    13, true);
         WriteIdentity(out, device);
-        WriteSettings(out, device);
-        // A failed write has no changes known; a read, none at all.
-        if (IsWrite(record.kind) && device.outcome != RecordOutcome::Failed)
+        WriteSettings(out, device, IsWrite(record.kind));
+        // A read changes nothing; a failed write, what it is known to have.
+        if (IsWrite(record.kind) &&
+            (device.outcome != RecordOutcome::Failed || !device.changes.empty()))
             WriteChanges(out, device);
         if (record.kind == RecordKind::Check && device.outcome != RecordOutcome::Failed)
             WriteDifferences(out, device);

@@ -74,6 +74,7 @@ def main():
         json.loads((folder / RECORD_SCHEMA).read_text()))
 
     work = pathlib.Path(tempfile.mkdtemp())
+    (work / "backups").mkdir()
     (work / "bad.json").write_text('{"format": "tolvo-s-settings", "version": 1, '
                                    '"settings": {"CHANNEL": "15", "NOPE": "1"}}')
     (work / "channel.json").write_text('{"format": "tolvo-s-settings", "version": 1, '
@@ -104,11 +105,14 @@ def main():
         (["diff", "TS-240117-0042@HEAD", one, "--dir", str(work / "history")], {0, 1}),
         # The commissioning record of a run: its file and SHA-256 in "record".
         (["set", FIRST, "CHANNEL=7", "--record", str(work / "set.record")], {0}),
+        # (A check exits 1 where a device differs: FIRST's CHANNEL is 7 now.)
         (["restore", FIRST, SECOND, one, "--dry-run", "--record", str(work / "check.record")],
-         {0}),
+         {1}),
         (["backup", FIRST, "-o", str(work / "two.json"), "--record", str(work / "backup.record"),
           "--note", "Hall A"], {0}),
-        (["set", FIRST, "CHANNEL=6", "--record", str(work / "bad.json" / "no.record")], {3}),
+        # A record that would replace a backup the run wrote is not written.
+        (["backup", FIRST, "-o", str(work / "backups"), "--record",
+          str(work / "backups" / "TS-240117-0042.json")], {3}),
     ]
     failed_runs = 0
     simulator = start_simulator(sim)
