@@ -166,6 +166,8 @@ inline constexpr const char* MSG_RECORD_PASSWORD = QT_TRANSLATE_NOOP(
                 "does (only \"********\" or nothing).");
 inline constexpr const char* MSG_RECORD_TOO_LARGE =
     QT_TRANSLATE_NOOP("tolvoctl", "%1 is larger than %2 MiB, which no record is.");
+inline constexpr const char* MSG_RECORD_TOO_LONG = QT_TRANSLATE_NOOP(
+    "tolvoctl", "The record's member %1 is longer than a record's ever is (at most %2).");
 inline constexpr const char* MSG_RECORD_SAME_FILE = QT_TRANSLATE_NOOP(
     "tolvoctl",
     "%1 is also a file this command reads or writes: a record needs a file of its own.");

@@ -16,17 +16,28 @@
 
 namespace {
 
+// The longest a record's member is: a device's value, name or serial number
+// is at most 1023 bytes; the note and a failure's reason may be longer. A
+// forged record of longer ones would take the PDF's layout minutes.
+constexpr qsizetype MAX_TEXT = 4096;
+constexpr qsizetype MAX_SENTENCE = 64 * 1024;
+// The most entries: devices in one run, and a device's 25 settings.
+constexpr qsizetype MAX_DEVICES = 4096;
+constexpr qsizetype MAX_SETTINGS = 25;
+
 // The members of a document, each named by its path ("devices[2].outcome")
 // in the sentence that refuses it; the first problem is kept.
 class Members {
 public:
     const QString& problem() const { return m_problem; }
 
-    QString Text(const QJsonObject& object, const QString& path, const char* name)
+    QString Text(const QJsonObject& object, const QString& path, const char* name,
+                 qsizetype most = MAX_TEXT)
     {
         const QJsonValue value = object.value(QLatin1String(name));
         if (!value.isString())
             Fail(Tr(MSG_RECORD_MEMBER).arg(Path(path, name)));
+        Bound(value.toString().size(), most, path, name);
         return value.toString();
     }
     QJsonObject Object(const QJsonValue& value, const QString& path)
@@ -35,11 +46,13 @@ public:
             Fail(Tr(MSG_RECORD_MEMBER).arg(path));
         return value.toObject();
     }
-    QJsonArray Array(const QJsonObject& object, const QString& path, const char* name)
+    QJsonArray Array(const QJsonObject& object, const QString& path, const char* name,
+                     qsizetype most = MAX_SETTINGS)
     {
         const QJsonValue value = object.value(QLatin1String(name));
         if (!value.isArray())
             Fail(Tr(MSG_RECORD_MEMBER).arg(Path(path, name)));
+        Bound(value.toArray().size(), most, path, name);
         return value.toArray();
     }
     // A text that is none of the values the member may hold.
@@ -52,6 +65,11 @@ public:
     {
         if (IsPasswordKey(key) && !value.isEmpty() && value != MASKED_VALUE)
             Fail(Tr(MSG_RECORD_PASSWORD).arg(Path(path, name)));
+    }
+    void Bound(qsizetype size, qsizetype most, const QString& path, const char* name)
+    {
+        if (size > most)
+            Fail(Tr(MSG_RECORD_TOO_LONG).arg(Path(path, name)).arg(most));
     }
     void Fail(const QString& sentence)
     {
@@ -125,7 +143,7 @@ RecordDevice ReadDevice(Members& members, const QJsonValue& value, const QString
         device.outcome = *named;
     else
         members.Refuse(path, "outcome", outcome);
-    device.error = members.Text(object, path, "error");
+    device.error = members.Text(object, path, "error", MAX_SENTENCE);
     const QJsonArray settings = members.Array(object, path, "settings");
     for (qsizetype i = 0; i < settings.size(); ++i)
         device.settings.push_back(
@@ -188,8 +206,8 @@ std::optional<CommissioningRecord> ReadRecord(const QByteArray& json, QString& p
         record.kind = *named;
     else
         members.Refuse({}, "kind", kind);
-    record.note = members.Text(root, {}, "note");
-    const QJsonArray devices = members.Array(root, {}, "devices");
+    record.note = members.Text(root, {}, "note", MAX_SENTENCE);
+    const QJsonArray devices = members.Array(root, {}, "devices", MAX_DEVICES);
     for (qsizetype i = 0; i < devices.size() && members.problem().isEmpty(); ++i)
         record.devices.push_back(ReadDevice(members, devices[i], Members::Item({}, "devices", i)));
     problem = members.problem();

@@ -106,6 +106,13 @@ QString EscapedText(const QString& text)
             out += "\\\\";
         else if (code < 0x20 || (code >= 0x7F && code <= 0x9F))
             out += QString("\\x%1").arg(code, 2, 16, QChar('0'));
+        // Invisible or reordering characters (a soft hyphen, a direction
+        // mark, a line separator) would hide or fake what a text says.
+        else if (const QChar::Category kind = c.category(); kind == QChar::Other_Format ||
+                                                            kind == QChar::Separator_Line ||
+                                                            kind == QChar::Separator_Paragraph)
+            out += QString(code <= 0xFF ? "\\x%1" : "\\u%1")
+                       .arg(code, code <= 0xFF ? 2 : 4, 16, QChar('0'));
         else
             out += c;
     }

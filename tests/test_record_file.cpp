@@ -9,6 +9,7 @@
 #include "RecordReader.h"
 #include "SimProcess.h"
 #include "TaskRunner.h"
+#include "Transcript.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -152,6 +153,46 @@ private slots:
         row("a note that is no text", "note", 5, "The record's member note is missing");
         row("a device that is no object", "devices/1", "device",
             "The record's member devices[1] is missing");
+        // A forged record's members past what any record holds.
+        row("a device name past any device's", "devices/0/deviceName", QString(4097, 'n'),
+            "The record's member devices[0].deviceName is longer than a record's ever is "
+            "(at most 4096).");
+        row("a note past any note", "note", QString(64 * 1024 + 1, 'n'),
+            "The record's member note is longer");
+        row(
+            "more settings than a device has", "devices/0/settings",
+            [] {
+                QJsonArray settings;
+                for (int i = 0; i < 26; ++i)
+                    settings.append(QJsonObject{{"key", "CHANNEL"},
+                                                {"name", "Wi-Fi channel"},
+                                                {"value", "3"},
+                                                {"verified", QJsonValue::Null}});
+                return settings;
+            }(),
+            "The record's member devices[0].settings is longer");
+    }
+
+    // Characters that would hide or fake what a text says are shown
+    // escaped wherever a device's or a record's text is shown; others stay.
+    void invisibleCharactersAreShownEscaped_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a soft hyphen") << QString("Hall\u00AD7") << QString("Hall\\xad7");
+        QTest::newRow("a right-to-left override")
+            << QString("note\u202Eevil") << QString("note\\u202eevil");
+        QTest::newRow("a paragraph separator")
+            << QString("10.0.0.1\u2029SHA") << QString("10.0.0.1\\u2029SHA");
+        QTest::newRow("letters of other scripts")
+            << QString("Halle Ä 設定") << QString("Halle Ä 設定");
+    }
+
+    void invisibleCharactersAreShownEscaped()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(EscapedText(text), shown);
     }
 
     void whatIsNoRecordIsRefused()

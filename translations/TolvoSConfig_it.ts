@@ -999,6 +999,16 @@ Il documento JSON è stato scritto in %2, ma il PDF no.</translation>
         <source>%1 No PDF was made.</source>
         <translation>%1 Non è stato creato alcun PDF.</translation>
     </message>
+    <message>
+        <source>%1 already exists and is not the record beside this PDF (a settings file, say).
+
+Replace it with the record&apos;s JSON document?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devices in this record</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Templates</name>

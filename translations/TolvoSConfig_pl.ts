@@ -999,6 +999,16 @@ Dokument JSON zapisano w pliku %2, ale pliku PDF nie.</translation>
         <source>%1 No PDF was made.</source>
         <translation>%1 Nie utworzono pliku PDF.</translation>
     </message>
+    <message>
+        <source>%1 already exists and is not the record beside this PDF (a settings file, say).
+
+Replace it with the record&apos;s JSON document?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devices in this record</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Templates</name>

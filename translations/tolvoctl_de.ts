@@ -698,10 +698,6 @@ Befehle:
         <translation>--lang benötigt eine Sprache, z. B. --lang de.</translation>
     </message>
     <message>
-        <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs.</source>
-        <translation>Schreibt zusätzlich das Inbetriebnahmeprotokoll des Laufs in FILE: für jedes Gerät seine Adresse, Seriennummer, Firmware, jede Einstellung wie zurückgelesen (das Passwort als Sternchen), ob jede verifiziert wurde und was sich geändert hat, mit Zeitpunkt und Bemerkung, als JSON; gibt den SHA-256 der Datei aus. Mit --dry-run von restore werden die Geräte ausgelesen und mit der Datei verglichen (eine Prüfung): Jedes stimmt überein oder weicht ab.</translation>
-    </message>
-    <message>
         <source>The technician&apos;s note in the record of --record.</source>
         <translation>Die Bemerkung des Technikers im Protokoll von --record.</translation>
     </message>
@@ -748,6 +744,30 @@ Befehle:
     <message>
         <source>%1 is larger than %2 MiB, which no record is.</source>
         <translation>%1 ist größer als %2 MiB; so groß ist kein Protokoll.</translation>
+    </message>
+    <message>
+        <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs, and exit status 1 says that one differs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matching, %2 differing, %3 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is no regular file (a folder, a device or a pipe)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record&apos;s member %1 is longer than a record&apos;s ever is (at most %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is also a file this command reads or writes: a record needs a file of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exists and is no commissioning record: a record replaces only an earlier record.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -698,10 +698,6 @@ Commandes&#xa0;:
         <translation>--lang nécessite une langue, par exemple --lang de.</translation>
     </message>
     <message>
-        <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs.</source>
-        <translation>Écrit aussi le procès-verbal de mise en service de l&apos;exécution dans FILE&#xa0;: pour chaque appareil, son adresse, son numéro de série, son firmware, chaque paramètre tel que relu (le mot de passe en astérisques), si chacun a été vérifié et ce qui a changé, avec l&apos;heure et la remarque, en JSON&#xa0;; affiche le SHA-256 du fichier. Avec --dry-run de restore, les appareils sont lus et comparés au fichier (une vérification)&#xa0;: chacun est conforme ou différent.</translation>
-    </message>
-    <message>
         <source>The technician&apos;s note in the record of --record.</source>
         <translation>La remarque du technicien dans le procès-verbal de --record.</translation>
     </message>
@@ -748,6 +744,30 @@ Commandes&#xa0;:
     <message>
         <source>%1 is larger than %2 MiB, which no record is.</source>
         <translation>%1 dépasse %2 MiB, ce qu&apos;aucun procès-verbal ne fait.</translation>
+    </message>
+    <message>
+        <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs, and exit status 1 says that one differs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matching, %2 differing, %3 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is no regular file (a folder, a device or a pipe)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record&apos;s member %1 is longer than a record&apos;s ever is (at most %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is also a file this command reads or writes: a record needs a file of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exists and is no commissioning record: a record replaces only an earlier record.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

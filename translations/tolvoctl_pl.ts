@@ -698,10 +698,6 @@ Polecenia:
         <translation>--lang wymaga podania języka, na przykład --lang de.</translation>
     </message>
     <message>
-        <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs.</source>
-        <translation>Zapisuje też w pliku FILE protokół uruchomienia z tego działania: dla każdego urządzenia jego adres, numer seryjny, firmware, wszystkie ustawienia według odczytu kontrolnego (hasło jako gwiazdki), informację, czy każde zostało zweryfikowane, i co się zmieniło, wraz z czasem i notatką, w formacie JSON; wypisuje SHA-256 pliku. Z --dry-run polecenia restore urządzenia są odczytywane i porównywane z plikiem (sprawdzenie): każde jest zgodne albo niezgodne.</translation>
-    </message>
-    <message>
         <source>The technician&apos;s note in the record of --record.</source>
         <translation>Notatka technika w protokole z --record.</translation>
     </message>
@@ -748,6 +744,30 @@ Polecenia:
     <message>
         <source>%1 is larger than %2 MiB, which no record is.</source>
         <translation>%1: rozmiar przekracza %2 MiB, a żaden protokół nie jest tak duży.</translation>
+    </message>
+    <message>
+        <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs, and exit status 1 says that one differs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matching, %2 differing, %3 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is no regular file (a folder, a device or a pipe)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record&apos;s member %1 is longer than a record&apos;s ever is (at most %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is also a file this command reads or writes: a record needs a file of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exists and is no commissioning record: a record replaces only an earlier record.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -698,10 +698,6 @@ Comandos:
         <translation>--lang precisa de um idioma, por exemplo --lang de.</translation>
     </message>
     <message>
-        <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs.</source>
-        <translation>Também grava em FILE o registro de comissionamento da execução: para cada dispositivo, o endereço, o número de série, o firmware, todos os parâmetros relidos (a senha como asteriscos), se cada um foi verificado e o que mudou, com o horário e a observação, em JSON; imprime o SHA-256 do arquivo. Com --dry-run de restore, os dispositivos são lidos e comparados com o arquivo (uma conferência): cada um fica conforme ou divergente.</translation>
-    </message>
-    <message>
         <source>The technician&apos;s note in the record of --record.</source>
         <translation>A observação do técnico no registro de --record.</translation>
     </message>
@@ -748,6 +744,30 @@ Comandos:
     <message>
         <source>%1 is larger than %2 MiB, which no record is.</source>
         <translation>%1 tem mais de %2 MiB, tamanho que nenhum registro tem.</translation>
+    </message>
+    <message>
+        <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs, and exit status 1 says that one differs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matching, %2 differing, %3 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is no regular file (a folder, a device or a pipe)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record&apos;s member %1 is longer than a record&apos;s ever is (at most %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is also a file this command reads or writes: a record needs a file of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exists and is no commissioning record: a record replaces only an earlier record.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
