@@ -328,7 +328,7 @@ std::unique_ptr<QTextDocument> RecordDocument(const CommissioningRecord& record,
                         .arg(index + 1)
                         .arg(count)
                         .arg(EscapedText(device.address)),
-                    13, true);
+                    13, index > 0); // the first below the list of devices
         WriteIdentity(out, device);
         WriteSettings(out, device, IsWrite(record.kind));
         // A read changes nothing; a failed write, what it is known to have.
