@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build-windows}
 
-bash scripts/deps.sh wine64 xvfb icoutils python3 iproute2 g++-mingw-w64-x86-64-posix
+bash scripts/deps.sh wine64 xvfb icoutils python3 iproute2 g++-mingw-w64-x86-64-posix poppler-utils
 wine_prefix=$PWD/$build_dir/wine-tests
 source scripts/wine-env.sh
 

@@ -1003,11 +1003,13 @@ Das JSON-Dokument wurde in %2 geschrieben, das PDF jedoch nicht.</translation>
         <source>%1 already exists and is not the record beside this PDF (a settings file, say).
 
 Replace it with the record&apos;s JSON document?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert bereits und ist nicht das Protokoll zu diesem PDF (sondern etwa eine Einstellungsdatei).
+
+Durch das JSON-Dokument des Protokolls ersetzen?</translation>
     </message>
     <message>
         <source>Devices in this record</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte in diesem Protokoll</translation>
     </message>
 </context>
 <context>

@@ -1003,11 +1003,13 @@ El documento JSON se escribió en %2, pero el PDF no.</translation>
         <source>%1 already exists and is not the record beside this PDF (a settings file, say).
 
 Replace it with the record&apos;s JSON document?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe y no es el registro que acompaña a este PDF (puede ser, por ejemplo, un archivo de parámetros).
+
+¿Reemplazarlo por el documento JSON del registro?</translation>
     </message>
     <message>
         <source>Devices in this record</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos de este registro</translation>
     </message>
 </context>
 <context>

@@ -1003,11 +1003,13 @@ Le document JSON a été écrit dans %2, mais pas le PDF.</translation>
         <source>%1 already exists and is not the record beside this PDF (a settings file, say).
 
 Replace it with the record&apos;s JSON document?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà et n&apos;est pas le procès-verbal qui accompagne ce PDF (c&apos;est par exemple un fichier de paramètres).
+
+Le remplacer par le document JSON du procès-verbal&#xa0;?</translation>
     </message>
     <message>
         <source>Devices in this record</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils de ce procès-verbal</translation>
     </message>
 </context>
 <context>

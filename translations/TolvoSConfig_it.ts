@@ -1003,11 +1003,13 @@ Il documento JSON è stato scritto in %2, ma il PDF no.</translation>
         <source>%1 already exists and is not the record beside this PDF (a settings file, say).
 
 Replace it with the record&apos;s JSON document?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esiste già e non è il verbale che accompagna questo PDF (potrebbe essere, ad esempio, un file di impostazioni).
+
+Sostituirlo con il documento JSON del verbale?</translation>
     </message>
     <message>
         <source>Devices in this record</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivi in questo verbale</translation>
     </message>
 </context>
 <context>

@@ -1003,11 +1003,13 @@ JSON ドキュメントは %2 に書き込みましたが、PDF は書き込ん�
         <source>%1 already exists and is not the record beside this PDF (a settings file, say).
 
 Replace it with the record&apos;s JSON document?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は既に存在し、この PDF に対応する記録ではありません (設定ファイルなどの可能性があります)。
+
+記録の JSON ドキュメントで置き換えますか?</translation>
     </message>
     <message>
         <source>Devices in this record</source>
-        <translation type="unfinished"></translation>
+        <translation>この記録の機器</translation>
     </message>
 </context>
 <context>

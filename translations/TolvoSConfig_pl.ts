@@ -1003,11 +1003,13 @@ Dokument JSON zapisano w pliku %2, ale pliku PDF nie.</translation>
         <source>%1 already exists and is not the record beside this PDF (a settings file, say).
 
 Replace it with the record&apos;s JSON document?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 już istnieje i nie jest protokołem należącym do tego pliku PDF (może to być np. plik ustawień).
+
+Zastąpić go dokumentem JSON protokołu?</translation>
     </message>
     <message>
         <source>Devices in this record</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenia w tym protokole</translation>
     </message>
 </context>
 <context>

@@ -1003,11 +1003,13 @@ O documento JSON foi gravado em %2, mas o PDF não.</translation>
         <source>%1 already exists and is not the record beside this PDF (a settings file, say).
 
 Replace it with the record&apos;s JSON document?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já existe e não é o registro que acompanha este PDF (pode ser, por exemplo, um arquivo de configuração).
+
+Substituí-lo pelo documento JSON do registro?</translation>
     </message>
     <message>
         <source>Devices in this record</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos neste registro</translation>
     </message>
 </context>
 <context>

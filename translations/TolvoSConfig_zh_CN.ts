@@ -1003,11 +1003,13 @@ JSON 文档已写入 %2，但 PDF 未写入。</translation>
         <source>%1 already exists and is not the record beside this PDF (a settings file, say).
 
 Replace it with the record&apos;s JSON document?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 已存在，且不是与此 PDF 配套的记录（例如可能是参数文件）。
+
+要用记录的 JSON 文档替换它吗？</translation>
     </message>
     <message>
         <source>Devices in this record</source>
-        <translation type="unfinished"></translation>
+        <translation>本记录中的设备</translation>
     </message>
 </context>
 <context>

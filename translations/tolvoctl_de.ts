@@ -747,27 +747,27 @@ Befehle:
     </message>
     <message>
         <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs, and exit status 1 says that one differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt zusätzlich das Inbetriebnahmeprotokoll des Laufs in FILE: für jedes Gerät seine Adresse, Seriennummer, Firmware, jede Einstellung wie zurückgelesen (das Passwort als Sternchen), ob jede verifiziert wurde und was sich geändert hat, mit Zeitpunkt und Bemerkung, als JSON; gibt den SHA-256 der Datei aus. Mit --dry-run von restore werden die Geräte ausgelesen und mit der Datei verglichen (eine Prüfung): Jedes stimmt überein oder weicht ab, und Exit-Status 1 zeigt an, dass eines abweicht.</translation>
     </message>
     <message>
         <source>%1 matching, %2 differing, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 übereinstimmend, %2 abweichend, %3 fehlgeschlagen</translation>
     </message>
     <message>
         <source>it is no regular file (a folder, a device or a pipe)</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine reguläre Datei (sondern ein Ordner, eine Gerätedatei oder eine Pipe)</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 is longer than a record&apos;s ever is (at most %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Element %1 des Protokolls ist länger, als es in einem Protokoll je vorkommt (höchstens %2).</translation>
     </message>
     <message>
         <source>%1 is also a file this command reads or writes: a record needs a file of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auch eine Datei, die dieser Befehl liest oder schreibt: Ein Protokoll braucht eine eigene Datei.</translation>
     </message>
     <message>
         <source>%1 exists and is no commissioning record: a record replaces only an earlier record.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert und ist kein Inbetriebnahmeprotokoll: Ein Protokoll ersetzt nur ein früheres Protokoll.</translation>
     </message>
 </context>
 </TS>

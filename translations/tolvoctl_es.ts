@@ -747,27 +747,27 @@ Comandos:
     </message>
     <message>
         <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs, and exit status 1 says that one differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe además en FILE el registro de puesta en servicio de la ejecución: para cada dispositivo, su dirección, número de serie, firmware, todos los parámetros releídos (la contraseña como asteriscos), si cada uno se verificó y qué cambió, con la hora y la nota, en JSON; imprime el SHA-256 del archivo. Con --dry-run de restore, los dispositivos se leen y se comparan con el archivo (una comprobación): cada uno resulta coincidente o con diferencias, y el código de salida 1 indica que alguno tiene diferencias.</translation>
     </message>
     <message>
         <source>%1 matching, %2 differing, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 coincidentes, %2 con diferencias, %3 fallidos</translation>
     </message>
     <message>
         <source>it is no regular file (a folder, a device or a pipe)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo regular (sino una carpeta, un archivo de dispositivo o una tubería)</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 is longer than a record&apos;s ever is (at most %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>El miembro %1 del registro es más largo de lo que admite un registro (como máximo %2).</translation>
     </message>
     <message>
         <source>%1 is also a file this command reads or writes: a record needs a file of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es también un archivo que este comando lee o escribe: un registro necesita un archivo propio.</translation>
     </message>
     <message>
         <source>%1 exists and is no commissioning record: a record replaces only an earlier record.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe y no es un registro de puesta en servicio: un registro solo reemplaza a un registro anterior.</translation>
     </message>
 </context>
 </TS>

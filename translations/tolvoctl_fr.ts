@@ -747,27 +747,27 @@ Commandes&#xa0;:
     </message>
     <message>
         <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs, and exit status 1 says that one differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit aussi le procès-verbal de mise en service de l&apos;exécution dans FILE&#xa0;: pour chaque appareil, son adresse, son numéro de série, son firmware, chaque paramètre tel que relu (le mot de passe en astérisques), si chacun a été vérifié et ce qui a changé, avec l&apos;heure et la remarque, en JSON&#xa0;; affiche le SHA-256 du fichier. Avec --dry-run de restore, les appareils sont lus et comparés au fichier (une vérification)&#xa0;: chacun est conforme ou différent, et le code de sortie 1 indique que l&apos;un d&apos;eux est différent.</translation>
     </message>
     <message>
         <source>%1 matching, %2 differing, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 conforme(s), %2 différent(s), %3 en échec</translation>
     </message>
     <message>
         <source>it is no regular file (a folder, a device or a pipe)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire (mais un dossier, un fichier de périphérique ou un tube)</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 is longer than a record&apos;s ever is (at most %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le membre %1 du procès-verbal est plus long que ce qu&apos;un procès-verbal admet (%2 au maximum).</translation>
     </message>
     <message>
         <source>%1 is also a file this command reads or writes: a record needs a file of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est aussi un fichier que cette commande lit ou écrit&#xa0;: un procès-verbal doit avoir son propre fichier.</translation>
     </message>
     <message>
         <source>%1 exists and is no commissioning record: a record replaces only an earlier record.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe et n&apos;est pas un procès-verbal de mise en service&#xa0;: un procès-verbal ne remplace qu&apos;un procès-verbal antérieur.</translation>
     </message>
 </context>
 </TS>

@@ -747,27 +747,27 @@ Comandi:
     </message>
     <message>
         <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs, and exit status 1 says that one differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive inoltre in FILE il verbale di messa in servizio dell&apos;esecuzione: per ogni dispositivo indirizzo, numero di serie, firmware, ogni impostazione come riletta (la password come asterischi), se ciascuna è stata verificata e cosa è cambiato, con l&apos;ora e la nota, in JSON; stampa lo SHA-256 del file. Con --dry-run di restore i dispositivi vengono letti e confrontati con il file (un controllo): ciascuno risulta conforme o difforme, e il codice di uscita 1 indica che almeno uno è difforme.</translation>
     </message>
     <message>
         <source>%1 matching, %2 differing, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>conformi: %1, difformi: %2, non riusciti: %3</translation>
     </message>
     <message>
         <source>it is no regular file (a folder, a device or a pipe)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file regolare (ma una cartella, un file di dispositivo o una pipe)</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 is longer than a record&apos;s ever is (at most %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il membro %1 del verbale è più lungo di quanto un verbale preveda (al massimo %2).</translation>
     </message>
     <message>
         <source>%1 is also a file this command reads or writes: a record needs a file of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è anche un file che questo comando legge o scrive: un verbale richiede un file proprio.</translation>
     </message>
     <message>
         <source>%1 exists and is no commissioning record: a record replaces only an earlier record.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esiste già e non è un verbale di messa in servizio: un verbale sostituisce solo un verbale precedente.</translation>
     </message>
 </context>
 </TS>

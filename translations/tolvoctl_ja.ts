@@ -747,27 +747,27 @@ Commands:
     </message>
     <message>
         <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs, and exit status 1 says that one differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>実行の設定作業記録も JSON 形式で FILE に書き出します: 各機器のアドレス、シリアル番号、ファームウェア、読み戻したすべての設定 (パスワードはアスタリスク)、各設定が確認済みかどうか、変更内容を、時刻と備考とともに記録し、ファイルの SHA-256 を出力します。restore に --dry-run を付けると、機器を読み取ってファイルと比較します (照合): 各機器の結果は一致または相違ありで、終了ステータス 1 は相違ありの機器があることを示します。</translation>
     </message>
     <message>
         <source>%1 matching, %2 differing, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>一致 %1、相違あり %2、失敗 %3</translation>
     </message>
     <message>
         <source>it is no regular file (a folder, a device or a pipe)</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません (フォルダー、デバイスファイル、またはパイプです)</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 is longer than a record&apos;s ever is (at most %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>記録のメンバー %1 が長すぎます。記録でこれほど長くなることはありません (最大 %2)。</translation>
     </message>
     <message>
         <source>%1 is also a file this command reads or writes: a record needs a file of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はこのコマンドが読み書きするファイルでもあります。記録には専用のファイルが必要です。</translation>
     </message>
     <message>
         <source>%1 exists and is no commissioning record: a record replaces only an earlier record.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は既に存在し、設定作業記録ではありません。記録が置き換えるのは以前の記録だけです。</translation>
     </message>
 </context>
 </TS>

@@ -747,27 +747,27 @@ Polecenia:
     </message>
     <message>
         <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs, and exit status 1 says that one differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje też w pliku FILE protokół uruchomienia z tego działania: dla każdego urządzenia jego adres, numer seryjny, firmware, wszystkie ustawienia według odczytu kontrolnego (hasło jako gwiazdki), informację, czy każde zostało zweryfikowane, i co się zmieniło, wraz z czasem i notatką, w formacie JSON; wypisuje SHA-256 pliku. Z --dry-run polecenia restore urządzenia są odczytywane i porównywane z plikiem (sprawdzenie): każde jest zgodne albo niezgodne, a kod wyjścia 1 oznacza, że któreś jest niezgodne.</translation>
     </message>
     <message>
         <source>%1 matching, %2 differing, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>zgodne: %1, niezgodne: %2, nieudane: %3</translation>
     </message>
     <message>
         <source>it is no regular file (a folder, a device or a pipe)</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest zwykły plik (lecz folder, plik urządzenia lub potok)</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 is longer than a record&apos;s ever is (at most %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Element protokołu %1 jest dłuższy, niż bywa w jakimkolwiek protokole (maksymalnie %2).</translation>
     </message>
     <message>
         <source>%1 is also a file this command reads or writes: a record needs a file of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to także plik, który to polecenie odczytuje lub zapisuje: protokół wymaga osobnego pliku.</translation>
     </message>
     <message>
         <source>%1 exists and is no commissioning record: a record replaces only an earlier record.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 już istnieje i nie jest protokołem uruchomienia: protokół zastępuje tylko wcześniejszy protokół.</translation>
     </message>
 </context>
 </TS>

@@ -747,27 +747,27 @@ Comandos:
     </message>
     <message>
         <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs, and exit status 1 says that one differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Também grava em FILE o registro de comissionamento da execução: para cada dispositivo, o endereço, o número de série, o firmware, todos os parâmetros relidos (a senha como asteriscos), se cada um foi verificado e o que mudou, com o horário e a observação, em JSON; imprime o SHA-256 do arquivo. Com --dry-run de restore, os dispositivos são lidos e comparados com o arquivo (uma conferência): cada um fica conforme ou divergente, e o código de saída 1 indica que algum está divergente.</translation>
     </message>
     <message>
         <source>%1 matching, %2 differing, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 conformes, %2 divergentes, %3 com falha</translation>
     </message>
     <message>
         <source>it is no regular file (a folder, a device or a pipe)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo comum (e sim uma pasta, um arquivo de dispositivo ou um pipe)</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 is longer than a record&apos;s ever is (at most %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>O membro %1 do registro é mais longo do que um registro admite (no máximo %2).</translation>
     </message>
     <message>
         <source>%1 is also a file this command reads or writes: a record needs a file of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 também é um arquivo que este comando lê ou grava: um registro precisa de um arquivo próprio.</translation>
     </message>
     <message>
         <source>%1 exists and is no commissioning record: a record replaces only an earlier record.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já existe e não é um registro de comissionamento: um registro só substitui um registro anterior.</translation>
     </message>
 </context>
 </TS>

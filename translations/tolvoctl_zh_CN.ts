@@ -747,27 +747,27 @@ Commands:
     </message>
     <message>
         <source>Also writes the run&apos;s commissioning record to FILE: for every device its address, serial number, firmware, every setting as read back (the password as asterisks), whether each was verified and what changed, with the time and the note, as JSON; it prints the file&apos;s SHA-256. With --dry-run of restore the devices are read and compared with the file (a check): each matches or differs, and exit status 1 says that one differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>同时将本次运行的调试记录以 JSON 格式写入 FILE：包括每台设备的地址、序列号、固件、回读的全部参数（密码显示为星号）、各参数是否已验证以及更改了什么，并附有时间和备注；同时输出该文件的 SHA-256。restore 使用 --dry-run 时，会读取各设备并与文件比较（检查）：每台设备的结果为一致或不一致，退出状态 1 表示有设备不一致。</translation>
     </message>
     <message>
         <source>%1 matching, %2 differing, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 台一致，%2 台不一致，%3 台失败</translation>
     </message>
     <message>
         <source>it is no regular file (a folder, a device or a pipe)</source>
-        <translation type="unfinished"></translation>
+        <translation>它不是普通文件（而是目录、设备文件或管道）</translation>
     </message>
     <message>
         <source>The record&apos;s member %1 is longer than a record&apos;s ever is (at most %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>记录的成员 %1 过长，任何记录中的该成员都不会这么长（最多 %2）。</translation>
     </message>
     <message>
         <source>%1 is also a file this command reads or writes: a record needs a file of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 也是此命令读取或写入的文件：记录需要单独的文件。</translation>
     </message>
     <message>
         <source>%1 exists and is no commissioning record: a record replaces only an earlier record.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 已存在且不是调试记录：记录只会替换先前的记录。</translation>
     </message>
 </context>
 </TS>
