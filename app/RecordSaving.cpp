@@ -32,7 +32,8 @@ void SayNotWritten(QWidget* owner, const RecordFiles& files)
 bool JsonMayReplace(QWidget* owner, const QString& pdfPath, const QString& caption)
 {
     const QString jsonPath = RecordJsonPath(pdfPath);
-    if (!QFileInfo::exists(jsonPath))
+    // (What is no regular file is not read here: the write refuses it.)
+    if (!QFileInfo(jsonPath).isFile())
         return true;
     QString problem;
     if (QFileInfo::exists(pdfPath) && LoadRecordFile(jsonPath, problem))
