@@ -171,3 +171,9 @@ QString UtcOffsetText(const QDateTime& time)
                .arg(minutes / 60, 2, 10, QLatin1Char('0'))
                .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
+
+bool IsWriteKind(RecordKind kind)
+{
+    return kind == RecordKind::Save || kind == RecordKind::Send || kind == RecordKind::Restore ||
+           kind == RecordKind::Set;
+}

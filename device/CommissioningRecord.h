@@ -84,6 +84,9 @@ struct CommissioningRecord {
 CommissioningRecord NewRecord(const QString& program, const QString& programVersion,
                               RecordKind kind, const QString& note);
 
+// Whether a run of kind writes to its devices (save, send, restore, set).
+bool IsWriteKind(RecordKind kind);
+
 // The names of kinds and outcomes in the JSON ("restore", "matches").
 QString RecordKindName(RecordKind kind);
 QString RecordOutcomeName(RecordOutcome outcome);

@@ -9,12 +9,6 @@
 
 namespace {
 
-bool IsWrite(RecordKind kind)
-{
-    return kind == RecordKind::Save || kind == RecordKind::Send || kind == RecordKind::Restore ||
-           kind == RecordKind::Set;
-}
-
 QString KeyOf(ParamRow row)
 {
     return QLatin1String(DeviceSettings().Find(row.group, row.index)->key);
@@ -137,7 +131,7 @@ RecordDevice EntryOf(const DeviceTask& task, RecordKind kind, const SettingValue
     device.address = task.addressText();
     // A write's device holds what was read back after the apply (its serial
     // number and firmware as read before), unless nothing was sent.
-    const bool wrote = IsWrite(kind) && task.pushed();
+    const bool wrote = IsWriteKind(kind) && task.pushed();
     const DeviceSettings& now = wrote ? task.after : task.before;
     device.serialNumber = HeldValue(now, KeyOf(ROW_SERIAL_NUMBER));
     device.firmwareVersion = HeldValue(now, KeyOf(ROW_FIRMWARE_VERSION));
@@ -159,7 +153,7 @@ RecordDevice EntryOf(const DeviceTask& task, RecordKind kind, const SettingValue
         device.differences = DifferencesOf(wanted, task.before);
         device.outcome =
             device.differences.empty() ? RecordOutcome::Matches : RecordOutcome::Differs;
-    } else if (!IsWrite(kind)) {
+    } else if (!IsWriteKind(kind)) {
         device.outcome = RecordOutcome::Read;
     } else if (!wrote) {
         device.outcome = RecordOutcome::Matches; // it held every value: nothing was sent

@@ -95,12 +95,6 @@ int OutcomeText(RecordOutcome outcome)
     return IDS_SEND_STATE_FAILED;
 }
 
-bool IsWrite(RecordKind kind)
-{
-    return kind == RecordKind::Save || kind == RecordKind::Send || kind == RecordKind::Restore ||
-           kind == RecordKind::Set;
-}
-
 // "2026-12-08 14:05:09 +01:00": the local time with its offset from UTC.
 QString TimeText(const QDateTime& time)
 {
@@ -330,9 +324,9 @@ std::unique_ptr<QTextDocument> RecordDocument(const CommissioningRecord& record,
                         .arg(EscapedText(device.address)),
                     13, index > 0); // the first below the list of devices
         WriteIdentity(out, device);
-        WriteSettings(out, device, IsWrite(record.kind));
+        WriteSettings(out, device, IsWriteKind(record.kind));
         // A read changes nothing; a failed write, what it is known to have.
-        if (IsWrite(record.kind) &&
+        if (IsWriteKind(record.kind) &&
             (device.outcome != RecordOutcome::Failed || !device.changes.empty()))
             WriteChanges(out, device);
         if (record.kind == RecordKind::Check && device.outcome != RecordOutcome::Failed)
