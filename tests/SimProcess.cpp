@@ -6,6 +6,7 @@
 #include <QTcpSocket>
 #include <QtTest>
 
+#include <functional>
 #include <set>
 
 #ifdef Q_OS_WIN
@@ -59,11 +60,21 @@ SimProcess::~SimProcess()
 
 bool SimProcess::Start()
 {
+    return Tried([this] { return LaunchOnce() && WaitUntilListening(); });
+}
+
+bool SimProcess::Launch()
+{
+    return Tried([this] { return LaunchOnce(); });
+}
+
+bool SimProcess::Tried(const std::function<bool()>& step)
+{
     // A simulator that did not come up is tried once more, after saying
     // why: under Wine on a busy machine a start has been seen to fail once
     // in many hundred.
     for (int attempt = 1; attempt <= START_ATTEMPTS; ++attempt) {
-        if (Launch() && WaitUntilListening())
+        if (step())
             return true;
         qWarning("tolvo-sim on %s, attempt %d of %d: %s", qPrintable(m_address), attempt,
                  START_ATTEMPTS, qPrintable(StartFailure()));
@@ -72,7 +83,7 @@ bool SimProcess::Start()
     return false;
 }
 
-bool SimProcess::Launch()
+bool SimProcess::LaunchOnce()
 {
     QStringList args = m_options;
     args << "--address" << m_address << "--port" << QString::number(m_port) << "--log"

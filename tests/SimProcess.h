@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
+
 class SimProcess {
 public:
     explicit SimProcess(QStringList options = {}, QString address = "127.0.0.1", quint16 port = 0);
@@ -19,7 +21,8 @@ public:
     // when it did not (the reason goes to the test's log). False when
     // neither came up.
     bool Start();
-    // The two halves of Start, for a simulator that listens only later.
+    // The two halves of Start, for a simulator that listens only later;
+    // Launch too tries once more when the process did not start.
     bool Launch();
     bool WaitUntilListening();
     void Stop();
@@ -40,6 +43,9 @@ public:
     QByteArrayList NewLogLines();
 
 private:
+    bool LaunchOnce();
+    // Runs step, and once more after saying why when it failed.
+    bool Tried(const std::function<bool()>& step);
     // Why the simulator is not listening, for the test's log.
     QString StartFailure() const;
 
