@@ -47,22 +47,36 @@ SendRow RetriedRow(const SendRow& earlier, RunKind kind)
     row.nowAt = earlier.nowAt; // a device that moved is sent to where it went
     row.outcome = earlier.outcome;
     row.changes = earlier.changes;
-    row.record.changes = earlier.record.changes;
+    row.sends = earlier.sends;
     return row;
 }
 
-// "KEY: "before" to "after"" for each key sent whose value the device holds
-// otherwise now, the password masked.
-QStringList ChangedLines(const DeviceTask& task)
+// "KEY: "before" to "after"" for each key of sent whose value the device
+// holds otherwise in after than in before, the password masked.
+QStringList ChangedLines(const DeviceSettings& before, const DeviceSettings& after,
+                         const SettingValues& sent)
 {
     QStringList lines;
-    for (const std::string& name : ChangedKeys(task)) {
-        const QString key = QString::fromStdString(name);
-        lines << LoadResourceString(IDS_SEND_CHANGE)
-                     .arg(key, QuotedValue(key, HeldValue(task.before, key)),
-                          QuotedValue(key, HeldValue(task.after, key)));
+    for (const auto& [key, value] : sent) {
+        const QString was = HeldValue(before, key);
+        const QString now = HeldValue(after, key);
+        if (was != now)
+            lines << LoadResourceString(IDS_SEND_CHANGE)
+                         .arg(key, QuotedValue(key, was), QuotedValue(key, now));
     }
     return lines;
+}
+
+// A row whose earlier send in this run ended in an unknown state: this
+// attempt's read tells what that send changed.
+void TakeEarlierSend(SendRow& row, const DeviceTask& task)
+{
+    if (row.outcome != DeviceOutcome::Unknown || !row.sends.pushed || !task.ok())
+        return;
+    const QStringList changed =
+        ChangedLines(row.sends.before, task.before, PushedValues(row.sends.sent));
+    row.changes << changed;
+    row.outcome = changed.isEmpty() ? DeviceOutcome::Untouched : DeviceOutcome::Changed;
 }
 
 // "KEY: the device holds "X", the pages "Y"" for each difference; the
@@ -106,14 +120,12 @@ bool Ended(SendState state)
     return state >= SendState::Verified;
 }
 
-// The row's entry in a record. A device sent to again keeps, before this
-// send's changes, what the earlier sends of this run changed.
+// The row's entry in a record: a device sent to again is taken against the
+// whole run, so what earlier sends of this run changed stays in it.
 void TakeRecord(SendRow& row, const DeviceTask& task, RecordKind kind, const SettingValues& wanted)
 {
-    std::vector<RecordChange> changes = std::move(row.record.changes);
-    row.record = RecordDeviceOf(task, kind, wanted);
-    changes.insert(changes.end(), row.record.changes.begin(), row.record.changes.end());
-    row.record.changes = std::move(changes);
+    row.sends.Add(task);
+    row.record = RecordDeviceOf(task, kind, wanted, &row.sends);
 }
 
 } // namespace
@@ -255,6 +267,7 @@ void SendRun::TaskDone(std::size_t index)
     SendRow& row = m_rows[m_taskRows[index]];
     row.serial = HeldValue(task.before, "SERIALN");
     row.transcript = task.transcript().text();
+    TakeEarlierSend(row, task);
     if (checking()) {
         TakeCheck(row, task, WantedFor(m_taskRows[index]));
     } else if (task.failure() == DEVICE_NOT_SEEN_SINCE) {
@@ -272,18 +285,19 @@ void SendRun::TaskDone(std::size_t index)
                 ' ' + row.failure;
         }
     } else if (!task.pushed()) {
-        row.state = SendState::Unchanged;
+        // A device an earlier send of this run changed holds every value now.
+        row.state =
+            row.outcome == DeviceOutcome::Changed ? SendState::Verified : SendState::Unchanged;
     } else {
         // Only what the device now holds otherwise counts as changed: a value
         // it did not keep is in the failure, not here.
         // What the apply committed that was not sent (left pending on the
         // device by an earlier write) changed the device too, unasked.
         const QStringList unsent = UnsentChangeLines(UnsentChangesOf(task));
-        const QStringList changed = ChangedLines(task) + unsent;
+        const QStringList changed =
+            ChangedLines(task.before, task.after, SentValues(task)) + unsent;
         row.changes << changed;
         if (!changed.isEmpty())
-            row.outcome = DeviceOutcome::Changed;
-        else if (row.outcome == DeviceOutcome::Unknown) // an earlier send's values held
             row.outcome = DeviceOutcome::Changed;
         const QStringList notKept = NotKeptLines(task);
         row.state = notKept.isEmpty() && unsent.isEmpty() ? SendState::Verified : SendState::Failed;

@@ -6,6 +6,7 @@
 
 #include "CommissioningRecord.h"
 #include "DeviceCheck.h"
+#include "RecordEntry.h"
 #include "StringIds.h"
 
 #include <QObject>
@@ -58,6 +59,8 @@ struct SendRow {
     QString transcript;   // the exchange, the password masked
     // The device's entry in a commissioning record, once it has ended.
     RecordDevice record;
+    // What this run's sends to it so far sent, and what it held before them.
+    RunSends sends;
 };
 
 class SendRun : public QObject {

@@ -85,12 +85,14 @@ void Fail(RecordDevice& device, const QString& error)
     device.error = error;
 }
 
-// The password's values the task met (read, sent, wanted), longest first.
-QStringList KnownPasswords(const DeviceTask& task, const SettingValues& wanted)
+// The password's values the task and its run met (read, sent, wanted),
+// longest first.
+QStringList KnownPasswords(const DeviceTask& task, const RunSends& run, const SettingValues& wanted)
 {
     const QString key = QString::fromStdString(PasswordKey());
     QStringList passwords{HeldValue(task.before, key), HeldValue(task.after, key),
-                          HeldValue(task.sent, key)};
+                          HeldValue(task.sent, key), HeldValue(run.before, key),
+                          HeldValue(run.sent, key)};
     for (const auto& [wantedKey, value] : wanted)
         if (IsPasswordKey(wantedKey))
             passwords << value;
@@ -125,7 +127,8 @@ void MaskPasswords(RecordDevice& device, const QStringList& passwords)
 }
 
 // The entry before its passwords are masked (RecordDeviceOf).
-RecordDevice EntryOf(const DeviceTask& task, RecordKind kind, const SettingValues& wanted)
+RecordDevice EntryOf(const DeviceTask& task, RecordKind kind, const SettingValues& wanted,
+                     const RunSends& run)
 {
     RecordDevice device;
     device.address = task.addressText();
@@ -148,17 +151,19 @@ RecordDevice EntryOf(const DeviceTask& task, RecordKind kind, const SettingValue
     }
     device.verifiedAt = DottedText(task.verifiedAt());
     device.deviceName = HeldValue(now, KeyOf(ROW_DEVICE_NAME));
-    device.settings = SettingsOf(now, wrote ? &task.sent : nullptr);
+    // What this run sent, this attempt or an earlier one, is verified.
+    const bool runWrote = IsWriteKind(kind) && run.pushed;
+    device.settings = SettingsOf(now, runWrote ? &run.sent : nullptr);
     if (kind == RecordKind::Check) {
         device.differences = DifferencesOf(wanted, task.before);
         device.outcome =
             device.differences.empty() ? RecordOutcome::Matches : RecordOutcome::Differs;
     } else if (!IsWriteKind(kind)) {
         device.outcome = RecordOutcome::Read;
-    } else if (!wrote) {
+    } else if (!runWrote) {
         device.outcome = RecordOutcome::Matches; // it held every value: nothing was sent
     } else {
-        device.changes = ChangesOf(task.before, task.after);
+        device.changes = ChangesOf(run.before, now);
         device.outcome = RecordOutcome::Verified;
         if (const QString problem = WriteProblem(task); !problem.isEmpty())
             Fail(device, problem);
@@ -178,9 +183,27 @@ std::vector<ParamRow> RecordRows()
     return rows;
 }
 
-RecordDevice RecordDeviceOf(const DeviceTask& task, RecordKind kind, const SettingValues& wanted)
+RecordDevice RecordDeviceOf(const DeviceTask& task, RecordKind kind, const SettingValues& wanted,
+                            const RunSends* run)
 {
-    RecordDevice device = EntryOf(task, kind, wanted);
-    MaskPasswords(device, KnownPasswords(task, wanted));
+    RunSends own;
+    if (run == nullptr)
+        own.Add(task);
+    const RunSends& sends = run != nullptr ? *run : own;
+    RecordDevice device = EntryOf(task, kind, wanted, sends);
+    MaskPasswords(device, KnownPasswords(task, sends, wanted));
     return device;
+}
+
+void RunSends::Add(const DeviceTask& task)
+{
+    if (!task.pushed())
+        return;
+    if (!pushed)
+        before = task.before;
+    pushed = true;
+    for (int group = 0; group < int(sent.size()); ++group)
+        for (int index = 0; index < sent[group].count(); ++index)
+            if (const ConfigParam& row = task.sent[group].rows[index]; IsPushed(row))
+                sent[group].rows[index] = row;
 }

@@ -31,5 +31,20 @@ std::vector<ParamRow> RecordRows();
 // (AddWriteAfterLoad: task.before is the load's, which must be of this
 // device; a save to another device has no "before" of its own, and its
 // serial number and changes would be the loaded device's).
+// A device sent to again in one run (a retry) passes run, which holds this
+// task too: what changed is then taken from the read before the run's first
+// send, and each value the run sent is verified, so what an earlier attempt
+// changed stays in the entry.
+struct RunSends;
 RecordDevice RecordDeviceOf(const DeviceTask& task, RecordKind kind,
-                            const SettingValues& wanted = {});
+                            const SettingValues& wanted = {}, const RunSends* run = nullptr);
+
+// What the attempts of one run sent to a device: the settings read before
+// the first push, and each row's value as last pushed.
+struct RunSends {
+    bool pushed = false;
+    DeviceSettings before;
+    DeviceSettings sent;
+    // Takes in a finished attempt (one that pushed nothing adds nothing).
+    void Add(const DeviceTask& task);
+};

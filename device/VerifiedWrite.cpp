@@ -122,14 +122,17 @@ std::vector<std::string> ChangedKeys(const DeviceTask& task)
 
 SettingValues SentValues(const DeviceTask& task)
 {
-    SettingValues sent;
-    if (!task.pushed())
-        return sent;
-    for (const ConfigGroup& group : task.sent)
+    return task.pushed() ? PushedValues(task.sent) : SettingValues();
+}
+
+SettingValues PushedValues(const DeviceSettings& sent)
+{
+    SettingValues values;
+    for (const ConfigGroup& group : sent)
         for (const ConfigParam& row : group.rows)
             if (IsPushed(row))
-                sent.append({QLatin1String(row.key), DeviceTextToWide(*row.value)});
-    return sent;
+                values.append({QLatin1String(row.key), DeviceTextToWide(*row.value)});
+    return values;
 }
 
 QStringList NotKeptLines(const DeviceTask& task)

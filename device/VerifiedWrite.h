@@ -50,6 +50,8 @@ std::vector<std::string> ChangedKeys(const DeviceTask& task);
 // The rows that a task's push sent, as KEY and VALUE in table order; none
 // when nothing was sent.
 SettingValues SentValues(const DeviceTask& task);
+// The rows of a table that a push holds, the same way.
+SettingValues PushedValues(const DeviceSettings& sent);
 
 // "KEY: sent "X", the device holds "Y"" for each row a task's push sent
 // that the device did not keep (NotKept), the password's values masked.

@@ -515,6 +515,53 @@ private slots:
         QTRY_VERIFY(CommandsOf(sim, address, false).contains(WireCommand("set CONFIGURE")));
     }
 
+    // A device that takes the apply and answers nothing more is in an
+    // unknown state. Restarted, it holds the values: Retry reads them and
+    // sends nothing. The device is verified, and what the first send changed
+    // is in its row and in its record.
+    void aRetryTellsWhatTheUnansweredApplyChanged()
+    {
+        const uint32_t address = 0x7F001E02; // 127.0.30.2
+        auto hung = std::make_unique<SimProcess>(QStringList{"--apply-unanswered", "hang"},
+                                                 Dotted(address), DEVICE_COMMAND_PORT);
+        QVERIFY(hung->Start());
+        auto dlg = LoadedWindow(address);
+        SendResultsDlg* results = SendAndWait(*dlg, {address});
+        QVERIFY(results != nullptr);
+        QCOMPARE(results->run().rows()[0].outcome, DeviceOutcome::Unknown);
+        QTRY_VERIFY(CommandsOf(*hung, address, false).contains(WireCommand("set CONFIGURE")));
+        hung.reset();
+        SimProcess sim({"--set", "SSID=" + SSID, "--set", "PASSWORD=" + PASSWORD}, Dotted(address),
+                       DEVICE_COMMAND_PORT);
+        QVERIFY(sim.Start());
+        QTest::mouseClick(results->m_retryButton, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!results->run().running(), RUN_TIMEOUT_MS);
+        QCOMPARE(results->m_summary->text(), QString("1 verified, 0 unchanged, 0 failed"));
+        QVERIFY(sim.Sync());
+        for (const QByteArray& command : sim.Commands())
+            QVERIFY2(!command.startsWith("set "), command.constData());
+        const SendRow& row = results->run().rows()[0];
+        QCOMPARE(row.outcome, DeviceOutcome::Changed);
+        const QString ssidChange = QString("SSID: \"TolvoNet\" to \"%1\"").arg(SSID);
+        QVERIFY2(row.changes.contains(ssidChange), qPrintable(row.changes.join('\n')));
+        QVERIFY(!row.changes.join('\n').contains(PASSWORD));
+        const RecordDevice& entry = row.record;
+        QCOMPARE(entry.outcome, RecordOutcome::Verified);
+        const auto changed = [&entry](const QString& key, const QString& after) {
+            return std::any_of(entry.changes.begin(), entry.changes.end(),
+                               [&](const auto& c) { return c.key == key && c.after == after; });
+        };
+        QVERIFY(changed("SSID", SSID));
+        QVERIFY(changed("PASSWORD", "********"));
+        QCOMPARE(entry.changes.size(), std::size_t(2));
+        for (const RecordSetting& setting : entry.settings)
+            if (setting.key == "SSID" || setting.key == "PASSWORD")
+                QVERIFY2(setting.verified == std::optional<bool>(true), qPrintable(setting.key));
+        CommissioningRecord record;
+        record.devices = {entry};
+        QVERIFY(!RecordJson(record).contains(PASSWORD.toUtf8()));
+    }
+
     // An earlier write left the channel pending; the send's apply commits it.
     // The device is changed, but not as asked: failed, and saying what changed.
     void aChangeTheApplyMadeUnaskedFailsTheDevice()
