@@ -24,14 +24,17 @@ namespace {
 
 const QString FILE_SUFFIX = QStringLiteral("json");
 
-// The success text of a save: what changed, and which settings the device
-// kept because the pages had no value for them or showed them otherwise.
+// The success text of a save: what changed (where known), and which
+// settings the device kept because the pages had no value for them or
+// showed them otherwise.
 QString SavedText(const SaveOutcome& saved)
 {
-    QString text = LoadResourceString(IDS_SAVE_DONE) + "\n\n" +
-                   (saved.changed.isEmpty()
-                        ? LoadResourceString(IDS_SAVE_NONE_CHANGED)
-                        : LoadResourceString(IDS_SAVE_CHANGED).arg(saved.changed.join(", ")));
+    QString text = LoadResourceString(IDS_SAVE_DONE);
+    if (saved.changed)
+        text +=
+            "\n\n" + (saved.changed->isEmpty()
+                          ? LoadResourceString(IDS_SAVE_NONE_CHANGED)
+                          : LoadResourceString(IDS_SAVE_CHANGED).arg(saved.changed->join(", ")));
     if (!saved.leftOut.isEmpty())
         text += "\n\n" + LoadResourceString(IDS_SAVE_LEFT_OUT).arg(saved.leftOut.join(", "));
     if (!saved.kept.isEmpty())

@@ -965,6 +965,8 @@ private slots:
     }
 
     // A save to another address than the load's asks first; No sends nothing.
+    // Yes sends every setting; what that device held before is not known, so
+    // the box claims no change, nor that nothing changed.
     void saveToAnotherAddressAsksFirst_data()
     {
         QTest::addColumn<int>("answer");
@@ -979,7 +981,7 @@ private slots:
         QVERIFY(first);
         const uint32_t loaded = m_address;
         m_address = NextDeviceAddress();
-        auto second = StartSim();
+        auto second = StartSim({"--set", "CHANNEL=3"});
         QVERIFY(second);
         auto dlg = OpenMainWindow();
         dlg->m_deviceAddress = loaded;
@@ -1002,7 +1004,10 @@ private slots:
             QVERIFY(second->LogLines("# connection").isEmpty());
         } else {
             QCOMPARE(script.shown().last().caption, QString("Success!"));
+            QCOMPARE(script.shown().last().text,
+                     QString("Current configuration has been saved to Tolvo."));
             QCOMPARE(second->Commands().size(), 23 + 1 + 23);
+            QVERIFY(second->Commands().contains(WireCommand("set CHANNEL 6")));
         }
         QCOMPARE(first->Commands().size(), 25); // the load's gets only
     }

@@ -232,7 +232,8 @@ SaveOutcome ConfigSession::Verified(const DeviceTask& task, Pages pages)
         loadedDevice && !unsent.empty())
         return Moved(Outcome(Kind::UnsentChanged, true, {}, Texts(unsent)), task);
     SaveOutcome saved = Outcome(Kind::Saved, true);
-    saved.changed = RowNames(pages, ChangedKeys(task));
+    if (loadedDevice)
+        saved.changed = RowNames(pages, ChangedKeys(task));
     return Moved(saved, task);
 }
 

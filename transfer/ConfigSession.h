@@ -55,7 +55,9 @@ struct SaveOutcome {
     bool sentSomething = false;
     QString failure;
     QStringList keys;
-    QStringList changed;     // names of the settings the device now holds otherwise
+    // Names of the settings the device now holds otherwise; none for a save
+    // to another device than the loaded one, whose values before are unknown.
+    std::optional<QStringList> changed;
     QStringList leftOut;     // lists without a selection
     QStringList kept;        // rows shown otherwise, not edited: the device keeps its value
     uint32_t verifiedAt = 0; // where the settings were read back (saved)
