@@ -57,12 +57,11 @@ QStringList ChangedLines(const DeviceSettings& before, const DeviceSettings& aft
                          const SettingValues& sent)
 {
     QStringList lines;
-    for (const auto& [key, value] : sent) {
-        const QString was = HeldValue(before, key);
-        const QString now = HeldValue(after, key);
-        if (was != now)
-            lines << LoadResourceString(IDS_SEND_CHANGE)
-                         .arg(key, QuotedValue(key, was), QuotedValue(key, now));
+    for (const std::string& name : ChangedKeys(before, after, sent)) {
+        const QString key = QString::fromStdString(name);
+        lines << LoadResourceString(IDS_SEND_CHANGE)
+                     .arg(key, QuotedValue(key, HeldValue(before, key)),
+                          QuotedValue(key, HeldValue(after, key)));
     }
     return lines;
 }

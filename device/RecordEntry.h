@@ -8,6 +8,16 @@
 
 #include <vector>
 
+// What the attempts of one run sent to a device: the settings read before
+// the first push, and each row's value as last pushed.
+struct RunSends {
+    bool pushed = false;
+    DeviceSettings before;
+    DeviceSettings sent;
+    // Takes in a finished attempt (one that pushed nothing adds nothing).
+    void Add(const DeviceTask& task);
+};
+
 // Every row of the table, in table order: what a task reads when its
 // device's entry is to hold every setting (AddVerifiedWrite's alsoRead, or
 // ConnectAndRead's only, which reads them all when given none).
@@ -35,16 +45,5 @@ std::vector<ParamRow> RecordRows();
 // task too: what changed is then taken from the read before the run's first
 // send, and each value the run sent is verified, so what an earlier attempt
 // changed stays in the entry.
-struct RunSends;
 RecordDevice RecordDeviceOf(const DeviceTask& task, RecordKind kind,
                             const SettingValues& wanted = {}, const RunSends* run = nullptr);
-
-// What the attempts of one run sent to a device: the settings read before
-// the first push, and each row's value as last pushed.
-struct RunSends {
-    bool pushed = false;
-    DeviceSettings before;
-    DeviceSettings sent;
-    // Takes in a finished attempt (one that pushed nothing adds nothing).
-    void Add(const DeviceTask& task);
-};

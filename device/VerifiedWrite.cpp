@@ -111,11 +111,15 @@ void AddWriteAfterLoad(DeviceTask& task, const DeviceSettings& known, const Devi
 
 std::vector<std::string> ChangedKeys(const DeviceTask& task)
 {
+    return ChangedKeys(task.before, task.after, SentValues(task));
+}
+
+std::vector<std::string> ChangedKeys(const DeviceSettings& before, const DeviceSettings& after,
+                                     const SettingValues& sent)
+{
     std::vector<std::string> keys;
-    if (!task.pushed())
-        return keys;
-    for (const auto& [key, value] : SentValues(task))
-        if (HeldValue(task.after, key) != HeldValue(task.before, key))
+    for (const auto& [key, value] : sent)
+        if (HeldValue(after, key) != HeldValue(before, key))
             keys.push_back(key.toStdString());
     return keys;
 }

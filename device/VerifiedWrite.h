@@ -46,6 +46,9 @@ void AddWriteAfterLoad(DeviceTask& task, const DeviceSettings& known, const Devi
 // The keys of the rows a task's push sent whose value the device holds
 // otherwise after the apply than before it.
 std::vector<std::string> ChangedKeys(const DeviceTask& task);
+// The keys of sent whose value is otherwise in after than in before.
+std::vector<std::string> ChangedKeys(const DeviceSettings& before, const DeviceSettings& after,
+                                     const SettingValues& sent);
 
 // The rows that a task's push sent, as KEY and VALUE in table order; none
 // when nothing was sent.
